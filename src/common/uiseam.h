@@ -51,6 +51,8 @@ public:
     virtual std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) = 0;
     // Starts the default web browser on an address or a local file; false when it could not.
     virtual bool openUrl(const QString &address) = 0;
+    // Whether the system has a default web browser to start at all.
+    virtual bool hasBrowser() { return true; }
 };
 
 // The installed implementation. Without one installed, a headless one answers: it writes

@@ -41,6 +41,7 @@ public:
     std::deque<QString> folderAnswers;
     std::deque<std::optional<uint32_t>> colorAnswers;
     bool urlOpens = true;
+    bool browserPresent = true;
 
     std::vector<Box> boxes;
     std::vector<Dialog> dialogs;
@@ -55,6 +56,7 @@ public:
     QString folderName(QWidget *owner, const QString &caption, const QString &startFolder) override;
     std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) override;
     bool openUrl(const QString &address) override;
+    bool hasBrowser() override { return browserPresent; }
 
     // The texts of every box shown so far, in order.
     QStringList boxTexts() const;

@@ -1,0 +1,85 @@
+#include "common/messages.h"
+
+#include "common/safefile.h"
+#include "common/uiseam.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace gb {
+
+void errorMsg(QWidget *owner, const QString &text)
+{
+    ui().errorBox(owner, text);
+}
+
+void warningMsg(QWidget *owner, const QString &text)
+{
+    ui().textBox(owner, QStringLiteral("Warning"), text, UiSeam::IconInformation);
+}
+
+void infoMessage(QWidget *owner, const QString &text)
+{
+    ui().textBox(owner, QStringLiteral("Info"), text, UiSeam::IconInformation);
+}
+
+void errMessage(QWidget *owner, const QString &text)
+{
+    ui().textBox(owner, QStringLiteral("Info"), text, UiSeam::IconStop);
+}
+
+bool confirmDelete(QWidget *owner, const QString &text)
+{
+    return ui().textBox(owner, QStringLiteral("Warning!"), text, UiSeam::YesNo | UiSeam::IconExclamation)
+           == UiSeam::ResultYes;
+}
+
+bool safeCopy(const QString &source, const QString &target, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(in.errorString());
+    if (sameFile(source, target))
+        return fail(QStringLiteral("Source and target are the same file"));
+
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(out.errorString());
+    char buffer[1 << 16];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0) {
+            out.cancelWriting();
+            return fail(in.errorString());
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n) {
+            out.cancelWriting();
+            return fail(out.errorString());
+        }
+    }
+    if (!out.commit())
+        return fail(out.errorString());
+    // A copy keeps the source's permissions, as a file manager's copy does.
+    QFile::setPermissions(target, QFileInfo(source).permissions());
+    return true;
+}
+
+void go2Url(QWidget *owner, const QString &address)
+{
+    if (!ui().hasBrowser()) {
+        ui().errorBox(owner, QStringLiteral("Default internet browser not found!"));
+        return;
+    }
+    if (!ui().openUrl(address))
+        ui().errorBox(owner, QStringLiteral("Web page not opened - URL failed"));
+}
+
+} // namespace gb
