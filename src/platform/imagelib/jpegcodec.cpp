@@ -1,0 +1,239 @@
+#include "platform/imagelib/jpegcodec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace gb {
+
+namespace {
+
+// libjpeg leaves an error by longjmp; every codec call runs under one of these so that
+// nothing unwinds through C frames and the caller gets an error code instead of an exit.
+struct JpegErrorTrap {
+    jpeg_error_mgr mgr;
+    jmp_buf jump;
+};
+
+[[noreturn]] void trapErrorExit(j_common_ptr cinfo)
+{
+    auto *trap = reinterpret_cast<JpegErrorTrap *>(cinfo->err);
+    longjmp(trap->jump, 1);
+}
+
+// A file cut short is a failure: libjpeg would otherwise pad it with grey and call it
+// good. The decoder reads ahead, so a file cut just before its end marker counts as cut.
+void trapWarning(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        trapErrorExit(cinfo);
+}
+
+void installTrap(jpeg_common_struct *cinfo, JpegErrorTrap &trap)
+{
+    cinfo->err = jpeg_std_error(&trap.mgr);
+    trap.mgr.error_exit = trapErrorExit;
+    trap.mgr.emit_message = trapWarning;
+    trap.mgr.output_message = [](j_common_ptr) {};
+}
+
+// Adobe writes CMYK inverted; plain CMYK files are rare enough to treat alike, as most
+// readers do. R = C * K / 255 on the stored (inverted) samples.
+void cmykRowToRgb(const uint8_t *src, uint8_t *dst, int width, bool inverted)
+{
+    for (int x = 0; x < width; ++x, src += 4, dst += 3) {
+        int c = src[0], m = src[1], y = src[2], k = src[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        dst[0] = uint8_t((c * k + 127) / 255);
+        dst[1] = uint8_t((m * k + 127) / 255);
+        dst[2] = uint8_t((y * k + 127) / 255);
+    }
+}
+
+bool headerAllowed(const jpeg_decompress_struct &cinfo, size_t fileSize, int &error)
+{
+    const int64_t w = cinfo.image_width, h = cinfo.image_height;
+    if (!pixelCountAllowed(w, h)) {
+        error = (w <= 0 || h <= 0) ? ImgBadJpg : ImgOutOfMemory;
+        return false;
+    }
+    // A Huffman-coded scan spends at least one bit on every 8x8 luminance block, so a file
+    // cannot hold more than 512 pixels per byte. Arithmetic coding has no such floor and
+    // relies on the pixel limit alone.
+    if (!cinfo.arith_code && w * h > int64_t(fileSize) * 512 + 4096) {
+        error = ImgBadJpg;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int jpegScaleDenominator(int width, int height, int fitW, int fitH)
+{
+    if (fitW <= 0 || fitH <= 0 || width <= 0 || height <= 0)
+        return 1;
+    // The size the caller will fit to (never enlarged), then the smallest decode that
+    // keeps at least twice that on both sides.
+    const double f = std::min(1.0, std::min(double(fitW) / width, double(fitH) / height));
+    const int64_t tw = std::max<int64_t>(1, int64_t(width * f + 0.5));
+    const int64_t th = std::max<int64_t>(1, int64_t(height * f + 0.5));
+    int denom = 1;
+    for (int d : {2, 4, 8}) {
+        const int64_t sw = (int64_t(width) + d - 1) / d, sh = (int64_t(height) + d - 1) / d;
+        if (sw >= 2 * tw && sh >= 2 * th)
+            denom = d;
+    }
+    return denom;
+}
+
+RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
+{
+    error = ImgOk;
+    if (!file.data || file.size < 4) {
+        error = ImgBadJpg;
+        return {};
+    }
+    jpeg_decompress_struct cinfo;
+    JpegErrorTrap trap;
+    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    RgbImage img;
+    // Declared before setjmp and only touched through volatile-safe paths afterwards.
+    uint8_t *volatile cmykRow = nullptr;
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        free(cmykRow);
+        if (error == ImgOk)
+            error = ImgBadJpg;
+        return {};
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+    jpeg_read_header(&cinfo, TRUE);
+    if (!headerAllowed(cinfo, file.size, error)) {
+        jpeg_destroy_decompress(&cinfo);
+        return {};
+    }
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    const int denom = jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height), fitW, fitH);
+    if (denom > 1) {
+        cinfo.scale_num = 1;
+        cinfo.scale_denom = unsigned(denom);
+        // The reduced image is averaged down again by the caller, which hides the blockier
+        // chroma of plain upsampling; the fast path is worth it there.
+        cinfo.do_fancy_upsampling = FALSE;
+    }
+    jpeg_start_decompress(&cinfo);
+    img = RgbImage::create(cinfo.output_width, cinfo.output_height);
+    if (img.isNull()) {
+        error = ImgOutOfMemory;
+        jpeg_abort_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        return {};
+    }
+    if (cmyk) {
+        cmykRow = static_cast<uint8_t *>(malloc(size_t(cinfo.output_width) * 4));
+        if (!cmykRow) {
+            error = ImgOutOfMemory;
+            longjmp(trap.jump, 1);
+        }
+        bool inverted = cinfo.saw_Adobe_marker;
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JSAMPROW row = cmykRow;
+            const int y = int(cinfo.output_scanline);
+            jpeg_read_scanlines(&cinfo, &row, 1);
+            cmykRowToRgb(cmykRow, img.row(y), int(cinfo.output_width), inverted);
+        }
+    } else {
+        JSAMPROW rows[16];
+        while (cinfo.output_scanline < cinfo.output_height) {
+            const int y = int(cinfo.output_scanline);
+            const int n = std::min<int>(16, int(cinfo.output_height) - y);
+            for (int i = 0; i < n; ++i)
+                rows[i] = img.row(y + i);
+            jpeg_read_scanlines(&cinfo, rows, JDIMENSION(n));
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    free(cmykRow);
+    return img;
+}
+
+bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
+{
+    error = ImgOk;
+    if (!file.data || file.size < 4) {
+        error = ImgBadJpg;
+        return false;
+    }
+    jpeg_decompress_struct cinfo;
+    JpegErrorTrap trap;
+    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        error = ImgBadJpg;
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+    jpeg_read_header(&cinfo, TRUE);
+    width = int(cinfo.image_width);
+    height = int(cinfo.image_height);
+    bits = cinfo.num_components * 8;
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bool progressive)
+{
+    error = ImgOk;
+    if (img.isNull()) {
+        error = ImgBadParameter;
+        return false;
+    }
+    jpeg_compress_struct cinfo;
+    JpegErrorTrap trap;
+    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    unsigned long size = 0;
+    if (setjmp(trap.jump)) {
+        // The memory destination's buffer may have been moved by then; only failures on
+        // impossible parameters get here, so it is left rather than freed twice.
+        jpeg_destroy_compress(&cinfo);
+        error = ImgFileWrite;
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    unsigned char *dest = nullptr;
+    jpeg_mem_dest(&cinfo, &dest, &size);
+    cinfo.image_width = JDIMENSION(img.width());
+    cinfo.image_height = JDIMENSION(img.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, std::clamp(quality, 1, 100), TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<uint8_t *>(img.row(int(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    out = QByteArray(reinterpret_cast<const char *>(dest), qsizetype(size));
+    jpeg_destroy_compress(&cinfo);
+    free(dest);
+    return true;
+}
+
+} // namespace gb
