@@ -1,5 +1,7 @@
 #include "common/uiseam.h"
 
+#include "common/batchprogress.h"
+
 #include <cstdio>
 
 namespace gb {
@@ -36,6 +38,11 @@ HeadlessUi gHeadless;
 UiSeam *gCurrent = nullptr;
 
 } // namespace
+
+std::unique_ptr<BatchProgress> UiSeam::batchProgress(QWidget *)
+{
+    return createHeadlessBatchProgress();
+}
 
 UiSeam &ui()
 {

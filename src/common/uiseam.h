@@ -4,11 +4,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace gb {
+
+class BatchProgress;
 
 // Every conversation with the user that an engine or a window may start: message boxes,
 // yes/no questions, file and folder dialogs, the colour picker and the browser launch.
@@ -53,6 +56,10 @@ public:
     virtual bool openUrl(const QString &address) = 0;
     // Whether the system has a default web browser to start at all.
     virtual bool hasBrowser() { return true; }
+    // The progress window of a run over many files, with its Abort button, owned by the
+    // caller. The default is a silent stand-in that never aborts; the program's UI gives
+    // the real window (createBatchProgressWin()).
+    virtual std::unique_ptr<BatchProgress> batchProgress(QWidget *owner);
 };
 
 // The installed implementation. Without one installed, a headless one answers: it writes
