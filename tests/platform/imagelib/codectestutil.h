@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <initializer_list>
+#include <vector>
 
 namespace gbtest {
 
@@ -55,6 +58,41 @@ inline uint32_t colourAt(const gb::RgbImage &img, int x, int y)
 {
     const uint8_t *p = img.pixel(x, y);
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+}
+
+// Colours of an image, top row first, as colour numbers.
+inline void expectPixels(const gb::RgbImage &img, const std::vector<uint32_t> &expected, const char *what)
+{
+    ASSERT_FALSE(img.isNull()) << what;
+    ASSERT_EQ(size_t(img.width()) * size_t(img.height()), expected.size()) << what;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            EXPECT_EQ(colourAt(img, x, y), expected[size_t(y) * img.width() + x]) << what << " at " << x << "," << y;
+}
+
+// A copy of a file with bytes replaced from offset at.
+inline QByteArray patched(QByteArray file, int at, const QByteArray &bytes)
+{
+    file.replace(at, bytes.size(), bytes);
+    return file;
+}
+
+// One damaged file and the error code its reader must give.
+struct DamageCase {
+    const char *what;
+    QByteArray file;
+    int error;
+};
+
+// Every case must give a null image and its error code.
+template <class Reader>
+void expectRefused(Reader read, const std::vector<DamageCase> &cases)
+{
+    for (const DamageCase &c : cases) {
+        int error = 0;
+        EXPECT_TRUE(read(gb::byteSpan(c.file), error).isNull()) << c.what;
+        EXPECT_EQ(error, c.error) << c.what;
+    }
 }
 
 } // namespace gbtest

@@ -9,6 +9,8 @@
 using namespace gb;
 using gbtest::Bytes;
 using gbtest::colourAt;
+using gbtest::expectPixels;
+using gbtest::patched;
 
 namespace {
 
@@ -25,15 +27,6 @@ QByteArray makePcx(int w, int h, int bits, int planes, int bytesPerLine, const Q
     b.u8(0).u8(planes).le16(bytesPerLine).le16(1);
     b.zeros(128 - b.size());
     return b.raw(data).b;
-}
-
-void expectPixels(const RgbImage &img, const std::vector<uint32_t> &expected, const char *what)
-{
-    ASSERT_FALSE(img.isNull()) << what;
-    ASSERT_EQ(size_t(img.width()) * img.height(), expected.size()) << what;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            EXPECT_EQ(colourAt(img, x, y), expected[size_t(y * img.width() + x)]) << what << " " << x << "," << y;
 }
 
 } // namespace
@@ -107,33 +100,18 @@ TEST(PcxCodec, ReadsEachDepth)
 TEST(PcxCodec, DamagedFilesFailCleanly)
 {
     const QByteArray good = makePcx(2, 2, 8, 3, 2, QByteArray(12, '\x01'));
-    auto patched = [&](int at, QByteArray bytes) {
-        QByteArray b = good;
-        b.replace(at, bytes.size(), bytes);
-        return b;
-    };
-    struct Case {
-        const char *what;
-        QByteArray file;
-        int error;
-    };
-    const Case cases[] = {
+    gbtest::expectRefused(readPcx, {
         {"empty", QByteArray(), ImgBadPcx},
         {"short header", good.left(100), ImgBadPcx},
-        {"wrong maker byte", patched(0, "\x0B"), ImgBadPcx},
-        {"unknown encoding", patched(2, "\x02"), ImgBadPcx},
-        {"5 bits", patched(3, "\x05"), ImgBadPcx},
-        {"2 planes of 8 bits", patched(65, "\x02"), ImgBadPcx},
-        {"line shorter than the width", patched(66, QByteArray("\x01\x00", 2)), ImgBadPcx},
-        {"right edge left of the left edge", patched(4, QByteArray("\x05\x00", 2)), ImgBadPcx},
+        {"wrong maker byte", patched(good, 0, "\x0B"), ImgBadPcx},
+        {"unknown encoding", patched(good, 2, "\x02"), ImgBadPcx},
+        {"5 bits", patched(good, 3, "\x05"), ImgBadPcx},
+        {"2 planes of 8 bits", patched(good, 65, "\x02"), ImgBadPcx},
+        {"line shorter than the width", patched(good, 66, QByteArray("\x01\x00", 2)), ImgBadPcx},
+        {"right edge left of the left edge", patched(good, 4, QByteArray("\x05\x00", 2)), ImgBadPcx},
         {"data ends early", good.left(good.size() - 1), ImgBadPcx},
         {"run header as the last byte", makePcx(2, 1, 8, 1, 2, QByteArray("\x01\xC2", 2)), ImgBadPcx},
         {"lying dimensions", makePcx(16000, 16000, 8, 1, 16000, QByteArray("\xFF\x00", 2)), ImgBadPcx},
         {"over the pixel limit", makePcx(65535, 65535, 8, 1, 65535, QByteArray(10, '\0')), ImgOutOfMemory},
-    };
-    for (const Case &c : cases) {
-        int error = 0;
-        EXPECT_TRUE(readPcx(byteSpan(c.file), error).isNull()) << c.what;
-        EXPECT_EQ(error, c.error) << c.what;
-    }
+    });
 }
