@@ -1,0 +1,244 @@
+#include "platform/imagelib/rgbimage.h"
+#include "sheets/pdfprinthost.h"
+#include "sheets/pdftools.h"
+#include "sheets/reportjob.h"
+#include "sheets/rpprinter.h"
+#include "support/testutil.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using gb::ReportJob;
+using gb::RpPrinter;
+
+namespace {
+
+// A job whose pages are drawn by a function of the page number; it records the calls.
+class DrawingJob : public ReportJob
+{
+public:
+    int pages = 1;
+    std::function<void(RpPrinter &, int)> body;
+    QStringList calls;
+    double rowAtSetPage = -1, colAtSetPage = -1, rowAtHeader = -1;
+
+    int printStart(RpPrinter &d) override
+    {
+        calls << "start";
+        d.setUnitOfMeasure(RpPrinter::DevicePixel);
+        return -1;
+    }
+    int printSetPage(RpPrinter &d, int &page) override
+    {
+        calls << QString("set %1").arg(page);
+        rowAtSetPage = d.pRow();
+        colAtSetPage = d.pCol();
+        return page;
+    }
+    int printPageHeader(RpPrinter &d) override
+    {
+        calls << "header";
+        rowAtHeader = d.pRow();
+        return -1;
+    }
+    int printPageBody(RpPrinter &d) override
+    {
+        calls << "body";
+        if (body)
+            body(d, d.currentPageNumber());
+        // Leave the cursor somewhere, so the next page must reset it.
+        d.setPRow(123);
+        d.setPCol(45);
+        return d.currentPageNumber() < pages ? kMorePages : kLastPage;
+    }
+    int printEnd() override
+    {
+        calls << "end";
+        return -1;
+    }
+};
+
+struct PdfFixture : ::testing::Test {
+    QString pdf = gbtest::makeTempDir() + "/out.pdf";
+    gb::PdfPrintHost host{pdf};
+    void SetUp() override { gb::setPrintHost(&host); }
+    void TearDown() override { gb::setPrintHost(nullptr); }
+};
+
+} // namespace
+
+TEST(RpPrinter, NewDeviceAndConversions)
+{
+    DrawingJob job;
+    RpPrinter d(nullptr, &job);
+    EXPECT_EQ(d.unitOfMeasure(), RpPrinter::Inch);
+    EXPECT_EQ(d.font().family(), "Arial");
+    EXPECT_EQ(d.font().pixelSize(), 16); // 12 points on the 96-dpi page
+    EXPECT_FALSE(d.font().bold());
+    EXPECT_EQ(d.pRow(), 0);
+    EXPECT_EQ(d.pCol(), 0);
+    // Outside a run the text members answer nothing.
+    EXPECT_EQ(d.getTextLength("abc"), 0);
+    EXPECT_EQ(d.getTextFace(), "");
+
+    d.setResolution(600, 600);
+    d.setUnitOfMeasure(RpPrinter::DevicePixel);
+    d.setLeftMargin(10);
+    d.setTopMargin(20);
+    EXPECT_DOUBLE_EQ(d.xlateHUnitOfMeasure2Inches(10), 10.0 / 600);
+    EXPECT_DOUBLE_EQ(d.leftMargin(), 10);
+    EXPECT_DOUBLE_EQ(d.topMargin(), 20);
+
+    d.setUnitOfMeasure(RpPrinter::Centimetre);
+    d.setPCol(1.27);
+    EXPECT_DOUBLE_EQ(d.xlateHUnitOfMeasure2Logical(1.27), 300);
+    EXPECT_NEAR(d.pCol(), 1.27, 1e-12);
+    d.setPRow(2.54);
+    const double row = d.pRow();
+    EXPECT_NEAR(d.nextPRow(), row + d.avgCharHeight(), 1e-12);
+    EXPECT_EQ(d.pRow(), row);
+
+    struct {
+        int unit;
+        double value, pixels;
+    } rows[] = {{1, 0.5, 300}, {3, 25.4, 600}, {5, 17.4, 17}, {5, 17.5, 18}, {9, 7.25, 7}};
+    for (const auto &r : rows) {
+        d.setUnitOfMeasure(r.unit);
+        EXPECT_DOUBLE_EQ(d.xlateVUnitOfMeasure2Logical(r.value), r.pixels) << r.unit << " " << r.value;
+    }
+    // An unknown unit converts nothing.
+    EXPECT_DOUBLE_EQ(d.xlateVLogical2UnitOfMeasure(7.25), 7.25);
+    EXPECT_DOUBLE_EQ(d.xlateVUnitOfMeasure2Inches(7.25), 7.25);
+}
+
+TEST_F(PdfFixture, PageLoopCallsBackInOrderAndResetsTheCursor)
+{
+    DrawingJob job;
+    job.pages = 3;
+    job.body = [](RpPrinter &d, int page) { d.textOut(10, 10, QString("Body of page %1").arg(page)); };
+    RpPrinter d(nullptr, &job);
+    ASSERT_TRUE(d.isValid());
+    ASSERT_TRUE(d.print("Print"));
+
+    EXPECT_EQ(job.calls, QStringList({"start", "set 1", "header", "body", "set 2", "header", "body", "set 3", "header",
+                                      "body", "end"}));
+    EXPECT_EQ(job.rowAtSetPage, 0);
+    EXPECT_EQ(job.colAtSetPage, 0);
+    EXPECT_EQ(job.rowAtHeader, 0);
+    EXPECT_EQ(gbtest::pdfPageCount(pdf), 3);
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_TRUE(gbtest::pdfText(pdf, p).contains(QString("Body of page %1").arg(p)));
+    EXPECT_EQ(host.requests.at(0).name, "Print");
+    EXPECT_FALSE(host.requests.at(0).preview);
+}
+
+TEST_F(PdfFixture, PreviewRunsTheJobAgainEachTime)
+{
+    DrawingJob job;
+    job.pages = 2;
+    RpPrinter d(nullptr, &job);
+    ASSERT_TRUE(d.printPreview("Preview"));
+    EXPECT_EQ(job.calls.count("start"), 2);
+    EXPECT_EQ(job.calls.count("end"), 2);
+    EXPECT_EQ(host.requests.at(0).pages, 2);
+    EXPECT_TRUE(host.requests.at(0).preview);
+}
+
+TEST_F(PdfFixture, RunsThatNeverEndAreCut)
+{
+    DrawingJob job;
+    job.pages = 1 << 30;
+    RpPrinter d(nullptr, &job);
+    host.resolution = 72;
+    ASSERT_TRUE(d.print("Print"));
+    EXPECT_EQ(d.pageCount(), RpPrinter::kMaxPages);
+}
+
+TEST_F(PdfFixture, ShapesAndImagesLandOnTheirPixels)
+{
+    DrawingJob job;
+    job.body = [](RpPrinter &d, int) {
+        d.setLeftMargin(10);
+        d.setTopMargin(20);
+        d.drawRectangle(10, 10, 49, 59);                                  // outline only
+        d.drawRectangle(100, 10, 139, 59, 1, 0, Qt::black, -1, Qt::blue); // filled solid
+        d.drawLine(200, 10, 200, 109, 3);                                 // three pixels wide
+        gb::RgbImage red = gb::RgbImage::filled(20, 10, 255, 0, 0);
+        d.drawRgb(red, 300, 400, 20, 10);
+    };
+    RpPrinter d(nullptr, &job);
+    ASSERT_TRUE(d.print("Print"));
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    ASSERT_FALSE(page.isNull());
+    // The outline covers rows 10..49 and columns 10..59 of the print area, whose origin is
+    // at (10, 20) of the page.
+    EXPECT_TRUE(gbtest::pixelNear(page, 20, 30, qRgb(0, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 69, 69, qRgb(0, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 40, 50, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 70, 70, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 19, 29, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 40, 140, qRgb(0, 0, 255)));
+    // A 3-pixel line is black one pixel either side of its middle.
+    EXPECT_TRUE(gbtest::pixelNear(page, 50, 219, qRgb(0, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 50, 221, qRgb(0, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 50, 224, qRgb(255, 255, 255)));
+    // The image at its own size.
+    EXPECT_TRUE(gbtest::pixelNear(page, 310, 420, qRgb(255, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 329, 429, qRgb(255, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 331, 431, qRgb(255, 255, 255)));
+}
+
+TEST_F(PdfFixture, TextMarkersAndCursor)
+{
+    DrawingJob job;
+    double colAfterRight = 0, rowAfterBox = 0, colAfterBox = 0, textLength = 0;
+    QString face;
+    job.body = [&](RpPrinter &d, int) {
+        d.setFont("Courier New", 10, true);
+        face = d.getTextFace();
+        textLength = d.getTextLength("Right");
+        d.textOut(50, 300, "Right", 2);
+        colAfterRight = d.pCol();
+        d.drawText(100, 20, "Boxed words", 30, 200, 1);
+        rowAfterBox = d.pRow();
+        colAfterBox = d.pCol();
+    };
+    RpPrinter d(nullptr, &job);
+    ASSERT_TRUE(d.print("Print"));
+    EXPECT_EQ(face, "Liberation Mono");
+    EXPECT_GT(textLength, 0);
+    // Right alignment still moves the cursor by the text's width from the given column.
+    EXPECT_NEAR(colAfterRight, 300 + textLength, 1.0);
+    EXPECT_EQ(colAfterBox, 20 + 200);
+    EXPECT_EQ(rowAfterBox, 100 + 31 - d.avgCharHeight() - 1);
+
+    const auto &m = d.markers();
+    ASSERT_EQ(m.size(), 4u);
+    for (size_t i = 0; i < 4; i += 2) {
+        EXPECT_EQ(m[i].tag, 65534);
+        EXPECT_EQ(m[i + 1].tag, 65535);
+        EXPECT_EQ(m[i].column, m[i + 1].column);
+        EXPECT_EQ(m[i].row, m[i + 1].row);
+        EXPECT_EQ(m[i].width, m[i + 1].width);
+        EXPECT_EQ(m[i].height, m[i + 1].height);
+    }
+    EXPECT_EQ(m[0].alignment, 2);
+    EXPECT_EQ(m[0].width, int(d.avgCharWidth()) * 5 + 1);
+    EXPECT_EQ(m[2].alignment, 1);
+    EXPECT_EQ(m[2].width, 201);
+    const QString text = gbtest::pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains("Right"));
+    EXPECT_TRUE(text.contains("Boxed words"));
+}
+
+TEST(RpPrinter, HeadlessHostHasNoPrinter)
+{
+    DrawingJob job;
+    RpPrinter d(nullptr, &job);
+    EXPECT_FALSE(d.isValid());
+    EXPECT_FALSE(d.print("Print"));
+    EXPECT_TRUE(job.calls.isEmpty());
+}
