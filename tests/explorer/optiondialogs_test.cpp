@@ -1,0 +1,140 @@
+#include "explorer/customimagedimwin.h"
+#include "explorer/dialogfields.h"
+#include "explorer/optionswin.h"
+#include "explorer/spacingwin.h"
+#include "explorer/thumbsfilterwin.h"
+
+#include "common/registry.h"
+#include "support/scriptedui.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace gb;
+
+namespace {
+const QString kPrint = "Print Options";
+}
+
+TEST(OptionsWin, ShowsDefaultsAndOkWritesEveryValue)
+{
+    OptionsWin win;
+    EXPECT_EQ(win.windowTitle(), "Page Setup");
+    EXPECT_EQ(win.siStartingRow()->text(), "40");
+    EXPECT_EQ(win.siStartingColumn()->text(), "10");
+    EXPECT_TRUE(win.fitInPage()->isChecked());
+    EXPECT_TRUE(win.prortrait()->isChecked());
+    EXPECT_EQ(win.orientation(), "P");
+    EXPECT_EQ(QStringList({win.leftMargin()->text(), win.rightMargin()->text(), win.topMargin()->text(),
+                           win.bottomMargin()->text()}),
+              QStringList({"10", "10", "20", "25"}));
+    EXPECT_FALSE(win.companyLogo()->isEnabled());
+
+    win.siStartingRow()->setText("7");
+    win.actualSize()->setChecked(true);
+    win.landscape()->setChecked(true);
+    win.leftMargin()->setText("0");
+    win.pbOk();
+    EXPECT_EQ(win.result(), 1);
+    EXPECT_EQ(kvtQueryRtRegInt(kPrint, "SI Starting Row"), 7);
+    EXPECT_EQ(kvtQueryRtRegInt(kPrint, "SI Print Type"), 1);
+    EXPECT_EQ(kvtQueryRtRegInt(kPrint, "Orientation"), 2);
+    EXPECT_EQ(kvtQueryRtRegInt(kPrint, "Left Margin"), 0);
+    EXPECT_EQ(kvtQueryRtRegString(kPrint, "Company Logo"), "");
+
+    // A margin of 0 reads as "not stored": the next dialog shows the default again.
+    OptionsWin again;
+    EXPECT_EQ(again.leftMargin()->text(), "10");
+    EXPECT_TRUE(again.actualSize()->isChecked());
+    EXPECT_TRUE(again.landscape()->isChecked());
+    again.siStartingRow()->setText("99");
+    again.pbCancel();
+    EXPECT_EQ(again.result(), -1);
+    EXPECT_EQ(kvtQueryRtRegInt(kPrint, "SI Starting Row"), 7);
+}
+
+TEST(ThumbsFilterWin, ApplyRemoveAndCancel)
+{
+    ThumbsFilterWin win;
+    EXPECT_EQ(win.windowTitle(), "Image Files Filter");
+    win.setExtensions({"png", "wmf"});
+    win.setIncludeFiles("IMG");
+    win.setModifiedAfter(QDate(2002, 3, 8));
+    EXPECT_TRUE(win.box("png")->isChecked());
+    EXPECT_FALSE(win.box("jpg")->isChecked());
+    EXPECT_EQ(win.modAfter()->text(), dateToField(QDate(2002, 3, 8)));
+    win.box("jpg")->setChecked(true);
+    win.inFiles()->setText("  IMG  ");
+    win.applyButton()->click();
+    EXPECT_EQ(win.result(), 1);
+    EXPECT_EQ(win.extensions(), QStringList({"jpg", "png", "wmf"}));
+    EXPECT_EQ(win.includeFiles(), "IMG");
+    EXPECT_EQ(win.modifiedAfter(), QDate(2002, 3, 8));
+    EXPECT_FALSE(win.modifiedBefore().isValid());
+
+    ThumbsFilterWin none;
+    none.applyButton()->click();
+    EXPECT_EQ(none.result(), 1);
+    EXPECT_TRUE(none.extensions().isEmpty());
+
+    ThumbsFilterWin remove;
+    remove.inFiles()->setText("x");
+    remove.removeButton()->click();
+    EXPECT_EQ(remove.result(), 2);
+    EXPECT_EQ(remove.includeFiles(), "");
+    ThumbsFilterWin cancel;
+    cancel.cancelButton()->click();
+    EXPECT_EQ(cancel.result(), -1);
+}
+
+TEST(DateFields, RoundTripInTheLocaleOrder)
+{
+    const QDate d(2002, 1, 5);
+    const QString text = dateToField(d);
+    EXPECT_EQ(text.size(), 10);
+    EXPECT_TRUE(text.contains("2002"));
+    EXPECT_TRUE(text.contains("05"));
+    EXPECT_EQ(dateFromField(text), d);
+    EXPECT_FALSE(dateFromField("").isValid());
+    EXPECT_FALSE(dateFromField("nonsense").isValid());
+}
+
+TEST(SpacingWin, TakesNumbersEmptyGivesZero)
+{
+    SpacingWin win;
+    EXPECT_EQ(win.windowTitle(), "Thumbnails Spacing (pixels) ...");
+    win.ver()->setText(" 12 ");
+    win.okButton()->click();
+    EXPECT_EQ(win.result(), 1);
+    EXPECT_EQ(win.verSpacing(), 12);
+    EXPECT_EQ(win.horSpacing(), 0);
+    // The "999" picture lets no fourth digit or letter in.
+    win.hor()->setText("");
+    QTest::keyClicks(win.hor(), "12a34");
+    EXPECT_EQ(win.hor()->text(), "123");
+}
+
+TEST(CustomImageDimWin, RefusesSizesOutsideOneTo499)
+{
+    gbtest::ScriptedUi ui;
+    const struct { const char *w, *h; bool accepted; } cases[] = {
+        {"0", "100", false}, {"500", "100", false}, {"100", "", false}, {"499", "499", true}, {"8", "8", true},
+    };
+    for (const auto &c : cases) {
+        CustomImageDimWin win;
+        win.show();
+        win.widthEdit()->setText(c.w);
+        win.heightEdit()->setText(c.h);
+        win.okButton()->click();
+        EXPECT_EQ(win.result() == 1, c.accepted) << c.w << "x" << c.h;
+        EXPECT_EQ(win.isVisible(), !c.accepted);
+    }
+    EXPECT_EQ(ui.boxTexts(), QStringList(3, "Width & height must be greater than 0 and less than 500 pixels"));
+    EXPECT_EQ(ui.boxes[0].caption, "Error");
+}
