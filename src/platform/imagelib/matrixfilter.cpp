@@ -1,0 +1,81 @@
+#include "platform/imagelib/matrixfilter.h"
+
+#include "platform/imagelib/parallel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace gb {
+
+namespace {
+
+struct Params {
+    double m[9];
+    bool on[3];
+    bool zeroOthers;
+};
+
+// Filters row y into dst, reading the neighbourhood from `from`: the source, or dst
+// itself with feedback, where the rows above and the pixels to the left are already
+// filtered (a pixel is written only after all three of its channels were computed).
+void filterRow(const RgbImage &from, RgbImage &dst, const RgbImage &src, int y, const Params &p)
+{
+    const int W = src.width(), H = src.height();
+    const uint8_t *rows[3];
+    for (int j = 0; j < 3; ++j)
+        rows[j] = from.row(std::clamp(y + j - 1, 0, H - 1));
+    uint8_t *out = dst.row(y);
+    const uint8_t *own = src.row(y);
+    for (int x = 0; x < W; ++x) {
+        const size_t cols[3] = {size_t(std::max(x - 1, 0)) * 3, size_t(x) * 3, size_t(std::min(x + 1, W - 1)) * 3};
+        uint8_t px[3];
+        for (int k = 0; k < 3; ++k) {
+            if (!p.on[k]) {
+                px[k] = p.zeroOthers ? 0 : own[size_t(x) * 3 + k];
+                continue;
+            }
+            double s = 0;
+            for (int j = 0; j < 3; ++j)
+                for (int i = 0; i < 3; ++i)
+                    s += p.m[j * 3 + i] * rows[j][cols[i] + k];
+            px[k] = uint8_t(std::clamp(std::round(s), 0.0, 255.0));
+        }
+        std::memcpy(out + size_t(x) * 3, px, 3);
+    }
+}
+
+} // namespace
+
+bool isApplyMatrixToRgb(const RgbImage &src, RgbImage &dst, int channelMask, bool zeroOthers, bool feedback,
+                        double factor, const double matrix[9])
+{
+    if (src.isNull() || dst.isNull() || src.width() != dst.width() || src.height() != dst.height() || !matrix
+        || !std::isfinite(factor))
+        return false;
+    if (factor == 0.0)
+        factor = 1.0;
+    Params p;
+    for (int i = 0; i < 9; ++i) {
+        if (!std::isfinite(matrix[i]))
+            return false;
+        p.m[i] = matrix[i] / factor;
+    }
+    for (int k = 0; k < 3; ++k)
+        p.on[k] = (channelMask >> k) & 1;
+    p.zeroOthers = zeroOthers;
+
+    if (feedback) {
+        std::memcpy(dst.data(), src.data(), src.byteCount());
+        for (int y = 0; y < src.height(); ++y)
+            filterRow(dst, dst, src, y, p);
+        return true;
+    }
+    parallelRanges(src.height(), 32, [&](int b, int e) {
+        for (int y = b; y < e; ++y)
+            filterRow(src, dst, src, y, p);
+    });
+    return true;
+}
+
+} // namespace gb

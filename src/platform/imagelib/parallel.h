@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace gb {
+
+// How many threads one image operation may use inside itself. 0 (the default) means one
+// per hardware thread; 1 keeps every operation on the calling thread. Operations split
+// their work so that the result never depends on this number.
+void setImageOpThreads(int count);
+int imageOpThreads();
+
+// Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
+// up to imageOpThreads() threads, and returns when all have finished. Fewer than
+// minPerThread items per thread are not worth a thread: small jobs run on the caller.
+void parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn);
+
+} // namespace gb
