@@ -1,5 +1,6 @@
 #include "platform/imagelib/imagelib.h"
 
+#include "platform/imagelib/bmpcodec.h"
 #include "platform/imagelib/gifcodec.h"
 #include "platform/imagelib/jpegcodec.h"
 #include "platform/imagelib/pngcodec.h"
@@ -96,6 +97,7 @@ int guessFileType(ByteSpan f)
 RgbImage readImage(ByteSpan file, int type, int &error, int fitW, int fitH)
 {
     switch (type) {
+    case ImgTypeBmp: return readBmp(file, error);
     case ImgTypeJpg: return readJpeg(file, error, fitW, fitH);
     case ImgTypePng: return readPng(file, error);
     case ImgTypeGif: return readGif(file, error);
@@ -107,6 +109,7 @@ RgbImage readImage(ByteSpan file, int type, int &error, int fitW, int fitH)
 bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, int &error)
 {
     switch (type) {
+    case ImgTypeBmp: return readBmpDims(file, width, height, bits, error);
     case ImgTypeJpg: return readJpegDims(file, width, height, bits, error);
     case ImgTypePng: return readPngDims(file, width, height, bits, error);
     case ImgTypeGif: return readGifDims(file, width, height, bits, error);
@@ -118,6 +121,7 @@ bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, 
 bool writeImage(const RgbImage &img, int type, QByteArray &out, int &error, const WriteOptions &options)
 {
     switch (type) {
+    case ImgTypeBmp: return writeBmp(img, out, error);
     case ImgTypeJpg: return writeJpeg(img, out, error, options.jpegQuality, options.progressive);
     case ImgTypePng: return writePng(img, out, error);
     case ImgTypeGif: return writeGif(img, out, error, options.colors);

@@ -78,6 +78,7 @@ TEST(Codecs, WrittenFilesReadBackRecognisedAndMeasured)
         {ImgTypeJpg, true, {95, false, 256}, 6, 24},
         {ImgTypeJpg, true, {95, true, 256}, 6, 24},
         {ImgTypePng, true, {}, 0, 24},
+        {ImgTypeBmp, true, {}, 0, 24},
         {ImgTypeTiff, true, {75, false, 0}, 0, 24},
         {ImgTypeTiff, true, {75, false, 257}, 0, 24},
         {ImgTypeTiff, false, {75, false, 256}, 0, 8},

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/imagelib/imglibtypes.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace gb {
+
+// The bytes of an image file for the readers: mapped when the system allows it, read
+// otherwise. Internal to image/.
+class ImageFileBytes
+{
+public:
+    // Opens and maps (or reads) the file; ok() tells whether that worked.
+    explicit ImageFileBytes(const QString &fileName);
+    ~ImageFileBytes();
+    ImageFileBytes(const ImageFileBytes &) = delete;
+    ImageFileBytes &operator=(const ImageFileBytes &) = delete;
+
+    bool ok() const { return mOk; }
+    ByteSpan span() const { return mSpan; }
+
+private:
+    QFile mFile;
+    QByteArray mRead;
+    uchar *mMap = nullptr;
+    ByteSpan mSpan;
+    bool mOk = false;
+};
+
+// The type code the image layer's content test gives, else the one the fallback name's
+// extension gives.
+int imageTypeOf(ByteSpan bytes, const QString &fallbackName);
+
+} // namespace gb
+
+namespace gb {
+
+class RgbImage;
+
+// Decodes bytes of the given type (1..9). fitW x fitH (0 = none) lets the JPEG reader
+// decode at a reduced scale; fullW and fullH still receive the image's real size. On
+// failure returns a null image with error set to the image layer's code.
+RgbImage decodeImageBytes(ByteSpan bytes, int type, int fitW, int fitH, int &fullW, int &fullH,
+                          int &error);
+
+} // namespace gb

@@ -1,0 +1,44 @@
+#include "image/imagesave.h"
+
+#include "common/safefile.h"
+#include "image/imageload.h"
+#include "image/imagetypes.h"
+#include "platform/imagelib/imagelib.h"
+
+namespace gb {
+
+bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jpegQuality,
+                  bool progressive, double pngValue, int colorCount, QString *errorText)
+{
+    (void)pngValue;
+    if (type == ImageTypeUnknown)
+        type = guessFormatFromExtension(fileName);
+    int error = ImgBadParameter;
+    QByteArray bytes;
+    if (type >= ImageTypeBmp && type <= ImageTypeTga) {
+        WriteOptions options;
+        options.jpegQuality = jpegQuality;
+        options.progressive = progressive;
+        options.colors = colorCount;
+        if (writeImage(img, type, bytes, error, options)) {
+            QString why;
+            if (writeFileAtomically(fileName, bytes, &why))
+                return true;
+            if (errorText)
+                *errorText = getErrorMsg(ImgFileWrite) + QStringLiteral(": ") + why;
+            return false;
+        }
+    } else {
+        error = ImgOk; // nothing recognised to write: "Unrecognized image format"
+    }
+    if (errorText)
+        *errorText = getErrorMsg(error);
+    return false;
+}
+
+IndexedImage decreaseColorDepth(const RgbImage &img, int colorCount)
+{
+    return quantize(img, colorCount);
+}
+
+} // namespace gb

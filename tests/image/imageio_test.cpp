@@ -1,0 +1,297 @@
+#include "common/appdirs.h"
+#include "image/imageload.h"
+#include "image/imagesave.h"
+#include "image/imagetypes.h"
+#include "image/thumbnail.h"
+#include "support/testutil.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+#include <set>
+
+using namespace gb;
+
+namespace {
+
+RgbImage picture(int w, int h)
+{
+    RgbImage img = RgbImage::create(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t *p = img.pixel(x, y);
+            p[0] = uint8_t(x * 255 / std::max(1, w - 1));
+            p[1] = uint8_t(y * 255 / std::max(1, h - 1));
+            p[2] = uint8_t(((x / 8) + (y / 8)) % 2 ? 200 : 40);
+        }
+    return img;
+}
+
+int maxDiff(const RgbImage &a, const RgbImage &b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return 999;
+    int d = 0;
+    for (size_t i = 0; i < a.byteCount(); ++i)
+        d = std::max(d, std::abs(int(a.data()[i]) - int(b.data()[i])));
+    return d;
+}
+
+size_t distinctColors(const RgbImage &img)
+{
+    std::set<uint32_t> seen;
+    for (size_t i = 0; i < img.pixelCount(); ++i) {
+        const uint8_t *p = img.data() + i * 3;
+        seen.insert(p[0] | (p[1] << 8) | (p[2] << 16));
+    }
+    return seen.size();
+}
+
+QString saved(const QString &dir, const QString &name, const RgbImage &img, int type = 0,
+              int colors = 256, int quality = 90)
+{
+    const QString path = dir + "/" + name;
+    EXPECT_TRUE(saveRgb2File(img, path, type, quality, false, 0.0, colors)) << name.toStdString();
+    return path;
+}
+
+} // namespace
+
+TEST(ImageLoad, ErrorTexts)
+{
+    EXPECT_EQ(getErrorMsg(0), "Unrecognized image format");
+    EXPECT_EQ(getErrorMsg(1), "Out of memory");
+    EXPECT_EQ(getErrorMsg(9), "Bad JPG file");
+    EXPECT_EQ(getErrorMsg(16), "Internal PNG lib behavior - contact KVT Inc.");
+    EXPECT_EQ(getErrorMsg(31), "Not enough room in the output palette to store the colors from this image");
+    EXPECT_EQ(getErrorMsg(36), "LZW decompression has not been activated");
+    EXPECT_EQ(getErrorMsg(37), "Unknown error with error code 37");
+    EXPECT_EQ(getErrorMsg(-1), "Unknown error with error code -1");
+}
+
+TEST(ImageLoad, WritableTypesRoundTripThroughFiles)
+{
+    const QString dir = gbtest::makeTempDir();
+    const RgbImage src = picture(45, 31);
+    const struct {
+        const char *name;
+        int tolerance;
+    } cases[] = {{"a.bmp", 0}, {"a.png", 0}, {"a.tif", 40}, {"a.gif", 40}, {"a.jpg", 64}};
+    // (TIFF and GIF at 256 colours go through the quantiser; JPEG rings at the checker edges.)
+    for (const auto &c : cases) {
+        const QString path = saved(dir, c.name, src);
+        int w = 0, h = 0;
+        QString error;
+        const RgbImage back = createRgbFromFile(path, w, h, error);
+        ASSERT_FALSE(back.isNull()) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(w, 45);
+        EXPECT_EQ(h, 31);
+        EXPECT_LE(maxDiff(src, back), c.tolerance) << c.name;
+        int bits = 0;
+        w = h = 0;
+        EXPECT_TRUE(getImageDims(path, w, h, bits, error)) << c.name;
+        EXPECT_EQ(w * 100 + h, 45 * 100 + 31) << c.name;
+    }
+    // TIFF with 0 colours is 24-bit and exact.
+    const QString tif = saved(dir, "b.tif", src, 0, 0);
+    int w = 0, h = 0;
+    QString error;
+    EXPECT_EQ(maxDiff(src, createRgbFromFile(tif, w, h, error)), 0);
+}
+
+TEST(ImageLoad, ContentDecidesExtensionOnlyNamesTheUnknown)
+{
+    const QString dir = gbtest::makeTempDir();
+    const RgbImage src = picture(20, 10);
+    // A JPEG named .bmp loads as JPEG.
+    const QString jpg = saved(dir, "photo.jpg", src);
+    QFile::copy(jpg, dir + "/photo.bmp");
+    int w = 0, h = 0;
+    QString error;
+    EXPECT_FALSE(createRgbFromFile(dir + "/photo.bmp", w, h, error).isNull());
+
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        const char *text;
+    } cases[] = {
+        {"missing.jpg", QByteArray(), "Error on file open"},
+        {"notes.txt", "just some words", "Unrecognized image format"},
+        {"empty.png", "", "Bad PNG file"},
+        // Photoshop bytes named .jpg go to the JPEG reader, which refuses them.
+        {"layers.jpg", QByteArray("8BPS\0\1\0\0\0\0\0\0\0\3\0\0\0\20\0\0\0\20\0\10\0\3", 26), "Bad JPG file"},
+        {"cut.gif", "GIF89a\x10\0\x10\0", "Bad GIF file"},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir + "/" + c.name;
+        if (QByteArray(c.name) != "missing.jpg")
+            ASSERT_TRUE(gbtest::writeFile(path, c.bytes));
+        error.clear();
+        EXPECT_TRUE(createRgbFromFile(path, w, h, error).isNull()) << c.name;
+        EXPECT_EQ(error, QString::fromLatin1(c.text)) << c.name;
+    }
+}
+
+TEST(ImageLoad, DimsFailForUnknownAndMissingFilesAndLeaveTheSize)
+{
+    const QString dir = gbtest::makeTempDir();
+    gbtest::writeFile(dir + "/x.txt", "hello");
+    int w = 7, h = 8, bits = 9;
+    QString error;
+    EXPECT_FALSE(getImageDims(dir + "/x.txt", w, h, bits, error));
+    EXPECT_EQ(error, "Unrecognized image format");
+    EXPECT_FALSE(getImageDims(dir + "/none.jpg", w, h, bits, error));
+    EXPECT_EQ(error, "Error on file open");
+    EXPECT_EQ(w * 100 + h, 708);
+
+    // A Targa header is recognised, but the size of a Targa file is not read.
+    QByteArray tga(18, '\0');
+    tga[2] = 2;
+    tga[12] = 2;
+    tga[14] = 2;
+    tga[16] = 24;
+    tga.append(QByteArray(12, '\x7f'));
+    gbtest::writeFile(dir + "/x.tga", tga);
+    EXPECT_FALSE(getImageDims(dir + "/x.tga", w, h, bits, error));
+    EXPECT_EQ(w * 100 + h, 708);
+
+    saved(dir, "g.gif", picture(8, 8));
+    EXPECT_TRUE(getImageDims(dir + "/g.gif", w, h, bits, error));
+    EXPECT_EQ(bits, 6); // 64 colours: a 64-entry table
+}
+
+TEST(ImageLoad, FromStringDecodesInMemoryAndLeavesNoFile)
+{
+    const QString dir = gbtest::makeTempDir();
+    for (const char *name : {"t.jpg", "t.png"}) {
+        const QByteArray bytes = gbtest::readFile(saved(dir, name, picture(30, 20)));
+        int w = 0, h = 0;
+        QString error;
+        const RgbImage img = createRgbFromString(bytes, w, h, error);
+        ASSERT_FALSE(img.isNull()) << name;
+        EXPECT_EQ(w, 30);
+        EXPECT_EQ(h, 20);
+    }
+    int w = 0, h = 0;
+    QString error;
+    EXPECT_TRUE(createRgbFromString("garbage", w, h, error).isNull());
+    EXPECT_EQ(error, "Bad JPG file");
+    EXPECT_FALSE(QFile::exists(programDataDir() + "_kvtimag.jpg"));
+}
+
+TEST(ImageSave, TypeFromNameAndRefusedTypes)
+{
+    const QString dir = gbtest::makeTempDir();
+    const RgbImage src = picture(16, 16);
+    saved(dir, "x.gif", src);
+    int w = 0, h = 0, bits = 0;
+    QString error;
+    EXPECT_TRUE(getImageDims(dir + "/x.gif", w, h, bits, error));
+    EXPECT_EQ(gbtest::readFile(dir + "/x.gif").left(3), "GIF");
+
+    EXPECT_FALSE(saveRgb2File(src, dir + "/x.jpeg", 0, 80, false, 0.0, 256));
+    EXPECT_FALSE(QFile::exists(dir + "/x.jpeg"));
+
+    // Type 10 and a failing writer leave an existing file as it was.
+    gbtest::writeFile(dir + "/keep.psd", "old");
+    EXPECT_FALSE(saveRgb2File(src, dir + "/keep.psd", 10, 80, false, 0.0, 256));
+    gbtest::writeFile(dir + "/keep.png", "old");
+    EXPECT_FALSE(saveRgb2File(RgbImage(), dir + "/keep.png", 0, 80, false, 0.0, 256, &error));
+    EXPECT_EQ(gbtest::readFile(dir + "/keep.psd"), "old");
+    EXPECT_EQ(gbtest::readFile(dir + "/keep.png"), "old");
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3); // no temporary left behind
+    // A folder that does not exist.
+    EXPECT_FALSE(saveRgb2File(src, dir + "/none/x.png", 0, 80, false, 0.0, 256, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(ImageSave, ColourCountsOfGifAndTiff)
+{
+    const QString dir = gbtest::makeTempDir();
+    const RgbImage src = picture(64, 64); // far more than 256 colours
+    ASSERT_GT(distinctColors(src), 256u);
+    const struct {
+        const char *name;
+        int colors;
+        int bits;            // as the header reports
+        size_t maxColors;    // in the image read back
+    } cases[] = {
+        {"g0.gif", 0, 8, 256},   {"gm5.gif", -5, 8, 256}, {"g16.gif", 16, 4, 16},
+        {"t256.tif", 256, 8, 256}, {"t0.tif", 0, 24, 64 * 64}, {"t257.tif", 257, 24, 64 * 64},
+        {"t4.tif", 4, 8, 4},
+    };
+    for (const auto &c : cases) {
+        const QString path = saved(dir, c.name, src, 0, c.colors);
+        int w = 0, h = 0, bits = 0;
+        QString error;
+        ASSERT_TRUE(getImageDims(path, w, h, bits, error));
+        EXPECT_EQ(bits, c.bits) << c.name;
+        const RgbImage back = createRgbFromFile(path, w, h, error);
+        const size_t n = distinctColors(back);
+        EXPECT_LE(n, c.maxColors) << c.name;
+        EXPECT_GT(n, c.maxColors / 2) << c.name;
+    }
+}
+
+TEST(Thumbnail, AreaReductionAveragesExactly)
+{
+    // 4x2 -> 2x1: each target pixel is the mean of a 2x2 block.
+    RgbImage src = RgbImage::create(4, 2);
+    const uint8_t v[8] = {0, 10, 100, 200, 20, 30, 50, 51};
+    for (int i = 0; i < 8; ++i)
+        memset(src.pixel(i % 4, i / 4), v[i], 3);
+    RgbImage dst = reduceToSize(src, 2, 1);
+    ASSERT_EQ(dst.width(), 2);
+    EXPECT_EQ(dst.pixel(0, 0)[0], 15);  // (0+10+20+30)/4
+    EXPECT_EQ(dst.pixel(1, 0)[1], 100); // (100+200+50+51)/4 = 100.25
+    // 3 -> 2: the middle source pixel is split half and half.
+    RgbImage row = RgbImage::create(3, 1);
+    memset(row.pixel(0, 0), 0, 3);
+    memset(row.pixel(1, 0), 100, 3);
+    memset(row.pixel(2, 0), 200, 3);
+    dst = reduceToSize(row, 2, 1);
+    EXPECT_EQ(dst.pixel(0, 0)[0], 33);  // (0*2 + 100*1)/3
+    EXPECT_EQ(dst.pixel(1, 0)[0], 167); // (100*1 + 200*2)/3
+    // A uniform image stays uniform at any size; same size copies; larger is refused.
+    const RgbImage grey = RgbImage::filled(97, 61, 77, 78, 79);
+    dst = reduceToSize(grey, 13, 7);
+    for (size_t i = 0; i < dst.pixelCount(); ++i)
+        ASSERT_EQ(dst.data()[i * 3 + 2], 79);
+    EXPECT_EQ(memcmp(reduceToSize(grey, 97, 61).data(), grey.data(), grey.byteCount()), 0);
+    EXPECT_TRUE(reduceToSize(grey, 98, 61).isNull());
+}
+
+TEST(Thumbnail, FittedLoadMatchesFullLoadAndReportsTheFullSize)
+{
+    const QString dir = gbtest::makeTempDir();
+    const RgbImage src = picture(900, 600);
+    for (const char *name : {"big.png", "big.jpg"}) {
+        const QString path = saved(dir, name, src, 0, 256, 95);
+        int w = 0, h = 0;
+        QString error;
+        const RgbImage full = createRgbFromFile(path, w, h, error);
+        const RgbImage expected = reduceToSize(full, 80, 53);
+        const RgbImage thumb = createFittedRgbFromFile(path, 80, 80, w, h, error);
+        ASSERT_FALSE(thumb.isNull()) << name;
+        EXPECT_EQ(w, 900);
+        EXPECT_EQ(h, 600);
+        EXPECT_EQ(thumb.width(), 80);
+        EXPECT_EQ(thumb.height(), 53);
+        // PNG takes the same road; JPEG's reduced decode differs only a little.
+        EXPECT_LE(maxDiff(thumb, expected), QByteArray(name) == "big.png" ? 0 : 24) << name;
+
+        const RgbImage fromBytes =
+            createFittedRgbFromString(gbtest::readFile(path), 80, 80, w, h, error);
+        EXPECT_EQ(maxDiff(fromBytes, thumb), 0);
+    }
+    // A small image is returned as it is; failures carry the loader's text.
+    const QString small = saved(dir, "small.png", picture(30, 20));
+    int w = 0, h = 0;
+    QString error;
+    EXPECT_EQ(createFittedRgbFromFile(small, 80, 80, w, h, error).width(), 30);
+    EXPECT_TRUE(createFittedRgbFromFile(dir + "/none.jpg", 80, 80, w, h, error).isNull());
+    EXPECT_EQ(error, "Error on file open");
+}
