@@ -3,6 +3,7 @@
 #include "image/imagesave.h"
 #include "image/imagetypes.h"
 #include "image/thumbnail.h"
+#include "platform/imagelib/pixeldiff.h"
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <set>
 
 using namespace gb;
+using gbtest::maxDiff;
 
 namespace {
 
@@ -30,15 +32,6 @@ RgbImage picture(int w, int h)
     return img;
 }
 
-int maxDiff(const RgbImage &a, const RgbImage &b)
-{
-    if (a.width() != b.width() || a.height() != b.height())
-        return 999;
-    int d = 0;
-    for (size_t i = 0; i < a.byteCount(); ++i)
-        d = std::max(d, std::abs(int(a.data()[i]) - int(b.data()[i])));
-    return d;
-}
 
 size_t distinctColors(const RgbImage &img)
 {

@@ -4,6 +4,7 @@
 #include "platform/imagelib/pngcodec.h"
 #include "platform/imagelib/tiffcodec.h"
 
+#include "platform/imagelib/pixeldiff.h"
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <vector>
 
 using namespace gb;
+using gbtest::maxDiff;
 
 namespace {
 
@@ -45,15 +47,6 @@ RgbImage blocks(int w, int h)
     return img;
 }
 
-int maxDiff(const RgbImage &a, const RgbImage &b)
-{
-    if (a.width() != b.width() || a.height() != b.height())
-        return 999;
-    int d = 0;
-    for (size_t i = 0; i < a.byteCount(); ++i)
-        d = std::max(d, std::abs(int(a.data()[i]) - int(b.data()[i])));
-    return d;
-}
 
 QByteArray encode(const RgbImage &img, int type, const WriteOptions &o = WriteOptions())
 {
