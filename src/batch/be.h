@@ -1,0 +1,134 @@
+#pragma once
+
+#include "batch/batchcommand.h"
+#include "common/value.h"
+#include "platform/imagelib/rgbimage.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+
+namespace gb {
+
+// One batch image-processing job: where, in which format and under which names processed
+// images are written, what happens to existing files, and the script of commands to apply.
+// The batch editor makes one when it opens; the web gallery makes one per image phase.
+//
+// Its settings are one fixed 14-slot array, the unit of saving and loading (stored whole
+// in the settings database, so the slot order is a file format):
+//   1 FINALFORMAT   int    3      output image type 1..9; 0 the source's own format
+//   2 FINALFOLDER   string ""     output folder; ends with "/" after validate()
+//   3 FINALFORMATRO int    3      output type for sources that cannot be written (PSD)
+//   4 NAMING        int    1      a FileNaming code
+//   5 STDSUFFIX     string "img"  text after the number (naming 3)
+//   6 STDPREFIX     string "img"  text before the number (naming 4)
+//   7 STDNAME       string ""     text after the source's base name (naming 2)
+//   8 JPGQUALITY    int    100    JPEG quality 1..100
+//   9 JPGPROG       logic  true   progressive JPEG
+//  10 OVERWRITE     int    3      an OverwriteMode code
+//  11 ENUMSTART     int    1      number of the first source file
+//  12 ENUMLENGTH    int    4      minimum digits of the number (0: no zeros added)
+//  13 COMMANDS      array  {}     the script, BatchCommand records in order
+//  14 SHOWTHUMBS    logic  false  preview each source in the progress window
+class Be
+{
+public:
+    static constexpr int kSlotCount = 14;
+
+    // A job with the default settings.
+    explicit Be(QWidget *owner = nullptr);
+    // A job with stored settings, checked as setAData() checks them.
+    Be(QWidget *owner, const Value &data);
+
+    // Back to the default settings and an empty script.
+    Be &initialize();
+
+    // The settings array as it is stored.
+    Value aData() const;
+    // Takes a stored settings array. A short array is padded with the defaults, a slot of
+    // the wrong type takes its default, every command of the script is checked
+    // (BatchCommand::fromValue), and slots past the 14th are dropped: a damaged record
+    // always gives a whole job.
+    void setAData(const Value &data);
+
+    QWidget *owner() const { return mOwner; }
+    void setOwner(QWidget *owner) { mOwner = owner; }
+
+    int finalFormat() const;
+    void setFinalFormat(int code);
+    QString finalFolder() const;
+    void setFinalFolder(const QString &folder);
+    int finalFormatRo() const;
+    void setFinalFormatRo(int code);
+    int naming() const;
+    void setNaming(int code);
+    QString stdSuffix() const;
+    void setStdSuffix(const QString &text);
+    QString stdPrefix() const;
+    void setStdPrefix(const QString &text);
+    QString stdName() const;
+    void setStdName(const QString &text);
+    int jpgQuality() const;
+    void setJpgQuality(int quality);
+    bool jpgProg() const;
+    void setJpgProg(bool progressive);
+    int overwrite() const;
+    void setOverwrite(int mode);
+    int enumStart() const;
+    void setEnumStart(int start);
+    int enumLength() const;
+    void setEnumLength(int length);
+    // A copy of the script: changing it changes nothing in the job.
+    std::vector<BatchCommand> commands() const { return mCommands; }
+    void setCommands(std::vector<BatchCommand> commands) { mCommands = std::move(commands); }
+    bool showThumbs() const;
+    void setShowThumbs(bool show);
+
+    // The number text of a 1-based file position (ENUM; `enum` is a keyword in C++):
+    // ENUMSTART + index - 1, zero-padded to ENUMLENGTH digits.
+    QString Enum(int index) const;
+    // The output path of the source at a 1-based position: the naming rule, FINALFOLDER in
+    // front as it stands, then the output extension (propFileExt). "" when the format code
+    // has no extension.
+    QString findNewName(const QString &sourcePath, int index) const;
+    // The path with the output extension: unchanged for FINALFORMAT 0 (the source's own
+    // extension in its own case), except a PSD source, which takes FINALFORMATRO's; any
+    // other code replaces the text after the last "." of the last path component with its
+    // extension ("." added when the name has none). "" for a code outside 1..9.
+    QString propFileExt(const QString &path) const;
+    // True for a file whose format can be read but not written (extension PSD, any case).
+    static bool isReadOnlyFile(const QString &path);
+    // The image type the output of this source is written in: FINALFORMAT, except that a
+    // PSD source under FINALFORMAT 0 takes FINALFORMATRO, so name and contents agree.
+    int outputFormat(const QString &sourcePath) const;
+
+    // Checks the output folder: trims FINALFOLDER, completes it with "/" and stores it;
+    // says "Please define final images folder" or "Output folder does not exist" (Info box
+    // over the owner) and gives false when it is empty or missing.
+    bool validate();
+
+    // Runs the script over the source files under a progress window captioned caption.
+    // Returns one output path per source, in order ("" where no name could be made), or an
+    // empty list when the run was aborted or refused. A run whose outputs would replace one
+    // of its sources, or write two sources to one path, is refused before anything is
+    // written: it says why, sets glAbortBatch and returns an empty list. Failed loads and
+    // saves are logged, counted in the last log line, and never stop the run.
+    QStringList batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone);
+
+    // Applies the whole script to one image and returns the result (the given buffer is
+    // consumed). Shows and logs nothing.
+    RgbImage testProcess(RgbImage image) const;
+
+private:
+    const Value &slot(int n) const { return mData[size_t(n - 1)]; }
+    void setSlot(int n, Value v) { mData[size_t(n - 1)] = std::move(v); }
+
+    QWidget *mOwner = nullptr;
+    // Slots 1..14 with slot 13 kept aside as typed commands (mCommands).
+    ValueArray mData;
+    std::vector<BatchCommand> mCommands;
+};
+
+} // namespace gb
