@@ -44,6 +44,12 @@ std::unique_ptr<BatchProgress> UiSeam::batchProgress(QWidget *)
     return createHeadlessBatchProgress();
 }
 
+void UiSeam::reportErrors(QWidget *, const QStringList &errors)
+{
+    for (const QString &e : errors)
+        std::fprintf(stderr, "Error Log: %s\n", qPrintable(e));
+}
+
 UiSeam &ui()
 {
     return gCurrent ? *gCurrent : gHeadless;

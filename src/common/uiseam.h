@@ -56,6 +56,15 @@ public:
     virtual bool openUrl(const QString &address) = 0;
     // Whether the system has a default web browser to start at all.
     virtual bool hasBrowser() { return true; }
+    // The modeless "Please Wait ..." window of long work that pumps no events: shown with a
+    // first text, its text replaced and repainted at once, then closed. The default shows
+    // nothing.
+    virtual void pleaseWaitShow(QWidget *owner, const QString &text) {}
+    virtual void pleaseWaitText(const QString &text) {}
+    virtual void pleaseWaitClose() {}
+    // The modal "Error Log" over a list of problems, in order. The default writes them to
+    // the standard error.
+    virtual void reportErrors(QWidget *owner, const QStringList &errors);
     // The progress window of a run over many files, with its Abort button, owned by the
     // caller. The default is a silent stand-in that never aborts; the program's UI gives
     // the real window (createBatchProgressWin()).

@@ -67,6 +67,27 @@ bool ScriptedUi::openUrl(const QString &address)
     return urlOpens;
 }
 
+void ScriptedUi::pleaseWaitShow(QWidget *, const QString &text)
+{
+    pleaseWaitTexts << text;
+    pleaseWaitOpen = true;
+}
+
+void ScriptedUi::pleaseWaitText(const QString &text)
+{
+    pleaseWaitTexts << text;
+}
+
+void ScriptedUi::pleaseWaitClose()
+{
+    pleaseWaitOpen = false;
+}
+
+void ScriptedUi::reportErrors(QWidget *, const QStringList &errors)
+{
+    errorLogs.push_back(errors);
+}
+
 QStringList ScriptedUi::boxTexts() const
 {
     QStringList out;

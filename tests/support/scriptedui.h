@@ -56,6 +56,16 @@ public:
     QString folderName(QWidget *owner, const QString &caption, const QString &startFolder) override;
     std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) override;
     bool openUrl(const QString &address) override;
+    void pleaseWaitShow(QWidget *owner, const QString &text) override;
+    void pleaseWaitText(const QString &text) override;
+    void pleaseWaitClose() override;
+    void reportErrors(QWidget *owner, const QStringList &errors) override;
+
+    // Every text the please-wait window showed, in order, and whether it is open now.
+    QStringList pleaseWaitTexts;
+    bool pleaseWaitOpen = false;
+    // Every error log shown, in order.
+    std::vector<QStringList> errorLogs;
     bool hasBrowser() override { return browserPresent; }
 
     // The texts of every box shown so far, in order.
