@@ -1,10 +1,10 @@
 // The drawing members of the printer device: text, shapes and images on the page.
 #include "sheets/rpprinter.h"
 
+#include "platform/imagelib/drawrgb.h"
 #include "platform/imagelib/rgbimage.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPainter>
 
 #include <cmath>
@@ -207,10 +207,8 @@ bool RpPrinter::drawRgb(const RgbImage &image, int x, int y, int drawnWidth, int
 {
     if (mState == Idle || image.isNull() || drawnWidth <= 0 || drawnHeight <= 0)
         return false;
-    const QImage view(image.data(), image.width(), image.height(), qsizetype(image.stride()), QImage::Format_RGB888);
     mMarkers.push_back(Marker{kTagBitmap, 0, x, y, drawnWidth, drawnHeight, mCurrentPage, QString()});
-    mPainter->drawImage(QRectF(x, y, drawnWidth, drawnHeight), view);
-    return true;
+    return isDrawRgb(*mPainter, image, x, y, drawnWidth, drawnHeight);
 }
 
 } // namespace gb

@@ -1,5 +1,5 @@
 #include "platform/imagelib/rgbimage.h"
-#include "sheets/pdfprinthost.h"
+#include "sheets/printfixture.h"
 #include "sheets/pdftools.h"
 #include "sheets/reportjob.h"
 #include "sheets/rpprinter.h"
@@ -61,14 +61,9 @@ public:
     }
 };
 
-struct PdfFixture : ::testing::Test {
-    QString pdf = gbtest::makeTempDir() + "/out.pdf";
-    gb::PdfPrintHost host{pdf};
-    void SetUp() override { gb::setPrintHost(&host); }
-    void TearDown() override { gb::setPrintHost(nullptr); }
-};
-
 } // namespace
+
+using PrintToPdf = gbtest::PrintToPdf;
 
 TEST(RpPrinter, NewDeviceAndConversions)
 {
@@ -114,7 +109,7 @@ TEST(RpPrinter, NewDeviceAndConversions)
     EXPECT_DOUBLE_EQ(d.xlateVUnitOfMeasure2Inches(7.25), 7.25);
 }
 
-TEST_F(PdfFixture, PageLoopCallsBackInOrderAndResetsTheCursor)
+TEST_F(PrintToPdf, PageLoopCallsBackInOrderAndResetsTheCursor)
 {
     DrawingJob job;
     job.pages = 3;
@@ -135,7 +130,7 @@ TEST_F(PdfFixture, PageLoopCallsBackInOrderAndResetsTheCursor)
     EXPECT_FALSE(host.requests.at(0).preview);
 }
 
-TEST_F(PdfFixture, PreviewRunsTheJobAgainEachTime)
+TEST_F(PrintToPdf, PreviewRunsTheJobAgainEachTime)
 {
     DrawingJob job;
     job.pages = 2;
@@ -147,7 +142,7 @@ TEST_F(PdfFixture, PreviewRunsTheJobAgainEachTime)
     EXPECT_TRUE(host.requests.at(0).preview);
 }
 
-TEST_F(PdfFixture, RunsThatNeverEndAreCut)
+TEST_F(PrintToPdf, RunsThatNeverEndAreCut)
 {
     DrawingJob job;
     job.pages = 1 << 30;
@@ -157,7 +152,7 @@ TEST_F(PdfFixture, RunsThatNeverEndAreCut)
     EXPECT_EQ(d.pageCount(), RpPrinter::kMaxPages);
 }
 
-TEST_F(PdfFixture, ShapesAndImagesLandOnTheirPixels)
+TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
 {
     DrawingJob job;
     job.body = [](RpPrinter &d, int) {
@@ -191,7 +186,7 @@ TEST_F(PdfFixture, ShapesAndImagesLandOnTheirPixels)
     EXPECT_TRUE(gbtest::pixelNear(page, 331, 431, qRgb(255, 255, 255)));
 }
 
-TEST_F(PdfFixture, TextMarkersAndCursor)
+TEST_F(PrintToPdf, TextMarkersAndCursor)
 {
     DrawingJob job;
     double colAfterRight = 0, rowAfterBox = 0, colAfterBox = 0, textLength = 0;

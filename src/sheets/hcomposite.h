@@ -1,0 +1,116 @@
+#pragma once
+
+#include "common/value.h"
+#include "sheets/fontdata.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+
+namespace gb {
+
+// The contact-sheet job: the 22 settings of a run (COMPOSITEDATA) in one array, their
+// defaults, validation before a run, the information lines of an image, and the run itself
+// (createSheet(), which lays the images out as framed thumbnails on sheet image files).
+//
+// The composer window owns one from opening to closing; the settings database stores
+// data() whole under the kind "COMP". Every setter stores its value as given; every getter
+// reads its slot type-checked, so an array loaded from a damaged record (too short, or a
+// slot of the wrong type) reads as the default in those slots and never out of range.
+class HComposite
+{
+public:
+    static constexpr int kSlots = 22;
+
+    // The job with the default settings.
+    explicit HComposite(QWidget *owner = nullptr);
+    // The job with a stored settings array, padded with the defaults when short.
+    HComposite(QWidget *owner, ValueArray stored);
+
+    // Replaces every setting by its default (the folder asks the system's temporary folder).
+    void initialize();
+    // The defaults, one per slot.
+    static ValueArray defaults();
+
+    const ValueArray &data() const { return mData; }
+    void setData(ValueArray stored);
+    QWidget *owner() const { return mOwner; }
+
+    // Sheet size preset: 1 640 x 480, 2 800 x 600, 3 1024 x 768, anything else custom.
+    int imageSize() const;
+    void setImageSize(int v);
+    int imageWidth() const;
+    void setImageWidth(int v);
+    int imageHeight() const;
+    void setImageHeight(int v);
+    // Image type code of the sheet files (3 JPEG).
+    int saveAs() const;
+    void setSaveAs(int v);
+    QString folder() const;
+    void setFolder(const QString &v);
+    QString prefix() const;
+    void setPrefix(const QString &v);
+    int jpgQuality() const;
+    void setJpgQuality(int v);
+    bool jpgProgressive() const;
+    void setJpgProgressive(bool v);
+    // 1 always overwrite, 2 never, 3 ask.
+    int overwrite() const;
+    void setOverwrite(int v);
+    int thumbWidth() const;
+    void setThumbWidth(int v);
+    int thumbHeight() const;
+    void setThumbHeight(int v);
+    int horSpacing() const;
+    void setHorSpacing(int v);
+    int verSpacing() const;
+    void setVerSpacing(int v);
+    int borderSize() const;
+    void setBorderSize(int v);
+    // Colours as numbers: red + green * 256 + blue * 65536.
+    uint32_t backColor() const;
+    void setBackColor(uint32_t v);
+    uint32_t thumbColor() const;
+    void setThumbColor(uint32_t v);
+    uint32_t borderColor() const;
+    void setBorderColor(uint32_t v);
+    QString title() const;
+    void setTitle(const QString &v);
+    // The title's size is a character height in pixels.
+    FontData titleFont() const;
+    void setTitleFont(const FontData &v);
+    bool appendPageNo() const;
+    void setAppendPageNo(bool v);
+    // IMAGEVARCODE numbers, one information line each.
+    std::vector<int> info() const;
+    void setInfo(const std::vector<int> &v);
+    // The information lines' size counts as points when they are measured.
+    FontData infoFont() const;
+    void setInfoFont(const FontData &v);
+
+    // Checks the settings before a run and completes two of them: the folder gets its
+    // closing "/" and a preset size is written into the width and height. Returns the
+    // problems, each beginning with "[General]", in the order found; empty when fit.
+    QStringList validate();
+
+    // The information lines of one file (imageVariableText() with info()).
+    QStringList variableText(const QString &file) const;
+
+    // The run: lays the files out on sheets and writes them; defined in compositesheet.cpp.
+    bool createSheet(QWidget *owner, const QStringList &files);
+
+private:
+    int intSlot(int slot) const;
+    bool boolSlot(int slot) const;
+    QString textSlot(int slot) const;
+    void set(int slot, Value v);
+
+    QWidget *mOwner = nullptr;
+    ValueArray mData;
+};
+
+} // namespace gb
