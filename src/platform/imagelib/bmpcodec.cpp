@@ -1,5 +1,6 @@
 #include "platform/imagelib/bmpcodec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -16,6 +17,7 @@ uint32_t le32(const uint8_t *p)
 enum Compression { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlphaBitfields = 6 };
 
 constexpr size_t kFileHeaderSize = 14;
+constexpr uint64_t kMaxRlePixelsPerByte = 4096;
 
 // One colour channel held in a 16- or 32-bit pixel under a mask.
 struct Channel {
@@ -233,8 +235,13 @@ RgbImage decodePixels(ByteSpan info, ByteSpan bits, const DibHeader &h, int &err
         return RgbImage();
     }
     const bool rle = h.compression == BiRle8 || h.compression == BiRle4;
-    // Uncompressed rows must all be there before anything is allocated.
-    if (!rle && uint64_t(h.stride()) * uint64_t(h.height) > bits.size) {
+    // Uncompressed rows must all be there before anything is allocated. Coded data can
+    // skip any number of pixels, so no size is impossible for it; but no encoder packs
+    // more than a few hundred pixels into a byte, and a small file that claims a huge
+    // coded image is refused as damaged rather than given gigabytes.
+    const uint64_t pixels = uint64_t(h.width) * uint64_t(h.height);
+    if (rle ? pixels > std::max<uint64_t>(bits.size, 2) * kMaxRlePixelsPerByte
+            : uint64_t(h.stride()) * uint64_t(h.height) > bits.size) {
         error = ImgBadBmp;
         return RgbImage();
     }

@@ -169,6 +169,8 @@ TEST(BmpCodec, DamagedFilesFailCleanly)
         {"RLE8 at 24 bits", patched(good, 30, QByteArray("\x01", 1)), ImgBadBmp},
         {"RLE absolute run cut short", makeBmp({4, 1, 8, 1, {0}, {}, QByteArray("\x00\x04\x01", 3)}), ImgBadBmp},
         {"RLE delta cut short", makeBmp({4, 1, 8, 1, {0}, {}, QByteArray("\x00\x02\x01", 3)}), ImgBadBmp},
+        {"tiny coded data for a huge image", makeBmp({16384, 16384, 8, 1, {0}, {}, QByteArray("\x00\x01", 2)}),
+         ImgBadBmp},
         {"bit fields at 8 bits", makeBmp({2, 1, 8, 3, {0}, {1, 2, 4}, QByteArray(4, '\0')}), ImgBadBmp},
     });
 }
