@@ -1,0 +1,679 @@
+#include "platform/table/dbserver.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace gb {
+
+namespace {
+
+QString sibling(const QString &dbfPath, const char *extension)
+{
+    QString stem = dbfPath;
+    const int dot = stem.lastIndexOf(QLatin1Char('.'));
+    if (dot > stem.lastIndexOf(QLatin1Char('/')))
+        stem.truncate(dot);
+    return stem + QLatin1String(extension);
+}
+
+uint32_t memoBlock(const char *p, int width)
+{
+    uint32_t block = 0;
+    for (int i = 0; i < width; ++i) {
+        if (p[i] >= '0' && p[i] <= '9')
+            block = block * 10 + uint32_t(p[i] - '0');
+        else if (p[i] != ' ')
+            return 0;
+        if (block > 400000000u)
+            return 0;
+    }
+    return block;
+}
+
+} // namespace
+
+// Holds the table's file lock for one operation and brings the view of the files up to
+// date with what other processes wrote.
+struct DbServer::Locker {
+    DbServer &s;
+    bool ok;
+    explicit Locker(DbServer &server) : s(server), ok(server.lock()) {}
+    ~Locker()
+    {
+        if (ok)
+            s.unlock();
+    }
+};
+
+DbServer::~DbServer()
+{
+    close();
+}
+
+bool DbServer::fail(const QString &text)
+{
+    mError = text;
+    return false;
+}
+
+bool DbServer::create(const QString &dbfPath, const TableStructure &structure, QString *error)
+{
+    if (!DbfFile::create(dbfPath, structure, error))
+        return false;
+    bool memo = false;
+    for (const FieldSpec &f : structure)
+        memo = memo || QChar::fromLatin1(f.type).toUpper() == QLatin1Char('M');
+    if (memo && !MemoFile::create(sibling(dbfPath, ".fpt"), error))
+        return false;
+    QFile::remove(sibling(dbfPath, ".cdx"));
+    return true;
+}
+
+bool DbServer::open(const QString &dbfPath, bool shared, bool readOnly)
+{
+    close();
+    mError.clear();
+    mPath = dbfPath;
+    mShared = shared;
+    mReadOnly = readOnly;
+    if (!mDbf.open(dbfPath, readOnly))
+        return fail(mDbf.errorString());
+    if (mDbf.hasMemo() && !mMemo.open(sibling(dbfPath, ".fpt"), readOnly)) {
+        mDbf.close();
+        return fail(mMemo.errorString());
+    }
+    mHasIndex = false;
+    mTagFields.clear();
+    const QString cdx = sibling(dbfPath, ".cdx");
+    if (QFileInfo::exists(cdx) && mCdx.open(cdx, readOnly)) {
+        mHasIndex = true;
+        for (int t = 0; t < mCdx.tagCount() && mHasIndex; ++t) {
+            int length = 0;
+            mTagFields.emplace_back();
+            mHasIndex = parseKey(mCdx.tag(t).expression, mTagFields.back(), length)
+                        && length == mCdx.tag(t).keyLength;
+        }
+        if (!mHasIndex) {
+            mCdx.close();
+            mTagFields.clear();
+        }
+    }
+    mIndexChecked = false;
+    mOpen = true;
+    mOrder = orderCount() > 0 ? 1 : 0;
+    mError.clear();
+    goTop();
+    return true;
+}
+
+void DbServer::close()
+{
+    if (!mOpen)
+        return;
+    flush();
+    mDbf.close();
+    mMemo.close();
+    mCdx.close();
+    mOpen = false;
+    mHasIndex = false;
+    mScopeTop.reset();
+    mScopeBottom.reset();
+    mEof = true;
+    mRecNo = 0;
+}
+
+QString DbServer::orderName(int order) const
+{
+    return order >= 1 && order <= orderCount() ? mCdx.tag(order - 1).name : QString();
+}
+
+int DbServer::keyLength(int order) const
+{
+    return order >= 1 && order <= orderCount() ? mCdx.tag(order - 1).keyLength : 0;
+}
+
+bool DbServer::lock()
+{
+    if (!mOpen)
+        return fail(QStringLiteral("The table is not open"));
+    if (!mDbf.file().lock())
+        return fail(mDbf.file().errorString());
+    syncShared();
+    return true;
+}
+
+void DbServer::unlock()
+{
+    mDbf.file().unlock();
+}
+
+void DbServer::syncShared()
+{
+    if (!mShared)
+        return;
+    mDbf.refresh();
+    if (mHasIndex)
+        mCdx.refresh();
+}
+
+bool DbServer::parseKey(const QString &expression, std::vector<int> &fields, int &length)
+{
+    fields.clear();
+    length = 0;
+    const QStringList parts = expression.split(QLatin1Char('+'));
+    for (const QString &part : parts) {
+        const int i = mDbf.fieldIndex(part.trimmed());
+        if (i < 0 || mDbf.structure()[size_t(i)].type == 'M')
+            return fail(QStringLiteral("The key \"%1\" names no usable field \"%2\"").arg(expression, part.trimmed()));
+        fields.push_back(i);
+        length += mDbf.structure()[size_t(i)].width;
+    }
+    return !fields.empty();
+}
+
+QByteArray DbServer::keyOf(int tag, const QByteArray &record) const
+{
+    QByteArray key;
+    for (int f : mTagFields[size_t(tag)])
+        key.append(record.constData() + mDbf.fieldOffset(f), mDbf.structure()[size_t(f)].width);
+    return key;
+}
+
+bool DbServer::rebuildIndex()
+{
+    std::vector<std::vector<QByteArray>> entries(size_t(mCdx.tagCount()));
+    const uint32_t total = mDbf.recCount();
+    const int length = mDbf.recordLength();
+    // Read the records in slices of about a megabyte: the table may be large.
+    const uint32_t slice = uint32_t(std::max(1, (1 << 20) / length));
+    QByteArray chunk;
+    for (uint32_t first = 1; first <= total; first += slice) {
+        const uint32_t n = std::min(slice, total - first + 1);
+        if (!mDbf.readRecords(first, n, chunk))
+            return fail(mDbf.errorString());
+        for (uint32_t k = 0; k < n; ++k) {
+            const QByteArray record = QByteArray::fromRawData(chunk.constData() + qsizetype(k) * length, length);
+            if (record[0] == '*')
+                continue;
+            for (int t = 0; t < mCdx.tagCount(); ++t)
+                entries[size_t(t)].push_back(CdxIndex::makeEntry(keyOf(t, record), first + k));
+        }
+    }
+    if (!mCdx.rebuild(std::move(entries), total))
+        return fail(mCdx.errorString());
+    return true;
+}
+
+bool DbServer::ensureIndex()
+{
+    if (!mHasIndex || !mCdx.isStale(mDbf.recCount()))
+        return true;
+    if (mReadOnly) {
+        mHasIndex = false;
+        mOrder = 0;
+        return fail(QStringLiteral("The index of %1 is out of date and the table is read-only").arg(mPath));
+    }
+    return rebuildIndex();
+}
+
+bool DbServer::indexReady()
+{
+    if (!mHasIndex)
+        return false;
+    if (!mIndexChecked || mCdx.isBroken()) {
+        Locker l(*this);
+        if (!l.ok || !ensureIndex())
+            return false;
+        mIndexChecked = true;
+    }
+    return mHasIndex;
+}
+
+bool DbServer::createIndex(const QString &indexPath, const QString &keyExpression, bool unique)
+{
+    if (!mOpen || mReadOnly)
+        return fail(QStringLiteral("The table is not open for writing"));
+    if (!flush())
+        return false;
+    Locker l(*this);
+    if (!l.ok)
+        return false;
+    std::vector<int> fields;
+    int length = 0;
+    if (!parseKey(keyExpression, fields, length))
+        return false;
+    mCdx.close();
+    mHasIndex = false;
+    mTagFields.clear();
+    mOrder = 0;
+    if (!mCdx.create(indexPath))
+        return fail(mCdx.errorString());
+    const QString tag = QFileInfo(indexPath).completeBaseName().left(10);
+    if (!mCdx.addTag(tag, keyExpression.trimmed(), length, unique))
+        return fail(mCdx.errorString());
+    mTagFields.push_back(fields);
+    mHasIndex = true;
+    mIndexChecked = true;
+    if (!rebuildIndex())
+        return false;
+    mOrder = 1;
+    return true;
+}
+
+bool DbServer::createOrder(const QString &tag, const QString &indexPath, const QString &keyExpression, bool unique)
+{
+    if (!mHasIndex)
+        return createIndex(indexPath, keyExpression, unique) && (mCdx.tagCount() == 1);
+    if (mReadOnly || !flush())
+        return fail(QStringLiteral("The table is not open for writing"));
+    Locker l(*this);
+    if (!l.ok || !ensureIndex())
+        return false;
+    std::vector<int> fields;
+    int length = 0;
+    if (!parseKey(keyExpression, fields, length))
+        return false;
+    if (mCdx.findTag(tag) >= 0)
+        return fail(QStringLiteral("The order %1 exists already").arg(tag));
+    if (!mCdx.addTag(tag.trimmed().left(10), keyExpression.trimmed(), length, unique))
+        return fail(mCdx.errorString());
+    mTagFields.push_back(fields);
+    return rebuildIndex();
+}
+
+bool DbServer::setOrder(int order)
+{
+    if (order < 0 || order > orderCount())
+        return fail(QStringLiteral("The table has no order %1").arg(order));
+    if (!flush())
+        return false;
+    mOrder = order;
+    return true;
+}
+
+void DbServer::orderScope(ScopeEnd end, const std::optional<QByteArray> &key)
+{
+    (end == ScopeTop ? mScopeTop : mScopeBottom) = key;
+}
+
+void DbServer::setEof()
+{
+    mEof = true;
+    mRecNo = mDbf.recCount() + 1;
+    mRecord = mDbf.blankRecord();
+    mOriginal = mRecord;
+    mPendingMemos.clear();
+}
+
+bool DbServer::load(uint32_t recNo)
+{
+    if (!mDbf.readRecord(recNo, mRecord)) {
+        setEof();
+        return false;
+    }
+    mOriginal = mRecord;
+    mPendingMemos.clear();
+    mRecNo = recNo;
+    mEof = false;
+    return true;
+}
+
+// Moves through record numbers in the given direction to the first live record.
+bool DbServer::naturalFrom(uint32_t recNo, int step)
+{
+    for (; recNo >= 1 && recNo <= mDbf.recCount(); recNo += uint32_t(step)) {
+        if (!load(recNo))
+            return false;
+        if (!deleted())
+            return true;
+    }
+    setEof();
+    return false;
+}
+
+// From an index position, the first entry (going forward) that is inside the bottom scope
+// and whose record is live and still carries that key.
+bool DbServer::validForward(CdxIndex::Cursor c)
+{
+    const int tag = mOrder - 1;
+    for (;;) {
+        const QByteArray entry = mCdx.entryAt(c);
+        if (mScopeBottom && std::memcmp(entry.constData(), mScopeBottom->constData(),
+                                        size_t(std::min<qsizetype>(mScopeBottom->size(), entry.size() - 4))) > 0)
+            break;
+        if (load(CdxIndex::recNoOf(entry)) && !deleted() && entry.startsWith(keyOf(tag, mRecord)))
+            return true;
+        if (!mCdx.next(c))
+            break;
+    }
+    setEof();
+    return false;
+}
+
+bool DbServer::validBackward(CdxIndex::Cursor c)
+{
+    const int tag = mOrder - 1;
+    for (;;) {
+        const QByteArray entry = mCdx.entryAt(c);
+        if (mScopeTop && std::memcmp(entry.constData(), mScopeTop->constData(),
+                                     size_t(std::min<qsizetype>(mScopeTop->size(), entry.size() - 4))) < 0)
+            return false;
+        if (load(CdxIndex::recNoOf(entry)) && !deleted() && entry.startsWith(keyOf(tag, mRecord)))
+            return true;
+        if (!mCdx.prev(c))
+            return false;
+    }
+}
+
+bool DbServer::goTop()
+{
+    mBof = false;
+    if (!mOpen || !flush())
+        return false;
+    syncShared();
+    if (mOrder == 0 || !indexReady())
+        return naturalFrom(1, 1);
+    CdxIndex::Cursor c;
+    if (!mCdx.lowerBound(mOrder - 1, mScopeTop.value_or(QByteArray()), c)) {
+        setEof();
+        return false;
+    }
+    return validForward(c);
+}
+
+bool DbServer::goBottom()
+{
+    mBof = false;
+    if (!mOpen || !flush())
+        return false;
+    syncShared();
+    if (mOrder == 0 || !indexReady())
+        return naturalFrom(mDbf.recCount(), -1);
+    CdxIndex::Cursor c;
+    const bool found = mScopeBottom ? mCdx.lastAtMost(mOrder - 1, *mScopeBottom, c)
+                                    : mCdx.lastAtMost(mOrder - 1, QByteArray(), c) ;
+    if (!found || !validBackward(c)) {
+        setEof();
+        return false;
+    }
+    return true;
+}
+
+bool DbServer::seek(const QByteArray &key, bool softSeek)
+{
+    mBof = false;
+    if (!mOpen || !flush())
+        return false;
+    syncShared();
+    if (mOrder == 0 || !indexReady()) {
+        setEof();
+        return fail(QStringLiteral("No order is selected"));
+    }
+    CdxIndex::Cursor c;
+    if (!mCdx.lowerBound(mOrder - 1, key, c) || !validForward(c))
+        return false;
+    if (keyOf(mOrder - 1, mRecord).startsWith(key))
+        return true;
+    if (!softSeek)
+        setEof();
+    return false;
+}
+
+bool DbServer::goTo(uint32_t recNo)
+{
+    mBof = false;
+    if (!mOpen || !flush())
+        return false;
+    syncShared();
+    if (recNo < 1 || recNo > mDbf.recCount()) {
+        setEof();
+        return false;
+    }
+    return load(recNo);
+}
+
+bool DbServer::skip(int count)
+{
+    if (!mOpen || !flush())
+        return false;
+    mBof = false;
+    if (count == 0)
+        return load(mRecNo);
+    const bool indexed = mOrder > 0 && indexReady();
+    for (; count > 0; --count) {
+        if (mEof)
+            return false;
+        if (!indexed) {
+            naturalFrom(mRecNo + 1, 1);
+            continue;
+        }
+        const QByteArray current = CdxIndex::makeEntry(keyOf(mOrder - 1, mRecord), mRecNo);
+        CdxIndex::Cursor c;
+        if (!mCdx.lowerBound(mOrder - 1, current, c)) {
+            setEof();
+            return false;
+        }
+        if (mCdx.entryAt(c) == current && !mCdx.next(c)) {
+            setEof();
+            return false;
+        }
+        validForward(c);
+    }
+    for (; count < 0; ++count) {
+        if (mEof) {
+            goBottom();
+            continue;
+        }
+        const uint32_t here = mRecNo;
+        bool moved;
+        if (!indexed) {
+            moved = naturalFrom(here - 1, -1);
+        } else {
+            const QByteArray current = CdxIndex::makeEntry(keyOf(mOrder - 1, mRecord), mRecNo);
+            CdxIndex::Cursor c;
+            moved = (mCdx.lowerBound(mOrder - 1, current, c) ? mCdx.prev(c)
+                                                              : mCdx.lastAtMost(mOrder - 1, QByteArray(), c))
+                    && validBackward(c);
+        }
+        if (!moved) {
+            // Before the first record: stay on it, with bof() set.
+            load(here);
+            mBof = true;
+            return false;
+        }
+    }
+    return !mEof;
+}
+
+Value DbServer::fieldGet(const QString &name) const
+{
+    const int i = mDbf.fieldIndex(name);
+    if (i < 0 || mRecord.isEmpty()) {
+        mError = QStringLiteral("The table has no field %1").arg(name);
+        return Value();
+    }
+    const FieldSpec &f = mDbf.structure()[size_t(i)];
+    const QByteArray raw = mRecord.mid(mDbf.fieldOffset(i), f.width);
+    switch (f.type) {
+    case 'M': {
+        const auto pending = mPendingMemos.find(i);
+        if (pending != mPendingMemos.end())
+            return pending->second;
+        const uint32_t block = memoBlock(raw.constData(), raw.size());
+        return block && mMemo.isOpen() ? const_cast<MemoFile &>(mMemo).read(block) : Value(QString());
+    }
+    case 'N':
+    case 'F': {
+        bool ok = false;
+        const double d = raw.trimmed().toDouble(&ok);
+        return Value(ok ? d : 0.0);
+    }
+    case 'D':
+        return Value::date(QDate::fromString(QString::fromLatin1(raw), QStringLiteral("yyyyMMdd")));
+    case 'L':
+        return Value(raw == "T" || raw == "t" || raw == "Y" || raw == "y");
+    default:
+        return Value(QString::fromUtf8(raw));
+    }
+}
+
+QByteArray DbServer::fitToWidth(const QString &text, int width)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > width) {
+        int cut = width;
+        // Never keep half of a multi-byte character.
+        while (cut > 0 && (uchar(bytes[cut]) & 0xC0) == 0x80)
+            --cut;
+        bytes.truncate(cut);
+    }
+    return bytes.leftJustified(width, ' ');
+}
+
+bool DbServer::fieldPut(const QString &name, const Value &value)
+{
+    if (!mOpen || mReadOnly)
+        return fail(QStringLiteral("The table is not open for writing"));
+    if (mEof && !mAppended)
+        return fail(QStringLiteral("There is no current record"));
+    const int i = mDbf.fieldIndex(name);
+    if (i < 0)
+        return fail(QStringLiteral("The table has no field %1").arg(name));
+    const FieldSpec &f = mDbf.structure()[size_t(i)];
+    QByteArray bytes;
+    switch (f.type) {
+    case 'M':
+        mPendingMemos[i] = value;
+        mModified = true;
+        return true;
+    case 'N':
+    case 'F': {
+        const double d = value.toNumber();
+        bytes = std::isfinite(d) ? QByteArray::number(d, 'f', f.decimals) : QByteArray();
+        if (bytes.size() > f.width)
+            bytes = QByteArray(f.width, '*'); // as dBASE marks a number too wide for its field
+        bytes = bytes.rightJustified(f.width, ' ');
+        break;
+    }
+    case 'D': {
+        const QDate d = value.toDate();
+        bytes = d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")).toLatin1().leftJustified(f.width, ' ', true)
+                            : QByteArray(f.width, ' ');
+        break;
+    }
+    case 'L':
+        bytes = QByteArray(f.width, value.toBool() ? 'T' : 'F');
+        break;
+    default:
+        bytes = fitToWidth(value.toString(), f.width);
+    }
+    mRecord.replace(mDbf.fieldOffset(i), f.width, bytes);
+    mModified = true;
+    return true;
+}
+
+bool DbServer::append()
+{
+    if (!mOpen || mReadOnly)
+        return fail(QStringLiteral("The table is not open for writing"));
+    if (!flush())
+        return false;
+    mRecord = mDbf.blankRecord();
+    mOriginal = mRecord;
+    mPendingMemos.clear();
+    mAppended = true;
+    mModified = true;
+    mEof = false;
+    mBof = false;
+    mRecNo = mDbf.recCount() + 1;
+    return true;
+}
+
+bool DbServer::flush()
+{
+    if (!mModified && !mAppended)
+        return true;
+    Locker l(*this);
+    if (!l.ok)
+        return false;
+    if (mHasIndex && !ensureIndex())
+        return false;
+    if (!mPendingMemos.empty()) {
+        std::vector<const Value *> values;
+        for (const auto &[field, value] : mPendingMemos)
+            values.push_back(&value);
+        std::vector<uint32_t> blocks;
+        if (!mMemo.isOpen() || !mMemo.write(values, blocks))
+            return fail(mMemo.isOpen() ? mMemo.errorString() : QStringLiteral("The memo file is not open"));
+        size_t k = 0;
+        for (const auto &entry : mPendingMemos) {
+            const int width = mDbf.structure()[size_t(entry.first)].width;
+            const QByteArray pointer = blocks[k++] ? QByteArray::number(blocks[k - 1]).rightJustified(width, ' ')
+                                                   : QByteArray(width, ' ');
+            mRecord.replace(mDbf.fieldOffset(entry.first), width, pointer);
+        }
+        mPendingMemos.clear();
+    }
+    const int tags = mHasIndex ? mCdx.tagCount() : 0;
+    bool ok = true;
+    if (mAppended) {
+        // Another process may have appended since: the new record goes after its records.
+        mRecNo = mDbf.recCount() + 1;
+        ok = mDbf.writeRecord(mRecNo, mRecord) || fail(mDbf.errorString());
+        for (int t = 0; ok && t < tags; ++t)
+            ok = mCdx.insert(t, CdxIndex::makeEntry(keyOf(t, mRecord), mRecNo));
+        if (ok && tags)
+            ok = mCdx.finishChange(mDbf.recCount());
+    } else {
+        std::vector<int> changed;
+        for (int t = 0; t < tags; ++t) {
+            if (keyOf(t, mRecord) != keyOf(t, mOriginal))
+                changed.push_back(t);
+        }
+        if (!changed.empty())
+            ok = mCdx.beginChange();
+        ok = ok && (mDbf.writeRecord(mRecNo, mRecord) || fail(mDbf.errorString()));
+        for (int t : changed) {
+            ok = ok && mCdx.remove(t, CdxIndex::makeEntry(keyOf(t, mOriginal), mRecNo))
+                 && mCdx.insert(t, CdxIndex::makeEntry(keyOf(t, mRecord), mRecNo));
+        }
+        if (ok && !changed.empty())
+            ok = mCdx.finishChange(mDbf.recCount());
+    }
+    if (!ok && mError.isEmpty())
+        mError = mCdx.errorString();
+    mAppended = false;
+    mModified = false;
+    mOriginal = mRecord;
+    return ok;
+}
+
+bool DbServer::commit()
+{
+    return mOpen && flush();
+}
+
+bool DbServer::deleteRecord()
+{
+    if (!mOpen || mReadOnly || (mEof && !mAppended))
+        return fail(QStringLiteral("There is no current record to delete"));
+    if (!flush())
+        return false;
+    Locker l(*this);
+    if (!l.ok || (mHasIndex && !ensureIndex()))
+        return false;
+    const int tags = mHasIndex ? mCdx.tagCount() : 0;
+    mRecord[0] = '*';
+    bool ok = !tags || mCdx.beginChange();
+    ok = ok && (mDbf.writeRecord(mRecNo, mRecord) || fail(mDbf.errorString()));
+    for (int t = 0; ok && t < tags; ++t)
+        ok = mCdx.remove(t, CdxIndex::makeEntry(keyOf(t, mOriginal), mRecNo));
+    if (ok && tags)
+        ok = mCdx.finishChange(mDbf.recCount());
+    mOriginal = mRecord;
+    return ok || fail(mCdx.errorString());
+}
+
+} // namespace gb

@@ -1,0 +1,132 @@
+#include "platform/table/memofile.h"
+
+#include <QtEndian>
+
+namespace gb {
+
+namespace {
+constexpr int kHeaderSize = 512;
+}
+
+bool MemoFile::fail(const QString &text)
+{
+    mError = text;
+    return false;
+}
+
+bool MemoFile::create(const QString &path, QString *error)
+{
+    QByteArray header(kHeaderSize, '\0');
+    qToBigEndian<quint32>(kHeaderSize / kBlockSize, header.data());
+    qToBigEndian<quint16>(kBlockSize, header.data() + 6);
+    RawFile file;
+    if (!file.open(path, false, true) || !file.writeAt(0, header)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool MemoFile::open(const QString &path, bool readOnly)
+{
+    if (!mFile.open(path, readOnly))
+        return fail(mFile.errorString());
+    uchar h[8];
+    if (!mFile.readAt(0, h, 8))
+        return fail(QStringLiteral("%1 is not a memo file (too short)").arg(path));
+    mBlockSize = qFromBigEndian<quint16>(h + 6);
+    if (mBlockSize == 0) // some writers leave it 0 and mean 512
+        mBlockSize = 512;
+    return true;
+}
+
+Value MemoFile::read(uint32_t block)
+{
+    const int64_t at = int64_t(block) * mBlockSize;
+    const int64_t size = mFile.size();
+    if (block == 0 || at < kHeaderSize || at + 8 > size)
+        return Value(QString());
+    // One read usually brings the header and the whole memo.
+    QByteArray chunk(int(qMin<int64_t>(size - at, 4096)), Qt::Uninitialized);
+    if (!mFile.readAt(at, chunk.data(), chunk.size()))
+        return Value(QString());
+    const quint32 type = qFromBigEndian<quint32>(chunk.constData());
+    const quint32 length = qFromBigEndian<quint32>(chunk.constData() + 4);
+    if (int64_t(length) > size - at - 8)
+        return Value(QString());
+    QByteArray data;
+    if (int64_t(length) <= chunk.size() - 8) {
+        data = chunk.mid(8, int(length));
+    } else {
+        data.resize(qsizetype(length));
+        if (!mFile.readAt(at + 8, data.data(), length))
+            return Value(QString());
+    }
+    switch (type) {
+    case 0:
+        return Value::bytes(data);
+    case 1:
+        return Value(QString::fromUtf8(data));
+    default: {
+        const auto v = Value::decode(data);
+        return v ? *v : Value(QString());
+    }
+    }
+}
+
+bool MemoFile::write(const std::vector<const Value *> &values, std::vector<uint32_t> &blocks)
+{
+    if (mFile.isReadOnly())
+        return fail(QStringLiteral("The memo file %1 is open read-only").arg(mFile.path()));
+    uchar h[4];
+    if (!mFile.readAt(0, h, 4))
+        return fail(mFile.errorString());
+    uint32_t next = qFromBigEndian<quint32>(h);
+    const int64_t size = mFile.size();
+    // A damaged or stale counter must never point into memos that are already written.
+    const uint32_t end = uint32_t((size + mBlockSize - 1) / mBlockSize);
+    if (next < end)
+        next = end;
+    const uint32_t first = next;
+
+    QByteArray out;
+    blocks.clear();
+    for (const Value *v : values) {
+        if (v->isNil() || (v->isString() && v->toString().isEmpty())) {
+            blocks.push_back(0);
+            continue;
+        }
+        quint32 type;
+        QByteArray data;
+        if (v->isString()) {
+            type = 1;
+            data = v->toString().toUtf8();
+        } else if (v->isBytes()) {
+            type = 0;
+            data = v->toBytes();
+        } else {
+            type = 2;
+            data = v->encode();
+        }
+        blocks.push_back(next);
+        char head[8];
+        qToBigEndian<quint32>(type, head);
+        qToBigEndian<quint32>(quint32(data.size()), head + 4);
+        out.append(head, 8);
+        out.append(data);
+        const int used = int((8 + data.size() + mBlockSize - 1) / mBlockSize);
+        out.append(QByteArray(used * int(mBlockSize) - 8 - int(data.size()), '\0'));
+        next += uint32_t(used);
+    }
+    if (out.isEmpty())
+        return true;
+    // Memos first, the counter after them: a kill in between only leaves unused blocks.
+    char counter[4];
+    qToBigEndian<quint32>(next, counter);
+    if (!mFile.writeAt(int64_t(first) * mBlockSize, out) || !mFile.writeAt(0, counter, 4))
+        return fail(mFile.errorString());
+    return true;
+}
+
+} // namespace gb
