@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/imagelib/rgbimage.h"
+
+namespace gb {
+
+// Action "Blur": a new image, src blurred at the level (1..100 from the level dialog;
+// 0 or less copies). A null image when the new image cannot be made; src is left alone.
+RgbImage blurImage(const RgbImage &src, int level);
+
+} // namespace gb
