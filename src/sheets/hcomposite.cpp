@@ -1,9 +1,12 @@
 #include "sheets/hcomposite.h"
 
 #include "common/filepaths.h"
+#include "sheets/settingslots.h"
 #include "sheets/variabletext.h"
 
 namespace gb {
+
+using namespace settingslots;
 
 namespace {
 
@@ -24,12 +27,12 @@ Value colourValue(uint32_t c)
 
 } // namespace
 
-HComposite::HComposite(QWidget *owner) : mOwner(owner)
+HComposite::HComposite(QWidget *owner) : mOwner(owner), mDefaults(defaults())
 {
     initialize();
 }
 
-HComposite::HComposite(QWidget *owner, ValueArray stored) : mOwner(owner)
+HComposite::HComposite(QWidget *owner, ValueArray stored) : mOwner(owner), mDefaults(defaults())
 {
     setData(std::move(stored));
 }
@@ -47,35 +50,29 @@ ValueArray HComposite::defaults()
 
 void HComposite::initialize()
 {
-    mData = defaults();
+    mDefaults = defaults();
+    mData = mDefaults;
 }
 
 void HComposite::setData(ValueArray stored)
 {
     mData = std::move(stored);
-    if (mData.size() < size_t(kSlots)) {
-        const ValueArray d = defaults();
-        mData.insert(mData.end(), d.begin() + mData.size(), d.end());
-    }
+    padWithDefaults(mData, mDefaults);
 }
 
-// A slot of the wrong type reads as its default.
 int HComposite::intSlot(int slot) const
 {
-    const Value &v = mData[slot - 1];
-    return v.isNumber() ? v.toInt() : defaults()[slot - 1].toInt();
+    return intAt(mData, mDefaults, slot);
 }
 
 bool HComposite::boolSlot(int slot) const
 {
-    const Value &v = mData[slot - 1];
-    return v.isLogic() ? v.toBool() : defaults()[slot - 1].toBool();
+    return boolAt(mData, mDefaults, slot);
 }
 
 QString HComposite::textSlot(int slot) const
 {
-    const Value &v = mData[slot - 1];
-    return v.isString() ? v.toString() : defaults()[slot - 1].toString();
+    return textAt(mData, mDefaults, slot);
 }
 
 void HComposite::set(int slot, Value v)
@@ -119,31 +116,21 @@ uint32_t HComposite::borderColor() const { return uint32_t(intSlot(SBorderColor)
 void HComposite::setBorderColor(uint32_t v) { set(SBorderColor, colourValue(v)); }
 QString HComposite::title() const { return textSlot(STitle); }
 void HComposite::setTitle(const QString &v) { set(STitle, v); }
-FontData HComposite::titleFont() const { return FontData::fromValue(mData[STitleFont - 1], kTitleFont); }
+FontData HComposite::titleFont() const { return fontAt(mData, mDefaults, STitleFont); }
 void HComposite::setTitleFont(const FontData &v) { set(STitleFont, v.toValue()); }
 bool HComposite::appendPageNo() const { return boolSlot(SAppendPageNo); }
 void HComposite::setAppendPageNo(bool v) { set(SAppendPageNo, v); }
-FontData HComposite::infoFont() const { return FontData::fromValue(mData[SInfoFont - 1], kInfoFont); }
+FontData HComposite::infoFont() const { return fontAt(mData, mDefaults, SInfoFont); }
 void HComposite::setInfoFont(const FontData &v) { set(SInfoFont, v.toValue()); }
 
 std::vector<int> HComposite::info() const
 {
-    const Value &v = mData[SInfo - 1];
-    std::vector<int> codes;
-    if (!v.isArray())
-        return {1, 2, 4};
-    // An element that is not a number still holds its line, as an unknown code does.
-    for (const Value &e : v.array())
-        codes.push_back(e.isNumber() ? e.toInt() : 0);
-    return codes;
+    return codesAt(mData, mDefaults, SInfo);
 }
 
 void HComposite::setInfo(const std::vector<int> &v)
 {
-    ValueArray codes;
-    for (int c : v)
-        codes.push_back(Value(c));
-    set(SInfo, Value(codes));
+    set(SInfo, codesValue(v));
 }
 
 QStringList HComposite::validate()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/value.h"
-#include "sheets/fontdata.h"
+#include "actions/fontdata.h"
 
 #include <QString>
 #include <QStringList>
@@ -110,6 +110,7 @@ private:
     void set(int slot, Value v);
 
     QWidget *mOwner = nullptr;
+    ValueArray mDefaults;
     ValueArray mData;
 };
 

@@ -43,7 +43,7 @@ TEST(HComposite, DefaultsAndDamagedArrays)
     EXPECT_EQ(stored.imageHeight(), 0);
     EXPECT_EQ(stored.saveAs(), 4);
     EXPECT_EQ(stored.prefix(), "CSheet");
-    stored.setTitleFont({"Arial", 9, false, true, false, 0x123456});
+    stored.setTitleFont(gb::FontData{"Arial", 9, false, true, false, 0x123456});
     EXPECT_EQ(stored.titleFont().color, 0x123456u);
     EXPECT_EQ(stored.data()[18].size(), 6);
 }

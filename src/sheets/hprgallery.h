@@ -1,0 +1,115 @@
+#pragma once
+
+#include "actions/fontdata.h"
+#include "common/value.h"
+#include "sheets/reportjob.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+
+namespace gb {
+
+// The thumbnail print job of the print wizard: the 19 settings of a printout
+// (PRINTGALLERYDATA) and the printing of a file list as pages of framed thumbnails in a
+// grid, each with information lines under it, below a logo line with an optional page
+// number and an optional title. Sizes, gaps and margins are printer pixels.
+//
+//   HPrGallery job(owner);
+//   job.doPrint(owner, files, print);
+//
+// The settings database stores data() whole under the kind "PRIN". Setters store what
+// they are given; getters read their slot type-checked (a short or damaged array reads as
+// the defaults where it fails). Every page header writes the grid top it computed into
+// startRow(). Pages can be produced in any order: printSetPage() positions the job on the
+// first file of the page asked for.
+class HPrGallery : public ReportJob
+{
+public:
+    static constexpr int kSlots = 19;
+
+    explicit HPrGallery(QWidget *owner = nullptr);
+    HPrGallery(QWidget *owner, ValueArray stored);
+
+    void initialize();
+    static ValueArray defaults();
+    const ValueArray &data() const { return mData; }
+    void setData(ValueArray stored);
+
+    int thumbWidth() const;
+    void setThumbWidth(int v);
+    int thumbHeight() const;
+    void setThumbHeight(int v);
+    int horSpacing() const;
+    void setHorSpacing(int v);
+    int verSpacing() const;
+    void setVerSpacing(int v);
+    // Thumbnails per row (the number of columns).
+    int thumbPerCol() const;
+    void setThumbPerCol(int v);
+    QString title() const;
+    void setTitle(const QString &v);
+    FontData titleFont() const;
+    void setTitleFont(const FontData &v);
+    bool appendPageNo() const;
+    void setAppendPageNo(bool v);
+    bool drawBorder() const;
+    void setDrawBorder(bool v);
+    std::vector<int> imageInfo() const;
+    void setImageInfo(const std::vector<int> &v);
+    FontData imageInfoFont() const;
+    void setImageInfoFont(const FontData &v);
+    QString logo() const;
+    void setLogo(const QString &v);
+    int startRow() const;
+    void setStartRow(int v);
+    int startCol() const;
+    void setStartCol(int v);
+    bool portrait() const;
+    void setPortrait(bool v);
+    int leftMargin() const;
+    void setLeftMargin(int v);
+    int rightMargin() const;
+    void setRightMargin(int v);
+    int topMargin() const;
+    void setTopMargin(int v);
+    int bottomMargin() const;
+    void setBottomMargin(int v);
+
+    // Prints the files (full paths, in order) to the printer (true) or the preview (false).
+    // False, after the error box "Error initializing printer resource" when no printer can
+    // be set up, and when the run did not take place.
+    bool doPrint(QWidget *owner, const QStringList &files, bool print);
+
+    int printStart(RpPrinter &device) override;
+    int printSetPage(RpPrinter &device, int &pageNumber) override;
+    int printPageHeader(RpPrinter &device) override;
+    int printPageBody(RpPrinter &device) override;
+    int printEnd() override;
+
+    // Draws the next file's thumbnail, frame and information lines into a cell.
+    void image2Printer(int gridTop, int row, int column, RpPrinter &device);
+    // The information lines of one file.
+    QStringList variableText(const QString &file) const;
+
+private:
+    int intSlot(int slot) const;
+    bool boolSlot(int slot) const;
+    QString textSlot(int slot) const;
+    void set(int slot, Value v);
+    int pitch() const;
+
+    QWidget *mOwner = nullptr;
+    ValueArray mDefaults;
+    ValueArray mData;
+    // Run state.
+    QStringList mFiles;
+    int mNextFile = 1;
+    int mLeftOffset = 1;
+    int mBandHeight = 0;
+};
+
+} // namespace gb

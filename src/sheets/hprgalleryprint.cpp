@@ -1,0 +1,166 @@
+// The printing of the thumbnail print job: the run and the page callbacks.
+#include "sheets/hprgallery.h"
+
+#include "actions/textonrgb.h"
+#include "common/messages.h"
+#include "image/thumbnail.h"
+#include "platform/imagelib/rgbimage.h"
+#include "sheets/rpprinter.h"
+
+namespace gb {
+
+namespace {
+
+// The height of a block of n lines "Test" in the font: n x (line height + 1).
+int bandHeight(int lines, const FontData &font)
+{
+    if (lines <= 0)
+        return 0;
+    return calcTotalTextHeight(QStringList(lines, QStringLiteral("Test")), font, 0).total;
+}
+
+} // namespace
+
+bool HPrGallery::doPrint(QWidget *owner, const QStringList &files, bool print)
+{
+    RpPrinter device(owner, this);
+    if (!device.isValid()) {
+        errorMsg(owner, QStringLiteral("Error initializing printer resource"));
+        return false;
+    }
+    device.setLandScape(!portrait());
+    device.setUnitOfMeasure(RpPrinter::DevicePixel);
+    device.setLeftMargin(leftMargin());
+    device.setRightMargin(rightMargin());
+    device.setTopMargin(topMargin());
+    device.setBottomMargin(bottomMargin());
+    mFiles = files;
+    return print ? device.print(QStringLiteral("Print")) : device.printPreview(QStringLiteral("Preview"));
+}
+
+int HPrGallery::pitch() const
+{
+    return thumbHeight() + verSpacing() + mBandHeight;
+}
+
+// The grid is centred across the printable width; one as wide as the page or wider starts
+// at column 1.
+int HPrGallery::printStart(RpPrinter &device)
+{
+    mNextFile = 1;
+    const int columns = thumbPerCol();
+    const qint64 freeWidth =
+        qint64(device.printAreaWidth()) - qint64(thumbWidth()) * columns - qint64(horSpacing()) * (columns - 1);
+    mLeftOffset = freeWidth > 0 ? int(freeWidth / 2) : 1;
+    mBandHeight = bandHeight(int(imageInfo().size()), imageInfoFont());
+    return -1;
+}
+
+// Rows per page are counted below startRow(), which holds the grid top of the last header
+// drawn (the stored value before the first one), with the body's own test.
+int HPrGallery::printSetPage(RpPrinter &device, int &pageNumber)
+{
+    const int step = pitch();
+    const qint64 length = qint64(device.printAreaLength());
+    qint64 rows = 0;
+    if (step > 0)
+        while (startRow() + (rows + 1) * step < length)
+            ++rows;
+    const qint64 perPage = rows * std::max(thumbPerCol(), 0);
+    if (perPage != 0) {
+        const qint64 pages = std::max<qint64>(1, (mFiles.size() + perPage - 1) / perPage);
+        if (pageNumber > pages)
+            pageNumber = int(pages);
+        mNextFile = int((pageNumber - 1) * perPage + 1);
+    }
+    return pageNumber;
+}
+
+int HPrGallery::printPageHeader(RpPrinter &device)
+{
+    device.setFont(QStringLiteral("Arial"), 9, true);
+    const FontData logoFont{QStringLiteral("Arial"), 10, true, false, false, 0};
+    const int logoHeight = calcTotalTextHeight(QStringList{logo()}, logoFont, 0).total;
+    device.drawText(0, 1, logo().trimmed(), logoHeight, device.printAreaWidth(), 0);
+    if (appendPageNo())
+        device.drawText(0, 1, QStringLiteral("Page: ") + QString::number(device.currentPageNumber()), logoHeight,
+                        device.printAreaWidth(), 2);
+    int row = logoHeight;
+    const QString heading = title();
+    if (!heading.isEmpty()) {
+        const FontData font = titleFont();
+        device.setFont(font.face, font.size, font.bold, font.italic, font.underline);
+        const int titleHeight = calcTotalTextHeight(QStringList{heading}, font, 0).total;
+        device.drawText(row, 1, heading.trimmed(), titleHeight, device.printAreaWidth(), 1);
+        row += titleHeight;
+    }
+    const int gridTop = row + 10;
+    device.setPRow(gridTop);
+    setStartRow(gridTop);
+    return -1;
+}
+
+int HPrGallery::printPageBody(RpPrinter &device)
+{
+    device.setFont(QStringLiteral("Arial"), 8);
+    const int top = int(device.pRow());
+    const int count = int(mFiles.size());
+    const int first = mNextFile;
+    bool more = true;
+    // Without a column or a row step nothing can ever be placed: the run ends here.
+    if (thumbPerCol() < 1 || pitch() < 1)
+        return kLastPage;
+    for (int row = 1; count > 0 && mNextFile <= count && more; ++row) {
+        more = qint64(top) + qint64(row) * pitch() < qint64(device.printAreaLength());
+        if (!more)
+            break;
+        for (int column = 1; column <= thumbPerCol(); ++column) {
+            if (mNextFile <= count)
+                image2Printer(top, row, column, device);
+            ++mNextFile;
+        }
+    }
+    // A page on which not even one row fits would repeat without end.
+    if (!more && mNextFile == first)
+        return kLastPage;
+    return more ? kLastPage : kMorePages;
+}
+
+int HPrGallery::printEnd()
+{
+    return -1;
+}
+
+void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &device)
+{
+    const FontData infoFont = imageInfoFont();
+    device.setFont(infoFont.face, infoFont.size, infoFont.bold, infoFont.italic, infoFont.underline);
+    const int width = thumbWidth();
+    const int height = thumbHeight();
+    const int x = mLeftOffset + (column - 1) * (width + horSpacing());
+    const int y = gridTop + (row - 1) * pitch();
+    const int x2 = x + width - 1;
+    const int y2 = y + height - 1;
+    const QString file = mFiles.value(mNextFile - 1);
+
+    if (width > 0 && height > 0) {
+        int fullWidth = 0, fullHeight = 0;
+        QString error;
+        const RgbImage thumb = createFittedRgbFromFile(file, width, height, fullWidth, fullHeight, error);
+        if (!thumb.isNull())
+            device.drawRgb(thumb, x + (width - thumb.width()) / 2, y + (height - thumb.height()) / 2, thumb.width(),
+                           thumb.height());
+    }
+    if (drawBorder())
+        device.drawRectangle(y, x, y2, x2);
+
+    if (imageInfo().empty())
+        return;
+    const QStringList lines = variableText(file);
+    const TotalTextHeight measured = calcTotalTextHeight(lines, infoFont, width);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        device.drawText(y2 + measured.tops.value(i), x, lines[i], measured.tallest, x2 - x, 1);
+    device.drawRectangle(y2 + 2, x, y2 + mBandHeight + 2, x2);
+}
+
+} // namespace gb

@@ -1,0 +1,184 @@
+#include "sheets/hprgallery.h"
+#include "sheets/pdftools.h"
+#include "sheets/printfixture.h"
+#include "sheets/rpprinter.h"
+#include "support/testutil.h"
+
+#include <gtest/gtest.h>
+
+using gb::HPrGallery;
+using gb::Value;
+using gb::ValueArray;
+
+namespace {
+
+// The job's margins (30 left, 20 top) put the print area's origin here on the page.
+constexpr int kOriginX = 30;
+constexpr int kOriginY = 20;
+
+struct HPrGalleryTest : gbtest::PrintToPdf {
+    QStringList files;
+    void makeFiles(int n, int width = 100, int height = 100)
+    {
+        for (int i = 1; i <= n; ++i)
+            files << gbtest::writeImage(dir + QString("/pic%1.png").arg(i), width, height, 0xFF0000);
+    }
+};
+
+} // namespace
+
+TEST(HPrGallerySettings, DefaultsAndDamagedArrays)
+{
+    HPrGallery job;
+    ASSERT_EQ(job.data().size(), 19u);
+    EXPECT_EQ(job.thumbWidth(), 150);
+    EXPECT_EQ(job.verSpacing(), 15);
+    EXPECT_EQ(job.thumbPerCol(), 4);
+    EXPECT_EQ(job.title(), "Image Gallery");
+    EXPECT_EQ(job.titleFont(), (gb::FontData{"Verdana", 12, true, false, false, 0}));
+    EXPECT_TRUE(job.appendPageNo());
+    EXPECT_TRUE(job.drawBorder());
+    EXPECT_EQ(job.imageInfo(), (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(job.imageInfoFont(), (gb::FontData{"Verdana", 8, false, false, false, 0}));
+    EXPECT_EQ(job.logo(), "");
+    EXPECT_EQ(job.startRow(), 10);
+    EXPECT_TRUE(job.portrait());
+    EXPECT_EQ(job.leftMargin(), 30);
+    EXPECT_EQ(job.bottomMargin(), 20);
+
+    HPrGallery stored(nullptr, ValueArray{Value(80), Value("x"), Value(3)});
+    ASSERT_EQ(stored.data().size(), 19u);
+    EXPECT_EQ(stored.thumbWidth(), 80);
+    EXPECT_EQ(stored.thumbHeight(), 150);
+    EXPECT_EQ(stored.horSpacing(), 3);
+    EXPECT_EQ(stored.title(), "Image Gallery");
+}
+
+TEST_F(HPrGalleryTest, PageOfCentredThumbnailsWithLines)
+{
+    makeFiles(5);
+    HPrGallery job;
+    job.setLogo("ACME Prints");
+    ASSERT_TRUE(job.doPrint(nullptr, files, true));
+    ASSERT_EQ(gbtest::pdfPageCount(pdf), 1);
+    const QString text = gbtest::pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains("ACME Prints"));
+    EXPECT_TRUE(text.contains("Page: 1"));
+    EXPECT_TRUE(text.contains("Image Gallery"));
+    EXPECT_TRUE(text.contains("pic5"));
+    EXPECT_TRUE(text.contains("100 x 100"));
+    EXPECT_TRUE(text.contains(" kb"));
+
+    // A4 portrait less the margins is 734 wide; the grid of 4 x 150 + 3 x 15 = 645 starts
+    // at (734 - 645) / 2 = 44. The header stored the grid top in the settings.
+    const int gridTop = job.startRow();
+    EXPECT_GT(gridTop, 10);
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    for (int column = 1; column <= 4; ++column) {
+        const int x = kOriginX + 44 + (column - 1) * 165;
+        SCOPED_TRACE(column);
+        EXPECT_TRUE(gbtest::pixelNear(page, x + 75, kOriginY + gridTop + 75, qRgb(255, 0, 0)));
+        EXPECT_TRUE(gbtest::pixelNear(page, x + 10, kOriginY + gridTop + 75, qRgb(255, 255, 255)));
+        EXPECT_TRUE(gbtest::pixelNear(page, x, kOriginY + gridTop + 75, qRgb(0, 0, 0)));
+    }
+    // The fifth file opens the second row.
+    const int rowOne = kOriginY + gridTop;
+    bool redBelow = false;
+    for (int y = rowOne + 150; y < rowOne + 400 && !redBelow; ++y)
+        redBelow = gbtest::pixelNear(page, kOriginX + 44 + 75, y, qRgb(255, 0, 0));
+    EXPECT_TRUE(redBelow);
+}
+
+TEST_F(HPrGalleryTest, PagesAndPreviewReruns)
+{
+    // Boxes 400 high leave room for two rows of four on A4: eight files per page.
+    makeFiles(10);
+    HPrGallery job;
+    job.setThumbHeight(400);
+    job.setAppendPageNo(true);
+    ASSERT_TRUE(job.doPrint(nullptr, files, false));
+    EXPECT_EQ(host.requests.at(0).pages, 2);
+    ASSERT_EQ(gbtest::pdfPageCount(pdf), 2);
+    EXPECT_TRUE(gbtest::pdfText(pdf, 1).contains("pic1\n"));
+    EXPECT_TRUE(gbtest::pdfText(pdf, 1).contains("pic8"));
+    EXPECT_FALSE(gbtest::pdfText(pdf, 1).contains("pic9"));
+    EXPECT_TRUE(gbtest::pdfText(pdf, 2).contains("pic9"));
+    EXPECT_TRUE(gbtest::pdfText(pdf, 2).contains("pic10"));
+    EXPECT_TRUE(gbtest::pdfText(pdf, 2).contains("Page: 2"));
+
+    // A page beyond the last is the last, and positions the job on its first file.
+    gb::RpPrinter idle(nullptr, &job);
+    idle.setUnitOfMeasure(gb::RpPrinter::DevicePixel);
+    idle.setTopMargin(20);
+    idle.setBottomMargin(20);
+    int asked = 7;
+    EXPECT_EQ(job.printSetPage(idle, asked), 2);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(HPrGalleryTest, RunsThatCannotPlaceAnythingEnd)
+{
+    makeFiles(3);
+    struct {
+        const char *what;
+        int columns, height;
+    } rows[] = {{"no columns", 0, 150}, {"no row fits", 4, 5000}, {"no step", 4, -200}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        HPrGallery job;
+        job.setThumbPerCol(r.columns);
+        job.setThumbHeight(r.height);
+        job.setVerSpacing(r.height < 0 ? 0 : 15);
+        job.setImageInfo({});
+        ASSERT_TRUE(job.doPrint(nullptr, files, true));
+        EXPECT_EQ(gbtest::pdfPageCount(pdf), 1);
+    }
+    HPrGallery job;
+    ASSERT_TRUE(job.doPrint(nullptr, {}, true));
+    EXPECT_EQ(gbtest::pdfPageCount(pdf), 1);
+    EXPECT_TRUE(gbtest::pdfText(pdf, 1).contains("Image Gallery"));
+}
+
+TEST_F(HPrGalleryTest, UnreadableFilesAndBareLayout)
+{
+    const QString missing = dir + "/gone.jpg";
+    HPrGallery job;
+    job.setImageInfo({9, 2});
+    ASSERT_TRUE(job.doPrint(nullptr, {missing}, true));
+    const QString text = gbtest::pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains("gone.jpg"));
+    EXPECT_TRUE(text.contains("0 kb"));
+    const QImage framed = gbtest::pdfPageImage(pdf, 1);
+    const int top = kOriginY + job.startRow();
+    EXPECT_TRUE(gbtest::pixelNear(framed, kOriginX + 44, top + 75, qRgb(0, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(framed, kOriginX + 44 + 75, top + 75, qRgb(255, 255, 255)));
+
+    // No border, no information lines, no title: nothing but the picture below the logo line.
+    makeFiles(1);
+    HPrGallery bare;
+    bare.setDrawBorder(false);
+    bare.setImageInfo({});
+    bare.setTitle("");
+    bare.setAppendPageNo(false);
+    ASSERT_TRUE(bare.doPrint(nullptr, files, true));
+    EXPECT_EQ(gbtest::pdfText(pdf, 1).trimmed(), "");
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    const int gridTop = kOriginY + bare.startRow();
+    EXPECT_TRUE(gbtest::pixelNear(page, kOriginX + 44, gridTop + 75, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, kOriginX + 44 + 75, gridTop + 75, qRgb(255, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, kOriginX + 44 + 75, gridTop + 152, qRgb(255, 255, 255)));
+}
+
+TEST_F(HPrGalleryTest, LandscapeAndNoPrinter)
+{
+    makeFiles(1);
+    HPrGallery job;
+    job.setPortrait(false);
+    ASSERT_TRUE(job.doPrint(nullptr, files, true));
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    EXPECT_GT(page.width(), page.height());
+
+    host.valid = false;
+    EXPECT_FALSE(job.doPrint(nullptr, files, true));
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Error initializing printer resource"});
+}
