@@ -1,10 +1,10 @@
 #include "gallery/hgallery.h"
 
 #include "gallery/galleryutil.h"
+#include "image/imageload.h"
 
 #include <QDate>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTime>
@@ -95,11 +95,13 @@ QString HGallery::htmlCreateLogo(int kind) const
     if (!useLogo())
         return QString();
     const QString &crLf = galleryCrLf();
+    // A logo whose size cannot be read gets empty width and height attributes.
     QString width, height;
-    const QSize size = QImageReader(logoImage()).size();
-    if (size.isValid()) {
-        width = QString::number(size.width());
-        height = QString::number(size.height());
+    int w = 0, h = 0, bits = 0;
+    QString error;
+    if (getImageDims(logoImage(), w, h, bits, error)) {
+        width = QString::number(w);
+        height = QString::number(h);
     }
     const QString link = kind == GalleryThumbPage ? thPg2Aux(logoImage())
                        : kind == GalleryFullSizePage ? fsPg2Aux(logoImage())

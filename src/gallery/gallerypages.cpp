@@ -1,9 +1,9 @@
 #include "gallery/hgallery.h"
 
 #include "gallery/galleryutil.h"
+#include "image/imageload.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QUrl>
 
 namespace gb {
@@ -14,11 +14,11 @@ namespace {
 // when the file is missing or its dimensions cannot be read.
 std::pair<QString, QString> imageDims(const QString &path)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!size.isValid())
+    int width = 0, height = 0, bits = 0;
+    QString error;
+    if (!getImageDims(path, width, height, bits, error))
         return {};
-    return {QString::number(size.width()), QString::number(size.height())};
+    return {QString::number(width), QString::number(height)};
 }
 
 QString urlPart(const QString &name)

@@ -272,6 +272,8 @@ QStringList HGallery::outputClashes(const QStringList &sources)
     if (createMasterIndex())
         outputs << masterIndexPath();
     mCPageExt = savedExt;
+    outputs << thumbOutputPaths(sources) << fullSizeOutputPaths(sources);
+    outputs.removeAll(QString());
 
     QStringList problems;
     QSet<QString> sourceSet;

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace gb {
 
+class Be;
+
 // The kind of a generated gallery page; it names the folder the page lies in.
 enum GalleryPageKind { GalleryThumbPage = 1, GalleryFullSizePage = 2, GalleryMasterIndex = 3 };
 
@@ -433,7 +435,9 @@ public:
     // ---- The whole run ----
 
     // Validation, thumbnails, full-size images (unless aborted), pages (unless aborted),
-    // as the gallery window's Do It runs them. Shows the per-file failures at the end.
+    // as the gallery window's Do It runs them. Shows the problems found by validation in
+    // the error log and stops; after a run that was not aborted, shows every image, page
+    // or copy that failed in the error log.
     GalleryRunResult generate(const QStringList &sources, const GalleryTitles &titles);
 
 private:
@@ -455,6 +459,12 @@ private:
     QString pageFileName(int n, int naming, const QString &baseName) const;
     QString folderPath(const QString &subFolder) const;
     QStringList outputClashes(const QStringList &sources);
+    // The batch jobs of the two image phases, filled from the settings, and the paths
+    // they will write for the sources.
+    Be thumbsJob() const;
+    Be finalImagesJob() const;
+    QStringList thumbOutputPaths(const QStringList &sources) const;
+    QStringList fullSizeOutputPaths(const QStringList &sources) const;
 
     QWidget *mOOwner = nullptr;
     QString mCPageExt = QStringLiteral(".htm");

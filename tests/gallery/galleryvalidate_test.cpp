@@ -231,6 +231,23 @@ TEST(GalleryValidate, OutputClashesAreRefusedBeforeWriting)
               QStringList{"[General] Generated file would replace its source image: " + onSource.baseFolder()
                           + "masteridx.htm"});
 
+    // Full-size images named as their sources, in the sources' own folder.
+    HGallery sameName = validGallery();
+    ASSERT_TRUE(gbtest::makeImage(sameName.baseFolder() + "p.jpg", 8, 8));
+    sameName.setFsImSubFolder("");
+    sameName.setFsImNaming(1);
+    EXPECT_EQ(sameName.validate({sameName.baseFolder() + "p.jpg"}),
+              QStringList{"[General] Generated file would replace its source image: " + sameName.baseFolder() + "p.jpg"});
+    EXPECT_FALSE(QFileInfo(sameName.baseFolder() + "thumbs").exists());
+
+    // Thumbnails and full-size images named alike in one folder.
+    HGallery shared = validGallery();
+    shared.setFsImSubFolder("thumbs");
+    shared.setFsImStdPrefix("thumb");
+    EXPECT_EQ(shared.validate({"/photos/a.jpg"}),
+              QStringList{"[General] Two generated files would have the same name: " + shared.baseFolder()
+                          + "thumbs/thumb0001.jpg"});
+
     const QString one = gbtest::makeTempDir("one"), two = gbtest::makeTempDir("two");
     ASSERT_TRUE(gbtest::writeFile(one + "/b.gif", "1"));
     ASSERT_TRUE(gbtest::writeFile(two + "/b.gif", "2"));
