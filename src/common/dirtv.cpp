@@ -1,5 +1,6 @@
 #include "common/dirtv.h"
 
+#include "common/contextmenus.h"
 #include "common/drives.h"
 #include "common/filedir.h"
 #include "common/getnamewin.h"
@@ -20,10 +21,15 @@ DirTv::DirTv(QWidget *owner)
     setColumnCount(1);
     setRootIsDecorated(true);
     setEditTriggers(NoEditTriggers);
-    mMenu = new QMenu(this);
-    mMenu->addAction(QStringLiteral("&New folder"), this, &DirTv::newFolder);
-    mMenu->addAction(QStringLiteral("R&ename folder"), this, &DirTv::renameFolder);
-    mMenu->addAction(QStringLiteral("Re&fresh folders"), this, &DirTv::refreshFolders);
+    // The program's folder menu routes its commands to this tree; without it, the same three
+    // items are wired here directly.
+    mMenu = makeContextMenu(QStringLiteral("FoldersMenu"), this);
+    if (!mMenu) {
+        mMenu = new QMenu(this);
+        mMenu->addAction(QStringLiteral("&New folder"), this, &DirTv::newFolder);
+        mMenu->addAction(QStringLiteral("R&ename folder"), this, &DirTv::renameFolder);
+        mMenu->addAction(QStringLiteral("Re&fresh folders"), this, &DirTv::refreshFolders);
+    }
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { mouseDClick(item); });
 }
 

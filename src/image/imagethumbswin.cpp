@@ -1,0 +1,443 @@
+#include "image/imagethumbswin.h"
+
+#include "common/contextmenus.h"
+#include "image/rgbutils.h"
+#include "image/thumbnail.h"
+#include "image/viewerwin.h"
+#include "image/wincaption.h"
+#include "image/winsle.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include <algorithm>
+
+namespace gb {
+
+ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing)
+    : QWidget(owner)
+    , mVSpacing(vSpacing)
+    , mHSpacing(hSpacing)
+{
+    mVScrollBar = new QScrollBar(Qt::Vertical, this);
+    mVScrollBar->setPageStep(1);
+    mVScrollBar->setSingleStep(1);
+    mVScrollBar->setRange(1, 1);
+    // A scroll action counts once it ends: a drag when the thumb is let go, a click or key at once.
+    connect(mVScrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!mVScrollBar->isSliderDown())
+            applyScroll(value);
+    });
+    connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { applyScroll(mVScrollBar->value()); });
+    mMenu = makeContextMenu(QStringLiteral("ExFilesCMenu"), this);
+    initializeData();
+}
+
+ImageThumbsWin::~ImageThumbsWin()
+{
+    mClosed = true;
+}
+
+void ImageThumbsWin::initializeData()
+{
+    changeData({});
+}
+
+void ImageThumbsWin::changeData(ThumbItems items)
+{
+    ++mListSerial;
+    mItems = std::move(items);
+    mItemCounter = int(mItems.size());
+    mSelCount = 0;
+    for (ThumbItem &item : mItems) {
+        item.thumb = RgbImage();
+        item.imageWidth = item.imageHeight = item.thumbWidth = item.thumbHeight = 0;
+    }
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::calculateRowsCols(int &rows, int &columns, int &totalRows) const
+{
+    const int colDivisor = mBoxWidth + mHSpacing;
+    const int rowDivisor = mBoxHeight + mVSpacing + mCaptionHeight + mCaptionGap;
+    columns = colDivisor > 0 ? std::max(0, (width() - 2 * mHSpacing) / colDivisor) : 0;
+    rows = rowDivisor > 0 ? std::max(0, height() / rowDivisor) : 0;
+    totalRows = columns > 0 ? (mItemCounter + columns - 1) / columns : 0;
+}
+
+void ImageThumbsWin::arrangeControls(bool force)
+{
+    int rows = 0, columns = 0, total = 0;
+    calculateRowsCols(rows, columns, total);
+    mTotalRows = total;
+    const int visible = std::min(columns * rows, mItemCounter);
+    updateControlsArray(visible);
+    if (!force && columns == mCurColumns && rows == mCurRows)
+        return;
+    mCurColumns = columns;
+    mCurRows = rows;
+    adjustScroll(visible);
+    // Place every cell before any of them paints, then let the page fill in cell by cell.
+    setUpdatesEnabled(false);
+    placeCells(rows, columns);
+    setUpdatesEnabled(true);
+    refreshDisplay();
+}
+
+void ImageThumbsWin::placeCells(int rows, int columns)
+{
+    for (int i = 1; i <= columns; ++i) {
+        for (int j = 1; j <= rows; ++j) {
+            const int n = (j - 1) * columns + i;
+            if (n > mItemCounter || n > int(mCells.size()))
+                continue;
+            const int left = mHSpacing + (i - 1) * (mBoxWidth + mHSpacing);
+            const int top = mVSpacing + (j - 1) * (mVSpacing + mBoxHeight + mCaptionHeight + mCaptionGap);
+            auto [cell, caption] = mCells[size_t(n - 1)];
+            cell->setGeometry(left, top, mBoxWidth, mBoxHeight);
+            caption->setGeometry(left, top + mBoxHeight + mCaptionGap, mBoxWidth, mCaptionHeight);
+            cell->show();
+            caption->show();
+        }
+    }
+    mVScrollBar->raise();
+}
+
+void ImageThumbsWin::updateControlsArray(int visible)
+{
+    while (int(mCells.size()) < visible)
+        mCells.emplace_back(new WinSle(this), new WinCaption(this));
+    while (int(mCells.size()) > visible) {
+        delete mCells.back().first;
+        delete mCells.back().second;
+        mCells.pop_back();
+    }
+}
+
+void ImageThumbsWin::adjustScroll(int visible)
+{
+    const QSignalBlocker block(mVScrollBar);
+    // Two more than the rows that do not fit, so the last page may end in empty rows.
+    if (visible < mItemCounter && mItemCounter != 0)
+        mVScrollBar->setRange(1, std::max(1, mTotalRows - mCurRows + 2));
+    else
+        mVScrollBar->setRange(1, 1);
+}
+
+void ImageThumbsWin::resetFirstItem()
+{
+    if (mFirstItem == 0 || mItemCounter == int(mCells.size()))
+        mFirstItem = 1;
+}
+
+bool ImageThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
+{
+    int width = 0, height = 0;
+    QString error;
+    RgbImage thumb = createFittedRgbFromFile(item.path, boxW, boxH, width, height, error);
+    ++mThumbnailsMade;
+    if (thumb.isNull()) {
+        item.thumb = RgbImage();
+        item.imageWidth = item.imageHeight = item.thumbWidth = item.thumbHeight = 0;
+        return false;
+    }
+    item.imageWidth = width;
+    item.imageHeight = height;
+    item.thumbWidth = thumb.width();
+    item.thumbHeight = thumb.height();
+    item.thumb = std::move(thumb);
+    return true;
+}
+
+void ImageThumbsWin::refreshDisplay()
+{
+    resetFirstItem();
+    const unsigned pass = ++mPassSerial;
+    const unsigned list = mListSerial;
+    const int cells = int(mCells.size());
+    QPointer<ImageThumbsWin> self(this);
+
+    QPointer<QProgressBar> bar;
+    if (mStatusBar) {
+        bar = new QProgressBar(mStatusBar);
+        const int h = std::max(1, mStatusBar->height() - 5);
+        bar->setGeometry(0, (mStatusBar->height() - h) / 2, std::min(100, mStatusBar->width() - 20), h);
+        bar->setTextVisible(false);
+        bar->setRange(1, std::max(1, cells));
+        bar->setValue(1);
+        bar->show();
+    }
+
+    for (int i = 1; i <= cells; ++i) {
+        const int n = mFirstItem - 1 + i;
+        auto [cell, caption] = mCells[size_t(i - 1)];
+        if (n < 1 || n > mItemCounter) {
+            cell->hide();
+            caption->hide();
+        } else {
+            ThumbItem &item = mItems[size_t(n - 1)];
+            // Only thumbnails are kept: a box of another size decodes the file again.
+            int newW = 0, newH = 0;
+            const bool known = item.imageWidth > 0 && item.imageHeight > 0;
+            if (known)
+                calcNewDims(item.imageWidth, item.imageHeight, mBoxWidth, mBoxHeight, newW, newH);
+            if (!known || item.thumb.isNull() || newW != item.thumbWidth || newH != item.thumbHeight)
+                loadThumbnail(item, mBoxWidth, mBoxHeight);
+            cell->update(item.thumb, item.thumbWidth, item.thumbHeight, item.path);
+            if (bar) {
+                bar->setValue(bar->value() + 1);
+                bar->repaint();
+            }
+            caption->update(item.caption);
+            caption->setSelected(item.selected);
+            cell->show();
+            caption->show();
+        }
+        QCoreApplication::processEvents();
+        // The pump may have closed the grid, given it a new list, laid it out anew or started
+        // another pass; whatever happened owns the cells now.
+        if (!self || mClosed || pass != mPassSerial || list != mListSerial || int(mCells.size()) != cells)
+            break;
+    }
+    delete bar;
+}
+
+void ImageThumbsWin::firstItemFromPosition(int position)
+{
+    // Position p shows the page whose first row is row p.
+    mFirstItem = (position - 1) * mCurColumns + 1;
+    if (mFirstItem < 1 || mFirstItem > mItemCounter)
+        mFirstItem = 1;
+}
+
+void ImageThumbsWin::applyScroll(int position)
+{
+    firstItemFromPosition(position);
+    refreshDisplay();
+}
+
+void ImageThumbsWin::thumbsUp()
+{
+    const int current = mVScrollBar->value();
+    const int position = std::max(1, current - mCurRows);
+    if (position == current)
+        return;
+    firstItemFromPosition(position);
+    // Each pass pumps events, which may close the grid.
+    const QPointer<ImageThumbsWin> self(this);
+    arrangeControls(true);
+    if (!self)
+        return;
+    refreshDisplay();
+    if (!self)
+        return;
+    const QSignalBlocker block(mVScrollBar);
+    mVScrollBar->setValue(position);
+}
+
+void ImageThumbsWin::thumbsDown()
+{
+    const int current = mVScrollBar->value();
+    const int position = std::min(mVScrollBar->maximum(), current + mCurRows);
+    if (position == current)
+        return;
+    firstItemFromPosition(position);
+    const QPointer<ImageThumbsWin> self(this);
+    refreshDisplay();
+    if (!self)
+        return;
+    const QSignalBlocker block(mVScrollBar);
+    mVScrollBar->setValue(position);
+}
+
+void ImageThumbsWin::smallThumbnailSize()
+{
+    mBoxWidth = mBoxHeight = 50;
+    mVSpacing = mHSpacing = 5;
+    mSizeMode = SmallSize;
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::normalThumbnailSize()
+{
+    if (mSizeMode == NormalSize)
+        return;
+    mBoxWidth = mBoxHeight = 100;
+    mVSpacing = mHSpacing = 10;
+    mSizeMode = NormalSize;
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::largeThumbnailSize()
+{
+    mBoxWidth = mBoxHeight = 150;
+    mVSpacing = mHSpacing = 10;
+    mSizeMode = LargeSize;
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::customThumbnailSize(int height, int width)
+{
+    mSizeMode = CustomSize;
+    mBoxHeight = height;
+    mBoxWidth = width;
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::changeThumbsSpacing(int vertical, int horizontal)
+{
+    mVSpacing = vertical;
+    mHSpacing = horizontal;
+    arrangeControls(true);
+}
+
+void ImageThumbsWin::reportSelected()
+{
+    emit selectedCountReported(mSelCount);
+}
+
+void ImageThumbsWin::showItemSelected(int item, bool selected)
+{
+    const int pair = item - mFirstItem + 1;
+    if (pair >= 1 && pair <= int(mCells.size()))
+        mCells[size_t(pair - 1)].second->setSelected(selected);
+}
+
+void ImageThumbsWin::selectAll()
+{
+    resetFirstItem();
+    for (int n = 1; n <= mItemCounter; ++n) {
+        const bool was = mItems[size_t(n - 1)].selected;
+        mItems[size_t(n - 1)].selected = true;
+        if (!was)
+            showItemSelected(n, true);
+    }
+    mSelCount = mItemCounter;
+    reportSelected();
+}
+
+void ImageThumbsWin::unselectAll(bool noReport)
+{
+    resetFirstItem();
+    for (int n = 1; n <= mItemCounter; ++n) {
+        const bool was = mItems[size_t(n - 1)].selected;
+        mItems[size_t(n - 1)].selected = false;
+        if (was)
+            showItemSelected(n, false);
+    }
+    mSelCount = 0;
+    if (!noReport)
+        reportSelected();
+}
+
+void ImageThumbsWin::invertSelection()
+{
+    resetFirstItem();
+    mSelCount = 0;
+    for (int n = 1; n <= mItemCounter; ++n) {
+        ThumbItem &item = mItems[size_t(n - 1)];
+        item.selected = !item.selected;
+        mSelCount += item.selected ? 1 : 0;
+        showItemSelected(n, item.selected);
+    }
+    reportSelected();
+}
+
+int ImageThumbsWin::findCaption(const QString &caption) const
+{
+    for (int n = 1; n <= mItemCounter; ++n)
+        if (mItems[size_t(n - 1)].caption == caption)
+            return n;
+    return 0;
+}
+
+void ImageThumbsWin::mouseClickOnCaption(const QString &caption)
+{
+    const int n = findCaption(caption);
+    if (n == 0)
+        return;
+    ThumbItem &item = mItems[size_t(n - 1)];
+    item.selected = !item.selected;
+    mSelCount += item.selected ? 1 : -1;
+    showItemSelected(n, item.selected);
+    reportSelected();
+}
+
+void ImageThumbsWin::mouseClickOnCaptionSingle(const QString &caption)
+{
+    const int n = findCaption(caption);
+    if (n == 0)
+        return;
+    if (!mItems[size_t(n - 1)].selected) {
+        unselectAll(true);
+        mItems[size_t(n - 1)].selected = true;
+        mSelCount = 1;
+        showItemSelected(n, true);
+    } else {
+        mItems[size_t(n - 1)].selected = false;
+        --mSelCount;
+        showItemSelected(n, false);
+    }
+    reportSelected();
+}
+
+void ImageThumbsWin::mouseClickOnImage(const QString &path)
+{
+    new ViewerWin(window(), path);
+}
+
+QStringList ImageThumbsWin::getSelectedFiles() const
+{
+    QStringList files;
+    for (const ThumbItem &item : mItems)
+        if (item.selected)
+            files << item.path;
+    return files;
+}
+
+RgbImage ImageThumbsWin::duplicateRgbThumbHandle(const QString &path, int &width, int &height) const
+{
+    for (const ThumbItem &item : mItems) {
+        if (item.path != path)
+            continue;
+        if (item.thumb.isNull())
+            return RgbImage();
+        RgbImage copy = item.thumb.clone();
+        if (!copy.isNull()) {
+            width = item.thumbWidth;
+            height = item.thumbHeight;
+        }
+        return copy;
+    }
+    return RgbImage();
+}
+
+void ImageThumbsWin::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int barWidth = mVScrollBar->sizeHint().width();
+    mVScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
+    arrangeControls(false);
+}
+
+void ImageThumbsWin::closeEvent(QCloseEvent *event)
+{
+    mClosed = true;
+    updateControlsArray(0);
+    mItems.clear();
+    mItemCounter = 0;
+    QWidget::closeEvent(event);
+}
+
+void ImageThumbsWin::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (mMenu)
+        mMenu->popup(event->globalPos());
+}
+
+} // namespace gb

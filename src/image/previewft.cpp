@@ -1,0 +1,88 @@
+#include "image/previewft.h"
+
+#include "image/rgbutils.h"
+#include "image/thumbnail.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+namespace gb {
+
+PreviewFt::PreviewFt(QWidget *owner)
+    : QLabel(owner)
+{
+}
+
+void PreviewFt::update(const RgbImage *image, int width, int height, const QString &text)
+{
+    mImage = image && !image->isNull() ? image : nullptr;
+    mWidth = width;
+    mHeight = height;
+    mText = text;
+    mLeft = (this->width() - width) / 2;
+    mTop = (this->height() - height) / 2;
+    QWidget::update();
+}
+
+void PreviewFt::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!mImage)
+        return;
+    const QImage wrapped(mImage->data(), mImage->width(), mImage->height(), int(mImage->stride()),
+                         QImage::Format_RGB888);
+    painter.drawImage(QRect(mLeft, mTop, mWidth, mHeight), wrapped);
+}
+
+static QSize previewBox(const PreviewFt *pane, QSize box)
+{
+    return box.isValid() ? box : QSize(pane->width() - 2, pane->height() - 2);
+}
+
+static void show(PreviewFt *pane, RgbImage *preview, RgbImage fitted, const QString &text)
+{
+    // The pane lets go of the old preview before it is freed.
+    pane->update(nullptr, 0, 0, QString());
+    *preview = std::move(fitted);
+    pane->update(preview, preview->width(), preview->height(), text);
+}
+
+bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box)
+{
+    if (!QFileInfo(path).isFile()) {
+        pane->update(nullptr, 0, 0, QString());
+        *preview = RgbImage();
+        return false;
+    }
+    const QSize b = previewBox(pane, box);
+    int width = 0, height = 0;
+    QString error;
+    RgbImage fitted = createFittedRgbFromFile(path, std::max(1, b.width()), std::max(1, b.height()), width, height, error);
+    if (fitted.isNull())
+        return false;
+    show(pane, preview, std::move(fitted), path);
+    return true;
+}
+
+bool previewImage(PreviewFt *pane, RgbImage *preview, const RgbImage &image, QSize box)
+{
+    if (image.isNull()) {
+        pane->update(nullptr, 0, 0, QString());
+        *preview = RgbImage();
+        return false;
+    }
+    const QSize b = previewBox(pane, box);
+    int newW = image.width(), newH = image.height();
+    const bool shrunk = calcNewDims(image.width(), image.height(), std::max(1, b.width()), std::max(1, b.height()), newW, newH);
+    RgbImage fitted = shrunk ? reduceToSize(image, newW, newH) : image.clone();
+    if (fitted.isNull()) {
+        pane->update(nullptr, 0, 0, QString());
+        *preview = RgbImage();
+        return false;
+    }
+    show(pane, preview, std::move(fitted), QString());
+    return true;
+}
+
+} // namespace gb

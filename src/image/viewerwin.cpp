@@ -1,0 +1,277 @@
+#include "image/viewerwin.h"
+
+#include "common/messages.h"
+#include "image/imageload.h"
+#include "platform/imagelib/decimate.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace gb {
+
+static QImage wrap(const RgbImage &img)
+{
+    return QImage(img.data(), img.width(), img.height(), int(img.stride()), QImage::Format_RGB888);
+}
+
+ViewerWin::ViewerWin(QWidget *owner, const QString &file)
+    : QWidget(nullptr)
+    , mOwner(owner)
+    , mFile(file)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    mHBar = new QScrollBar(Qt::Horizontal, this);
+    mVBar = new QScrollBar(Qt::Vertical, this);
+    mHBar->hide();
+    mVBar->hide();
+    connect(mHBar, &QScrollBar::valueChanged, this, [this](int v) {
+        mOffsetX = v;
+        QWidget::update();
+    });
+    connect(mVBar, &QScrollBar::valueChanged, this, [this](int v) {
+        mOffsetY = v;
+        QWidget::update();
+    });
+
+    QMdiArea *area = owner ? owner->findChild<QMdiArea *>() : nullptr;
+    if (area) {
+        mSub = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        mSub->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (owner && owner->metaObject()->indexOfMethod("add2Child(QWidget*)") >= 0)
+        QMetaObject::invokeMethod(owner, "add2Child", Q_ARG(QWidget *, this));
+
+    int width = 0, height = 0;
+    QString error;
+    mImage = createRgbFromFile(file, width, height, error);
+    if (mImage.isNull()) {
+        errorMsg(owner, QStringLiteral("[") + file + QStringLiteral("] ") + QStringLiteral("Unsupported format or corrupted file."));
+        if (mSub)
+            mSub->close();
+        else
+            close();
+        return;
+    }
+    mBitmaps[0] = QPixmap::fromImage(wrap(mImage));
+    mStep = calculateWindowSize();
+    view();
+    mReady = true;
+    if (mSub)
+        mSub->show();
+    else
+        show();
+}
+
+ViewerWin::~ViewerWin() = default;
+
+int ViewerWin::findZoomStep(double factor)
+{
+    // Steps 1..10 stand for 1.0, 0.9, ... 0.1; compare in tenths so that 0.5 is exactly 50%.
+    const int tenths = int(factor * 10.0 + 1e-9);
+    return std::clamp(11 - tenths, 1, 10);
+}
+
+QString ViewerWin::zoomCaption(int step)
+{
+    return QString::number((11 - step) * 10) + QLatin1Char('%');
+}
+
+QScrollBar *ViewerWin::horizontalBar() const
+{
+    return mHBar->isHidden() ? nullptr : mHBar;
+}
+
+QScrollBar *ViewerWin::verticalBar() const
+{
+    return mVBar->isHidden() ? nullptr : mVBar;
+}
+
+int ViewerWin::frameWidth() const
+{
+    return mSub ? style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, mSub) : 0;
+}
+
+int ViewerWin::captionHeight() const
+{
+    return mSub ? style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, mSub) : 0;
+}
+
+int ViewerWin::scrollExtent() const
+{
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+QSize ViewerWin::getOwnerClientSize() const
+{
+    if (mSub && mSub->mdiArea())
+        return mSub->mdiArea()->viewport()->size();
+    const QScreen *screen = QApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(800, 600);
+}
+
+QSize ViewerWin::zoomedSize(int step) const
+{
+    const int64_t k = 11 - step;
+    return QSize(int(std::max<int64_t>(1, (mImage.width() * k + 5) / 10)),
+                 int(std::max<int64_t>(1, (mImage.height() * k + 5) / 10)));
+}
+
+int ViewerWin::calculateWindowSize() const
+{
+    const QSize offered = getOwnerClientSize();
+    const int availW = offered.width() - 2 * frameWidth();
+    const int availH = offered.height() - captionHeight() - 2 * frameWidth();
+    if (mImage.height() <= availH && mImage.width() <= availW)
+        return 1;
+    return findZoomStep(std::min(double(availW) / mImage.width(), double(availH) / mImage.height()));
+}
+
+void ViewerWin::view()
+{
+    QPixmap &bitmap = mBitmaps[size_t(mStep - 1)];
+    if (bitmap.isNull()) {
+        const QSize z = zoomedSize(mStep);
+        RgbImage copy = RgbImage::create(z.width(), z.height());
+        if (!copy.isNull() && isDecimateRgb(mImage, copy))
+            bitmap = QPixmap::fromImage(wrap(copy));
+    }
+    adjustView();
+    updateCaption();
+}
+
+void ViewerWin::adjustView()
+{
+    const QSize offered = getOwnerClientSize();
+    const int frame = frameWidth();
+    const int bar = scrollExtent();
+    int maxW = offered.width() - 2 * frame - 5;
+    int maxH = offered.height() - captionHeight() - 2 * frame;
+    const QSize z = zoomedSize(mStep);
+    const int zw = z.width(), zh = z.height();
+    mOffsetX = mOffsetY = 1;
+    bool hBar = false, vBar = false;
+    if (zw <= maxW && zh <= maxH) {
+        mViewWidth = zw;
+        mViewHeight = zh;
+    } else if (zw > maxW && zh > maxH) {
+        hBar = vBar = true;
+        maxW -= bar;
+        maxH -= bar;
+        mViewWidth = maxW;
+        mViewHeight = maxH;
+    } else if (zw > maxW) {
+        hBar = true;
+        maxH -= bar;
+        mViewWidth = maxW;
+        mViewHeight = zh;
+        if (zh > maxH) {
+            vBar = true;
+            maxW -= bar;
+            mViewWidth = maxW;
+            mViewHeight = maxH;
+        }
+    } else {
+        vBar = true;
+        maxW -= bar;
+        mViewHeight = maxH;
+        mViewWidth = zw;
+        if (zw > maxW) {
+            hBar = true;
+            maxH -= bar;
+            mViewWidth = maxW;
+            mViewHeight = maxH;
+        }
+    }
+    mViewWidth = std::max(1, mViewWidth);
+    mViewHeight = std::max(1, mViewHeight);
+    // Each bar's last position shows the image's last column or row.
+    {
+        const QSignalBlocker bh(mHBar), bv(mVBar);
+        mHBar->setRange(1, std::max(1, zw - mViewWidth + 1));
+        mHBar->setPageStep(std::max(1, mViewWidth));
+        mHBar->setValue(1);
+        mVBar->setRange(1, std::max(1, zh - mViewHeight + 1));
+        mVBar->setPageStep(std::max(1, mViewHeight));
+        mVBar->setValue(1);
+    }
+    mHBar->setVisible(hBar);
+    mVBar->setVisible(vBar);
+    mHBar->setGeometry(0, mViewHeight, mViewWidth, bar);
+    mVBar->setGeometry(mViewWidth, 0, bar, mViewHeight);
+
+    const int clientW = mViewWidth + (vBar ? bar : 0);
+    const int clientH = mViewHeight + (hBar ? bar : 0);
+    mWindowWidth = std::max(40, clientW + 2 * frame);
+    mWindowHeight = clientH + captionHeight() + 2 * frame;
+    setFixedSize(mWindowWidth - 2 * frame, clientH);
+    centerWithinOwner();
+    QWidget::update();
+}
+
+void ViewerWin::centerWithinOwner()
+{
+    const QSize offered = getOwnerClientSize();
+    const int x = (offered.width() - 5 - mWindowWidth) / 2;
+    const int y = (offered.height() - mWindowHeight) / 2;
+    if (mSub) {
+        mSub->resize(mWindowWidth, mWindowHeight);
+        mSub->move(std::max(0, x), std::max(0, y));
+    } else {
+        move(std::max(0, x), std::max(0, y));
+    }
+}
+
+void ViewerWin::updateCaption()
+{
+    setWindowTitle(mFile + QLatin1Char(' ') + zoomCaption(mStep) + QStringLiteral(" (")
+                   + QString::number(mImage.width()) + QStringLiteral(" x ") + QString::number(mImage.height())
+                   + QLatin1Char(')'));
+}
+
+void ViewerWin::zoomIn()
+{
+    if (mStep > 1) {
+        --mStep;
+        view();
+    }
+}
+
+void ViewerWin::zoomOut()
+{
+    if (mStep < 10) {
+        ++mStep;
+        view();
+    }
+}
+
+void ViewerWin::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!mReady)
+        return;
+    const QPixmap &bitmap = mBitmaps[size_t(mStep - 1)];
+    if (!bitmap.isNull())
+        painter.drawPixmap(0, 0, bitmap, mOffsetX - 1, mOffsetY - 1, mViewWidth, mViewHeight);
+}
+
+void ViewerWin::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        zoomIn();
+    else if (event->button() == Qt::RightButton)
+        zoomOut();
+}
+
+} // namespace gb
