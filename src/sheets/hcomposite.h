@@ -13,6 +13,10 @@ class QWidget;
 
 namespace gb {
 
+class BatchProgress;
+class RgbImage;
+struct CompositeLayout;
+
 // The contact-sheet job: the 22 settings of a run (COMPOSITEDATA) in one array, their
 // defaults, validation before a run, the information lines of an image, and the run itself
 // (createSheet(), which lays the images out as framed thumbnails on sheet image files).
@@ -100,10 +104,19 @@ public:
     // The information lines of one file (imageVariableText() with info()).
     QStringList variableText(const QString &file) const;
 
-    // The run: lays the files out on sheets and writes them; defined in compositesheet.cpp.
+    // The run: lays the files out, in list order, row by row, as framed thumbnails with
+    // their information lines on sheets of imageWidth() x imageHeight() under a title line,
+    // and writes sheet s as folder() + prefix() + s + "." + the type's extension, asking or
+    // skipping existing files as overwrite() says. The progress window follows the run and
+    // one message at the end tells how many sheets were made and where (sheets that failed
+    // to save are logged and not counted). Refused, with an error box and nothing written,
+    // when a sheet would replace one of the files. True once any thumbnail was placed.
+    // Call validate() first: the run trusts the folder and the sheet size.
     bool createSheet(QWidget *owner, const QStringList &files);
 
 private:
+    bool drawCell(RgbImage &sheet, const CompositeLayout &layout, const QString &file, int x, int y,
+                  BatchProgress &progress) const;
     int intSlot(int slot) const;
     bool boolSlot(int slot) const;
     QString textSlot(int slot) const;

@@ -1,0 +1,210 @@
+// The contact-sheet run: the files laid out as framed, captioned thumbnails on sheet
+// image files.
+#include "sheets/compositelayout.h"
+#include "sheets/hcomposite.h"
+
+#include "actions/addborderbe.h"
+#include "actions/textonrgb.h"
+#include "batch/filenaming.h"
+#include "common/batchprogress.h"
+#include "common/messages.h"
+#include "common/uiseam.h"
+#include "image/imageload.h"
+#include "image/imagesave.h"
+#include "image/imagetypes.h"
+#include "image/rgbutils.h"
+#include "image/thumbnail.h"
+#include "platform/imagelib/drawtext.h"
+#include "platform/imagelib/overlay.h"
+
+#include <cmath>
+
+namespace gb {
+
+namespace {
+
+// The nearest whole number, a half going away from zero.
+int nearest(double v)
+{
+    return int(std::lround(v));
+}
+
+uint8_t red(uint32_t c) { return uint8_t(c & 0xFF); }
+uint8_t green(uint32_t c) { return uint8_t((c >> 8) & 0xFF); }
+uint8_t blue(uint32_t c) { return uint8_t((c >> 16) & 0xFF); }
+
+QString sheetTitle(const HComposite &job, int sheet)
+{
+    return job.appendPageNo() ? job.title() + QStringLiteral(" Page ") + QString::number(sheet) : job.title();
+}
+
+int titleWidthOrHeight(const QString &text, const FontData &font, bool width)
+{
+    const QSize size = calcTextSize(text, font.face, font.size, font.bold, font.italic, font.underline);
+    return width ? size.width() : size.height();
+}
+
+} // namespace
+
+CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, int titleHeight, int bandHeight)
+{
+    CompositeLayout l;
+    l.titleHeight = titleHeight;
+    l.titleReserve = titleHeight + titleHeight / 2;
+    l.bandHeight = bandHeight;
+    const int border = job.borderSize();
+    l.cellWidth = job.thumbWidth() + 2 * border;
+    l.cellHeight = job.thumbHeight() + 2 * border;
+    l.pitchW = l.cellWidth + job.horSpacing();
+    l.pitchH = l.cellHeight + job.verSpacing() + bandHeight;
+    l.boxWidth = job.thumbWidth() - 2 * border;
+    l.boxHeight = job.thumbHeight() - 2 * border;
+    l.y0 = titleHeight + job.verSpacing();
+    // Without a step from cell to cell, or room for a picture inside the frame, no cell fits.
+    if (l.pitchW < 1 || l.pitchH < 1 || l.boxWidth < 1 || l.boxHeight < 1 || border < 0)
+        return l;
+    l.columns = std::max(0, nearest(double(job.imageWidth()) / l.pitchW));
+    l.rows = std::max(0, nearest(double(job.imageHeight() - l.titleReserve) / l.pitchH));
+    l.perSheet = l.columns * l.rows;
+    l.sheets = l.perSheet >= 1 ? (fileCount + l.perSheet - 1) / l.perSheet : 0;
+    l.x0 = nearest((double(job.imageWidth()) - double(l.columns) * l.cellWidth
+                    - double(l.columns - 1) * job.horSpacing()) / 2.0);
+    return l;
+}
+
+bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
+{
+    mOwner = owner;
+    // The run works on its own copy of the list, whatever the window does meanwhile.
+    const QStringList files = fileList;
+    const int fileCount = int(files.size());
+
+    const FontData titleFontData = titleFont();
+    const QString firstTitle = sheetTitle(*this, 1);
+    const int titleHeight = firstTitle.isEmpty() ? 0 : titleWidthOrHeight(firstTitle, titleFontData, false);
+    const std::vector<int> codes = info();
+    const int bandHeight =
+        codes.empty() ? 0 : calcTotalTextHeight(QStringList(qsizetype(codes.size()), QStringLiteral("Test")), infoFont(), 0).total;
+    const CompositeLayout l = CompositeLayout::compute(*this, fileCount, titleHeight, bandHeight);
+
+    const QString dir = folder();
+    const QString extension = returnProperExt(saveAs());
+    QStringList sheetPaths;
+    for (int s = 1; s <= l.sheets; ++s)
+        sheetPaths << dir + prefix() + QString::number(s) + QLatin1Char('.') + extension;
+    // No sheet may replace one of the pictures it is made from: refuse before writing.
+    const QString clash = findOutputClash(files, sheetPaths);
+    if (!clash.isEmpty()) {
+        errorMsg(owner, clash);
+        return false;
+    }
+
+    std::unique_ptr<BatchProgress> progress = ui().batchProgress(owner);
+    progress->setCaption(QStringLiteral("Create composite images ..."));
+    progress->setRange(1, fileCount);
+    progress->setPosition(0);
+    progress->show();
+    progress->setIdle(false);
+    progress->showControls();
+
+    bool placed = false;
+    int failed = 0;
+    const int width = imageWidth();
+    const int height = imageHeight();
+    for (int s = 1; s <= l.sheets; ++s) {
+        const QString title = sheetTitle(*this, s);
+        const QString &path = sheetPaths[s - 1];
+        if (!mayOverwrite(overwrite(), owner, path)) {
+            progress->updateLog(path + QStringLiteral(" - image file exist and will not be replaced"));
+            continue;
+        }
+        RgbImage sheet = RgbImage::create(width, height);
+        if (sheet.isNull()) {
+            ++failed;
+            progress->updateLog(path + QStringLiteral(" - not enough memory for the sheet"));
+            continue;
+        }
+        const uint32_t back = backColor();
+        fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
+        if (!title.isEmpty()) {
+            FontData font = titleFontData;
+            const int x = nearest((width - titleWidthOrHeight(title, font, true)) / 2.0);
+            writeTextOnRgb(sheet, title, font, x, 1);
+        }
+        for (int r = 1; r <= l.rows; ++r) {
+            for (int c = 1; c <= l.columns; ++c) {
+                const int i = (s - 1) * l.perSheet + (r - 1) * l.columns + c;
+                if (i > fileCount)
+                    continue;
+                progress->noOfFiles(i, fileCount);
+                progress->setPosition(progress->position() + 1);
+                progress->setFile(files[i - 1]);
+                placed = drawCell(sheet, l, files[i - 1], l.x0 + (c - 1) * l.pitchW, l.y0 + (r - 1) * l.pitchH,
+                                  *progress) || placed;
+            }
+        }
+        QString error;
+        if (!saveRgb2File(sheet, path, saveAs(), jpgQuality(), jpgProgressive(), 0.0, 256, &error)) {
+            ++failed;
+            progress->updateLog(path + QStringLiteral(" - ") + (error.isEmpty() ? QStringLiteral("not saved") : error));
+        }
+    }
+
+    progress->setCurrentAction(QStringLiteral("Idle"));
+    progress->setFile(QString());
+    progress->endDialog(1);
+
+    QString message = QStringLiteral("Procedure completed. \r\n\r\n") + QString::number(l.sheets - failed)
+        + QStringLiteral(" composite image(s) were created at folder ") + dir;
+    if (failed > 0)
+        message += QStringLiteral("\r\n") + QString::number(failed) + QStringLiteral(" composite image(s) could not be saved.");
+    infoMessage(owner, message);
+    return placed;
+}
+
+// One file's cell: its thumbnail fitted and centred in a box of the thumbnail colour,
+// framed, put on the sheet at (x, y), with the information lines under it. True when the
+// framed thumbnail reached the sheet.
+bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, const QString &file, int x, int y,
+                          BatchProgress &progress) const
+{
+    int fullWidth = 0, fullHeight = 0;
+    QString error;
+    const RgbImage thumb = createFittedRgbFromFile(file, l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
+    progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
+    if (thumb.isNull())
+        return false;
+
+    const uint32_t boxColour = thumbColor();
+    RgbImage box = RgbImage::filled(l.boxWidth, l.boxHeight, red(boxColour), green(boxColour), blue(boxColour));
+    if (box.isNull()
+        || !isOverlayRgb(box, thumb, nearest((l.boxWidth - thumb.width()) / 2.0),
+                         nearest((l.boxHeight - thumb.height()) / 2.0), 1.0))
+        return false;
+    const int border = borderSize();
+    const uint32_t frameColour = borderColor();
+    RgbImage framed = border > 0
+        ? addBorder2Rgb(box, border, border, border, border, red(frameColour), green(frameColour), blue(frameColour))
+        : std::move(box);
+    if (framed.isNull())
+        return false;
+
+    progress.setCurrentAction(QStringLiteral("Overlay thumbnail to composite image ..."));
+    const bool placed = isOverlayRgb(sheet, framed, x, y, 1.0);
+
+    const std::vector<int> codes = info();
+    if (!codes.empty()) {
+        const QStringList lines = variableText(file);
+        const FontData font = infoFont();
+        const TotalTextHeight measured = calcTotalTextHeight(lines, font, 0);
+        const int thumbHeightPx = thumbHeight();
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            const int top = y + thumbHeightPx + measured.tops.value(k);
+            isDrawTextOnRgbEx(sheet, lines[k], font.face, font.size, x, top, x + thumbWidth(), top,
+                              DrawTextCenter | DrawTextWordEllipsis, font.color);
+        }
+    }
+    return placed;
+}
+
+} // namespace gb

@@ -1,0 +1,287 @@
+#include "common/batchprogress.h"
+#include "image/imageload.h"
+#include "platform/imagelib/rgbimage.h"
+#include "actions/textonrgb.h"
+#include "sheets/compositelayout.h"
+#include "sheets/hcomposite.h"
+#include "sheets/printfixture.h"
+#include "support/scriptedui.h"
+#include "support/testutil.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using gb::HComposite;
+
+namespace {
+
+// The progress window of a run, as the run drives it.
+struct RecordingProgress : gb::BatchProgress {
+    QStringList *log;
+    bool *ended;
+    int pos = 0;
+    RecordingProgress(QStringList *l, bool *e) : log(l), ended(e) {}
+    void setCaption(const QString &) override {}
+    void setIdle(bool) override {}
+    void setRange(int, int) override {}
+    void setPosition(int p) override { pos = p; }
+    int position() const override { return pos; }
+    void show() override {}
+    void showControls() override {}
+    void noOfFiles(int, int) override {}
+    void setFile(const QString &) override {}
+    void setCurrentAction(const QString &) override {}
+    QSize previewBox() const override { return {}; }
+    void showPreview(gb::RgbImage) override {}
+    void updateLog(const QString &text) override { log->append(text); }
+    void setButtonCaption(const QString &) override {}
+    void endDialog(int) override { *ended = true; }
+};
+
+struct Ui : gbtest::ScriptedUi {
+    QStringList log;
+    bool ended = false;
+    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
+    {
+        return std::make_unique<RecordingProgress>(&log, &ended);
+    }
+};
+
+struct Pixel {
+    int x, y;
+    uint32_t rgb;
+};
+
+bool hasPixel(const gb::RgbImage &img, const Pixel &p, int tolerance = 8)
+{
+    if (img.isNull() || p.x < 0 || p.y < 0 || p.x >= img.width() || p.y >= img.height())
+        return false;
+    const uint8_t *q = img.pixel(p.x, p.y);
+    return std::abs(q[0] - int(p.rgb >> 16)) <= tolerance && std::abs(q[1] - int((p.rgb >> 8) & 0xFF)) <= tolerance
+        && std::abs(q[2] - int(p.rgb & 0xFF)) <= tolerance;
+}
+
+gb::RgbImage load(const QString &path)
+{
+    int w = 0, h = 0;
+    QString error;
+    return gb::createRgbFromFile(path, w, h, error);
+}
+
+constexpr uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kPale = 0xFFFFC0;
+
+struct CompositeTest : ::testing::Test {
+    Ui ui;
+    QString src = gbtest::makeTempDir("src");
+    QString out = gbtest::makeTempDir("out") + "/";
+
+    // A job writing PNG sheets of w x h into out, without title or information lines.
+    HComposite plainJob(int w, int h)
+    {
+        HComposite job;
+        job.setFolder(out);
+        job.setImageSize(0);
+        job.setImageWidth(w);
+        job.setImageHeight(h);
+        job.setSaveAs(4);
+        job.setTitle("");
+        job.setAppendPageNo(false);
+        job.setInfo({});
+        return job;
+    }
+    QStringList makeFiles(int n, int w = 40, int h = 40, uint32_t rgb = kRed)
+    {
+        QStringList files;
+        for (int i = 1; i <= n; ++i)
+            files << gbtest::writeImage(src + QString("/f%1.png").arg(i), w, h, rgb);
+        return files;
+    }
+};
+
+} // namespace
+
+TEST_F(CompositeTest, GridOnAnEightHundredSheet)
+{
+    HComposite job = plainJob(800, 600);
+    const gb::CompositeLayout l = gb::CompositeLayout::compute(job, 50, 0, 0);
+    EXPECT_EQ(l.pitchW, 107);
+    EXPECT_EQ(l.columns, 7);
+    EXPECT_EQ(l.rows, 6); // 600 / 107 = 5.6
+    EXPECT_EQ(l.x0, 28);
+    EXPECT_EQ(l.y0, 5);
+    EXPECT_EQ(l.sheets, 2);
+
+    ASSERT_TRUE(job.validate().isEmpty());
+    ASSERT_TRUE(job.createSheet(nullptr, makeFiles(8)));
+    const gb::RgbImage sheet = load(out + "CSheet1.png");
+    ASSERT_EQ(sheet.width(), 800);
+    ASSERT_EQ(sheet.height(), 600);
+    // Framed thumbnails start at x = 28, 135, 242, ... on the first row, y = 5; the 40 x 40
+    // picture sits in the middle of its 98 x 98 box (29 pixels of box colour around it).
+    for (int c = 0; c < 7; ++c) {
+        const int x = 28 + c * 107;
+        SCOPED_TRACE(x);
+        EXPECT_TRUE(hasPixel(sheet, {x, 5, kBlack}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 99, 104, kBlack}));
+        EXPECT_TRUE(hasPixel(sheet, {x - 1, 50, kWhite}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 100, 50, kWhite}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 10, 15, kPale}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 30, 35, kRed}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 69, 74, kRed}));
+        EXPECT_TRUE(hasPixel(sheet, {x + 71, 76, kPale}));
+    }
+    // The eighth file opens the second row; the rest of the sheet is background.
+    EXPECT_TRUE(hasPixel(sheet, {28 + 50, 5 + 107 + 50, kRed}));
+    EXPECT_TRUE(hasPixel(sheet, {135 + 50, 5 + 107 + 50, kWhite}));
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Procedure completed. \r\n\r\n1 composite image(s) were created at folder " + out});
+    EXPECT_TRUE(ui.ended);
+}
+
+TEST_F(CompositeTest, SheetsNamesAndCounts)
+{
+    // Cells of 50 x 50 without frame or gaps: five columns and two rows, ten per sheet.
+    HComposite job = plainJob(250, 100);
+    job.setThumbWidth(50);
+    job.setThumbHeight(50);
+    job.setBorderSize(0);
+    job.setHorSpacing(0);
+    job.setVerSpacing(0);
+    ASSERT_TRUE(job.validate().isEmpty());
+    ASSERT_TRUE(job.createSheet(nullptr, makeFiles(25, 20, 20)));
+    for (const char *name : {"CSheet1.png", "CSheet2.png", "CSheet3.png"})
+        EXPECT_TRUE(QFile::exists(out + name)) << name;
+    EXPECT_FALSE(QFile::exists(out + "CSheet4.png"));
+    EXPECT_EQ(ui.boxTexts().last(), "Procedure completed. \r\n\r\n3 composite image(s) were created at folder " + out);
+    // The last sheet holds five: a full first row and an empty second one.
+    const gb::RgbImage last = load(out + "CSheet3.png");
+    EXPECT_TRUE(hasPixel(last, {225, 25, kRed}));
+    EXPECT_TRUE(hasPixel(last, {25, 75, kWhite}));
+    // A border of 0 leaves the box colour up to the thumbnail's edge.
+    EXPECT_TRUE(hasPixel(last, {0, 0, kPale}));
+}
+
+TEST_F(CompositeTest, OverwritePolicies)
+{
+    HComposite job = plainJob(250, 100);
+    job.setThumbWidth(50);
+    job.setThumbHeight(50);
+    job.setBorderSize(0);
+    job.setHorSpacing(0);
+    job.setVerSpacing(0);
+    job.validate();
+    const QStringList files = makeFiles(15, 20, 20);
+    gbtest::writeFile(out + "CSheet1.png", "old one");
+    gbtest::writeFile(out + "CSheet2.png", "old two");
+
+    job.setOverwrite(2);
+    job.createSheet(nullptr, files);
+    EXPECT_EQ(gbtest::readFile(out + "CSheet1.png"), "old one");
+    EXPECT_EQ(gbtest::readFile(out + "CSheet2.png"), "old two");
+    EXPECT_EQ(ui.log, QStringList({out + "CSheet1.png - image file exist and will not be replaced",
+                                   out + "CSheet2.png - image file exist and will not be replaced"}));
+    EXPECT_TRUE(ui.boxTexts().last().contains("\r\n2 composite image(s)"));
+
+    // Ask: No keeps the first, Yes replaces the second.
+    ui.log.clear();
+    ui.boxAnswers = {gb::UiSeam::ResultNo, gb::UiSeam::ResultYes};
+    job.setOverwrite(3);
+    job.createSheet(nullptr, files);
+    EXPECT_EQ(ui.boxes.at(ui.boxes.size() - 3).text, "File: " + out + "CSheet1.png exist and will be overwritten");
+    EXPECT_EQ(gbtest::readFile(out + "CSheet1.png"), "old one");
+    EXPECT_EQ(load(out + "CSheet2.png").width(), 250);
+    EXPECT_EQ(ui.log.size(), 1);
+
+    job.setOverwrite(1);
+    job.createSheet(nullptr, files);
+    EXPECT_EQ(load(out + "CSheet1.png").width(), 250);
+}
+
+TEST_F(CompositeTest, TitleAndInformationLines)
+{
+    // 330 wide: three columns, the first framed thumbnail at x = (330 - 306 - 10) / 2 = 7.
+    HComposite job = plainJob(330, 300);
+    job.setTitle("Holiday");
+    job.setAppendPageNo(true);
+    job.setInfo({9, 4});
+    job.setInfoFont(gb::FontData{"Arial", 12, false, false, false, 0x0000FF});
+    job.setBackColor(255 * 256); // green
+    job.validate();
+    ASSERT_TRUE(job.createSheet(nullptr, makeFiles(1)));
+    const gb::RgbImage sheet = load(out + "CSheet1.png");
+    const int titleHeight = gb::calcTextSize("Holiday Page 1", "Verdana", 14, true, false, false).height();
+    // Some title ink in the top band, centred: none at the far edges.
+    auto inkIn = [&](int x0, int x1, int y0, int y1, uint32_t background) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (!hasPixel(sheet, {x, y, background}, 60))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inkIn(115, 215, 1, 18, 0x00FF00));
+    EXPECT_FALSE(inkIn(0, 40, 0, 18, 0x00FF00));
+    EXPECT_FALSE(inkIn(290, 330, 0, 18, 0x00FF00));
+    // The information lines sit under the framed thumbnail, centred across it.
+    const int cellTop = 5 + titleHeight; // the first row starts at Ht + VERSPACING
+    const int x = 7;
+    EXPECT_TRUE(hasPixel(sheet, {x, cellTop, kBlack}));
+    EXPECT_TRUE(hasPixel(sheet, {x + 99, cellTop + 99, kBlack}));
+    EXPECT_TRUE(inkIn(x + 10, x + 90, cellTop + 100, cellTop + 130, 0x00FF00));
+    EXPECT_FALSE(inkIn(x + 110, x + 300, cellTop + 100, cellTop + 130, 0x00FF00));
+    EXPECT_FALSE(inkIn(x + 10, x + 90, cellTop + 140, cellTop + 200, 0x00FF00));
+}
+
+TEST_F(CompositeTest, FailuresAreReported)
+{
+    // 250 x 100 with the default cells: two columns from x = 21, one row from y = 5.
+    HComposite job = plainJob(250, 100);
+    job.validate();
+    QStringList files = makeFiles(1);
+    files.prepend(src + "/missing.png");
+    ASSERT_TRUE(job.createSheet(nullptr, files));
+    const gb::RgbImage sheet = load(out + "CSheet1.png");
+    EXPECT_TRUE(hasPixel(sheet, {21, 5, kWhite}));
+    EXPECT_TRUE(hasPixel(sheet, {21 + 50, 5 + 50, kWhite}));
+    EXPECT_TRUE(hasPixel(sheet, {128, 5, kBlack}));
+
+    // A sheet that cannot be written (a type without a writer) is logged and not counted.
+    ui.log.clear();
+    job.setSaveAs(10);
+    EXPECT_TRUE(job.createSheet(nullptr, files));
+    EXPECT_FALSE(QFile::exists(out + "CSheet1."));
+    ASSERT_EQ(ui.log.size(), 1);
+    EXPECT_TRUE(ui.log[0].startsWith(out + "CSheet1. - "));
+    EXPECT_EQ(ui.boxTexts().last(), "Procedure completed. \r\n\r\n0 composite image(s) were created at folder " + out
+                                        + "\r\n1 composite image(s) could not be saved.");
+}
+
+TEST_F(CompositeTest, RefusedBeforeWriting)
+{
+    // A sheet that would replace one of its own pictures: nothing is written.
+    const QStringList files = makeFiles(3);
+    HComposite job = plainJob(250, 100);
+    job.setFolder(src);
+    job.setPrefix("f");
+    job.setOverwrite(1);
+    job.validate();
+    const QByteArray before = gbtest::readFile(src + "/f1.png");
+    EXPECT_FALSE(job.createSheet(nullptr, files));
+    EXPECT_EQ(gbtest::readFile(src + "/f1.png"), before);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Error");
+    EXPECT_TRUE(ui.boxes[0].text.contains(src + "/f1.png"));
+
+    // Not even one cell fits: no sheet, and the message says 0.
+    HComposite tiny = plainJob(20, 20);
+    tiny.validate();
+    EXPECT_FALSE(tiny.createSheet(nullptr, files));
+    EXPECT_FALSE(QFile::exists(out + "CSheet1.png"));
+    EXPECT_EQ(ui.boxTexts().last(), "Procedure completed. \r\n\r\n0 composite image(s) were created at folder " + out);
+
+    // Settings that validation refuses place nothing either, without dividing by zero.
+    HComposite broken = plainJob(250, 100);
+    broken.setThumbWidth(2);
+    broken.setBorderSize(1);
+    EXPECT_FALSE(broken.createSheet(nullptr, files));
+    EXPECT_EQ(gb::CompositeLayout::compute(broken, 3, 0, 0).sheets, 0);
+}
