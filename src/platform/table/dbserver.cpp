@@ -102,7 +102,7 @@ bool DbServer::open(const QString &dbfPath, bool shared, bool readOnly)
     }
     mIndexChecked = false;
     mOpen = true;
-    mOrder = orderCount() > 0 ? 1 : 0;
+    mOrder = 0;
     mError.clear();
     goTop();
     return true;

@@ -14,8 +14,10 @@ namespace gb {
 // One open table: a dBASE .dbf file, its FoxPro memo file (.fpt) and its index file (.cdx),
 // all with the same stem. Create the files with create(), then open() them.
 //
-// The server has a current record. Positioning (goTop, skip, seek, goTo) follows the
-// controlling order: 0 is record order, 1.. the orders of the index file in creation order.
+// A table opens in record order; setOrder() selects an order of its index file (and
+// createIndex() makes its new order the controlling one). The server has a current record.
+// Positioning (goTop, skip, seek, goTo) follows the controlling order: 0 is record order,
+// 1.. the orders of the index file in creation order.
 // Deleted records are hidden from every walk and look-up. Past the last record eof() is
 // true, recNo() is recCount() + 1 and every field reads blank.
 //

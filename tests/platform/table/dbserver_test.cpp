@@ -140,6 +140,9 @@ TEST(DbServer, SeveralOrdersScopesAndBothDirections)
     DbServer t;
     ASSERT_TRUE(t.open(path));
     ASSERT_EQ(t.orderCount(), 3);
+    EXPECT_EQ(t.order(), 0);
+    EXPECT_EQ(walk(t), QStringList({"mia", "al", "zed", "bea", "cal"}));
+    t.setOrder(1);
     EXPECT_EQ(walk(t), QStringList({"cal", "al", "zed", "bea", "mia"}));
     t.setOrder(2);
     EXPECT_EQ(walk(t), QStringList({"al", "bea", "cal", "mia", "zed"}));
@@ -244,6 +247,7 @@ TEST(DbServer, RandomChangesAgreeWithAModel)
     // An index file that lost its pages is rebuilt from the records and walks the same way.
     ASSERT_TRUE(QFile::resize(cdx, 4096));
     ASSERT_TRUE(t.open(path));
+    t.setOrder(1);
     EXPECT_EQ(walk(t), expected());
     t.setOrder(2);
     EXPECT_EQ(walk(t).size(), expected().size());

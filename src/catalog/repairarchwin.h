@@ -1,0 +1,33 @@
+#pragma once
+
+#include "catalog/repairarch.h"
+
+#include <memory>
+
+namespace gb {
+
+class CollectDataWin;
+
+// Compaction's progress shown in a CollectDataWin captioned "Compact Archive ...", its bar
+// ranging from 1 to the old table's record count.
+class CompactProgressWin : public CompactProgress
+{
+public:
+    explicit CompactProgressWin(QWidget *owner);
+    ~CompactProgressWin() override;
+
+    void start(int records) override;
+    void advance() override;
+    void finish() override;
+
+    CollectDataWin *window() const { return mWin.get(); }
+
+private:
+    QWidget *mOwner;
+    std::unique_ptr<CollectDataWin> mWin;
+};
+
+// The main window's Compact command: repairArch() with its progress window.
+bool repairArch(QWidget *owner, const QString &stem);
+
+} // namespace gb
