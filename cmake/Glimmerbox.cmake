@@ -91,7 +91,7 @@ function(gb_finish)
   add_library(glimmerbox_core INTERFACE)
   target_link_libraries(glimmerbox_core INTERFACE ${engines})
   if(TARGET glimmerbox)
-    # Window libraries call each other through the main window, so let the linker rescan them.
-    target_link_libraries(glimmerbox PRIVATE -Wl,--start-group ${uis} -Wl,--end-group glimmerbox_core)
+    # The program takes the windows its start-up code names (gb_app_ui lists them).
+    target_link_libraries(glimmerbox PRIVATE gb_app_ui glimmerbox_core)
   endif()
 endfunction()
