@@ -90,7 +90,7 @@ bool isBlurRgb(const RgbImage &src, RgbImage &dst, int level)
         std::memcpy(dst.data(), src.data(), src.byteCount());
         return true;
     }
-    const std::vector<uint32_t> w = gaussian(level / 10.0);
+    const std::vector<uint32_t> w = gaussian(std::min(level, 100) / 10.0);
     const int r = int(w.size()) - 1;
     if (r == 0) {
         std::memcpy(dst.data(), src.data(), src.byteCount());

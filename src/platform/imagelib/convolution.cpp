@@ -60,6 +60,8 @@ void store(const int32_t *acc, size_t m, int shift, uint8_t *out)
 
 } // namespace
 
+// out = clamp(round(sum over the kernel of k(i, j) * p(x + i - kw / 2, y + j - kh / 2) / level), 0, 255),
+// in the fixed point of fixedKernel(): (sum of w * p + 2^(shift - 1)) >> shift.
 bool isApplyConvolutionFilterToRgb(const RgbImage &src, RgbImage &dst, int kernelWidth, int kernelHeight,
                                    const double *kernel, double level)
 {

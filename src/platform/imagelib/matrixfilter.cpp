@@ -47,6 +47,7 @@ void filterRow(const RgbImage &from, RgbImage &dst, const RgbImage &src, int y, 
 
 } // namespace
 
+// out = clamp(round(sum of m(i, j) * p(x + i - 1, y + j - 1) / factor), 0, 255) on masked channels.
 bool isApplyMatrixToRgb(const RgbImage &src, RgbImage &dst, int channelMask, bool zeroOthers, bool feedback,
                         double factor, const double matrix[9])
 {

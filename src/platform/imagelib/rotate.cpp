@@ -64,8 +64,8 @@ RgbImage halfTurn(const RgbImage &src)
 // Any other angle. Destination pixel centre (u, v), measured from the destination's
 // centre, samples the source at
 //   sx = u cos a - v sin a + W / 2 - 0.5,   sy = u sin a + v cos a + H / 2 - 0.5
-// bilinearly: out = ((p00 (256 - fx) + p01 fx) (256 - fy) + (p10 (256 - fx) + p11 fx) fy + 2^15) >> 16,
-// positions stepped along each row in 16.16 fixed point, outside samples = background.
+// bilinearly with the weights of isResizeRgb(), positions stepped along each row in 16.16
+// fixed point, outside samples counting as the background.
 RgbImage anyAngle(const RgbImage &src, double a, uint32_t background)
 {
     const double c = std::cos(a), s = std::sin(a);
