@@ -166,6 +166,12 @@ public:
     // False outside a run or for a null image (the page then lacks it).
     bool drawRgb(const RgbImage &image, int x, int y, int drawnWidth, int drawnHeight);
 
+    // Draws an image file with its top-left corner at (row, column), height x width in the
+    // unit (absent: the image's own size in device pixels). A file that cannot be loaded
+    // draws nothing; nothing is reported and the cursor does not move.
+    RpPrinter &drawBmp(std::optional<double> row, std::optional<double> column, const QString &fileName,
+                       std::optional<double> height = std::nullopt, std::optional<double> width = std::nullopt);
+
     // --- engine state -----------------------------------------------------------------
     RunState runState() const { return mState; }
     bool isPrinting() const { return mState == Printing; }

@@ -1,6 +1,7 @@
 // The drawing members of the printer device: text, shapes and images on the page.
 #include "sheets/rpprinter.h"
 
+#include "image/imageload.h"
 #include "platform/imagelib/drawrgb.h"
 #include "platform/imagelib/rgbimage.h"
 
@@ -209,6 +210,24 @@ bool RpPrinter::drawRgb(const RgbImage &image, int x, int y, int drawnWidth, int
         return false;
     mMarkers.push_back(Marker{kTagBitmap, 0, x, y, drawnWidth, drawnHeight, mCurrentPage, QString()});
     return isDrawRgb(*mPainter, image, x, y, drawnWidth, drawnHeight);
+}
+
+RpPrinter &RpPrinter::drawBmp(std::optional<double> row, std::optional<double> column, const QString &fileName,
+                              std::optional<double> height, std::optional<double> width)
+{
+    if (mState == Idle)
+        return *this;
+    int imageWidth = 0, imageHeight = 0;
+    QString error;
+    const RgbImage image = createRgbFromFile(fileName, imageWidth, imageHeight, error);
+    if (image.isNull())
+        return *this;
+    const int y = int(toDeviceV(row.value_or(pRow())));
+    const int x = int(toDeviceH(column.value_or(pCol())));
+    const int drawnHeight = height ? int(toDeviceV(*height)) : image.height();
+    const int drawnWidth = width ? int(toDeviceH(*width)) : image.width();
+    drawRgb(image, x, y, drawnWidth, drawnHeight);
+    return *this;
 }
 
 } // namespace gb

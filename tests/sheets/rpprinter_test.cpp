@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using gb::ReportJob;
@@ -154,8 +155,9 @@ TEST_F(PrintToPdf, RunsThatNeverEndAreCut)
 
 TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
 {
+    const QString bitmap = gbtest::writeImage(dir + "/green.png", 30, 20, 0x00FF00);
     DrawingJob job;
-    job.body = [](RpPrinter &d, int) {
+    job.body = [bitmap](RpPrinter &d, int) {
         d.setLeftMargin(10);
         d.setTopMargin(20);
         d.drawRectangle(10, 10, 49, 59);                                  // outline only
@@ -163,6 +165,9 @@ TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
         d.drawLine(200, 10, 200, 109, 3);                                 // three pixels wide
         gb::RgbImage red = gb::RgbImage::filled(20, 10, 255, 0, 0);
         d.drawRgb(red, 300, 400, 20, 10);
+        d.drawBmp(500, 100, bitmap);          // own size, 30 x 20
+        d.drawBmp(600, 100, bitmap, 40, 60);  // stretched to 60 x 40
+        d.drawBmp(700, 100, bitmap + ".gone"); // nothing
     };
     RpPrinter d(nullptr, &job);
     ASSERT_TRUE(d.print("Print"));
@@ -184,6 +189,12 @@ TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
     EXPECT_TRUE(gbtest::pixelNear(page, 310, 420, qRgb(255, 0, 0)));
     EXPECT_TRUE(gbtest::pixelNear(page, 329, 429, qRgb(255, 0, 0)));
     EXPECT_TRUE(gbtest::pixelNear(page, 331, 431, qRgb(255, 255, 255)));
+    // Image files at their own size and stretched.
+    EXPECT_TRUE(gbtest::pixelNear(page, 110 + 28, 520 + 18, qRgb(0, 255, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 110 + 32, 520 + 10, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 110 + 58, 620 + 38, qRgb(0, 255, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 110 + 62, 620 + 10, qRgb(255, 255, 255)));
+    EXPECT_EQ(std::count_if(d.markers().begin(), d.markers().end(), [](const auto &m) { return m.tag == 999999; }), 3);
 }
 
 TEST_F(PrintToPdf, TextMarkersAndCursor)
