@@ -99,7 +99,7 @@ bool isBlurRgb(const RgbImage &src, RgbImage &dst, int level)
     const int W = src.width(), H = src.height();
     const size_t n = src.stride();
 
-    parallelRanges(H, 32, [&](int begin, int end) {
+    return parallelRanges(H, 32, [&](int begin, int end) {
         // A ring of the 2r + 1 filtered rows around the current one.
         const int ringSize = 2 * r + 1;
         std::vector<uint16_t> ring(size_t(ringSize) * n);
@@ -131,7 +131,6 @@ bool isBlurRgb(const RgbImage &src, RgbImage &dst, int level)
             columnPass(rows.data(), n, w.data(), r, dst.row(y), acc.data());
         }
     });
-    return true;
 }
 
 } // namespace gb

@@ -79,7 +79,7 @@ bool isApplyConvolutionFilterToRgb(const RgbImage &src, RgbImage &dst, int kerne
     const size_t n = src.stride();
     const FixedKernel fk = fixedKernel(kernel, count, level);
 
-    parallelRanges(src.height(), 16, [&](int begin, int end) {
+    return parallelRanges(src.height(), 16, [&](int begin, int end) {
         PaddedRows rows(src, ry, rx);
         std::vector<int32_t> acc(kChunk);
         std::vector<double> dacc(fk.shift < 0 ? n : 0);
@@ -114,7 +114,6 @@ bool isApplyConvolutionFilterToRgb(const RgbImage &src, RgbImage &dst, int kerne
             }
         }
     });
-    return true;
 }
 
 } // namespace gb

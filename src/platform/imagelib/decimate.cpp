@@ -92,7 +92,7 @@ bool isDecimateRgb(const RgbImage &src, RgbImage &dst)
     const size_t n = dst.stride();
     const double inv = 1.0 / (double(src.width()) * double(src.height()));
 
-    parallelRanges(dst.height(), 8, [&](int begin, int end) {
+    return parallelRanges(dst.height(), 8, [&](int begin, int end) {
         std::vector<uint32_t> h(n);
         std::vector<uint64_t> acc(n);
         // Enlarging reuses source rows over several destination rows: remember the last.
@@ -125,7 +125,6 @@ bool isDecimateRgb(const RgbImage &src, RgbImage &dst)
                 o[i] = uint8_t(double(acc[i]) * inv + 0.5);
         }
     });
-    return true;
 }
 
 } // namespace gb

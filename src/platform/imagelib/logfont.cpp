@@ -35,6 +35,9 @@ QString mapFontFace(const QString &face)
 QFont toQFont(const LogFont &font)
 {
     QFont f(mapFontFace(font.faceName));
+    // A face that is not installed falls back to a sans-serif one, as the description's
+    // Swiss family asks.
+    f.setStyleHint(QFont::SansSerif);
     // A positive height counts the whole cell; Qt's pixel size is the character height,
     // which is close enough for a cell request and exact for the usual negative one.
     const int px = std::abs(font.height);

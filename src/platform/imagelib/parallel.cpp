@@ -24,26 +24,37 @@ int imageOpThreads()
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-void parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn)
+bool parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn)
 {
     if (count <= 0)
-        return;
-    int threads = std::min(imageOpThreads(), count / std::max(1, minPerThread));
+        return true;
+    std::atomic<bool> ok{true};
+    const auto band = [&fn, &ok](int begin, int end) {
+        try {
+            fn(begin, end);
+        } catch (...) {
+            ok = false;
+        }
+    };
+    const int threads = std::min(imageOpThreads(), count / std::max(1, minPerThread));
     if (threads <= 1) {
-        fn(0, count);
-        return;
+        band(0, count);
+        return ok;
     }
     std::vector<std::thread> pool;
-    pool.reserve(size_t(threads - 1));
     const int64_t total = count;
     for (int t = 1; t < threads; ++t) {
-        const int begin = int(total * t / threads);
-        const int end = int(total * (t + 1) / threads);
-        pool.emplace_back([&fn, begin, end] { fn(begin, end); });
+        const int begin = int(total * t / threads), end = int(total * (t + 1) / threads);
+        try {
+            pool.emplace_back(band, begin, end);
+        } catch (...) {
+            band(begin, end);
+        }
     }
-    fn(0, int(total / threads));
+    band(0, int(total / threads));
     for (std::thread &th : pool)
         th.join();
+    return ok;
 }
 
 } // namespace gb

@@ -12,7 +12,9 @@ int imageOpThreads();
 
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. Fewer than
-// minPerThread items per thread are not worth a thread: small jobs run on the caller.
-void parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn);
+// minPerThread items per thread are not worth a thread: small jobs run on the caller, as
+// do the bands of threads that cannot be started. Nothing is thrown: false when a band
+// threw (its scratch memory could not be had), true when every band ran to its end.
+bool parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn);
 
 } // namespace gb

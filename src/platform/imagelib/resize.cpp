@@ -62,7 +62,7 @@ bool isResizeRgb(const RgbImage &src, RgbImage &dst)
     const std::vector<Tap> yt = taps(src.height(), dst.height());
     const size_t n = dst.stride();
 
-    parallelRanges(dst.height(), 16, [&](int begin, int end) {
+    return parallelRanges(dst.height(), 16, [&](int begin, int end) {
         std::vector<uint16_t> r0(n), r1(n);
         int have0 = -1, have1 = -1;
         for (int y = begin; y < end; ++y) {
@@ -92,7 +92,6 @@ bool isResizeRgb(const RgbImage &src, RgbImage &dst)
                 o[i] = uint8_t((r0[i] * g + r1[i] * f + 32768) >> 16);
         }
     });
-    return true;
 }
 
 } // namespace gb

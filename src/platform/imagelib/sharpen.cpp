@@ -20,7 +20,7 @@ bool isSharpenRgb(const RgbImage &src, RgbImage &dst, int level)
     }
     const int32_t a = int32_t(std::lround(std::min(level, 1000) * 256.0 / 25.0));
     const size_t n = src.stride();
-    parallelRanges(src.height(), 32, [&](int begin, int end) {
+    return parallelRanges(src.height(), 32, [&](int begin, int end) {
         PaddedRows rows(src, 1, 1);
         for (int y = begin; y < end; ++y) {
             const uint8_t *u = rows.row(y - 1), *c = rows.row(y), *d = rows.row(y + 1);
@@ -35,7 +35,6 @@ bool isSharpenRgb(const RgbImage &src, RgbImage &dst, int level)
             }
         }
     });
-    return true;
 }
 
 } // namespace gb
