@@ -1,5 +1,6 @@
 #include "platform/imagelib/matrixfilter.h"
 
+#include "platform/imagelib/convolution.h"
 #include "platform/imagelib/parallel.h"
 
 #include <algorithm>
@@ -16,15 +17,15 @@ struct Params {
     bool zeroOthers;
 };
 
-// Filters row y into dst, reading the neighbourhood from `from`: the source, or dst
-// itself with feedback, where the rows above and the pixels to the left are already
-// filtered (a pixel is written only after all three of its channels were computed).
-void filterRow(const RgbImage &from, RgbImage &dst, const RgbImage &src, int y, const Params &p)
+// Filters row y of dst in place with feedback: the rows above and the pixels to the left
+// are already filtered (a pixel is written only after all three of its channels were
+// computed); the channels outside the mask come from src.
+void feedbackRow(RgbImage &dst, const RgbImage &src, int y, const Params &p)
 {
     const int W = src.width(), H = src.height();
     const uint8_t *rows[3];
     for (int j = 0; j < 3; ++j)
-        rows[j] = from.row(std::clamp(y + j - 1, 0, H - 1));
+        rows[j] = dst.row(std::clamp(y + j - 1, 0, H - 1));
     uint8_t *out = dst.row(y);
     const uint8_t *own = src.row(y);
     for (int x = 0; x < W; ++x) {
@@ -69,14 +70,28 @@ bool isApplyMatrixToRgb(const RgbImage &src, RgbImage &dst, int channelMask, boo
     if (feedback) {
         std::memcpy(dst.data(), src.data(), src.byteCount());
         for (int y = 0; y < src.height(); ++y)
-            filterRow(dst, dst, src, y, p);
+            feedbackRow(dst, src, y, p);
         return true;
     }
-    parallelRanges(src.height(), 32, [&](int b, int e) {
-        for (int y = b; y < e; ++y)
-            filterRow(src, dst, src, y, p);
+    // Without feedback every pixel reads the source only: the convolution's fixed-point
+    // path computes the same sums; the channels outside the mask are put back after.
+    if ((channelMask & 7) == 0) {
+        std::memcpy(dst.data(), src.data(), src.byteCount());
+    } else if (!isApplyConvolutionFilterToRgb(src, dst, 3, 3, matrix, factor)) {
+        return false;
+    }
+    if ((channelMask & 7) == 7)
+        return true;
+    return parallelRanges(src.height(), 64, [&](int b, int e) {
+        for (int y = b; y < e; ++y) {
+            uint8_t *o = dst.row(y);
+            const uint8_t *s = src.row(y);
+            for (size_t i = 0, n = src.stride(); i < n; i += 3)
+                for (int k = 0; k < 3; ++k)
+                    if (!p.on[k])
+                        o[i + k] = p.zeroOthers ? 0 : s[i + k];
+        }
     });
-    return true;
 }
 
 } // namespace gb

@@ -182,3 +182,37 @@ TEST(MedianCut, KeepsFewColoursAndCapsMany)
     RgbImage wrong = RgbImage::create(2, 2);
     EXPECT_FALSE(isMedianCutRgb(many, wrong));
 }
+
+TEST(MatrixFilter, MatchesTheDirectSumsWithAndWithoutFeedback)
+{
+    // An asymmetric kernel, so that a kernel read the wrong way round shows.
+    const std::vector<double> m{0.5, -1, 0.25, 2, 1.5, 0, -0.75, 0.3, 1};
+    const double factor = 3.5;
+    const RgbImage src = noise(23, 17, 31);
+    for (bool feedback : {false, true}) {
+        const RgbImage out = matrixed(src, m, 5, false, feedback, factor);
+        RgbImage ref = src.clone(); // with feedback the reference reads its own results
+        const RgbImage &from = feedback ? ref : src;
+        RgbImage plain = src.clone();
+        RgbImage &target = feedback ? ref : plain;
+        for (int y = 0; y < 17; ++y)
+            for (int x = 0; x < 23; ++x) {
+                uint8_t px[3];
+                for (int k = 0; k < 3; ++k) {
+                    if (k == 1) {
+                        px[k] = src.pixel(x, y)[k];
+                        continue;
+                    }
+                    double s = 0;
+                    for (int j = 0; j < 3; ++j)
+                        for (int i = 0; i < 3; ++i)
+                            s += m[size_t(j * 3 + i)] / factor
+                                * from.pixel(std::clamp(x + i - 1, 0, 22), std::clamp(y + j - 1, 0, 16))[k];
+                    px[k] = uint8_t(std::clamp(std::round(s), 0.0, 255.0));
+                }
+                std::copy(px, px + 3, target.pixel(x, y));
+            }
+        for (size_t i = 0; i < out.byteCount(); ++i)
+            ASSERT_LE(std::abs(int(out.data()[i]) - int(target.data()[i])), feedback ? 0 : 1) << feedback << " " << i;
+    }
+}
