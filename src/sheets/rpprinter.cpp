@@ -14,9 +14,9 @@ namespace gb {
 
 namespace {
 
-// A4 portrait on the 96-dpi page, until a run tells the real paper.
-constexpr double kA4Width = 595.28 * RpPrinter::kLogicalPpi / 72.0;
-constexpr double kA4Height = 841.89 * RpPrinter::kLogicalPpi / 72.0;
+// A4 portrait, in points, until a run tells the real paper.
+constexpr double kA4Width = 595.28;
+constexpr double kA4Height = 841.89;
 
 // Whole device pixels, halves away from zero.
 double whole(double v)
@@ -124,10 +124,10 @@ bool RpPrinter::run(QPrinter &printer, RunState state)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    mPaperWidth = paper.width() * kLogicalPpi / 72.0;
-    mPaperHeight = paper.height() * kLogicalPpi / 72.0;
-    mScaleX = printer.logicalDpiX() / kLogicalPpi;
-    mScaleY = printer.logicalDpiY() / kLogicalPpi;
+    mPaperWidth = paper.width();
+    mPaperHeight = paper.height();
+    mScaleX = printer.logicalDpiX() / mPpiX;
+    mScaleY = printer.logicalDpiY() / mPpiY;
     mPainter = &painter;
     mState = state == Idle ? Printing : state;
     mMarkers.clear();
@@ -176,8 +176,8 @@ void RpPrinter::applyOrigin()
 {
     if (!mPainter)
         return;
-    const double left = mLeftMargin * kLogicalPpi;
-    const double top = mTopMargin * kLogicalPpi;
+    const double left = mLeftMargin * mPpiX;
+    const double top = mTopMargin * mPpiY;
     mPainter->setWorldTransform(QTransform(mScaleX, 0, 0, mScaleY, mScaleX * left, mScaleY * top));
 }
 
@@ -237,13 +237,13 @@ int RpPrinter::logPrintAreaWidth() const
 {
     // Outside a run the orientation is not yet applied to the stored (portrait) paper.
     const double paper = (mState == Idle && mLandScape) ? mPaperHeight : mPaperWidth;
-    return int(std::lround(paper - (mLeftMargin + mRightMargin) * kLogicalPpi));
+    return int(std::lround((paper / 72.0 - mLeftMargin - mRightMargin) * mPpiX));
 }
 
 int RpPrinter::logPrintAreaLength() const
 {
     const double paper = (mState == Idle && mLandScape) ? mPaperWidth : mPaperHeight;
-    return int(std::lround(paper - (mTopMargin + mBottomMargin) * kLogicalPpi));
+    return int(std::lround((paper / 72.0 - mTopMargin - mBottomMargin) * mPpiY));
 }
 
 double RpPrinter::printAreaWidth() const { return xlateHLogical2UnitOfMeasure(logPrintAreaWidth()); }

@@ -114,7 +114,8 @@ public:
     double xlateHInches2UnitOfMeasure(double value) const;
     double xlateVInches2UnitOfMeasure(double value) const;
 
-    // The printer's resolution for the conversions (the logical page's; tests may change it).
+    // The resolution of the logical page the layouts are made on, which the painter scales
+    // onto the printer's own; 96 pixels per inch unless changed before a run.
     double ppiX() const { return mPpiX; }
     double ppiY() const { return mPpiY; }
     void setResolution(double ppiX, double ppiY);
@@ -221,9 +222,9 @@ private:
     double mBottomMargin = 0.75;
     double mLeftMargin = 0.5;
     double mRightMargin = 0.5;
-    // The paper in device pixels of the logical page, set when a run starts (A4 before).
-    double mPaperWidth = 793.7;
-    double mPaperHeight = 1122.5;
+    // The paper in points, set when a run starts (A4 before).
+    double mPaperWidth = 0;
+    double mPaperHeight = 0;
     double mScaleX = 1.0;
     double mScaleY = 1.0;
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 using gb::ReportJob;
@@ -247,4 +248,25 @@ TEST(RpPrinter, HeadlessHostHasNoPrinter)
     EXPECT_FALSE(d.isValid());
     EXPECT_FALSE(d.print("Print"));
     EXPECT_TRUE(job.calls.isEmpty());
+}
+
+TEST_F(PrintToPdf, LayoutsScaleFromTheLogicalPage)
+{
+    // On a 192-dpi logical page every pixel of the layout is half a pixel at 96 dpi.
+    DrawingJob job;
+    job.body = [](RpPrinter &d, int) {
+        d.setLeftMargin(0);
+        d.setTopMargin(0);
+        d.drawRectangle(100, 100, 299, 299, 1, 0, Qt::black, -1, Qt::red);
+    };
+    RpPrinter d(nullptr, &job);
+    d.setResolution(192, 192);
+    ASSERT_TRUE(d.print("Print"));
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    EXPECT_TRUE(gbtest::pixelNear(page, 75, 75, qRgb(255, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 148, 148, qRgb(255, 0, 0)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 153, 153, qRgb(255, 255, 255)));
+    EXPECT_TRUE(gbtest::pixelNear(page, 47, 75, qRgb(255, 255, 255)));
+    // The A4 print area, less the right margin of half an inch, counts 192 pixels an inch.
+    EXPECT_EQ(d.logPrintAreaWidth(), int(std::lround((595.28 / 72.0 - 0.5) * 192)));
 }
