@@ -40,6 +40,15 @@ namespace gb {
 
 class RgbImage;
 
+// Writes a whole image file so that it is never half-written. A file that exists is
+// replaced through a hidden temporary file in its folder, renamed over it only when every
+// byte was written and closed, and taking its permissions; a new file is created
+// exclusively and removed again when writing fails. On failure any old file stays. Unlike
+// writeFileAtomically() it does not force the bytes to disk before the rename: batch runs
+// write thousands of images, and a sync per file would cost more than the encoding.
+// False with the reason in why.
+bool writeImageFile(const QString &path, const QByteArray &bytes, QString &why);
+
 // Decodes bytes of the given type (1..9). fitW x fitH (0 = none) lets the JPEG reader
 // decode at a reduced scale; fullW and fullH still receive the image's real size. On
 // failure returns a null image with error set to the image layer's code.

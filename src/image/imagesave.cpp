@@ -1,6 +1,6 @@
 #include "image/imagesave.h"
 
-#include "common/safefile.h"
+#include "image/imagefile.h"
 #include "image/imageload.h"
 #include "image/imagetypes.h"
 #include "platform/imagelib/imagelib.h"
@@ -22,7 +22,7 @@ bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jp
         options.colors = colorCount;
         if (writeImage(img, type, bytes, error, options)) {
             QString why;
-            if (writeFileAtomically(fileName, bytes, &why))
+            if (writeImageFile(fileName, bytes, why))
                 return true;
             if (errorText)
                 *errorText = getErrorMsg(ImgFileWrite) + QStringLiteral(": ") + why;

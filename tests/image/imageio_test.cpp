@@ -120,8 +120,9 @@ TEST(ImageLoad, ContentDecidesExtensionOnlyNamesTheUnknown)
     };
     for (const Case &c : cases) {
         const QString path = dir + "/" + c.name;
-        if (QByteArray(c.name) != "missing.jpg")
+        if (QByteArray(c.name) != "missing.jpg") {
             ASSERT_TRUE(gbtest::writeFile(path, c.bytes));
+        }
         error.clear();
         EXPECT_TRUE(createRgbFromFile(path, w, h, error).isNull()) << c.name;
         EXPECT_EQ(error, QString::fromLatin1(c.text)) << c.name;
@@ -199,6 +200,18 @@ TEST(ImageSave, TypeFromNameAndRefusedTypes)
     // A folder that does not exist.
     EXPECT_FALSE(saveRgb2File(src, dir + "/none/x.png", 0, 80, false, 0.0, 256, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(ImageSave, ReplacedFileKeepsItsPermissions)
+{
+    const QString dir = gbtest::makeTempDir();
+    const QString path = dir + "/p.png";
+    gbtest::writeFile(path, "old");
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(path, mode);
+    saved(dir, "p.png", picture(4, 4));
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, mode & 0x7077);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"p.png"});
 }
 
 TEST(ImageSave, ColourCountsOfGifAndTiff)
