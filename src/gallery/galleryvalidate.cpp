@@ -27,15 +27,20 @@ QString strippedSubFolder(const QString &name)
     return s;
 }
 
-// A path as the file system will resolve it, so that two spellings of one file compare equal.
+// A path as the file system will resolve it, so that two spellings of one file compare
+// equal: the deepest part that exists is resolved (links included), the rest appended.
 QString resolvedPath(const QString &path)
 {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    const QString folder = info.absoluteDir().canonicalPath();
-    return QDir::cleanPath((folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName());
+    QString rest;
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo::exists(existing)) {
+        const qsizetype cut = existing.lastIndexOf(QLatin1Char('/'));
+        if (cut <= 0)
+            return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        rest = existing.mid(cut) + rest;
+        existing = existing.left(cut);
+    }
+    return QFileInfo(existing).canonicalFilePath() + rest;
 }
 
 } // namespace

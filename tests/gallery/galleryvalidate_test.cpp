@@ -3,6 +3,7 @@
 #include "support/testutil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -239,6 +240,15 @@ TEST(GalleryValidate, OutputClashesAreRefusedBeforeWriting)
     EXPECT_EQ(sameName.validate({sameName.baseFolder() + "p.jpg"}),
               QStringList{"[General] Generated file would replace its source image: " + sameName.baseFolder() + "p.jpg"});
     EXPECT_FALSE(QFileInfo(sameName.baseFolder() + "thumbs").exists());
+
+    // The same, with the base folder reached through a link.
+    const QString link = gbtest::makeTempDir("links") + "/base";
+    ASSERT_TRUE(QFile::link(sameName.baseFolder(), link));
+    HGallery linked = gbtest::textLinkGallery(link);
+    linked.setFsImSubFolder("");
+    linked.setFsImNaming(1);
+    EXPECT_EQ(linked.validate({sameName.baseFolder() + "p.jpg"}),
+              QStringList{"[General] Generated file would replace its source image: " + link + "/p.jpg"});
 
     // Thumbnails and full-size images named alike in one folder.
     HGallery shared = validGallery();
