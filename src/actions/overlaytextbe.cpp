@@ -5,6 +5,9 @@
 #include "platform/imagelib/drawtext.h"
 #include "platform/imagelib/logfont.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace gb {
 
 bool overlayTextBE(RgbImage &img, const QString &text, const QString &fontName, int fontSize, bool bold,
@@ -21,7 +24,8 @@ bool overlayTextBE(RgbImage &img, const QString &text, const QString &fontName, 
         fillRgbSolidRect(img, at.x(), at.y(), extent.width(), extent.height(), uint8_t(backRed), uint8_t(backGreen),
                          uint8_t(backBlue));
     // The fill counts from 1; the drawing call from 0, so one less puts the text on its box.
-    return isDrawTextOnRgb2(img, text, font, at.x() - 1, at.y() - 1, textColor);
+    return isDrawTextOnRgb2(img, text, font, std::max(at.x(), INT_MIN + 1) - 1, std::max(at.y(), INT_MIN + 1) - 1,
+                            textColor);
 }
 
 } // namespace gb

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace gb {
@@ -9,7 +11,7 @@ namespace gb {
 LogFont makeLogFont(const QString &face, int size, bool bold, bool italic, bool underline)
 {
     LogFont f;
-    f.height = -size;
+    f.height = size == INT_MIN ? INT_MAX : -size;
     f.weight = bold ? 700 : 400;
     f.italic = italic;
     f.underline = underline;
@@ -40,7 +42,8 @@ QFont toQFont(const LogFont &font)
     f.setStyleHint(QFont::SansSerif);
     // A positive height counts the whole cell; Qt's pixel size is the character height,
     // which is close enough for a cell request and exact for the usual negative one.
-    const int px = std::abs(font.height);
+    // Heights come from stored commands: held to 16384 pixels, far above any text size.
+    const int px = font.height == INT_MIN ? 16384 : std::min(std::abs(font.height), 16384);
     f.setPixelSize(px > 0 ? px : 12);
     f.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
     f.setItalic(font.italic);

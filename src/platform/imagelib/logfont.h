@@ -29,7 +29,8 @@ LogFont makeLogFont(const QString &face, int size, bool bold, bool italic, bool 
 QString mapFontFace(const QString &face);
 
 // The Qt font for a description, face mapped as above; pixel sizes, never points, so
-// sizes do not depend on the screen. A height of 0 gives 12 pixels.
+// sizes do not depend on the screen. A height of 0 gives 12 pixels, one past 16384 pixels
+// gives 16384.
 QFont toQFont(const LogFont &font);
 
 // Width and height in pixels of the text drawn on one line in the font: the advance of

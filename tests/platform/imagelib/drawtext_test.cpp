@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 using namespace gb;
@@ -80,10 +82,15 @@ TEST(DrawText, InkStaysInsideTheMeasuredBox)
 TEST(DrawText, ClipsAtEveryEdge)
 {
     const LogFont f = makeLogFont("Arial", 30, true, false, true);
-    for (auto [x, y] : {std::pair{-20, 5}, {5, -20}, {30, 5}, {5, 25}, {-1000, -1000}, {2000000000, 0}}) {
+    for (auto [x, y] : {std::pair{-20, 5}, {5, -20}, {30, 5}, {5, 25}, {-1000, -1000}, {2000000000, 0},
+                        {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {0, INT_MAX}}) {
         RgbImage img = RgbImage::filled(40, 40, 255, 255, 255);
         EXPECT_TRUE(isDrawTextOnRgb2(img, "MMMM", f, x, y, 0));
     }
+    // A damaged command's font size is held to a size that can be drawn.
+    RgbImage img = RgbImage::filled(40, 40, 255, 255, 255);
+    EXPECT_TRUE(isDrawTextOnRgb2(img, "M", makeLogFont("Arial", INT_MIN, false, false, false), 0, 0, 0));
+    EXPECT_EQ(toQFont(makeLogFont("Arial", 1000000, false, false, false)).pixelSize(), 16384);
     RgbImage none;
     EXPECT_FALSE(isDrawTextOnRgb2(none, "x", f, 0, 0, 0));
 }
