@@ -1,15 +1,13 @@
 #include "actions/applyconvfilter.h"
 
+#include "actions/newimage.h"
 #include "platform/imagelib/convolution.h"
 
 namespace gb {
 
 RgbImage applyConvFilter(const RgbImage &src, const std::array<double, 49> &coefficients, double level)
 {
-    RgbImage dst = RgbImage::create(src.width(), src.height());
-    if (dst.isNull() || !isApplyConvolutionFilterToRgb(src, dst, 7, 7, coefficients.data(), level))
-        return RgbImage();
-    return dst;
+    return intoNewImage(src, [&](RgbImage &dst) { return isApplyConvolutionFilterToRgb(src, dst, 7, 7, coefficients.data(), level); });
 }
 
 } // namespace gb

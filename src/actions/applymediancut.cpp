@@ -1,15 +1,13 @@
 #include "actions/applymediancut.h"
 
+#include "actions/newimage.h"
 #include "platform/imagelib/mediancut.h"
 
 namespace gb {
 
 RgbImage applyMedianCut(const RgbImage &src)
 {
-    RgbImage dst = RgbImage::create(src.width(), src.height());
-    if (dst.isNull() || !isMedianCutRgb(src, dst))
-        return RgbImage();
-    return dst;
+    return intoNewImage(src, [&](RgbImage &dst) { return isMedianCutRgb(src, dst); });
 }
 
 } // namespace gb

@@ -1,15 +1,13 @@
 #include "actions/blurimage.h"
 
+#include "actions/newimage.h"
 #include "platform/imagelib/blur.h"
 
 namespace gb {
 
 RgbImage blurImage(const RgbImage &src, int level)
 {
-    RgbImage dst = RgbImage::create(src.width(), src.height());
-    if (dst.isNull() || !isBlurRgb(src, dst, level))
-        return RgbImage();
-    return dst;
+    return intoNewImage(src, [&](RgbImage &dst) { return isBlurRgb(src, dst, level); });
 }
 
 } // namespace gb

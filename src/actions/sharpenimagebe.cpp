@@ -1,15 +1,13 @@
 #include "actions/sharpenimagebe.h"
 
+#include "actions/newimage.h"
 #include "platform/imagelib/sharpen.h"
 
 namespace gb {
 
 RgbImage sharpenImageBE(const RgbImage &src, int level)
 {
-    RgbImage dst = RgbImage::create(src.width(), src.height());
-    if (dst.isNull() || !isSharpenRgb(src, dst, level))
-        return RgbImage();
-    return dst;
+    return intoNewImage(src, [&](RgbImage &dst) { return isSharpenRgb(src, dst, level); });
 }
 
 } // namespace gb

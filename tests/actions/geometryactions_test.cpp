@@ -1,4 +1,5 @@
 #include "actions/alignposition.h"
+#include "actions/imageoperations.h"
 #include "actions/resizeimagebe.h"
 #include "actions/rotateimagebe.h"
 #include "actions/vflip.h"
