@@ -2,6 +2,7 @@
 
 #include "image/imagefile.h"
 #include "image/imagetypes.h"
+#include "image/psfile.h"
 #include "platform/imagelib/imagelib.h"
 
 #include <iterator>
@@ -82,6 +83,8 @@ RgbImage createRgbFromFile(const QString &fileName, int &width, int &height, QSt
         return {};
     }
     const int type = imageTypeOf(file.span(), fileName);
+    if (type == ImageTypePsd)
+        return createRgbFromPsdFile(fileName, width, height, errorText);
     return loadBytes(file.span(), type, width, height, errorText);
 }
 
@@ -100,6 +103,14 @@ bool getImageDims(const QString &fileName, int &width, int &height, int &bits, Q
         return false;
     }
     const int type = imageTypeOf(file.span(), fileName);
+    if (type == ImageTypePsd) {
+        // The Photoshop reader keeps its own texts and leaves bits alone.
+        QString psdError;
+        getPsdFileDims(fileName, width, height, psdError);
+        if (!psdError.isEmpty())
+            errorText = psdError;
+        return psdError.isEmpty();
+    }
     // Metafiles and Targa files have no header reader: no size, with the layer's text for
     // "no error", as for a file of no known type.
     if (type < ImageTypeBmp || type > ImageTypeTif) {

@@ -3,7 +3,10 @@
 #include "platform/imagelib/bmpcodec.h"
 #include "platform/imagelib/gifcodec.h"
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/metafilecodec.h"
+#include "platform/imagelib/pcxcodec.h"
 #include "platform/imagelib/pngcodec.h"
+#include "platform/imagelib/tgacodec.h"
 #include "platform/imagelib/tiffcodec.h"
 
 #include <cstring>
@@ -102,6 +105,10 @@ RgbImage readImage(ByteSpan file, int type, int &error, int fitW, int fitH)
     case ImgTypePng: return readPng(file, error);
     case ImgTypeGif: return readGif(file, error);
     case ImgTypeTiff: return readTiff(file, error);
+    case ImgTypePcx: return readPcx(file, error);
+    case ImgTypeTga: return readTga(file, error);
+    case ImgTypeWmf: return readWmf(file, error);
+    case ImgTypeEmf: return readEmf(file, error);
     default: error = ImgBadParameter; return {};
     }
 }
@@ -114,6 +121,7 @@ bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, 
     case ImgTypePng: return readPngDims(file, width, height, bits, error);
     case ImgTypeGif: return readGifDims(file, width, height, bits, error);
     case ImgTypeTiff: return readTiffDims(file, width, height, bits, error);
+    case ImgTypePcx: return readPcxDims(file, width, height, bits, error);
     default: error = ImgBadParameter; return false;
     }
 }
@@ -132,6 +140,10 @@ bool writeImage(const RgbImage &img, int type, QByteArray &out, int &error, cons
                 return writeTiff8(indexed, out, error);
         }
         return writeTiff(img, out, error);
+    case ImgTypePcx: return writePcx(img, out, error);
+    case ImgTypeTga: return writeTga(img, out, error);
+    case ImgTypeWmf: return writeWmf(img, out, error);
+    case ImgTypeEmf: return writeEmf(img, out, error);
     default: error = ImgBadParameter; return false;
     }
 }

@@ -27,13 +27,14 @@ enum ImgFileType : int {
 // plausible header, tested last. Photoshop files ("8BPS") are never claimed.
 int guessFileType(ByteSpan file);
 
-// Decodes the file as the given type. fitW x fitH is the box the caller will fit the result
-// into (0 = none); only JPEG uses it, to decode at a reduced scale (see readJpeg()).
-// A type whose codec is not part of the layer fails with ImgBadParameter.
+// Decodes the file as the given type (1..9). fitW x fitH is the box the caller will fit the
+// result into (0 = none); only JPEG uses it, to decode at a reduced scale (see readJpeg()).
+// Metafiles are rendered into at most 5000 x 5000 pixels on white. Any other type fails
+// with ImgBadParameter.
 RgbImage readImage(ByteSpan file, int type, int &error, int fitW = 0, int fitH = 0);
 
 // Header-only width, height and bits per pixel for the types with a header reader
-// (BMP, GIF, JPEG, PNG, PCX, TIFF). Other types fail with ImgBadParameter.
+// (BMP, GIF, JPEG, PNG, PCX, TIFF). Other types (metafiles, Targa) fail with ImgBadParameter.
 bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, int &error);
 
 // Options of the writers; each format reads only its own.
@@ -44,8 +45,8 @@ struct WriteOptions {
 };
 
 // Encodes img as the given type (1..9) into out. TIFF with 1..256 colours is quantised to
-// an 8-bit palette image; when that fails it is written in 24 bits. A type whose codec is
-// not part of the layer fails with ImgBadParameter.
+// an 8-bit palette image; when that fails it is written in 24 bits. Any other type fails
+// with ImgBadParameter.
 bool writeImage(const RgbImage &img, int type, QByteArray &out, int &error,
                 const WriteOptions &options = WriteOptions());
 

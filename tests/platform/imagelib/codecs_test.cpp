@@ -327,6 +327,17 @@ TEST(Codecs, LzwTiffIsRead)
     EXPECT_EQ(maxDiff(src, back), 0);
 }
 
+TEST(Codecs, ContentTestKnowsEveryWrittenType)
+{
+    const RgbImage src = gradient(33, 21);
+    for (int type = ImgTypeBmp; type <= ImgTypeTga; ++type) {
+        const QByteArray file = encode(src, type);
+        EXPECT_EQ(guessFileType(byteSpan(file)), type) << type;
+        int error = -1;
+        EXPECT_FALSE(readImage(byteSpan(file), type, error).isNull()) << type;
+    }
+}
+
 TEST(Codecs, ContentTestNeverClaimsPhotoshopOrText)
 {
     const QByteArray psd = QByteArray("8BPS\0\1\0\0\0\0\0\0\0\3\0\0\0\20\0\0\0\20\0\10\0\3", 26);
