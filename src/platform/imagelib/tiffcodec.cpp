@@ -113,6 +113,26 @@ bool closeWritten(TiffHandle &h, QByteArray &out, const TiffMemory &mem)
     return ok;
 }
 
+// Whether the file is large enough to hold the decoded samples the header claims: stored
+// samples take their own size, PackBits expands at most 64 times, Deflate about 1032 times,
+// and nothing libtiff decodes packs more than one LZW code's 4096 bytes into 12 bits.
+bool sizeBackedByFile(TIFF *tif, uint32_t w, uint32_t h, size_t fileSize)
+{
+    uint16_t bps = 1, spp = 1, compression = COMPRESSION_NONE;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bps);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &spp);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+    const int64_t rawBytes = int64_t(h) * ((int64_t(w) * bps * spp + 7) / 8);
+    int64_t ratio = 2731;
+    if (compression == COMPRESSION_NONE)
+        ratio = 1;
+    else if (compression == COMPRESSION_PACKBITS)
+        ratio = 64;
+    else if (compression == COMPRESSION_DEFLATE || compression == COMPRESSION_ADOBE_DEFLATE)
+        ratio = 1032;
+    return rawBytes <= int64_t(fileSize) * ratio + 4096;
+}
+
 } // namespace
 
 bool readTiffDims(ByteSpan file, int &width, int &height, int &bits, int &error)
@@ -149,9 +169,7 @@ RgbImage readTiff(ByteSpan file, int &error)
         error = ImgOutOfMemory;
         return {};
     }
-    // No codec libtiff offers packs more than about 2731 bytes per stored byte (LZW), and
-    // a pixel takes at least one bit, so a larger claim cannot be backed by this file.
-    if (int64_t(w) * int64_t(ht) > int64_t(file.size) * 2731 * 8 + 65536)
+    if (!sizeBackedByFile(h.tif, w, ht, file.size))
         return {};
     char message[1024] = {0};
     if (!TIFFRGBAImageOK(h.tif, message))

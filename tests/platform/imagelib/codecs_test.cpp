@@ -412,6 +412,27 @@ TEST(Codecs, LyingAndHugeHeadersAreRefusedBeforeAllocation)
         EXPECT_EQ(error, c.expected) << c.type << " " << c.value;
     }
 
+    // An uncompressed TIFF that claims more rows than its file holds.
+    QByteArray tiff = encode(src, ImgTypeTiff, {75, false, 0});
+    {
+        int error = 0;
+        RgbImage ok = readTiff(byteSpan(tiff), error);
+        ASSERT_FALSE(ok.isNull());
+        // The writer puts the directory after the pixels; its image length entry (tag 257)
+        // holds the height as a short or long value in place.
+        const int ifd = int(uint8_t(tiff[4]) | (uint8_t(tiff[5]) << 8) | (uint8_t(tiff[6]) << 16));
+        const int count = uint8_t(tiff[ifd]) | (uint8_t(tiff[ifd + 1]) << 8);
+        for (int e = 0; e < count; ++e) {
+            const int at = ifd + 2 + e * 12;
+            if ((uint8_t(tiff[at]) | (uint8_t(tiff[at + 1]) << 8)) == 257) {
+                tiff[at + 8] = char(0x30);
+                tiff[at + 9] = char(0x75); // 30000 rows
+            }
+        }
+        EXPECT_TRUE(readTiff(byteSpan(tiff), error).isNull());
+        EXPECT_EQ(error, ImgBadTiff);
+    }
+
     // A JPEG whose frame header claims 60000 x 60000 (3.6e9 pixels).
     QByteArray jpeg = encode(src, ImgTypeJpg);
     const int sof = int(jpeg.indexOf(QByteArray("\xFF\xC0", 2)));
