@@ -51,6 +51,8 @@ bool averageRgb(RgbImage &img, int x, int y, int rectW, int rectH, uint8_t level
 {
     if (img.isNull())
         return false;
+    if (rectW <= 0 || rectH <= 0)
+        return true; // nothing to blend, nothing out of place
     const Clip c = clipRect(img, x, y, rectW, rectH);
     if (c.empty())
         return false;

@@ -18,8 +18,8 @@ bool fillRgbSolidRect(RgbImage &img, int x, int y, int rectW, int rectH, uint8_t
 
 // Blends the rectangle halfway towards the grey level: every byte becomes
 // (byte + level) / 2, rounded down. The rectangle is cut to the image at all four edges.
-// True when at least one pixel lay inside and was changed; false (nothing changed) when the
-// rectangle lies wholly outside or is empty.
+// False (nothing changed) when the rectangle lies wholly outside the image; true otherwise,
+// also for an empty rectangle, which changes nothing.
 bool averageRgb(RgbImage &img, int x, int y, int rectW, int rectH, uint8_t level);
 
 // Fits width x height into boxW x boxH keeping the aspect ratio and never enlarging.

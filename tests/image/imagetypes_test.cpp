@@ -125,9 +125,10 @@ TEST(RgbUtils, AverageBlendsHalfwayAndIsCut)
     EXPECT_TRUE(averageRgb(copy, 10, 10, 2, 2, 0));
     EXPECT_EQ(copy.pixel(9, 9)[0], 127);
     EXPECT_EQ(copy.pixel(8, 9)[0], 255);
-    // Wholly outside or empty: false and unchanged.
+    // Wholly outside: false; empty: true; both unchanged.
     copy = img.clone();
     EXPECT_FALSE(averageRgb(copy, 11, 1, 3, 3, 0));
-    EXPECT_FALSE(averageRgb(copy, 1, 1, 0, 3, 0));
+    EXPECT_FALSE(averageRgb(copy, -5, 1, 3, 3, 0));
+    EXPECT_TRUE(averageRgb(copy, 1, 1, 0, 3, 0));
     EXPECT_EQ(memcmp(copy.data(), img.data(), img.byteCount()), 0);
 }
