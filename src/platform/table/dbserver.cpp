@@ -411,10 +411,11 @@ bool DbServer::seek(const QByteArray &key, bool softSeek)
         setEof();
         return fail(QStringLiteral("No order is selected"));
     }
+    const QByteArray wanted = key.left(keyLength(mOrder));
     CdxIndex::Cursor c;
-    if (!mCdx.lowerBound(mOrder - 1, key, c) || !validForward(c))
+    if (!mCdx.lowerBound(mOrder - 1, wanted, c) || !validForward(c))
         return false;
-    if (keyOf(mOrder - 1, mRecord).startsWith(key))
+    if (keyOf(mOrder - 1, mRecord).startsWith(wanted))
         return true;
     if (!softSeek)
         setEof();

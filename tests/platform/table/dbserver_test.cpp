@@ -332,3 +332,62 @@ TEST(DbServer, TruncatedTableAndWildMemoPointersReadAsEmpty)
     EXPECT_EQ(notes[2], Value(""));
     EXPECT_EQ(notes[3], Value(ValueArray{3}));
 }
+
+// Damaged bytes anywhere in the three files: opening, walking, seeking, reading and writing
+// must fail or read odd values, never crash or read outside the files.
+TEST(DbServer, RandomDamageNeverCrashes)
+{
+    const QString path = makeTable();
+    const QString dir = QFileInfo(path).path();
+    {
+        DbServer t;
+        ASSERT_TRUE(t.open(path));
+        ASSERT_TRUE(t.createIndex(dir + "/people.cdx", "NAME"));
+        ASSERT_TRUE(t.createOrder("CITY", dir + "/people.cdx", "CITY + NAME"));
+        for (int i = 0; i < 400; ++i) {
+            addPerson(t, QString("n%1").arg(i * 37 % 1000), QString("c%1").arg(i % 5));
+            t.fieldPut("NOTE", i % 2 ? Value(ValueArray{i, "x"}) : Value(QString(i % 50, 'm')));
+        }
+        t.commit();
+    }
+    const QByteArray files[] = {gbtest::readFile(path), gbtest::readFile(dir + "/people.cdx"),
+                                gbtest::readFile(dir + "/people.fpt")};
+    const QString names[] = {path, dir + "/people.cdx", dir + "/people.fpt"};
+    QRandomGenerator rng(99);
+    for (int round = 0; round < 150; ++round) {
+        const int victim = int(rng.bounded(3));
+        for (int f = 0; f < 3; ++f) {
+            QByteArray bytes = files[f];
+            if (f == victim) {
+                for (int k = 0, n = 1 + int(rng.bounded(20)); k < n; ++k)
+                    bytes[int(rng.bounded(quint32(bytes.size())))] = char(rng.bounded(256));
+                if (rng.bounded(4) == 0)
+                    bytes.truncate(int(rng.bounded(quint32(bytes.size()))));
+            }
+            gbtest::writeFile(names[f], bytes);
+        }
+        DbServer t;
+        if (!t.open(path))
+            continue;
+        for (int order = 0; order <= t.orderCount(); ++order) {
+            t.setOrder(order);
+            int guard = 0;
+            for (t.goTop(); !t.eof() && guard < 1000; t.skip(), ++guard) {
+                t.fieldGet("NAME");
+                t.fieldGet("NOTE");
+                t.fieldGet("AGE");
+            }
+            t.seek("n3");
+            t.goBottom();
+            t.skip(-1);
+        }
+        t.append();
+        t.fieldPut("NAME", "new");
+        t.fieldPut("NOTE", ValueArray{1});
+        t.commit();
+        if (t.orderCount() > 0) {
+            t.setOrder(1);
+            EXPECT_TRUE(t.seek("new") || !t.errorString().isEmpty()) << round;
+        }
+    }
+}

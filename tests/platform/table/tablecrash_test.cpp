@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <csignal>
@@ -144,5 +145,44 @@ TEST(TableCrash, KilledWhileAppendingReopensConsistent)
         DbServer t;
         ASSERT_TRUE(t.open(path));
         EXPECT_GE(t.recCount(), uint32_t(100 + rounds));
+    }
+}
+
+// The rebuild of a stale index can itself be cut short; the next opening rebuilds again.
+TEST(TableCrash, DyingWhileRebuildingTheIndexIsRepairedLater)
+{
+    for (int writes = 1; writes <= 3; ++writes) {
+        const QString path = prepare(300);
+        const QString cdx = QFileInfo(path).path() + "/crash.cdx";
+        // Records added while the index file was away leave it out of date.
+        ASSERT_TRUE(QFile::rename(cdx, cdx + ".away"));
+        {
+            DbServer t;
+            ASSERT_TRUE(t.open(path));
+            t.append();
+            t.fieldPut("KEY", QString("late"));
+            t.fieldPut("DATA", gb::ValueArray{-1});
+            ASSERT_TRUE(t.commit());
+        }
+        ASSERT_TRUE(QFile::rename(cdx + ".away", cdx));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            gb::tabletesting::exitAfterWrites(writes);
+            DbServer t;
+            t.open(path);
+            t.setOrder(1);
+            t.seek("late");
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        // Each of the rebuild's three writes (dirty header, pages, clean header) is the last once.
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 77) << writes;
+        expectConsistent(path);
+        DbServer t;
+        ASSERT_TRUE(t.open(path));
+        t.setOrder(1);
+        EXPECT_TRUE(t.seek("late")) << writes;
     }
 }
