@@ -1,6 +1,9 @@
 #include "catalog/repairarchwin.h"
 
+#include "catalog/archivestruct.h"
 #include "common/collectdatawin.h"
+#include "common/messages.h"
+#include "common/uiseam.h"
 
 #include <QProgressBar>
 
@@ -35,6 +38,24 @@ bool repairArch(QWidget *owner, const QString &stem)
 {
     CompactProgressWin progress(owner);
     return repairArch(owner, stem, progress);
+}
+
+void compactArchiveCommand(QWidget *owner)
+{
+    const QStringList chosen = ui().openFileNames(owner, QStringLiteral("Compact archive database"), QString(),
+                                                  {QStringLiteral("archive database (*.dbf)")}, nullptr, false);
+    if (chosen.isEmpty())
+        return;
+    // The stem is the name without its extension; a "." in a folder name is no extension.
+    QString stem = chosen.first();
+    const int dot = stem.lastIndexOf(QLatin1Char('.'));
+    if (dot > stem.lastIndexOf(QLatin1Char('/')))
+        stem.truncate(dot);
+    if (isArchiveOpen(stem)) {
+        warningMsg(owner, QStringLiteral("This archive is opened."));
+        return;
+    }
+    repairArch(owner, stem);
 }
 
 } // namespace gb

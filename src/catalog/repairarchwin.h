@@ -27,7 +27,13 @@ private:
     std::unique_ptr<CollectDataWin> mWin;
 };
 
-// The main window's Compact command: repairArch() with its progress window.
+// repairArch() with its progress window.
 bool repairArch(QWidget *owner, const QString &stem);
+
+// The whole of the main window's Compact command: asks for the catalog with an open-file
+// dialog captioned "Compact archive database" (filter "archive database (*.dbf)"), refuses a
+// catalog open in a catalog window with the warning "This archive is opened." and compacts
+// the others with repairArch(). A cancelled dialog does nothing.
+void compactArchiveCommand(QWidget *owner);
 
 } // namespace gb

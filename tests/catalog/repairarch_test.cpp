@@ -193,3 +193,27 @@ TEST(RepairArch, ShowsItsProgressWindow)
     EXPECT_TRUE(gb::repairArch(nullptr, stem));
     EXPECT_EQ(ui.boxTexts(), QStringList({successText(stem)}));
 }
+
+TEST(RepairArch, TheCompactCommandAsksForTheCatalog)
+{
+    const QString stem = sampleCatalog();
+    gbtest::ScriptedUi ui;
+    gb::compactArchiveCommand(nullptr);
+    ASSERT_EQ(ui.dialogs.size(), 1u);
+    EXPECT_EQ(ui.dialogs[0].kind, "open");
+    EXPECT_EQ(ui.dialogs[0].caption, "Compact archive database");
+    EXPECT_EQ(ui.dialogs[0].filters, QStringList({"archive database (*.dbf)"}));
+    EXPECT_TRUE(ui.boxes.empty());
+
+    gb::gaOpenArchives = {stem};
+    ui.openAnswers = {{stem + ".dbf"}};
+    gb::compactArchiveCommand(nullptr);
+    EXPECT_EQ(ui.boxTexts(), QStringList({"This archive is opened."}));
+    gb::gaOpenArchives.clear();
+
+    ui.boxes.clear();
+    ui.openAnswers = {{stem + ".dbf"}};
+    gb::compactArchiveCommand(nullptr);
+    EXPECT_EQ(ui.boxTexts(), QStringList({successText(stem)}));
+    EXPECT_TRUE(QFileInfo::exists(stem + "$.dbf"));
+}
