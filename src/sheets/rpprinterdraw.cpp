@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -46,6 +47,33 @@ QPen makePen(int width, int style, const QColor &color)
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
+}
+
+// Hatch lines one pixel wide every 8 pixels of the logical page, anchored to the page's
+// origin as a brush is: a printer's own hatch patterns would be too fine to see at its
+// resolution. Styles: 0 horizontal, 1 vertical, 2 forward diagonal, 3 backward diagonal,
+// 4 cross, 5 diagonal cross.
+void drawHatch(QPainter &painter, const QPainterPath &area, int style, const QColor &color)
+{
+    constexpr double step = 8;
+    const QRectF b = area.boundingRect();
+    painter.save();
+    painter.setClipPath(area, Qt::IntersectClip);
+    painter.setPen(QPen(color, 1));
+    if (style == 0 || style == 4)
+        for (double y = std::floor(b.top() / step) * step + 0.5; y <= b.bottom(); y += step)
+            painter.drawLine(QPointF(b.left(), y), QPointF(b.right(), y));
+    if (style == 1 || style == 4)
+        for (double x = std::floor(b.left() / step) * step + 0.5; x <= b.right(); x += step)
+            painter.drawLine(QPointF(x, b.top()), QPointF(x, b.bottom()));
+    // Forward diagonals fall from left to right (x - y constant), backward ones rise.
+    if (style == 2 || style == 5)
+        for (double k = std::floor((b.left() - b.bottom()) / step) * step; k <= b.right() - b.top(); k += step)
+            painter.drawLine(QPointF(b.top() + k, b.top()), QPointF(b.bottom() + k, b.bottom()));
+    if (style == 3 || style == 5)
+        for (double k = std::floor((b.left() + b.top()) / step) * step; k <= b.right() + b.bottom(); k += step)
+            painter.drawLine(QPointF(k - b.top(), b.top()), QPointF(k - b.bottom(), b.bottom()));
+    painter.restore();
 }
 
 } // namespace
@@ -164,11 +192,18 @@ void RpPrinter::shape(bool ellipse, std::optional<double> top, std::optional<dou
 
     mPainter->save();
     mPainter->setPen(makePen(penWidth, penStyle, penColor));
-    mPainter->setBrush(brushStyle ? rpCreateBrush(*brushStyle, brushColor) : QBrush(Qt::NoBrush));
+    QPainterPath area;
     if (ellipse)
-        mPainter->drawEllipse(rect);
+        area.addEllipse(rect);
     else
-        mPainter->drawRect(rect);
+        area.addRect(rect);
+    const bool hatched = brushStyle && *brushStyle >= 0 && *brushStyle <= 5;
+    if (hatched)
+        drawHatch(*mPainter, area, *brushStyle, brushColor);
+    else if (brushStyle)
+        mPainter->fillPath(area, rpCreateBrush(*brushStyle, brushColor));
+    mPainter->setBrush(Qt::NoBrush);
+    mPainter->drawPath(area);
     mPainter->restore();
 }
 

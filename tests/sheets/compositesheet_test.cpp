@@ -285,3 +285,32 @@ TEST_F(CompositeTest, RefusedBeforeWriting)
     EXPECT_FALSE(broken.createSheet(nullptr, files));
     EXPECT_EQ(gb::CompositeLayout::compute(broken, 3, 0, 0).sheets, 0);
 }
+
+TEST(CompositeLayout, ColumnsRowsSheetsAndOffsets)
+{
+    struct {
+        int width, height, files, titleHeight, band;
+        int columns, rows, sheets, x0, y0, pitchH;
+    } rows[] = {
+        {800, 600, 50, 0, 0, 7, 6, 2, 28, 5, 107},   // 7.48 columns
+        {640, 600, 36, 0, 0, 6, 6, 1, 2, 5, 107},    // 5.98 columns; (640 - 637) / 2 = 1.5
+        {600, 600, 37, 0, 0, 6, 6, 2, -19, 5, 107},  // the grid is wider than the sheet
+        {800, 600, 50, 20, 0, 7, 5, 2, 28, 25, 107}, // the title reserves 30 rows
+        {800, 600, 50, 0, 40, 7, 4, 2, 28, 5, 147},  // an information band of 40
+        {20, 20, 3, 0, 0, 0, 0, 0, 13, 5, 107},      // not even one cell
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.width * 1000 + r.titleHeight * 10 + r.band);
+        HComposite job;
+        job.setImageWidth(r.width);
+        job.setImageHeight(r.height);
+        const gb::CompositeLayout l = gb::CompositeLayout::compute(job, r.files, r.titleHeight, r.band);
+        EXPECT_EQ(l.columns, r.columns);
+        EXPECT_EQ(l.rows, r.rows);
+        EXPECT_EQ(l.sheets, r.sheets);
+        EXPECT_EQ(l.x0, r.x0);
+        EXPECT_EQ(l.y0, r.y0);
+        EXPECT_EQ(l.pitchH, r.pitchH);
+        EXPECT_EQ(l.boxWidth, 98);
+    }
+}

@@ -164,6 +164,7 @@ TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
         d.drawRectangle(10, 10, 49, 59);                                  // outline only
         d.drawRectangle(100, 10, 139, 59, 1, 0, Qt::black, -1, Qt::blue); // filled solid
         d.drawLine(200, 10, 200, 109, 3);                                 // three pixels wide
+        d.drawRectangle(100, 200, 199, 299, 1, 0, Qt::black, 3, Qt::green); // hatched
         gb::RgbImage red = gb::RgbImage::filled(20, 10, 255, 0, 0);
         d.drawRgb(red, 300, 400, 20, 10);
         d.drawBmp(500, 100, bitmap);          // own size, 30 x 20
@@ -186,6 +187,15 @@ TEST_F(PrintToPdf, ShapesAndImagesLandOnTheirPixels)
     EXPECT_TRUE(gbtest::pixelNear(page, 50, 219, qRgb(0, 0, 0)));
     EXPECT_TRUE(gbtest::pixelNear(page, 50, 221, qRgb(0, 0, 0)));
     EXPECT_TRUE(gbtest::pixelNear(page, 50, 224, qRgb(255, 255, 255)));
+    // A hatch leaves white between its lines.
+    int green = 0, white = 0;
+    for (int y = 125; y < 195; ++y)
+        for (int x = 215; x < 285; ++x) {
+            green += gbtest::pixelNear(page, x, y, qRgb(0, 255, 0), 80);
+            white += gbtest::pixelNear(page, x, y, qRgb(255, 255, 255));
+        }
+    EXPECT_GT(green, 200);
+    EXPECT_GT(white, 1000);
     // The image at its own size.
     EXPECT_TRUE(gbtest::pixelNear(page, 310, 420, qRgb(255, 0, 0)));
     EXPECT_TRUE(gbtest::pixelNear(page, 329, 429, qRgb(255, 0, 0)));
