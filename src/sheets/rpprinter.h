@@ -36,7 +36,7 @@ QBrush rpCreateBrush(int style, const QColor &color);
 // Coordinates count from the top-left corner of the print area inside the margins.
 //
 // Drawing members act only while a run is in progress; outside one they return at once.
-// While drawing, every text piece leaves a TextMarker and every image a bitmap marker in
+// While drawing, every text leaves a pair of text markers and every image a bitmap marker in
 // markers() (the record the page's text and pictures were placed by).
 class RpPrinter
 {
@@ -51,7 +51,7 @@ public:
     // place anything cannot produce pages without end.
     static constexpr int kMaxPages = 10000;
 
-    // Where a piece of text or an image was put: tag 65534 before a text, 65535 after it,
+    // Where a text or an image was put: tag 65534 before a text, 65535 after it,
     // 999999 for an image (row holds its top); device pixels.
     struct Marker
     {
