@@ -1,9 +1,10 @@
 #include "platform/table/dbserver.h"
 
+#include "platform/table/fieldcodec.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <cmath>
 
 namespace gb {
 
@@ -16,20 +17,6 @@ QString sibling(const QString &dbfPath, const char *extension)
     if (dot > stem.lastIndexOf(QLatin1Char('/')))
         stem.truncate(dot);
     return stem + QLatin1String(extension);
-}
-
-uint32_t memoBlock(const char *p, int width)
-{
-    uint32_t block = 0;
-    for (int i = 0; i < width; ++i) {
-        if (p[i] >= '0' && p[i] <= '9')
-            block = block * 10 + uint32_t(p[i] - '0');
-        else if (p[i] != ' ')
-            return 0;
-        if (block > 400000000u)
-            return 0;
-    }
-    return block;
 }
 
 } // namespace
@@ -497,40 +484,18 @@ Value DbServer::fieldGet(const QString &name) const
     }
     const FieldSpec &f = mDbf.structure()[size_t(i)];
     const QByteArray raw = mRecord.mid(mDbf.fieldOffset(i), f.width);
-    switch (f.type) {
-    case 'M': {
-        const auto pending = mPendingMemos.find(i);
-        if (pending != mPendingMemos.end())
-            return pending->second;
-        const uint32_t block = memoBlock(raw.constData(), raw.size());
-        return block && mMemo.isOpen() ? const_cast<MemoFile &>(mMemo).read(block) : Value(QString());
-    }
-    case 'N':
-    case 'F': {
-        bool ok = false;
-        const double d = raw.trimmed().toDouble(&ok);
-        return Value(ok ? d : 0.0);
-    }
-    case 'D':
-        return Value::date(QDate::fromString(QString::fromLatin1(raw), QStringLiteral("yyyyMMdd")));
-    case 'L':
-        return Value(raw == "T" || raw == "t" || raw == "Y" || raw == "y");
-    default:
-        return Value(QString::fromUtf8(raw));
-    }
+    if (f.type != 'M')
+        return fieldcodec::decode(f, raw);
+    const auto pending = mPendingMemos.find(i);
+    if (pending != mPendingMemos.end())
+        return pending->second;
+    const uint32_t block = fieldcodec::memoBlock(raw);
+    return block && mMemo.isOpen() ? const_cast<MemoFile &>(mMemo).read(block) : Value(QString());
 }
 
 QByteArray DbServer::fitToWidth(const QString &text, int width)
 {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > width) {
-        int cut = width;
-        // Never keep half of a multi-byte character.
-        while (cut > 0 && (uchar(bytes[cut]) & 0xC0) == 0x80)
-            --cut;
-        bytes.truncate(cut);
-    }
-    return bytes.leftJustified(width, ' ');
+    return fieldcodec::fitToWidth(text, width);
 }
 
 bool DbServer::fieldPut(const QString &name, const Value &value)
@@ -543,34 +508,11 @@ bool DbServer::fieldPut(const QString &name, const Value &value)
     if (i < 0)
         return fail(QStringLiteral("The table has no field %1").arg(name));
     const FieldSpec &f = mDbf.structure()[size_t(i)];
-    QByteArray bytes;
-    switch (f.type) {
-    case 'M':
+    // Memos wait for the record's write, which puts them all in the memo file at once.
+    if (f.type == 'M')
         mPendingMemos[i] = value;
-        mModified = true;
-        return true;
-    case 'N':
-    case 'F': {
-        const double d = value.toNumber();
-        bytes = std::isfinite(d) ? QByteArray::number(d, 'f', f.decimals) : QByteArray();
-        if (bytes.size() > f.width)
-            bytes = QByteArray(f.width, '*'); // as dBASE marks a number too wide for its field
-        bytes = bytes.rightJustified(f.width, ' ');
-        break;
-    }
-    case 'D': {
-        const QDate d = value.toDate();
-        bytes = d.isValid() ? d.toString(QStringLiteral("yyyyMMdd")).toLatin1().leftJustified(f.width, ' ', true)
-                            : QByteArray(f.width, ' ');
-        break;
-    }
-    case 'L':
-        bytes = QByteArray(f.width, value.toBool() ? 'T' : 'F');
-        break;
-    default:
-        bytes = fitToWidth(value.toString(), f.width);
-    }
-    mRecord.replace(mDbf.fieldOffset(i), f.width, bytes);
+    else
+        mRecord.replace(mDbf.fieldOffset(i), f.width, fieldcodec::encode(f, value));
     mModified = true;
     return true;
 }
@@ -611,9 +553,7 @@ bool DbServer::flush()
         size_t k = 0;
         for (const auto &entry : mPendingMemos) {
             const int width = mDbf.structure()[size_t(entry.first)].width;
-            const QByteArray pointer = blocks[k++] ? QByteArray::number(blocks[k - 1]).rightJustified(width, ' ')
-                                                   : QByteArray(width, ' ');
-            mRecord.replace(mDbf.fieldOffset(entry.first), width, pointer);
+            mRecord.replace(mDbf.fieldOffset(entry.first), width, fieldcodec::memoPointer(blocks[k++], width));
         }
         mPendingMemos.clear();
     }
