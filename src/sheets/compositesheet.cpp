@@ -7,6 +7,7 @@
 #include "actions/textonrgb.h"
 #include "batch/filenaming.h"
 #include "common/batchprogress.h"
+#include "common/colorvalues.h"
 #include "common/messages.h"
 #include "common/uiseam.h"
 #include "image/imageload.h"
@@ -28,10 +29,6 @@ int nearest(double v)
 {
     return int(std::lround(v));
 }
-
-uint8_t red(uint32_t c) { return uint8_t(c & 0xFF); }
-uint8_t green(uint32_t c) { return uint8_t((c >> 8) & 0xFF); }
-uint8_t blue(uint32_t c) { return uint8_t((c >> 16) & 0xFF); }
 
 QString sheetTitle(const HComposite &job, int sheet)
 {
