@@ -168,6 +168,18 @@ TEST(ImagSysServer, ALostIndexFileIsMadeAgain)
     EXPECT_EQ(key, "000002");
 }
 
+TEST(ImagSysServer, KeysStopAtSixDigits)
+{
+    ImagSysServer db(gbtest::makeTempDir());
+    ASSERT_TRUE(db.updateData("XXXXXX", {999998}));
+    EXPECT_EQ(db.createNewKey(), "999999");
+    // A seventh digit does not fit the key field: no key rather than an old one again.
+    EXPECT_EQ(db.createNewKey(), "");
+    QString key = "x";
+    EXPECT_FALSE(db.appendNewComp("late", {}, key));
+    EXPECT_EQ(key, "");
+}
+
 TEST(ImagSysServer, TheSystemRecordMissingStopsAppends)
 {
     ImagSysServer db(gbtest::makeTempDir());

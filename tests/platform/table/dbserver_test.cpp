@@ -94,6 +94,27 @@ TEST(DbServer, FieldsKeepEveryValueType)
     EXPECT_EQ(t.fieldGet("NAME").toString(), QString(12, ' '));
 }
 
+TEST(DbServer, ReadOnlyTablesRefuseChanges)
+{
+    const QString path = makeTable();
+    {
+        DbServer t;
+        ASSERT_TRUE(t.open(path));
+        addPerson(t, "kept", "x");
+    }
+    const QByteArray before = gbtest::readFile(path);
+    DbServer t;
+    ASSERT_TRUE(t.open(path, true, true));
+    EXPECT_EQ(walk(t), QStringList({"kept"}));
+    ASSERT_TRUE(t.goTop());
+    EXPECT_FALSE(t.fieldPut("NAME", "changed"));
+    EXPECT_FALSE(t.append());
+    EXPECT_FALSE(t.deleteRecord());
+    EXPECT_FALSE(t.createIndex(QFileInfo(path).path() + "/people.cdx", "NAME"));
+    t.close();
+    EXPECT_EQ(gbtest::readFile(path), before);
+}
+
 TEST(DbServer, TextIsCutToTheFieldOnACharacterBoundary)
 {
     EXPECT_EQ(DbServer::fitToWidth("abc", 5), QByteArray("abc  "));
