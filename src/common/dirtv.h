@@ -26,7 +26,7 @@ public:
     void initTree();
     // Empties the tree and adds the root and one item per drive; reads no folder.
     virtual void buildTree();
-    QStringList collectValidDrives() const;
+    virtual QStringList collectValidDrives() const;
     // Adds an unfilled item per sub-folder of path (sorted, never "." or ".."); does not mark
     // the item filled.
     virtual void fillSubTree(QTreeWidgetItem *item, const QString &path);

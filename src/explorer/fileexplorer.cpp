@@ -1,0 +1,320 @@
+#include "explorer/fileexplorer.h"
+
+#include "common/registry.h"
+#include "explorer/customimagedimwin.h"
+#include "explorer/optionswin.h"
+#include "explorer/spacingwin.h"
+#include "explorer/thumbsfilterwin.h"
+#include "image/imagethumbswin.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QSplitter>
+#include <QStatusBar>
+
+namespace gb {
+
+FileExplorer::FileExplorer(QWidget *owner)
+    : QMainWindow(nullptr)
+    , mOwner(owner)
+{
+    // Commands the explorer does not handle go on to the main window.
+    setProperty("gbOwner", QVariant::fromValue<QObject *>(owner));
+    setWindowTitle(QStringLiteral("Image Browser"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(800, 560);
+
+    mSplitter = new QSplitter(Qt::Horizontal, this);
+    setCentralWidget(mSplitter);
+
+    mNoOfFiles = new QLabel(this);
+    mSelFiles = new QLabel(this);
+    mFilterItem = new QLabel(this);
+    const QFontMetrics fm(font());
+    mNoOfFiles->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Files: 000000")));
+    mSelFiles->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Selected: 000000")));
+    mFilterItem->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Filter: Yes")));
+    // The items sit on the right, leaving the left of the bar to the grid's progress bar.
+    statusBar()->addPermanentWidget(mNoOfFiles);
+    statusBar()->addPermanentWidget(mSelFiles);
+    statusBar()->addPermanentWidget(mFilterItem);
+    statusBar()->setSizeGripEnabled(false);
+
+    mDirTree = new DirTree(mSplitter, this);
+    mThumbs = new ImageThumbsWin(mSplitter, 5, 5);
+    mThumbs->setStatusBar(statusBar());
+    connect(mThumbs, &ImageThumbsWin::selectedCountReported, this, &FileExplorer::reportSelected);
+    mSplitter->addWidget(mDirTree);
+    mSplitter->addWidget(mThumbs);
+    mSplitter->setStretchFactor(0, 3);
+    mSplitter->setStretchFactor(1, 7);
+    mSplitter->setSizes({int(0.3 * width()), int(0.7 * width())});
+
+    checkOne(NormalThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+    updateToolbar();
+    checkOne(ByNameItem, ByNameItem, ByDateItem);
+    checkOne(AscendingItem, AscendingItem, DescendingItem);
+}
+
+FileExplorer::~FileExplorer() = default;
+
+void FileExplorer::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void FileExplorer::setCurrentDir(const QString &path)
+{
+    mCurrentDir = path;
+}
+
+QStringList FileExplorer::statusTexts() const
+{
+    return {mNoOfFiles->text(), mSelFiles->text(), mFilterItem->text()};
+}
+
+void FileExplorer::checkOne(int itemId, int first, int last)
+{
+    for (int id = first; id <= last; ++id) {
+        const bool on = id == itemId;
+        if (mChecks.value(id, !on) != on || !mChecks.contains(id)) {
+            mChecks[id] = on;
+            emit menuCheckChanged(id, on);
+        }
+    }
+}
+
+void FileExplorer::newPathSelected()
+{
+    newPathSelected(mCurrentDir);
+}
+
+void FileExplorer::newPathSelected(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    mAFiles = scanExplorerFolder(path);
+    relist();
+}
+
+ThumbItems FileExplorer::getSortedFilesArray()
+{
+    sortExplorerFiles(mAFiles, mNSortBy, mNSortOrder);
+    ThumbItems items;
+    for (const ExplorerFile &f : mAFiles)
+        if (!mLFilter || passesExplorerFilter(f, mFilter))
+            items.emplace_back(f.fullPath, f.name, false);
+    return items;
+}
+
+void FileExplorer::relist()
+{
+    ThumbItems list = getSortedFilesArray();
+    mNFiles = int(list.size());
+    mNSelected = 0;
+    // The counts first: the grid lets events run while it fills, and the bar should be right.
+    updateToolbar();
+    const QPointer<FileExplorer> self(this);
+    mThumbs->changeData(std::move(list));
+    if (self)
+        updateToolbar();
+}
+
+void FileExplorer::reportSelected(int count)
+{
+    mNSelected = count;
+    updateToolbar();
+}
+
+void FileExplorer::updateToolbar()
+{
+    mFilterItem->setText(QStringLiteral("Filter: ") + (mLFilter ? QStringLiteral("Yes") : QStringLiteral("No")));
+    mNoOfFiles->setText(QStringLiteral("Files: ") + QString::number(mNFiles));
+    mSelFiles->setText(QStringLiteral("Selected: ") + QString::number(mNSelected));
+}
+
+void FileExplorer::closeExplorer()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void FileExplorer::smallThumbnails()
+{
+    mThumbs->smallThumbnailSize();
+    checkOne(SmallThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+}
+
+void FileExplorer::normalThumbnails()
+{
+    mThumbs->normalThumbnailSize();
+    checkOne(NormalThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+}
+
+void FileExplorer::largeThumbnails()
+{
+    mThumbs->largeThumbnailSize();
+    checkOne(LargeThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+}
+
+void FileExplorer::userDefinedThumbnails()
+{
+    CustomImageDimWin dialog(this);
+    if (dialog.exec() != 1)
+        return;
+    const int width = dialog.thumbWidth();
+    const int height = dialog.thumbHeight();
+    if (width > 10 && height > 10) {
+        mThumbs->customThumbnailSize(height, width);
+        checkOne(UserDefinedThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+    }
+}
+
+void FileExplorer::thumbnailsSpacing()
+{
+    SpacingWin dialog(this);
+    if (dialog.exec() != 1)
+        return;
+    if (dialog.horSpacing() > 0 && dialog.verSpacing() > 0)
+        mThumbs->changeThumbsSpacing(dialog.verSpacing(), dialog.horSpacing());
+}
+
+void FileExplorer::setSort(int sortBy, int sortOrder)
+{
+    if (sortBy == mNSortBy && sortOrder == mNSortOrder)
+        return;
+    mNSortBy = sortBy;
+    mNSortOrder = sortOrder;
+    checkOne(ByNameItem + sortBy - 1, ByNameItem, ByDateItem);
+    checkOne(sortOrder == SortAscending ? AscendingItem : DescendingItem, AscendingItem, DescendingItem);
+    relist();
+}
+
+void FileExplorer::arrangeByName()
+{
+    setSort(SortByName, mNSortOrder);
+}
+
+void FileExplorer::arrangeByExtension()
+{
+    setSort(SortByExtension, mNSortOrder);
+}
+
+void FileExplorer::arrangeBySize()
+{
+    setSort(SortBySize, mNSortOrder);
+}
+
+void FileExplorer::arrangeByDate()
+{
+    setSort(SortByDate, mNSortOrder);
+}
+
+void FileExplorer::ascendingOrder()
+{
+    setSort(mNSortBy, SortAscending);
+}
+
+void FileExplorer::descendingOrder()
+{
+    setSort(mNSortBy, SortDescending);
+}
+
+void FileExplorer::thumbnailsFilter()
+{
+    ThumbsFilterWin dialog(this);
+    dialog.setExtensions(mFilter.extensions);
+    dialog.setIncludeFiles(mFilter.include);
+    dialog.setExcludeFiles(mFilter.exclude);
+    dialog.setModifiedAfter(mFilter.after);
+    dialog.setModifiedBefore(mFilter.before);
+    const int result = dialog.exec();
+    if (result == 2) {
+        mLFilter = false;
+        relist();
+    } else if (result == 1) {
+        mLFilter = true;
+        mFilter = {dialog.extensions(), dialog.includeFiles(), dialog.excludeFiles(), dialog.modifiedAfter(),
+                   dialog.modifiedBefore()};
+        relist();
+    }
+}
+
+void FileExplorer::refreshThumbnails()
+{
+    newPathSelected();
+}
+
+void FileExplorer::selectAll()
+{
+    mThumbs->selectAll();
+}
+
+void FileExplorer::unselectAll()
+{
+    mThumbs->unselectAll();
+}
+
+void FileExplorer::invertSelection()
+{
+    mThumbs->invertSelection();
+}
+
+void FileExplorer::previousPage()
+{
+    mThumbs->thumbsUp();
+}
+
+void FileExplorer::nextPage()
+{
+    mThumbs->thumbsDown();
+}
+
+void FileExplorer::newFolder()
+{
+    mDirTree->newFolder();
+}
+
+void FileExplorer::renameFolder()
+{
+    mDirTree->renameFolder();
+}
+
+void FileExplorer::refreshFolders()
+{
+    mDirTree->buildInitialTree();
+}
+
+void FileExplorer::helpIndex()
+{
+    if (mOwner && mOwner->metaObject()->indexOfMethod("showHelpTopic(QString)") >= 0)
+        QMetaObject::invokeMethod(mOwner, "showHelpTopic", Q_ARG(QString, QStringLiteral("Viewer Explorer")));
+}
+
+void FileExplorer::pageSetup()
+{
+    OptionsWin dialog(this);
+    dialog.exec();
+}
+
+void FileExplorer::closeEvent(QCloseEvent *event)
+{
+    // The placement is that of the frame around the explorer when it sits in the MDI area.
+    QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget()) ? parentWidget() : this;
+    const QString section = QStringLiteral("Window");
+    const QRect normal = frame->isMaximized() || frame->isMinimized() ? frame->normalGeometry() : frame->geometry();
+    const QRect place = normal.isValid() ? normal : frame->geometry();
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerX"), std::max(0, frame->x()));
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerY"), std::max(0, frame->y()));
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerW"), place.width());
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerH"), place.height());
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerZoomed"), frame->isMaximized() ? kRegYes : kRegNo);
+    kvtSetRtRegInt(section, QStringLiteral("ExplorerIconic"), frame->isMinimized() ? kRegYes : kRegNo);
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace gb
