@@ -26,7 +26,9 @@ constexpr uint32_t kSrcCopy = 0x00CC0020;
 constexpr size_t kPlaceableSize = 22;
 constexpr size_t kWmfHeaderSize = 18;
 constexpr size_t kEmfHeaderSize = 88;
-constexpr int64_t kMaxPaintedPixels = int64_t(1) << 30;
+// The bitmaps of a file together may cover its canvas this many times over (banded files
+// cover it once); more is taken as a damaged file rather than drawn for minutes.
+constexpr int64_t kMaxOverdraw = 16;
 
 // WMF record functions and EMF record types that carry bitmaps.
 enum : uint16_t {
@@ -304,14 +306,20 @@ bool drawBitmap(RgbImage &canvas, const BitmapDraw &d, const Rect &frame, double
         if (budget < 0)
             return false;
     }
+    // Source column of every canvas column, worked out once for all rows.
+    std::vector<int> columns(size_t(std::max<int64_t>(cx1 - cx0, 0)));
+    for (int64_t cx = cx0; cx < cx1; ++cx) {
+        const double fx = (cx + 0.5 - px0) / (px1 - px0); // 0..1 along the destination
+        columns[size_t(cx - cx0)] = int(std::clamp<int64_t>(src.x + int64_t(std::floor(fx * src.w)), sx0, sx1 - 1));
+    }
     for (int64_t cy = cy0; cy < cy1; ++cy) {
-        const double fy = (cy + 0.5 - py0) / (py1 - py0); // 0..1 along the destination
-        const int64_t sy = std::clamp<int64_t>(src.y + int64_t(std::floor(fy * src.h)), sy0, sy1 - 1);
+        const double fy = (cy + 0.5 - py0) / (py1 - py0);
+        const int sy = int(std::clamp<int64_t>(src.y + int64_t(std::floor(fy * src.h)), sy0, sy1 - 1));
         uint8_t *out = canvas.pixel(int(cx0), int(cy));
-        for (int64_t cx = cx0; cx < cx1; ++cx, out += 3) {
-            const double fx = (cx + 0.5 - px0) / (px1 - px0);
-            const int64_t sx = std::clamp<int64_t>(src.x + int64_t(std::floor(fx * src.w)), sx0, sx1 - 1);
-            std::memcpy(out, dib.pixel(int(sx), int(sy)), 3);
+        const uint8_t *in = dib.row(sy);
+        for (int sx : columns) {
+            std::memcpy(out, in + size_t(sx) * 3, 3);
+            out += 3;
         }
     }
     return true;
@@ -342,7 +350,7 @@ RgbImage render(const Picture &pic, int &error, int maxWidth, int maxHeight, uin
     // A frame with a negative extent runs the other way; its origin is then its far edge.
     const Rect origin = normalized(frame);
     const double scaleX = cw / double(origin.w), scaleY = ch / double(origin.h);
-    int64_t budget = kMaxPaintedPixels;
+    int64_t budget = cw * ch * kMaxOverdraw;
     for (const BitmapDraw &d : pic.draws)
         if (!drawBitmap(canvas, d, origin, scaleX, scaleY, budget))
             return RgbImage();

@@ -143,6 +143,9 @@ TEST(MetafileCodec, DamagedOrVectorOnlyFilesFail)
     const QByteArray vectorEmf = emfFile(0, 0, 9, 9, emfLine.le32(54).le32(16).le32(5).le32(5).b);
     QByteArray shortOffsets = emfFile(0, 0, 1, 1, emfStretchDiBits(0, 0, 2, 2, 0, 0, 2, 2, dib));
     shortOffsets[88 + 56] = char(0x7F); // bits offset past the record
+    QByteArray overdrawn; // the whole canvas painted 17 times
+    for (int i = 0; i < 17; ++i)
+        overdrawn += stretchDib(0, 0, 2, 2, 0, 0, 2, 2, dib);
     gbtest::expectRefused(readWmf, {
         {"empty", QByteArray(), ImgBadMetafile},
         {"not a metafile", QByteArray("hello, this is not a metafile at all"), ImgBadMetafile},
@@ -156,6 +159,7 @@ TEST(MetafileCodec, DamagedOrVectorOnlyFilesFail)
         {"bitmap of 7 bits", wmfFile(stretchDib(0, 0, 2, 2, 0, 0, 2, 2, gbtest::patched(dib, 14, "\x07"))),
          ImgBadMetafile},
         {"EMF offsets outside the record", shortOffsets, ImgBadMetafile},
+        {"canvas painted over and over", wmfFile(overdrawn), ImgBadMetafile},
         {"EMF header size past the end", gbtest::patched(vectorEmf, 4, QByteArray("\x00\x10\x00\x00", 4)),
          ImgBadMetafile},
     });
