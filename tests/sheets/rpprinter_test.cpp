@@ -106,6 +106,15 @@ TEST(RpPrinter, NewDeviceAndConversions)
         d.setUnitOfMeasure(r.unit);
         EXPECT_DOUBLE_EQ(d.xlateVUnitOfMeasure2Logical(r.value), r.pixels) << r.unit << " " << r.value;
     }
+    // In character cells the font's own cell is the unit.
+    d.setUnitOfMeasure(RpPrinter::CharacterCell);
+    EXPECT_DOUBLE_EQ(d.avgCharWidth(), 1);
+    EXPECT_DOUBLE_EQ(d.avgCharHeight(), 1);
+    d.setUnitOfMeasure(RpPrinter::DevicePixel);
+    const double cellWidth = d.avgCharWidth();
+    d.setUnitOfMeasure(RpPrinter::CharacterCell);
+    EXPECT_DOUBLE_EQ(d.xlateHUnitOfMeasure2Logical(3), 3 * cellWidth);
+    d.setUnitOfMeasure(9);
     // An unknown unit converts nothing.
     EXPECT_DOUBLE_EQ(d.xlateVLogical2UnitOfMeasure(7.25), 7.25);
     EXPECT_DOUBLE_EQ(d.xlateVUnitOfMeasure2Inches(7.25), 7.25);
