@@ -10,7 +10,8 @@ namespace gb {
 // in order onto a canvas of the background colour (a colour number, red + green * 256 +
 // blue * 65536), stretched with nearest-neighbour sampling; raster operations are taken as
 // plain copies. Vector drawing is not rendered, and a metafile without any bitmap record
-// fails with ImgBadMetafile, as does any damaged file.
+// fails with ImgBadMetafile, as does any damaged file and one whose bitmaps together
+// would cover the canvas more than 16 times over.
 //
 // The canvas is the picture frame of the file: the placeable header's bounding box (at its
 // units per inch, shown at 96 dots per inch), else the window origin and extent, else the
