@@ -1,0 +1,201 @@
+// Times the image explorer's first page of thumbnails on a folder of large photos, against
+// the thumbnail work alone for the same visible files, and measures the explorer's peak memory.
+//
+//   explorer_bench [PHOTO_FOLDER] [COUNT]
+//
+// Makes COUNT (default 500) JPEG files of about 24 megapixels in a temporary folder: each
+// photo of PHOTO_FOLDER (*.jpg) is fitted to 6000 x 4000 (or 4000 x 6000) and saved once at
+// quality 90, and the COUNT names are hard links over those files; without photos, generated
+// pictures serve. Then, each in a fresh process of its own, so that peak memory is the
+// explorer's alone:
+//   (grid)  a 1024 x 768 explorer on the offscreen platform lists the folder; the time runs
+//           until the first page of thumbnails is painted;
+//   (alone) createFittedRgbFromFile() into the same 100 x 100 box for the files of that page.
+// Each is the best of three runs with the files in the page cache. Goals: grid at most 1.20
+// times alone, and peak memory below 300 MB.
+#include "benchutil.h"
+
+#include "explorer/fileexplorer.h"
+#include "image/imageload.h"
+#include "image/imagesave.h"
+#include "image/imagethumbswin.h"
+#include "image/thumbnail.h"
+#include "platform/imagelib/decimate.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// A picture with detail everywhere, so that the encoder and decoder work as on a photo.
+gb::RgbImage generated(int w, int h, int seed)
+{
+    gb::RgbImage img = gb::RgbImage::create(w, h);
+    uint32_t state = 2463534242u + uint32_t(seed);
+    for (int y = 0; y < h; ++y) {
+        uint8_t *p = img.row(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int noise = int(state & 31) - 16;
+            p[0] = uint8_t(std::clamp(128 + int(100 * std::sin((x + seed * 97) / 300.0)) + noise, 0, 255));
+            p[1] = uint8_t(std::clamp(x * 255 / w + noise, 0, 255));
+            p[2] = uint8_t(std::clamp(y * 255 / h + noise, 0, 255));
+        }
+    }
+    return img;
+}
+
+// The 24-megapixel sources, from the photos or generated.
+QStringList makeSources(const QString &photos, const QString &out)
+{
+    QStringList sources;
+    QStringList inputs;
+    if (!photos.isEmpty())
+        for (const QString &n : QDir(photos).entryList({"*.jpg", "*.JPG", "*.jpeg"}, QDir::Files, QDir::Name))
+            inputs << QDir(photos).filePath(n);
+    const int count = inputs.isEmpty() ? 8 : int(inputs.size());
+    for (int i = 0; i < count; ++i) {
+        gb::RgbImage img;
+        if (!inputs.isEmpty()) {
+            int w = 0, h = 0;
+            QString error;
+            gb::RgbImage photo = gb::createRgbFromFile(inputs[i], w, h, error);
+            if (photo.isNull())
+                continue;
+            const bool tall = h > w;
+            img = gb::RgbImage::create(tall ? 4000 : 6000, tall ? 6000 : 4000);
+            if (!gb::isDecimateRgb(photo, img))
+                continue;
+        } else {
+            img = generated(6000, 4000, i);
+        }
+        const QString path = out + QString("/src%1.jpg").arg(i, 3, 10, QChar('0'));
+        if (gb::saveRgb2File(img, path, 3, 90, false, 0, 0))
+            sources << path;
+        std::fprintf(stderr, "\rmaking sources %d/%d", i + 1, count);
+    }
+    std::fprintf(stderr, "\n");
+    return sources;
+}
+
+long peakKb()
+{
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// One measured run in this process; prints "seconds peakKb visibleCount".
+int runGrid(const QString &folder)
+{
+    double best = 1e30;
+    int visible = 0;
+    for (int r = 0; r < 3; ++r) {
+        gb::FileExplorer explorer(nullptr);
+        explorer.setAttribute(Qt::WA_DeleteOnClose, false);
+        explorer.resize(1024, 768);
+        explorer.show();
+        QCoreApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        explorer.newPathSelected(folder + "/");
+        // The pass repaints each cell as it fills; let the last paints through.
+        QCoreApplication::processEvents();
+        best = std::min(best, t.nsecsElapsed() / 1e9);
+        visible = explorer.oThumbs()->cellCount();
+    }
+    std::printf("%.4f %ld %d\n", best, peakKb(), visible);
+    return 0;
+}
+
+int runAlone(const QString &folder, int visible)
+{
+    const QStringList names = QDir(folder).entryList({"*.jpg"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    double best = 1e30;
+    for (int r = 0; r < 3; ++r) {
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < visible && i < names.size(); ++i) {
+            int w = 0, h = 0;
+            QString error;
+            gb::RgbImage thumb = gb::createFittedRgbFromFile(folder + "/" + names[i], 100, 100, w, h, error);
+            if (thumb.isNull())
+                return 1;
+        }
+        best = std::min(best, t.nsecsElapsed() / 1e9);
+    }
+    std::printf("%.4f %ld %d\n", best, peakKb(), visible);
+    return 0;
+}
+
+QStringList child(const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QCoreApplication::applicationFilePath(), args);
+    p.waitForFinished(-1);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(' ');
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args[1] == "--grid")
+        return runGrid(args[2]);
+    if (args.size() >= 4 && args[1] == "--alone")
+        return runAlone(args[2], args[3].toInt());
+
+    const QString photos = args.size() > 1 ? args[1] : QString();
+    const int count = args.size() > 2 ? args[2].toInt() : 500;
+    QTemporaryDir work;
+    const QStringList sources = makeSources(photos, work.path());
+    if (sources.isEmpty()) {
+        std::fprintf(stderr, "no source pictures\n");
+        return 1;
+    }
+    const QString folder = work.path() + "/photos";
+    QDir().mkpath(folder);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray from = QFile::encodeName(sources[i % sources.size()]);
+        const QByteArray to = QFile::encodeName(folder + QString("/photo%1.jpg").arg(i, 4, 10, QChar('0')));
+        if (::link(from.constData(), to.constData()) != 0)
+            QFile::copy(sources[i % sources.size()], folder + QString("/photo%1.jpg").arg(i, 4, 10, QChar('0')));
+    }
+    qint64 bytes = 0;
+    for (const QString &s : sources)
+        bytes += QFileInfo(s).size();
+
+    const QStringList grid = child({"--grid", folder});
+    const QStringList alone = child({"--alone", folder, grid.value(2)});
+    if (grid.size() < 3 || alone.size() < 3) {
+        std::fprintf(stderr, "a measuring run failed\n");
+        return 1;
+    }
+    const double g = grid[0].toDouble(), a = alone[0].toDouble();
+    const double peakMb = grid[1].toDouble() / 1024.0;
+    std::printf("explorer_bench: %d files of ~24 MP (%d distinct, %.1f MB each on average), %s visible cells\n",
+                count, int(sources.size()), bytes / 1048576.0 / sources.size(), qPrintable(grid[2]));
+    std::printf("  first page painted     %8.3f s\n", g);
+    std::printf("  thumbnails alone       %8.3f s\n", a);
+    std::printf("  grid / alone           %8.3f   (goal <= 1.20)\n", a > 0 ? g / a : 0.0);
+    std::printf("  explorer peak memory   %8.1f MB (goal < 300)\n", peakMb);
+    std::printf("  thumbnails-alone peak  %8.1f MB\n", alone[1].toDouble() / 1024.0);
+    return 0;
+}
