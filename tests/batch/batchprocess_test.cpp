@@ -301,13 +301,17 @@ TEST(BatchRun, WriterArgumentsPerFormat)
     const QString source = f.src + "/many.png";
     ASSERT_TRUE(saveRgb2File(many, source, 4, 100, false, 0.0, 256));
 
+    // Every writable format, told by its signature where it has one, and read back.
     const std::pair<int, QByteArray> signatures[] = {
-        {1, "BM"}, {2, "GIF8"}, {3, "\xFF\xD8\xFF"}, {4, "\x89PNG"}, {6, "II*"}};
+        {1, "BM"}, {2, "GIF8"}, {3, "\xFF\xD8\xFF"}, {4, "\x89PNG"}, {5, "\x0A"}, {6, "II*"},
+        {7, ""},   {8, QByteArray("\x01\0\0\0", 4)},  {9, ""}};
+    const char *const extensions[] = {"bmp", "gif", "jpg", "png", "pcx", "tif", "wmf", "emf", "tga"};
     Be job = f.job();
     for (const auto &[format, signature] : signatures) {
         job.setFinalFormat(format);
         const QStringList out = job.batchProcess({source}, "Batch Processing", true);
         ASSERT_EQ(out.size(), 1);
+        EXPECT_EQ(out[0], f.out + "/many." + extensions[format - 1]);
         EXPECT_EQ(head(out[0], signature.size()), signature) << format;
         EXPECT_EQ(load(out[0]).width(), 64) << format;
     }
@@ -434,4 +438,28 @@ TEST(BatchRun, ShowsThumbnailsWhenAsked)
     EXPECT_EQ(preview.width(), box.width());
     EXPECT_LE(preview.height(), box.height());
     EXPECT_NEAR(double(preview.width()) / preview.height(), 4.0, 0.3);
+}
+
+TEST(BatchRun, WorksOnItsOwnCopiesOfTheListAndTheScript)
+{
+    WindowedUi ui;
+    Fixture f;
+    QStringList sources = {f.image("a.png"), f.image("b.png"), f.image("c.png")};
+    Be job = f.job();
+    job.setFinalFormat(4);
+    job.setCommands({BatchCommand::make(6, {4, 10, 10, 0, true})});
+    // While the run serves events after its first file, the window's owner changes the job
+    // and the list it was given.
+    QMetaObject::invokeMethod(qApp, [&] {
+        QObject::connect(ui.window->log()->model(), &QAbstractItemModel::rowsInserted, ui.window, [&] {
+            job.setCommands({});
+            job.setFinalFolder(f.src + "/");
+            sources.clear();
+        });
+    }, Qt::QueuedConnection);
+    const QStringList result = job.batchProcess(sources, "Batch Processing", false);
+    EXPECT_EQ(result, QStringList({f.out + "/a.png", f.out + "/b.png", f.out + "/c.png"}));
+    for (const QString &path : result)
+        EXPECT_EQ(load(path).width(), 10);
+    EXPECT_TRUE(job.commands().empty());
 }
