@@ -4,6 +4,8 @@
 #include "app/qtuiseam.h"
 #include "app/splashscreen.h"
 #include "app/tools.h"
+#include "app/windowmenu.h"
+#include "common/contextmenus.h"
 #include "common/globals.h"
 #include "common/helpdisplay.h"
 #include "common/registry.h"
@@ -47,6 +49,10 @@ int App::start(QApplication &app)
     initSharedTables();
 
     MainShellWindow main;
+    setContextMenuMaker([&main](const QString &menuClass, QWidget *target) -> QMenu * {
+        const MenuDef *def = menuDefByName(menuClass);
+        return def ? attachContextMenu(target, *def, &main)->contextMenu() : nullptr;
+    });
     registerTools();
     main.refreshCommands();
 

@@ -32,6 +32,12 @@ QHash<QString, MainShellWindow::ToolOpener> &tools()
     return registry;
 }
 
+QHash<QString, MainShellWindow::CommandHook> &commands()
+{
+    static QHash<QString, MainShellWindow::CommandHook> registry;
+    return registry;
+}
+
 const QString kWindow = QStringLiteral("Window");
 
 // The commands that need a registered tool before they can run.
@@ -52,11 +58,17 @@ void MainShellWindow::registerTool(const QString &command, ToolOpener opener)
 void MainShellWindow::unregisterTool(const QString &command)
 {
     tools().remove(command.toUpper());
+    commands().remove(command.toUpper());
 }
 
 bool MainShellWindow::toolRegistered(const QString &command)
 {
-    return tools().contains(command.toUpper());
+    return tools().contains(command.toUpper()) || commands().contains(command.toUpper());
+}
+
+void MainShellWindow::registerCommand(const QString &command, CommandHook hook)
+{
+    commands().insert(command.toUpper(), std::move(hook));
 }
 
 QString MainShellWindow::webAddress()
@@ -100,7 +112,7 @@ bool MainShellWindow::commandAvailable(const QString &command) const
     const QString upper = command.toUpper();
     if (!kToolCommands.contains(upper))
         return true;
-    return tools().contains(upper);
+    return toolRegistered(upper);
 }
 
 QWidget *MainShellWindow::openToolWithFiles(const QString &command, const QStringList &files)
@@ -179,6 +191,12 @@ void MainShellWindow::imageSplit()
     QMdiSubWindow *sub = addMdiChild(splitter);
     add2Child(splitter);
     sub->show();
+}
+
+void MainShellWindow::compactArchive()
+{
+    if (const CommandHook hook = commands().value(QStringLiteral("COMPACTARCHIVE")))
+        hook(this);
 }
 
 void MainShellWindow::exitApplication()

@@ -53,6 +53,11 @@ public:
     static void unregisterTool(const QString &command);
     static bool toolRegistered(const QString &command);
 
+    // Commands whose work lives with their tool (the catalog commands) register it here;
+    // the shell's slot runs it with the main window as owner.
+    using CommandHook = std::function<void(MainShellWindow *owner)>;
+    static void registerCommand(const QString &command, CommandHook hook);
+
     // Whether a command of this window can run now (tool commands need their tool).
     Q_INVOKABLE bool commandAvailable(const QString &command) const;
 
@@ -75,6 +80,7 @@ public slots:
 
     void browseImages();
     void imageSplit();
+    void compactArchive();
     void exitApplication();
     void arrangeHorizontal();
     void windowCascade();

@@ -2,6 +2,7 @@
 #include "app/helpaboutwin.h"
 #include "app/mainshellwindow.h"
 #include "app/mdibackground.h"
+#include "app/tools.h"
 #include "common/globals.h"
 #include "common/helpdisplay.h"
 #include "common/registry.h"
@@ -282,4 +283,18 @@ TEST_F(AppTest, ChildMenusReplaceTheShellMenuWhileActive)
     delete sub;
     EXPECT_EQ(main.currentMenu(), main.shellMenu());
     EXPECT_EQ(main.menuBar()->actions().size(), 3);
+}
+
+TEST_F(AppTest, CompactCommandComesWithTheCatalogs)
+{
+    MainShellWindow main;
+    EXPECT_FALSE(main.shellMenu()->action(15008)->isEnabled());
+    registerTools();
+    main.refreshCommands();
+    EXPECT_TRUE(main.shellMenu()->action(15008)->isEnabled());
+    main.shellMenu()->action(15008)->trigger();
+    ASSERT_EQ(mUi.dialogs.size(), 1u);
+    EXPECT_EQ(mUi.dialogs[0].caption, "Compact archive database");
+    EXPECT_TRUE(mUi.boxes.empty()); // cancelled: nothing more
+    MainShellWindow::unregisterTool("COMPACTARCHIVE");
 }
