@@ -463,3 +463,32 @@ TEST(BatchRun, WorksOnItsOwnCopiesOfTheListAndTheScript)
         EXPECT_EQ(load(path).width(), 10);
     EXPECT_TRUE(job.commands().empty());
 }
+
+TEST(BatchRun, AbortConfirmedDuringTheOverwriteQuestionFinishesThatFileFirst)
+{
+    // The overwrite question is modal: the user presses Abort while it is open, confirms,
+    // then answers Yes to the question itself.
+    struct AbortingUi : WindowedUi {
+        int textBox(QWidget *owner, const QString &caption, const QString &text, unsigned type) override
+        {
+            const int answer = WindowedUi::textBox(owner, caption, text, type);
+            if (text.startsWith("File: ") && window)
+                window->theButton()->click();
+            return answer;
+        }
+    } ui;
+    Fixture f;
+    const QStringList sources = {f.image("a.png"), f.image("b.png"), f.image("c.png")};
+    gbtest::writeFile(f.out + "/b.png", "old");
+    Be job = f.job();
+    job.setFinalFormat(4);
+    job.setOverwrite(3);
+    ui.boxAnswers = {UiSeam::ResultYes, UiSeam::ResultYes};
+    EXPECT_TRUE(job.batchProcess(sources, "Batch Processing", false).isEmpty());
+    EXPECT_TRUE(glAbortBatch);
+    EXPECT_EQ(ui.boxTexts(), QStringList({"File: " + f.out + "/b.png exist and will be overwritten", "Abort procedure ?"}));
+    EXPECT_TRUE(QFileInfo::exists(f.out + "/a.png"));
+    EXPECT_EQ(head(f.out + "/b.png", 4), QByteArray("\x89PNG"));
+    EXPECT_FALSE(QFileInfo::exists(f.out + "/c.png"));
+    glAbortBatch = false;
+}
