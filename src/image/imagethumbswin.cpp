@@ -58,6 +58,12 @@ void ImageThumbsWin::changeData(ThumbItems items)
         item.thumb = RgbImage();
         item.imageWidth = item.imageHeight = item.thumbWidth = item.thumbHeight = 0;
     }
+    // A new list starts at its first page, with the scroll bar at the top to match.
+    mFirstItem = 1;
+    {
+        const QSignalBlocker block(mVScrollBar);
+        mVScrollBar->setValue(1);
+    }
     arrangeControls(true);
 }
 

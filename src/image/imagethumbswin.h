@@ -45,7 +45,7 @@ public:
 
     virtual void initializeData();
     // Replaces the item list: drops the old thumbnails, counts no selection, lays out anew.
-    // The first item shown is kept from the previous list (1 when everything fits).
+    // The new list shows from its first item.
     virtual void changeData(ThumbItems items);
 
     void arrangeControls(bool force = false);

@@ -278,6 +278,16 @@ TEST(FileExplorer, RootSelectionKeepsTheGridAndVanishedFoldersEmptyIt)
     e->refreshThumbnails();
     EXPECT_EQ(shown(*e).size(), 2);
 
+    // A file deleted while shown: its viewer says so and closes.
+    {
+        gbtest::ScriptedUi ui;
+        QFile::remove(dir + "a.png");
+        QTest::mouseClick(e->oThumbs()->imageCell(0), Qt::LeftButton, {}, QPoint(40, 40));
+        EXPECT_EQ(ui.boxTexts(), QStringList({"[" + dir + "a.png] Unsupported format or corrupted file."}));
+        e->newPathSelected(dir);
+        EXPECT_EQ(shown(*e), QStringList({"b.png"}));
+    }
+
     QDir(dir).removeRecursively();
     e->newPathSelected(dir);
     EXPECT_EQ(e->oThumbs()->itemCounter(), 0);

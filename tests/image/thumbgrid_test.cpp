@@ -136,6 +136,13 @@ TEST(ThumbGrid, LayoutScrollRangeAndPages)
     // Back by the scroll bar: every cell of the first page shows again.
     grid->vScrollBar()->setValue(1);
     EXPECT_EQ(visibleCaptions(*grid).size(), 6);
+
+    // A new list starts on its first page with the scroll bar at the top.
+    grid->vScrollBar()->setValue(3);
+    grid->changeData(itemsFor(makeImages(9)));
+    EXPECT_EQ(grid->firstItem(), 1);
+    EXPECT_EQ(grid->vScrollBar()->value(), 1);
+    EXPECT_EQ(visibleCaptions(*grid).first(), "img01.png");
 }
 
 TEST(ThumbGrid, OnePageListsAndNarrowWindows)
