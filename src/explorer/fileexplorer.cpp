@@ -314,6 +314,8 @@ void FileExplorer::closeEvent(QCloseEvent *event)
     kvtSetRtRegInt(section, QStringLiteral("ExplorerH"), place.height());
     kvtSetRtRegInt(section, QStringLiteral("ExplorerZoomed"), frame->isMaximized() ? kRegYes : kRegNo);
     kvtSetRtRegInt(section, QStringLiteral("ExplorerIconic"), frame->isMinimized() ? kRegYes : kRegNo);
+    // The grid lets its thumbnails go now, and a page still filling stops at the next cell.
+    mThumbs->close();
     QMainWindow::closeEvent(event);
 }
 
