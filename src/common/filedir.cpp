@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace gb {
 
 QString findFileAttributes(uint32_t bits)
@@ -132,12 +134,19 @@ QStringList getSubDirectories(const QString &searchMask)
     QString folder, pattern;
     splitMask(searchMask, &folder, &pattern);
     QStringList names;
+    struct stat parent;
+    const bool parentKnown = ::stat(QFile::encodeName(folder).constData(), &parent) == 0;
     for (const FileDirEntry &e : getFileDir(searchMask)) {
         const QString trimmed = e.name.trimmed();
         if (!e.isFolder() || trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
             continue;
         const QString full = QDir(folder).filePath(e.name);
-        if (QFileInfo(full).isSymLink() || isPseudoFileSystem(full))
+        struct stat st;
+        if (::lstat(QFile::encodeName(full).constData(), &st) != 0 || S_ISLNK(st.st_mode))
+            continue;
+        // Only a folder on another device than its parent is a mount point worth a look at
+        // the mount table.
+        if ((!parentKnown || st.st_dev != parent.st_dev) && isPseudoFileSystem(full))
             continue;
         names << e.name;
     }
