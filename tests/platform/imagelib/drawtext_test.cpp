@@ -104,6 +104,13 @@ TEST(DrawText, ExCentresBetweenLeftAndRight)
     EXPECT_NEAR((box.left() + box.right()) / 2.0, 100.0, 3.0);
     EXPECT_GE(box.top(), 10);
 
+    img = RgbImage::filled(200, 40, 255, 255, 255);
+    ASSERT_TRUE(isDrawTextOnRgbEx(img, "Right", "Arial", 14, 20, 10, 180, 10, DrawTextRight, 0));
+    EXPECT_NEAR(inked(img).right(), 179, 3);
+    img = RgbImage::filled(200, 40, 255, 255, 255);
+    ASSERT_TRUE(isDrawTextOnRgbEx(img, "Left", "Arial", 14, 20, 10, 180, 10, 0, 0));
+    EXPECT_NEAR(inked(img).left(), 20, 3);
+
     // Too long for the span: cut with an ellipsis inside it.
     img = RgbImage::filled(200, 40, 255, 255, 255);
     ASSERT_TRUE(isDrawTextOnRgbEx(img, QString(60, QLatin1Char('x')), "Arial", 14, 50, 10, 150, 10,
