@@ -43,37 +43,43 @@ Spans spans(int srcLen, int dstLen)
     return s;
 }
 
-// One source row summed into destination columns (sums of weight * value).
-void horizontal(const uint8_t *src, const Spans &xs, uint32_t *out)
+// acc[i] = w * p[i] (first row of a span) or acc[i] += w * p[i], over a whole source row.
+__attribute__((noinline, target_clones("avx2", "default")))
+void weighRow(uint32_t *__restrict acc, const uint8_t *__restrict p, size_t n, uint32_t w, bool first)
+{
+    if (first) {
+        for (size_t i = 0; i < n; ++i)
+            acc[i] = w * p[i];
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            acc[i] += w * p[i];
+    }
+}
+
+// The column sums of one destination row summed across into its pixels.
+void across(const uint32_t *col, const Spans &xs, double inv, uint8_t *out)
 {
     const uint32_t *wl = xs.weights.data();
     for (const Span &sp : xs.spans) {
-        const uint8_t *p = src + size_t(sp.first) * 3;
+        const uint32_t *p = col + size_t(sp.first) * 3;
         const uint32_t *w = wl + sp.weights;
-        uint32_t s0 = 0, s1 = 0, s2 = 0;
+        uint64_t s[3] = {0, 0, 0};
         if (sp.count > 2) {
-            // Inner pixels are covered whole: add them up and weigh them once.
-            const uint32_t full = w[1];
-            uint32_t t0 = 0, t1 = 0, t2 = 0;
-            const uint8_t *q = p + 3;
-            for (int k = 1; k < sp.count - 1; ++k, q += 3) {
-                t0 += q[0];
-                t1 += q[1];
-                t2 += q[2];
-            }
-            s0 = t0 * full + p[0] * w[0] + q[0] * w[sp.count - 1];
-            s1 = t1 * full + p[1] * w[0] + q[1] * w[sp.count - 1];
-            s2 = t2 * full + p[2] * w[0] + q[2] * w[sp.count - 1];
+            // Inner columns are covered whole: add them up and weigh them once.
+            uint64_t t[3] = {0, 0, 0};
+            const uint32_t *q = p + 3;
+            for (int k = 1; k < sp.count - 1; ++k, q += 3)
+                for (int c = 0; c < 3; ++c)
+                    t[c] += q[c];
+            for (int c = 0; c < 3; ++c)
+                s[c] = t[c] * w[1] + uint64_t(p[c]) * w[0] + uint64_t(q[c]) * w[sp.count - 1];
         } else {
-            for (int k = 0; k < sp.count; ++k, p += 3) {
-                s0 += p[0] * w[k];
-                s1 += p[1] * w[k];
-                s2 += p[2] * w[k];
-            }
+            for (int k = 0; k < sp.count; ++k, p += 3)
+                for (int c = 0; c < 3; ++c)
+                    s[c] += uint64_t(p[c]) * w[k];
         }
-        out[0] = s0;
-        out[1] = s1;
-        out[2] = s2;
+        for (int c = 0; c < 3; ++c)
+            out[c] = uint8_t(double(s[c]) * inv + 0.5);
         out += 3;
     }
 }
@@ -81,48 +87,26 @@ void horizontal(const uint8_t *src, const Spans &xs, uint32_t *out)
 } // namespace
 
 // Area average: out = round(sum over covered source pixels of (overlap * value) / (srcW * srcH)),
-// overlaps measured in the integer units of spans() along each axis.
+// overlaps measured in the integer units of spans() along each axis; rows are weighed and
+// summed down first, then the sums across.
 bool isDecimateRgb(const RgbImage &src, RgbImage &dst)
 {
-    // A source row's sums must fit 32 bits: 255 * width < 2^32.
-    if (src.isNull() || dst.isNull() || src.width() > 16'000'000)
+    // A column sum must fit 32 bits: 255 * height < 2^32.
+    if (src.isNull() || dst.isNull() || src.height() > 16'000'000)
         return false;
     const Spans xs = spans(src.width(), dst.width());
     const Spans ys = spans(src.height(), dst.height());
-    const size_t n = dst.stride();
+    const size_t n = src.stride();
     const double inv = 1.0 / (double(src.width()) * double(src.height()));
 
     return parallelRanges(dst.height(), 8, [&](int begin, int end) {
-        std::vector<uint32_t> h(n);
-        std::vector<uint64_t> acc(n);
-        // Enlarging reuses source rows over several destination rows: remember the last.
-        std::vector<uint32_t> last(n);
-        int lastRow = -1;
+        std::vector<uint32_t> col(n);
         for (int y = begin; y < end; ++y) {
             const Span &sp = ys.spans[size_t(y)];
             const uint32_t *w = ys.weights.data() + sp.weights;
-            std::fill(acc.begin(), acc.end(), 0);
-            for (int k = 0; k < sp.count; ++k) {
-                const int row = sp.first + k;
-                const uint32_t *hr;
-                if (row == lastRow) {
-                    hr = last.data();
-                } else {
-                    horizontal(src.row(row), xs, h.data());
-                    hr = h.data();
-                    if (k == sp.count - 1) {
-                        last.swap(h);
-                        lastRow = row;
-                        hr = last.data();
-                    }
-                }
-                const uint64_t wk = w[k];
-                for (size_t i = 0; i < n; ++i)
-                    acc[i] += hr[i] * wk;
-            }
-            uint8_t *o = dst.row(y);
-            for (size_t i = 0; i < n; ++i)
-                o[i] = uint8_t(double(acc[i]) * inv + 0.5);
+            for (int k = 0; k < sp.count; ++k)
+                weighRow(col.data(), src.row(sp.first + k), n, w[k], k == 0);
+            across(col.data(), xs, inv, dst.row(y));
         }
     });
 }

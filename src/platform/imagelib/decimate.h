@@ -8,7 +8,7 @@ namespace gb {
 // averaging: each destination pixel is the mean of the source area it covers, partly
 // covered source pixels counting by the part they share. It enlarges as well (a pixel then
 // covers parts of at most two source pixels each way) and copies exactly at the same size.
-// False when either image is null or the source is wider than 16 million pixels.
+// False when either image is null or the source is taller than 16 million pixels.
 bool isDecimateRgb(const RgbImage &src, RgbImage &dst);
 
 } // namespace gb

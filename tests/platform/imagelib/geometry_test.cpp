@@ -211,3 +211,30 @@ TEST(Overlay, OpacityAndTransparentColour)
     EXPECT_FALSE(isOverlayRgb(none, top, 0, 0, 1.0));
     EXPECT_FALSE(isOverlayRgb(bottom, none, 0, 0, 1.0));
 }
+
+TEST(Resample, DecimateMatchesTheAreaAverageAtOddScales)
+{
+    const RgbImage src = noise(37, 23, 13);
+    // Coverage of source cell [j, j + 1) by destination cell d of a side of n cells over len.
+    const auto cover = [](int d, int n, int len, int j) {
+        const double lo = double(d) * len / n, hi = double(d + 1) * len / n;
+        return std::max(0.0, std::min(hi, j + 1.0) - std::max(lo, double(j)));
+    };
+    for (auto [w, h] : {std::pair{10, 7}, {50, 31}, {37, 1}, {1, 23}}) {
+        const RgbImage out = resampled(&isDecimateRgb, src, w, h);
+        int worst = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    double s = 0, area = 0;
+                    for (int j = 0; j < 23; ++j)
+                        for (int i = 0; i < 37; ++i) {
+                            const double a = cover(x, w, 37, i) * cover(y, h, 23, j);
+                            s += a * src.pixel(i, j)[c];
+                            area += a;
+                        }
+                    worst = std::max(worst, std::abs(int(std::lround(s / area)) - out.pixel(x, y)[c]));
+                }
+        EXPECT_LE(worst, 1) << w << "x" << h;
+    }
+}
