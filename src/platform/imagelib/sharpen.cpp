@@ -1,15 +1,15 @@
 #include "platform/imagelib/sharpen.h"
 
-#include "platform/imagelib/paddedrows.h"
-#include "platform/imagelib/parallel.h"
+#include "platform/imagelib/convolution.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstring>
 
 namespace gb {
 
-// Unsharp mask: out = clamp(p + floor((a * (16 p - B) + 2^11) / 2^12)), where
-// B = sum of the 3 x 3 neighbourhood weighted [1 2 1; 2 4 2; 1 2 1] and a = round(level * 256 / 25).
+// Unsharp mask over the 3 x 3 binomial blur B = [1 2 1; 2 4 2; 1 2 1] / 16:
+//   out = clamp(round(p + a (p - B(p)))), a = level / 25,
+// which is one 3 x 3 convolution: the identity plus a / 16 times [-1 -2 -1; -2 12 -2; -1 -2 -1].
 bool isSharpenRgb(const RgbImage &src, RgbImage &dst, int level)
 {
     if (src.isNull() || dst.isNull() || src.width() != dst.width() || src.height() != dst.height())
@@ -18,23 +18,9 @@ bool isSharpenRgb(const RgbImage &src, RgbImage &dst, int level)
         std::memcpy(dst.data(), src.data(), src.byteCount());
         return true;
     }
-    const int32_t a = int32_t(std::lround(std::min(level, 1000) * 256.0 / 25.0));
-    const size_t n = src.stride();
-    return parallelRanges(src.height(), 32, [&](int begin, int end) {
-        PaddedRows rows(src, 1, 1);
-        for (int y = begin; y < end; ++y) {
-            const uint8_t *u = rows.row(y - 1), *c = rows.row(y), *d = rows.row(y + 1);
-            uint8_t *out = dst.row(y);
-            for (size_t e = 0; e < n; ++e) {
-                const size_t m = e + 3; // the pixel itself in the padded rows
-                const int32_t p = c[m];
-                const int32_t B = u[m - 3] + 2 * u[m] + u[m + 3] + 2 * (c[m - 3] + c[m + 3]) + 4 * p
-                    + d[m - 3] + 2 * d[m] + d[m + 3];
-                const int32_t v = p + ((a * (16 * p - B) + 2048) >> 12);
-                out[e] = uint8_t(v < 0 ? 0 : (v > 255 ? 255 : v));
-            }
-        }
-    });
+    const double a = std::min(level, 1000) / 25.0 / 16.0;
+    const double kernel[9] = {-a, -2 * a, -a, -2 * a, 1 + 12 * a, -2 * a, -a, -2 * a, -a};
+    return isApplyConvolutionFilterToRgb(src, dst, 3, 3, kernel, 1.0);
 }
 
 } // namespace gb
