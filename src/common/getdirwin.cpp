@@ -11,6 +11,7 @@ namespace gb {
 GetDirWin::GetDirWin(QWidget *owner)
     : QDialog(owner)
 {
+    setObjectName(QStringLiteral("_GetDirWin"));
     setWindowTitle(QStringLiteral("Select Directory"));
     const DialogUnits du = DialogUnits::setUp(this, 204, 228);
     mTree = new DirTv(this);

@@ -10,6 +10,7 @@ namespace gb {
 GetNameWin::GetNameWin(QWidget *owner)
     : QDialog(owner)
 {
+    setObjectName(QStringLiteral("_GetNameWin"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     const DialogUnits du = DialogUnits::setUp(this, 262, 48);
     mName = new QLineEdit(this);

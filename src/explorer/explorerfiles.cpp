@@ -56,15 +56,15 @@ void sortExplorerFiles(ExplorerFiles &files, int sortBy, int sortOrder)
 bool passesExplorerFilter(const ExplorerFile &file, const ExplorerFilter &filter)
 {
     const QString upperName = file.name.toUpper();
-    if (!filter.include.isEmpty() && !upperName.contains(filter.include.toUpper()))
+    if (!filter.cFilterInclude.isEmpty() && !upperName.contains(filter.cFilterInclude.toUpper()))
         return false;
-    if (!filter.exclude.isEmpty() && upperName.contains(filter.exclude.toUpper()))
+    if (!filter.cFilterExclude.isEmpty() && upperName.contains(filter.cFilterExclude.toUpper()))
         return false;
-    if (!filter.extensions.isEmpty() && !filter.extensions.contains(file.extension.toLower()))
+    if (!filter.aFilterExt.isEmpty() && !filter.aFilterExt.contains(file.extension.toLower()))
         return false;
-    if (filter.after.isValid() && file.date < date2AnsiFormat(filter.after))
+    if (filter.dFilterAfter.isValid() && file.date < date2AnsiFormat(filter.dFilterAfter))
         return false;
-    if (filter.before.isValid() && file.date > date2AnsiFormat(filter.before))
+    if (filter.dFilterBefore.isValid() && file.date > date2AnsiFormat(filter.dFilterBefore))
         return false;
     return true;
 }

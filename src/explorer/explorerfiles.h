@@ -25,11 +25,11 @@ using ExplorerFiles = std::vector<ExplorerFile>;
 // limit; both dates include their own day.
 struct ExplorerFilter
 {
-    QStringList extensions; // lower case, without the point
-    QString include;
-    QString exclude;
-    QDate after;
-    QDate before;
+    QStringList aFilterExt; // lower case, without the point
+    QString cFilterInclude;
+    QString cFilterExclude;
+    QDate dFilterAfter;
+    QDate dFilterBefore;
 };
 
 // Sort keys and directions of the explorer.
@@ -51,7 +51,7 @@ void sortExplorerFiles(ExplorerFiles &files, int sortBy, int sortOrder);
 
 // True when the file passes every test of the filter, in this order: the include text occurs
 // in the name and the exclude text does not (ignoring case), the extension is one of the
-// list, the day is on or after "after" and on or before "before".
+// list, the day is on or after dFilterAfter and on or before dFilterBefore.
 bool passesExplorerFilter(const ExplorerFile &file, const ExplorerFilter &filter);
 
 } // namespace gb

@@ -227,11 +227,11 @@ void FileExplorer::descendingOrder()
 void FileExplorer::thumbnailsFilter()
 {
     ThumbsFilterWin dialog(this);
-    dialog.setExtensions(mFilter.extensions);
-    dialog.setIncludeFiles(mFilter.include);
-    dialog.setExcludeFiles(mFilter.exclude);
-    dialog.setModifiedAfter(mFilter.after);
-    dialog.setModifiedBefore(mFilter.before);
+    dialog.setExtensions(mFilter.aFilterExt);
+    dialog.setIncludeFiles(mFilter.cFilterInclude);
+    dialog.setExcludeFiles(mFilter.cFilterExclude);
+    dialog.setModifiedAfter(mFilter.dFilterAfter);
+    dialog.setModifiedBefore(mFilter.dFilterBefore);
     const int result = dialog.exec();
     if (result == 2) {
         mLFilter = false;

@@ -31,9 +31,9 @@ ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing)
     // A scroll action counts once it ends: a drag when the thumb is let go, a click or key at once.
     connect(mVScrollBar, &QScrollBar::valueChanged, this, [this](int value) {
         if (!mVScrollBar->isSliderDown())
-            applyScroll(value);
+            verticalScroll(value);
     });
-    connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { applyScroll(mVScrollBar->value()); });
+    connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { verticalScroll(mVScrollBar->value()); });
     mMenu = makeContextMenu(QStringLiteral("ExFilesCMenu"), this);
     initializeData();
 }
@@ -67,7 +67,7 @@ void ImageThumbsWin::changeData(ThumbItems items)
     arrangeControls(true);
 }
 
-void ImageThumbsWin::calculateRowsCols(int &rows, int &columns, int &totalRows) const
+void ImageThumbsWin::calculateRows_Cols(int &rows, int &columns, int &totalRows) const
 {
     const int colDivisor = mBoxWidth + mHSpacing;
     const int rowDivisor = mBoxHeight + mVSpacing + mCaptionHeight + mCaptionGap;
@@ -79,7 +79,7 @@ void ImageThumbsWin::calculateRowsCols(int &rows, int &columns, int &totalRows) 
 void ImageThumbsWin::arrangeControls(bool force)
 {
     int rows = 0, columns = 0, total = 0;
-    calculateRowsCols(rows, columns, total);
+    calculateRows_Cols(rows, columns, total);
     mTotalRows = total;
     const int visible = std::min(columns * rows, mItemCounter);
     updateControlsArray(visible);
@@ -221,7 +221,7 @@ void ImageThumbsWin::firstItemFromPosition(int position)
         mFirstItem = 1;
 }
 
-void ImageThumbsWin::applyScroll(int position)
+void ImageThumbsWin::verticalScroll(int position)
 {
     firstItemFromPosition(position);
     refreshDisplay();

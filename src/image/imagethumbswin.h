@@ -49,7 +49,7 @@ public:
     virtual void changeData(ThumbItems items);
 
     void arrangeControls(bool force = false);
-    void calculateRowsCols(int &rows, int &columns, int &totalRows) const;
+    void calculateRows_Cols(int &rows, int &columns, int &totalRows) const;
     virtual void updateControlsArray(int visible);
     void adjustScroll(int visible);
     // Fills every cell from its item, making thumbnails as needed, one cell at a time.
@@ -114,7 +114,7 @@ protected:
     void resetFirstItem();
     void placeCells(int rows, int columns);
     void firstItemFromPosition(int position);
-    void applyScroll(int position);
+    void verticalScroll(int position);
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

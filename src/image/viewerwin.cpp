@@ -33,14 +33,8 @@ ViewerWin::ViewerWin(QWidget *owner, const QString &file)
     mVBar = new QScrollBar(Qt::Vertical, this);
     mHBar->hide();
     mVBar->hide();
-    connect(mHBar, &QScrollBar::valueChanged, this, [this](int v) {
-        mOffsetX = v;
-        QWidget::update();
-    });
-    connect(mVBar, &QScrollBar::valueChanged, this, [this](int v) {
-        mOffsetY = v;
-        QWidget::update();
-    });
+    connect(mHBar, &QScrollBar::valueChanged, this, &ViewerWin::horizontalScroll);
+    connect(mVBar, &QScrollBar::valueChanged, this, &ViewerWin::verticalScroll);
 
     QMdiArea *area = owner ? owner->findChild<QMdiArea *>() : nullptr;
     if (area) {
@@ -62,6 +56,8 @@ ViewerWin::ViewerWin(QWidget *owner, const QString &file)
             close();
         return;
     }
+    initializeViews();
+    // The 100% step is made at every opening, whichever step shows first.
     mBitmaps[0] = QPixmap::fromImage(wrap(mImage));
     mStep = calculateWindowSize();
     view();
@@ -254,15 +250,38 @@ void ViewerWin::zoomOut()
     }
 }
 
+void ViewerWin::initializeViews()
+{
+    for (QPixmap &bitmap : mBitmaps)
+        bitmap = QPixmap();
+}
+
+void ViewerWin::horizontalScroll(int position)
+{
+    mOffsetX = position;
+    QWidget::update();
+}
+
+void ViewerWin::verticalScroll(int position)
+{
+    mOffsetY = position;
+    QWidget::update();
+}
+
+void ViewerWin::drawImage(QPainter &painter)
+{
+    // A step that could not be rendered shows white.
+    const QPixmap &bitmap = mBitmaps[size_t(mStep - 1)];
+    if (!bitmap.isNull())
+        painter.drawPixmap(0, 0, bitmap, mOffsetX - 1, mOffsetY - 1, mViewWidth, mViewHeight);
+}
+
 void ViewerWin::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!mReady)
-        return;
-    const QPixmap &bitmap = mBitmaps[size_t(mStep - 1)];
-    if (!bitmap.isNull())
-        painter.drawPixmap(0, 0, bitmap, mOffsetX - 1, mOffsetY - 1, mViewWidth, mViewHeight);
+    if (mReady)
+        drawImage(painter);
 }
 
 void ViewerWin::mousePressEvent(QMouseEvent *event)

@@ -9,6 +9,7 @@
 #include <array>
 
 #include <QMdiSubWindow>
+class QPainter;
 class QScrollBar;
 
 namespace gb {
@@ -60,13 +61,17 @@ public:
 public slots:
     void zoomIn();
     void zoomOut();
+    void horizontalScroll(int position);
+    void verticalScroll(int position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void initializeViews();
     int calculateWindowSize() const;
+    void drawImage(QPainter &painter);
     void view();
     void adjustView();
     void centerWithinOwner();

@@ -74,25 +74,25 @@ TEST(ExplorerSort, ByEveryKeyBothWays)
 TEST(ExplorerFilter, EveryTestAndDaysInclusive)
 {
     ExplorerFilter f;
-    f.extensions = {"jpg"};
-    f.include = "IMG";
+    f.aFilterExt = {"jpg"};
+    f.cFilterInclude = "IMG";
     EXPECT_TRUE(passesExplorerFilter(file("img_01.JPG"), f));
     EXPECT_FALSE(passesExplorerFilter(file("IMG_02.gif"), f));
     EXPECT_FALSE(passesExplorerFilter(file("photo.jpg"), f));
 
     ExplorerFilter ex;
-    ex.exclude = "tmp";
+    ex.cFilterExclude = "tmp";
     EXPECT_FALSE(passesExplorerFilter(file("a_TMP.png"), ex));
     EXPECT_TRUE(passesExplorerFilter(file("a.png"), ex));
 
     ExplorerFilter day;
-    day.after = day.before = QDate(2002, 3, 8);
+    day.dFilterAfter = day.dFilterBefore = QDate(2002, 3, 8);
     EXPECT_TRUE(passesExplorerFilter(file("a.png", 0, "20020308"), day));
     EXPECT_FALSE(passesExplorerFilter(file("a.png", 0, "20020307"), day));
     EXPECT_FALSE(passesExplorerFilter(file("a.png", 0, "20020309"), day));
 
     ExplorerFilter anyBox;
-    anyBox.extensions = {"gif"};
+    anyBox.aFilterExt = {"gif"};
     EXPECT_FALSE(passesExplorerFilter(file("clip.avi"), anyBox));
     EXPECT_TRUE(passesExplorerFilter(file("clip.avi"), ExplorerFilter()));
 }
