@@ -14,8 +14,10 @@ namespace {
 
 constexpr int kShift = 8; // kernel weights add up to 2^8, so every sum fits 16 bits
 
-// Half of a symmetric Gaussian kernel, w[0] the centre: w[k] = round(2^8 exp(-k^2 / (2 sigma^2)) / sum),
-// the centre adjusted so that w[0] + 2 (w[1] + ... + w[r]) = 2^8 exactly, r = ceil(3 sigma).
+// Half of a symmetric Gaussian kernel, w[0] the centre, r = ceil(3 sigma). With the tail
+// masses T(k) = 2^8 (g(k) + ... + g(r)) / (g(0) + 2 (g(1) + ... + g(r))), g(k) = exp(-k^2 / (2 sigma^2)),
+// w[k] = round(T(k)) - round(T(k + 1)) and w[0] = 2^8 - 2 round(T(1)): the weights add up to
+// 2^8 exactly and none is negative, however the rounding falls (T(1) is at most 2^7).
 std::vector<uint16_t> gaussian(double sigma)
 {
     const int r = std::max(1, int(std::ceil(3.0 * sigma)));
@@ -26,12 +28,15 @@ std::vector<uint16_t> gaussian(double sigma)
         sum += k == 0 ? g[0] : 2.0 * g[size_t(k)];
     }
     std::vector<uint16_t> w(static_cast<size_t>(r) + 1);
-    int tails = 0;
-    for (int k = 1; k <= r; ++k) {
-        w[size_t(k)] = uint16_t(std::lround(g[size_t(k)] / sum * (1 << kShift)));
-        tails += 2 * w[size_t(k)];
+    double tail = 0;
+    long rounded = 0, previous = 0;
+    for (int k = r; k >= 1; --k) {
+        tail += g[size_t(k)] / sum * (1 << kShift);
+        rounded = std::lround(tail);
+        w[size_t(k)] = uint16_t(rounded - previous);
+        previous = rounded;
     }
-    w[0] = uint16_t((1 << kShift) - tails);
+    w[0] = uint16_t((1 << kShift) - 2 * rounded);
     while (w.size() > 1 && w.back() == 0) // drop weights that rounded away
         w.pop_back();
     return w;
