@@ -127,8 +127,10 @@ QStringList getValidDrives()
         const MountEntry *effective = entryAt(table, e.mountPoint);
         if (effective != &e || isPseudoFsType(e.fsType))
             continue;
+        // Containers bind single files (/etc/hosts) onto real file systems: only folders count.
         const QByteArray local = QFile::encodeName(e.mountPoint);
-        if (::access(local.constData(), R_OK | X_OK) != 0)
+        struct stat st;
+        if (::stat(local.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || ::access(local.constData(), R_OK | X_OK) != 0)
             continue;
         drives << withSlash(e.mountPoint);
     }
