@@ -58,7 +58,7 @@ bool CdxIndex::create(const QString &path)
     mDirty = false;
     mBroken = false;
     mGeneration = 1;
-    if (!mFile.open(path, false, true))
+    if (!mFile.open(path, false, true) || !mFile.truncate(kPageSize))
         return fail(mFile.errorString());
     return writeHeader();
 }
@@ -153,11 +153,7 @@ bool CdxIndex::writeHeader()
     }
     const int used = kTagBase + int(mTags.size()) * kTagSize;
     wr32(h + 36, fnv1a(h, used));
-    // A fresh file gets its whole first page, later writes only the used part.
-    const int length = mFile.size() < kPageSize ? kPageSize : used;
-    QByteArray out(reinterpret_cast<const char *>(h), used);
-    out.append(QByteArray(length - used, '\0'));
-    return mFile.writeAt(0, out) || fail(mFile.errorString());
+    return mFile.writeAt(0, h, used) || fail(mFile.errorString());
 }
 
 bool CdxIndex::isStale(uint32_t tableRecords) const
@@ -193,6 +189,23 @@ bool CdxIndex::finishChange(uint32_t tableRecords)
     mDirty = false;
     mTableRecords = tableRecords;
     ++mGeneration;
+    mHeaderChanged = true;
+    return true;
+}
+
+bool CdxIndex::writeChanges()
+{
+    std::sort(mChangedPages.begin(), mChangedPages.end());
+    mChangedPages.erase(std::unique(mChangedPages.begin(), mChangedPages.end()), mChangedPages.end());
+    for (uint32_t no : mChangedPages) {
+        if (no < mCache.size() && mCache[no]
+            && !mFile.writeAt(int64_t(no) * kPageSize, mCache[no].get(), kPageSize))
+            return fail(mFile.errorString());
+    }
+    mChangedPages.clear();
+    if (!mHeaderChanged)
+        return true;
+    mHeaderChanged = false;
     return writeHeader();
 }
 
@@ -228,7 +241,8 @@ uchar *CdxIndex::page(uint32_t no)
 
 bool CdxIndex::writePage(uint32_t no)
 {
-    return mFile.writeAt(int64_t(no) * kPageSize, mCache[no].get(), kPageSize) || fail(mFile.errorString());
+    mChangedPages.push_back(no);
+    return true;
 }
 
 uint32_t CdxIndex::allocPage(int tag, uchar type)
@@ -321,9 +335,7 @@ bool CdxIndex::insert(int tag, const QByteArray &entry)
     if (!leaf)
         return false;
     const int n = count(leaf);
-    int pos = 0;
-    while (pos < n && std::memcmp(leaf + 16 + pos * e, entry.constData(), size_t(e)) < 0)
-        ++pos;
+    const int pos = position(leaf, e, entry, false);
     QByteArray all;
     if (putItem(leaf, e, leafCapacity(tag), pos, entry, all))
         return writePage(leafNo);
@@ -508,6 +520,7 @@ bool CdxIndex::rebuild(std::vector<std::vector<QByteArray>> entries, uint32_t ta
     mDirty = true;
     if (!writeHeader() || !mFile.truncate(kPageSize))
         return false;
+    mChangedPages.clear();
     mCache.clear();
     mPageCount = 1;
     mBroken = false;

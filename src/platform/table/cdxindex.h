@@ -35,7 +35,8 @@ namespace gb {
 // Crash consistency: the table's record count is written before an appended record's keys
 // go in, and this header takes the new count only after them; changes to existing records
 // set the dirty flag first and clear it after. A process killed at any point thus leaves a
-// header whose count differs from the table's, a set dirty flag, or a consistent index;
+// header whose count differs from the table's, a set dirty flag, or a consistent index (the
+// changed pages and the header reach the file together, after the table's own writes);
 // isStale() tells, and the table layer rebuilds the file from the records. Pages read from
 // disk are checked (type, count, tag, child numbers) before use; a bad one marks the index
 // broken, which also leads to a rebuild.
@@ -75,9 +76,12 @@ public:
     // Rereads the header when another process changed the file; drops cached pages then.
     bool refresh();
 
-    // Changes; the caller holds the table lock and ends each change with finishChange().
+    // Changes; the caller holds the table lock, ends each change with finishChange() and
+    // before releasing the lock calls writeChanges(), which writes the changed pages and
+    // then the header.
     bool beginChange();
     bool finishChange(uint32_t tableRecords);
+    bool writeChanges();
     bool addTag(const QString &name, const QString &expression, int keyLength, bool unique);
     bool insert(int tag, const QByteArray &entry);
     bool remove(int tag, const QByteArray &entry);
@@ -116,6 +120,8 @@ private:
     uint32_t mTableRecords = 0;
     bool mDirty = false;
     bool mBroken = false;
+    bool mHeaderChanged = false;
+    std::vector<uint32_t> mChangedPages;
     uint64_t mGeneration = 0;
     QString mError;
 };

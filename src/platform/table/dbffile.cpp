@@ -183,12 +183,17 @@ bool DbfFile::readRecords(uint32_t first, uint32_t n, QByteArray &records)
     return true;
 }
 
-bool DbfFile::writeCount(uint32_t count)
+bool DbfFile::writeCount()
 {
+    if (!mCountChanged)
+        return true;
     uchar h[7];
     putDate(h);
-    qToLittleEndian<quint32>(count, h + 3);
-    return mFile.writeAt(1, h, 7);
+    qToLittleEndian<quint32>(mRecCount, h + 3);
+    if (!mFile.writeAt(1, h, 7))
+        return fail(mFile.errorString());
+    mCountChanged = false;
+    return true;
 }
 
 bool DbfFile::writeRecord(uint32_t recNo, const QByteArray &record)
@@ -200,13 +205,14 @@ bool DbfFile::writeRecord(uint32_t recNo, const QByteArray &record)
     const int64_t at = mHeaderLength + int64_t(recNo - 1) * mRecordLength;
     if (recNo <= mRecCount)
         return mFile.writeAt(at, record) || fail(mFile.errorString());
-    // The record and the end mark go first, the count last: a kill in between leaves the
+    // The record and the end mark go first, the count later: a kill in between leaves the
     // old count, and the next append writes over the orphan.
     QByteArray withEnd = record;
     withEnd.append(char(0x1A));
-    if (!mFile.writeAt(at, withEnd) || !writeCount(recNo))
+    if (!mFile.writeAt(at, withEnd))
         return fail(mFile.errorString());
     mRecCount = recNo;
+    mCountChanged = true;
     return true;
 }
 

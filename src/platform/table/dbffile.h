@@ -19,8 +19,8 @@ namespace gb {
 // (' ' live, '*' deleted) and the fields' bytes; 0x1A ends the file. Memo fields hold the
 // memo's first block number as 10 right-aligned ASCII digits (blank: no memo).
 //
-// The record count in the header is written after the record itself, so a process killed
-// while appending leaves either the old count or a complete new record. A header count
+// The record count in the header is written after the records themselves, so a process
+// killed while appending leaves either the old count or complete new records. A header count
 // larger than the file holds (a truncated copy) is cut down to the complete records.
 class DbfFile
 {
@@ -45,12 +45,14 @@ public:
     // Reads n consecutive records starting at first into one buffer.
     bool readRecords(uint32_t first, uint32_t n, QByteArray &records);
     // Writes a record in place (recNo <= recCount) or appends it (recNo == recCount + 1).
+    // An appended record counts in the header only after writeCount().
     bool writeRecord(uint32_t recNo, const QByteArray &record);
+    // Puts the record count into the header when appends changed it.
+    bool writeCount();
     QByteArray blankRecord() const { return QByteArray(mRecordLength, ' '); }
 
 private:
     bool fail(const QString &text);
-    bool writeCount(uint32_t count);
 
     RawFile mFile;
     TableStructure mFields;
@@ -58,6 +60,7 @@ private:
     int mHeaderLength = 0;
     int mRecordLength = 0;
     uint32_t mRecCount = 0;
+    bool mCountChanged = false;
     QString mError;
 };
 

@@ -100,6 +100,10 @@ void DbServer::close()
     if (!mOpen)
         return;
     flush();
+    if (mLockDepth > 0) {
+        mLockDepth = 1;
+        unlock();
+    }
     mDbf.close();
     mMemo.close();
     mCdx.close();
@@ -125,18 +129,46 @@ bool DbServer::lock()
 {
     if (!mOpen)
         return fail(QStringLiteral("The table is not open"));
-    if (!mDbf.file().lock())
+    if (mLockDepth++ > 0)
+        return true;
+    if (!mDbf.file().lock()) {
+        mLockDepth = 0;
         return fail(mDbf.file().errorString());
-    syncShared();
+    }
+    readShared();
+    if (mMemo.isOpen() && !mReadOnly)
+        mMemo.refresh();
     return true;
 }
 
 void DbServer::unlock()
 {
+    if (mLockDepth == 0 || --mLockDepth > 0)
+        return;
+    writeDeferred();
     mDbf.file().unlock();
 }
 
+// What the held lock kept back, in the order that keeps a killed process's files
+// consistent: memos and records are already written; then the counters; the index last.
+bool DbServer::writeDeferred()
+{
+    if ((mMemo.isOpen() && !mMemo.writeCounter()) || !mDbf.writeCount())
+        return fail(mMemo.errorString().isEmpty() ? mDbf.errorString() : mMemo.errorString());
+    if (mHasIndex && !mCdx.writeChanges())
+        return fail(mCdx.errorString());
+    return true;
+}
+
+// Sees what other processes wrote; not while this server holds the lock, when its own
+// counts may be ahead of the files.
 void DbServer::syncShared()
+{
+    if (mLockDepth == 0)
+        readShared();
+}
+
+void DbServer::readShared()
 {
     if (!mShared)
         return;
@@ -246,7 +278,7 @@ bool DbServer::createIndex(const QString &indexPath, const QString &keyExpressio
     if (!rebuildIndex())
         return false;
     mOrder = 1;
-    return true;
+    return mLockDepth > 1 || writeDeferred();
 }
 
 bool DbServer::createOrder(const QString &tag, const QString &indexPath, const QString &keyExpression, bool unique)
@@ -267,7 +299,7 @@ bool DbServer::createOrder(const QString &tag, const QString &indexPath, const Q
     if (!mCdx.addTag(tag.trimmed().left(10), keyExpression.trimmed(), length, unique))
         return fail(mCdx.errorString());
     mTagFields.push_back(fields);
-    return rebuildIndex();
+    return rebuildIndex() && (mLockDepth > 1 || writeDeferred());
 }
 
 bool DbServer::setOrder(int order)
@@ -588,6 +620,8 @@ bool DbServer::flush()
     mAppended = false;
     mModified = false;
     mOriginal = mRecord;
+    if (mLockDepth == 1)
+        ok = writeDeferred() && ok;
     return ok;
 }
 
@@ -614,7 +648,9 @@ bool DbServer::deleteRecord()
     if (ok && tags)
         ok = mCdx.finishChange(mDbf.recCount());
     mOriginal = mRecord;
-    return ok || fail(mCdx.errorString());
+    if (!ok)
+        return fail(mCdx.errorString());
+    return mLockDepth > 1 || writeDeferred();
 }
 
 } // namespace gb

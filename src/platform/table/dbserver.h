@@ -96,6 +96,9 @@ public:
     bool deleteRecord();
     bool commit();
 
+    // Holds the table's file lock across several operations (reentrant). While it is held,
+    // the record count, the memo counter and the changed index pages are kept in memory and
+    // written when the lock is released, so a run of appends under one lock writes them once.
     bool lock();
     void unlock();
 
@@ -115,6 +118,8 @@ private:
     bool load(uint32_t recNo);
     void setEof();
     void syncShared();
+    void readShared();
+    bool writeDeferred();
     bool validForward(CdxIndex::Cursor c);
     bool validBackward(CdxIndex::Cursor c);
     bool naturalFrom(uint32_t recNo, int step);
@@ -123,6 +128,7 @@ private:
     bool mOpen = false;
     bool mShared = true;
     bool mReadOnly = false;
+    int mLockDepth = 0;
     DbfFile mDbf;
     MemoFile mMemo;
     CdxIndex mCdx;

@@ -44,21 +44,22 @@ bool MemoFile::open(const QString &path, bool readOnly)
 Value MemoFile::read(uint32_t block)
 {
     const int64_t at = int64_t(block) * mBlockSize;
-    const int64_t size = mFile.size();
-    if (block == 0 || at < kHeaderSize || at + 8 > size)
+    if (block == 0 || at < kHeaderSize)
         return Value(QString());
     // One read usually brings the header and the whole memo.
-    QByteArray chunk(int(qMin<int64_t>(size - at, 4096)), Qt::Uninitialized);
-    if (!mFile.readAt(at, chunk.data(), chunk.size()))
+    QByteArray chunk(4096, Qt::Uninitialized);
+    const int64_t got = mFile.readSome(at, chunk.data(), chunk.size());
+    if (got < 8)
         return Value(QString());
     const quint32 type = qFromBigEndian<quint32>(chunk.constData());
     const quint32 length = qFromBigEndian<quint32>(chunk.constData() + 4);
-    if (int64_t(length) > size - at - 8)
-        return Value(QString());
     QByteArray data;
-    if (int64_t(length) <= chunk.size() - 8) {
+    if (int64_t(length) <= got - 8) {
         data = chunk.mid(8, int(length));
     } else {
+        // A long memo (or a damaged length): its end must lie inside the file.
+        if (got < chunk.size() || int64_t(length) > mFile.size() - at - 8)
+            return Value(QString());
         data.resize(qsizetype(length));
         if (!mFile.readAt(at + 8, data.data(), length))
             return Value(QString());
@@ -75,19 +76,40 @@ Value MemoFile::read(uint32_t block)
     }
 }
 
+bool MemoFile::refresh()
+{
+    uchar h[4];
+    if (!mFile.readAt(0, h, 4))
+        return fail(mFile.errorString());
+    const uint32_t onDisk = qFromBigEndian<quint32>(h);
+    mNextChanged = false;
+    // The counter this object wrote last: nobody wrote memos since.
+    if (onDisk == mNext && mNext != 0)
+        return true;
+    // A damaged counter, or memos of a process killed before it wrote the counter, must
+    // never lead to writing over memos already in the file.
+    const uint32_t end = uint32_t((mFile.size() + mBlockSize - 1) / mBlockSize);
+    mNext = onDisk < end ? end : onDisk;
+    return true;
+}
+
+bool MemoFile::writeCounter()
+{
+    if (!mNextChanged)
+        return true;
+    char counter[4];
+    qToBigEndian<quint32>(mNext, counter);
+    if (!mFile.writeAt(0, counter, 4))
+        return fail(mFile.errorString());
+    mNextChanged = false;
+    return true;
+}
+
 bool MemoFile::write(const std::vector<const Value *> &values, std::vector<uint32_t> &blocks)
 {
     if (mFile.isReadOnly())
         return fail(QStringLiteral("The memo file %1 is open read-only").arg(mFile.path()));
-    uchar h[4];
-    if (!mFile.readAt(0, h, 4))
-        return fail(mFile.errorString());
-    uint32_t next = qFromBigEndian<quint32>(h);
-    const int64_t size = mFile.size();
-    // A damaged or stale counter must never point into memos that are already written.
-    const uint32_t end = uint32_t((size + mBlockSize - 1) / mBlockSize);
-    if (next < end)
-        next = end;
+    uint32_t next = mNext;
     const uint32_t first = next;
 
     QByteArray out;
@@ -121,11 +143,11 @@ bool MemoFile::write(const std::vector<const Value *> &values, std::vector<uint3
     }
     if (out.isEmpty())
         return true;
-    // Memos first, the counter after them: a kill in between only leaves unused blocks.
-    char counter[4];
-    qToBigEndian<quint32>(next, counter);
-    if (!mFile.writeAt(int64_t(first) * mBlockSize, out) || !mFile.writeAt(0, counter, 4))
+    // Memos first, the counter later (writeCounter()): a kill in between only leaves unused blocks.
+    if (!mFile.writeAt(int64_t(first) * mBlockSize, out))
         return fail(mFile.errorString());
+    mNext = next;
+    mNextChanged = true;
     return true;
 }
 

@@ -32,15 +32,22 @@ public:
     RawFile &file() { return mFile; }
 
     Value read(uint32_t block);
-    // Writes several memos in one go (the caller holds the table lock) and gives the first
-    // block of each; an empty text gets block 0 (no memo).
+    // Reads where the next memo goes; the caller holds the table lock from here until
+    // writeCounter(), so that no other process writes memos in between.
+    bool refresh();
+    // Writes several memos in one go and gives the first block of each; an empty text gets
+    // block 0 (no memo).
     bool write(const std::vector<const Value *> &values, std::vector<uint32_t> &blocks);
+    // Puts the next free block into the header when memos were written.
+    bool writeCounter();
 
 private:
     bool fail(const QString &text);
 
     RawFile mFile;
     uint32_t mBlockSize = kBlockSize;
+    uint32_t mNext = 0;
+    bool mNextChanged = false;
     QString mError;
 };
 

@@ -72,6 +72,24 @@ bool RawFile::readAt(int64_t offset, void *buffer, int64_t n)
     return true;
 }
 
+int64_t RawFile::readSome(int64_t offset, void *buffer, int64_t n)
+{
+    int64_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(mFd, static_cast<char *>(buffer) + done, size_t(n - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            fail(QStringLiteral("Cannot read"));
+            return -1;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
 bool RawFile::writeAt(int64_t offset, const void *data, int64_t n)
 {
     const char *p = static_cast<const char *>(data);

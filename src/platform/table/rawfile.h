@@ -31,6 +31,8 @@ public:
 
     // Reads exactly n bytes; false when the file ends first.
     bool readAt(int64_t offset, void *buffer, int64_t n);
+    // Reads up to n bytes, fewer at the end of the file; -1 on an error.
+    int64_t readSome(int64_t offset, void *buffer, int64_t n);
     bool writeAt(int64_t offset, const void *data, int64_t n);
     bool writeAt(int64_t offset, const QByteArray &data) { return writeAt(offset, data.constData(), data.size()); }
     int64_t size();

@@ -38,13 +38,19 @@ QString prepare(int records)
     return path;
 }
 
-// The work the child does until it dies: appends, key changes and deletions, in turn.
-[[noreturn]] void work(const QString &path, int signalFd)
+// The work the child does until it dies: appends, key changes and deletions, in turn;
+// batched, groups of five rounds run under one held lock.
+[[noreturn]] void work(const QString &path, int signalFd, bool batched = false)
 {
     DbServer t;
     if (!t.open(path))
         _exit(3);
     for (int i = 0;; ++i) {
+        if (batched && i % 5 == 0) {
+            if (i > 0)
+                t.unlock();
+            t.lock();
+        }
         t.append();
         t.fieldPut("KEY", QString("N%1").arg(i).rightJustified(10, '0'));
         t.fieldPut("GROUP", QString::number(i % 10));
@@ -99,20 +105,22 @@ void expectConsistent(const QString &path)
 // append, a key change and a deletion is the last one done at some run.
 TEST(TableCrash, DyingAfterAnyWriteLeavesAConsistentTable)
 {
-    for (int writes = 1; writes <= 60; ++writes) {
+    for (int run = 0; run < 120; ++run) {
+        const int writes = 1 + run % 60;
+        const bool batched = run >= 60;
         const QString path = prepare(120);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             gb::tabletesting::exitAfterWrites(writes);
-            work(path, -1);
+            work(path, -1, batched);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 77) << "writes " << writes;
         expectConsistent(path);
         if (HasFatalFailure()) {
-            ADD_FAILURE() << "after " << writes << " writes";
+            ADD_FAILURE() << "after " << writes << " writes" << (batched ? ", batched" : "");
             return;
         }
     }
