@@ -3,6 +3,7 @@
 #include "image/imagefile.h"
 #include "image/imageload.h"
 #include "image/imagetypes.h"
+#include "image/psfile.h"
 #include "image/rgbutils.h"
 #include "platform/imagelib/imagelib.h"
 
@@ -130,6 +131,10 @@ RgbImage createFittedRgbFromFile(const QString &fileName, int boxW, int boxH, in
         return {};
     }
     const int type = imageTypeOf(file.span(), fileName);
+    if (type == ImageTypePsd) {
+        RgbImage img = createRgbFromPsdFile(fileName, width, height, errorText);
+        return img.isNull() ? std::move(img) : fitDecoded(std::move(img), width, height, boxW, boxH);
+    }
     return loadFitted(file.span(), type, boxW, boxH, width, height, errorText);
 }
 

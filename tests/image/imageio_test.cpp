@@ -175,6 +175,10 @@ TEST(ImageLoad, PhotoshopFilesAreFoundByTheirName)
     EXPECT_EQ(w * 100 + h, 1207);
     EXPECT_EQ(bits, -3); // the Photoshop path leaves bits alone
 
+    const RgbImage thumb = createFittedRgbFromFile(dir + "/layers.psd", 6, 6, w, h, error);
+    EXPECT_EQ(thumb.width() * 100 + thumb.height(), 604);
+    EXPECT_EQ(w * 100 + h, 1207);
+
     gbtest::writeFile(dir + "/layers.jpg", photoshopFile(src));
     EXPECT_TRUE(createRgbFromFile(dir + "/layers.jpg", w, h, error).isNull());
     EXPECT_EQ(error, "Bad JPG file");
