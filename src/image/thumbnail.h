@@ -18,8 +18,9 @@ namespace gb {
 // enlarged; the same size as loading the whole file and reducing it), while width and height
 // receive the size of the whole image. A JPEG is decoded at the smallest of its reduced
 // scales that keeps twice the fitted size, then averaged down over pixel areas; other
-// formats (Photoshop files included) are decoded whole and averaged down. An image that already fits comes back as
-// decoded. Failures are those of createRgbFromFile(), with the same texts.
+// formats (Photoshop files included) are decoded whole and averaged down. An image that
+// already fits comes back as decoded. Failures are those of createRgbFromFile(), with the
+// same texts.
 RgbImage createFittedRgbFromFile(const QString &fileName, int boxW, int boxH, int &width, int &height,
                                  QString &errorText);
 
