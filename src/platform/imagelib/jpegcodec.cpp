@@ -96,32 +96,30 @@ int jpegScaleDenominator(int width, int height, int fitW, int fitH)
     return denom;
 }
 
-RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
+namespace {
+
+// The decoder proper. The image is the caller's object, so nothing this function changes
+// after setjmp lives in its own frame except what is volatile.
+void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, RgbImage &img)
 {
-    error = ImgOk;
-    if (!file.data || file.size < 4) {
-        error = ImgBadJpg;
-        return {};
-    }
     jpeg_decompress_struct cinfo;
     JpegErrorTrap trap;
     installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
-    RgbImage img;
-    // Declared before setjmp and only touched through volatile-safe paths afterwards.
     uint8_t *volatile cmykRow = nullptr;
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&cinfo);
         free(cmykRow);
         if (error == ImgOk)
             error = ImgBadJpg;
-        return {};
+        img = RgbImage();
+        return;
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
     jpeg_read_header(&cinfo, TRUE);
     if (!headerAllowed(cinfo, file.size, error)) {
         jpeg_destroy_decompress(&cinfo);
-        return {};
+        return;
     }
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
@@ -139,7 +137,7 @@ RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
         error = ImgOutOfMemory;
         jpeg_abort_decompress(&cinfo);
         jpeg_destroy_decompress(&cinfo);
-        return {};
+        return;
     }
     if (cmyk) {
         cmykRow = static_cast<uint8_t *>(malloc(size_t(cinfo.output_width) * 4));
@@ -167,6 +165,20 @@ RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     free(cmykRow);
+}
+
+} // namespace
+
+RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
+{
+    error = ImgOk;
+    RgbImage img;
+    if (!file.data || file.size < 4)
+        error = ImgBadJpg;
+    else
+        decodeJpeg(file, error, fitW, fitH, img);
+    if (error != ImgOk)
+        img = RgbImage();
     return img;
 }
 
