@@ -279,6 +279,7 @@ TEST(GalleryPagesText, PageNamingAndCasing)
         const Images images = makeImages(g, 2);
         g.createHtmlPages(g.createVirtualPages(images.thumbs, images.fulls, {}));
         EXPECT_EQ(filesIn(g.baseFolder()), c.files) << c.ext;
+        expectTidy(g.baseFolder());
     }
 
     // The names reach every link: thumbnail page 1 of the upper-case gallery, whole.

@@ -1,0 +1,29 @@
+#include "gallery/hgallery.h"
+
+#include "common/batchprogress.h"
+#include "common/uiseam.h"
+
+namespace gb {
+
+GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTitles &titles)
+{
+    GalleryRunResult result;
+    result.problems = validate(sources);
+    if (!result.problems.isEmpty()) {
+        ui().reportErrors(mOOwner, result.problems);
+        return result;
+    }
+    // An abort ends the run after the phase it happened in; what was written stays.
+    const QStringList thumbs = thumbsBatchProcess(sources, &result.failures);
+    if (!glAbortBatch) {
+        const QStringList fulls = finalImagesProcess(sources, &result.failures);
+        if (!glAbortBatch)
+            createHtmlPages(createVirtualPages(thumbs, fulls, titles), &result.failures);
+    }
+    result.aborted = glAbortBatch;
+    if (!result.aborted && !result.failures.isEmpty())
+        ui().reportErrors(mOOwner, result.failures);
+    return result;
+}
+
+} // namespace gb

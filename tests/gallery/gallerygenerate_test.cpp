@@ -1,0 +1,208 @@
+#include "galleryfixture.h"
+
+#include "batch/batchaction.h"
+#include "common/batchprogress.h"
+#include "support/scriptedui.h"
+#include "support/testutil.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using gb::HGallery;
+
+namespace {
+
+// A scripted user who watches the batch progress windows and presses Abort (confirmed)
+// while the run captioned abortCaption works on file abortAtFile (1-based; the run stops
+// before the next file) or, with abortAtFile 0, once that run has logged its last file.
+class RunUi : public gbtest::ScriptedUi
+{
+public:
+    QString abortCaption;
+    int abortAtFile = -1;
+    QStringList captions;
+    QStringList log;
+
+    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
+    {
+        struct Progress : gb::BatchProgress {
+            RunUi *ui;
+            QString caption;
+            int at = 0;
+            int files = 0;
+            int logged = 0;
+            explicit Progress(RunUi *u) : ui(u) {}
+            bool aborting() const { return caption == ui->abortCaption; }
+            void setCaption(const QString &c) override { caption = c; ui->captions << c; }
+            void setIdle(bool) override {}
+            void setRange(int, int maximum) override { files = maximum; }
+            void setPosition(int p) override { at = p; }
+            int position() const override { return at; }
+            void show() override {}
+            void showControls() override {}
+            void noOfFiles(int current, int) override
+            {
+                if (aborting() && current == ui->abortAtFile)
+                    gb::glAbortBatch = true;
+            }
+            void setFile(const QString &) override {}
+            void setCurrentAction(const QString &) override {}
+            QSize previewBox() const override { return {}; }
+            void showPreview(gb::RgbImage) override {}
+            void updateLog(const QString &text) override
+            {
+                ui->log << text;
+                if (aborting() && ui->abortAtFile == 0 && ++logged == files)
+                    gb::glAbortBatch = true;
+            }
+            void setButtonCaption(const QString &) override {}
+            void endDialog(int) override {}
+        };
+        return std::make_unique<Progress>(this);
+    }
+};
+
+const QString kThumbs = "Creating and Processing Thumbnails";
+const QString kFulls = "Creating and Processing Full Size Images";
+
+// Source photos of 400 x 300 in a folder of their own.
+QStringList makeSources(int count)
+{
+    const QString folder = gbtest::makeTempDir("photos");
+    QStringList sources;
+    for (int i = 1; i <= count; ++i) {
+        sources << folder + QStringLiteral("/photo %1.jpg").arg(i);
+        EXPECT_TRUE(gbtest::makeImage(sources.last(), 400, 300));
+    }
+    return sources;
+}
+
+HGallery runGallery()
+{
+    gb::initializeActions();
+    HGallery g = gbtest::textLinkGallery(gbtest::makeBaseFolder());
+    g.setThPgVars({1, 4});
+    g.setThRows(1);
+    g.setThColumns(2);
+    g.setLaunchHtml(true);
+    return g;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+TEST(GalleryGenerate, WholeRun)
+{
+    RunUi ui;
+    HGallery g = runGallery();
+    const QStringList sources = makeSources(3);
+    const gb::GalleryRunResult result = g.generate(sources, {{"First", ""}});
+    EXPECT_TRUE(result.completed());
+    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join("\n").toStdString();
+    const QString base = g.baseFolder();
+
+    EXPECT_EQ(ui.captions, (QStringList{kThumbs, kFulls}));
+    EXPECT_EQ(filesIn(base + "thumbs"), (QStringList{"thumb0001.jpg", "thumb0002.jpg", "thumb0003.jpg"}));
+    EXPECT_EQ(filesIn(base + "fsimages"), (QStringList{"img0001.jpg", "img0002.jpg", "img0003.jpg"}));
+    EXPECT_EQ(filesIn(base), (QStringList{"img0001.htm", "img0002.htm", "img0003.htm", "masteridx.htm",
+                                         "thumb0001.htm", "thumb0002.htm"}));
+    EXPECT_EQ(ui.urls, QStringList{base + "masteridx.htm"});
+    EXPECT_TRUE(ui.errorLogs.empty());
+
+    // The resize command heads the thumbnail script: 400 x 300 fitted into 80 x 80.
+    const QString info = "<font face=\"Verdana\" size=\"2\" color=\"000000\">img%1<br>400 x 300<br></font>";
+    const QString cell = "<td width=\"50%\" align=\"center\" bgcolor=\"#FFFFFF\"><a href=\"img%1.htm\"><img "
+                         "src=\"thumbs/thumb%1.jpg\" width=\"80\" height=\"60\" alt = \"Click to enlarge\" "
+                         "border=\"0\"></a><br>" + info + "</td>\r\n";
+    EXPECT_EQ(gbtest::pageText(base + "thumb0001.htm").toStdString(),
+              QString("<html>\r\n<head>\r\n<title></title>\r\n<meta name=\"GENERATOR\" content=\"Glimmerbox 1.1\">\r\n"
+                      "</head>\r\n<body bgcolor=\"#FFFFFF\" text =\"#000000\" link =\"#0000FF\" vlink=\"#800080\" "
+                      "alink=\"#FF0000\"><div align=\"center\"><center>\r\n<strong><font face=\"Verdana\" size=\"3\" "
+                      "color=\"000000\">Gallery 1</font></strong></center></div>\r\n<div align=\"center\"><center>\r\n"
+                      "<table border=\"0\" cellspacing=\"10\" cellpadding=\"4\">\r\n<tr>\r\n"
+                      "<td><a href=\"masteridx.htm\"><font face=\"Verdana\" size=\"2\" color=\"0000FF\">Up</font></a></td>"
+                      "<td><a href=\"thumb0002.htm\"><font face=\"Verdana\" size=\"2\" color=\"0000FF\">Next</font></a></td>"
+                      "<td><a href=\"thumb0002.htm\"><font face=\"Verdana\" size=\"2\" color=\"0000FF\">Last</font></a></td>"
+                      "</tr>\r\n</table>\r\n</center></div>\r\n<div align=\"center\">\r\n<table border=\"1\" "
+                      "cellspacing=\"3\" cellpadding=\"2\" bgcolor=\"#FFFFFF\" bordercolor=\"000000\">\r\n<tr>\r\n")
+                      .toStdString()
+                  + cell.arg("0001").toStdString() + cell.arg("0002").toStdString()
+                  + "</tr>\r\n</table>\r\n</div>\r\n</body>\r\n</html>\r\n");
+    for (const QString &page : filesIn(base))
+        EXPECT_EQ(gbtest::tidyErrors(base + page), "") << page.toStdString();
+}
+
+// An abort ends the run after the phase it happened in; what was written stays.
+TEST(GalleryGenerate, AbortBetweenPhases)
+{
+    const struct {
+        QString caption;
+        int atFile;
+        QStringList thumbs, fulls;
+    } cases[] = {
+        {kThumbs, 1, {"thumb0001.jpg"}, {}},
+        {kThumbs, 0, {"thumb0001.jpg", "thumb0002.jpg"}, {}},
+        {kFulls, 1, {"thumb0001.jpg", "thumb0002.jpg"}, {"img0001.jpg"}},
+        {kFulls, 0, {"thumb0001.jpg", "thumb0002.jpg"}, {"img0001.jpg", "img0002.jpg"}},
+    };
+    for (const auto &c : cases) {
+        RunUi ui;
+        ui.abortCaption = c.caption;
+        ui.abortAtFile = c.atFile;
+        HGallery g = runGallery();
+        const gb::GalleryRunResult result = g.generate(makeSources(2), {});
+        EXPECT_TRUE(result.aborted);
+        EXPECT_TRUE(gb::glAbortBatch);
+        const QString base = g.baseFolder();
+        EXPECT_EQ(filesIn(base + "thumbs"), c.thumbs) << c.caption.toStdString() << c.atFile;
+        EXPECT_EQ(filesIn(base + "fsimages"), c.fulls) << c.caption.toStdString() << c.atFile;
+        EXPECT_EQ(filesIn(base), QStringList{}) << "no page after an abort";
+        EXPECT_TRUE(ui.urls.isEmpty());
+        EXPECT_TRUE(ui.errorLogs.empty()) << "an abort ends quietly";
+        EXPECT_EQ(ui.captions.size(), c.caption == kThumbs ? 1 : 2);
+    }
+    gb::glAbortBatch = false;
+}
+
+TEST(GalleryGenerate, ProblemsAreShownAndNothingIsWritten)
+{
+    RunUi ui;
+    HGallery g = runGallery();
+    g.setThRows(0);
+    g.setMasterIndexColumns(0);
+    const gb::GalleryRunResult result = g.generate(makeSources(1), {});
+    const QStringList problems = {"[Thumbnails - Arrangement] Number of thumbnails rows must be greater than 0",
+                                  "[Master Index] Number of links columns must be greater than 0"};
+    EXPECT_EQ(result.problems, problems);
+    ASSERT_EQ(ui.errorLogs.size(), 1u);
+    EXPECT_EQ(ui.errorLogs[0], problems);
+    EXPECT_TRUE(ui.captions.isEmpty());
+    EXPECT_TRUE(QDir(g.baseFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// A source that does not load keeps its place on the pages; its failures are shown at the end.
+TEST(GalleryGenerate, FailedImagesAreShownAtTheEnd)
+{
+    RunUi ui;
+    HGallery g = runGallery();
+    g.setLaunchHtml(false);
+    QStringList sources = makeSources(2);
+    const QString broken = QFileInfo(sources[0]).path() + "/broken.jpg";
+    ASSERT_TRUE(gbtest::writeFile(broken, "not a picture"));
+    sources.insert(1, broken);
+    const gb::GalleryRunResult result = g.generate(sources, {});
+    const QStringList failures = {"Fail to create the thumbnail of " + broken,
+                                  "Fail to create the full size image of " + broken};
+    EXPECT_EQ(result.failures, failures);
+    ASSERT_EQ(ui.errorLogs.size(), 1u);
+    EXPECT_EQ(ui.errorLogs[0], failures);
+    const QString page = gbtest::pageText(g.baseFolder() + "thumb0001.htm");
+    EXPECT_TRUE(page.contains("<img src=\"thumbs/thumb0002.jpg\" width=\"\" height=\"\"")) << page.toStdString();
+    EXPECT_EQ(filesIn(g.baseFolder()).size(), 6);
+}
