@@ -18,7 +18,9 @@
 #include "platform/imagelib/drawtext.h"
 #include "platform/imagelib/overlay.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace gb {
 
@@ -62,7 +64,7 @@ CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, i
         return l;
     l.columns = std::max(0, nearest(double(job.imageWidth()) / l.pitchW));
     l.rows = std::max(0, nearest(double(job.imageHeight() - l.titleReserve) / l.pitchH));
-    l.perSheet = l.columns * l.rows;
+    l.perSheet = int(std::min<qint64>(qint64(l.columns) * l.rows, std::numeric_limits<int>::max()));
     l.sheets = l.perSheet >= 1 ? (fileCount + l.perSheet - 1) / l.perSheet : 0;
     l.x0 = nearest((double(job.imageWidth()) - double(l.columns) * l.cellWidth
                     - double(l.columns - 1) * job.horSpacing()) / 2.0);

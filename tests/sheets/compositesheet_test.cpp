@@ -314,3 +314,14 @@ TEST(CompositeLayout, ColumnsRowsSheetsAndOffsets)
         EXPECT_EQ(l.boxWidth, 98);
     }
 }
+
+TEST_F(CompositeTest, SheetsTooLargeForMemoryFailCleanly)
+{
+    // 60000 x 60000 pixels is past what one image may hold: logged, not counted, no file.
+    HComposite job = plainJob(60000, 60000);
+    job.validate();
+    EXPECT_FALSE(job.createSheet(nullptr, makeFiles(1)));
+    EXPECT_EQ(ui.log, QStringList{out + "CSheet1.png - not enough memory for the sheet"});
+    EXPECT_FALSE(QFile::exists(out + "CSheet1.png"));
+    EXPECT_TRUE(ui.boxTexts().last().contains("\r\n1 composite image(s) could not be saved."));
+}
