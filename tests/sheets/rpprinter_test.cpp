@@ -289,3 +289,27 @@ TEST_F(PrintToPdf, LayoutsScaleFromTheLogicalPage)
     // The A4 print area, less the right margin of half an inch, counts 192 pixels an inch.
     EXPECT_EQ(d.logPrintAreaWidth(), int(std::lround((595.28 / 72.0 - 0.5) * 192)));
 }
+
+TEST_F(PrintToPdf, EscapementTurnsTheLine)
+{
+    // A line at 90 degrees runs upwards from its reference point.
+    DrawingJob job;
+    job.body = [](RpPrinter &d, int) {
+        d.setLeftMargin(0);
+        d.setTopMargin(0);
+        d.setFont("Arial", 20, true, false, false, 0, 900);
+        d.textOut(400, 100, "MMMMMMMM");
+    };
+    RpPrinter d(nullptr, &job);
+    ASSERT_TRUE(d.print("Print"));
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    auto inkIn = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += !gbtest::pixelNear(page, x, y, qRgb(255, 255, 255), 60);
+        return n;
+    };
+    EXPECT_GT(inkIn(95, 140, 250, 400), 200);
+    EXPECT_EQ(inkIn(150, 400, 380, 440), 0);
+}
