@@ -206,3 +206,45 @@ TEST(GalleryGenerate, FailedImagesAreShownAtTheEnd)
     EXPECT_TRUE(page.contains("<img src=\"thumbs/thumb0002.jpg\" width=\"\" height=\"\"")) << page.toStdString();
     EXPECT_EQ(filesIn(g.baseFolder()).size(), 6);
 }
+
+// A second run over the output of a first one: images and pages are replaced, kept, or
+// replaced only where the user says Yes.
+TEST(GalleryGenerate, RerunsUnderEachOverwritePolicy)
+{
+    const QStringList sources = makeSources(2);
+    for (int policy : {1, 2, 3}) {
+        RunUi first;
+        HGallery g = runGallery();
+        g.setLaunchHtml(false);
+        ASSERT_TRUE(g.generate(sources, {}).completed());
+        const QString base = g.baseFolder();
+        ASSERT_TRUE(gbtest::writeFile(base + "thumbs/thumb0001.jpg", "old"));
+        ASSERT_TRUE(gbtest::writeFile(base + "thumb0001.htm", "old"));
+
+        RunUi ui;
+        ui.boxAnswers = {gb::UiSeam::ResultNo, gb::UiSeam::ResultYes};
+        g.setOverwrite(policy);
+        const gb::GalleryRunResult result = g.generate(sources, {});
+        EXPECT_TRUE(result.completed()) << policy;
+        EXPECT_TRUE(result.failures.isEmpty()) << policy;
+        const bool thumbKept = gbtest::readFile(base + "thumbs/thumb0001.jpg") == "old";
+        const bool pageKept = gbtest::readFile(base + "thumb0001.htm") == "old";
+        if (policy == 1) {
+            EXPECT_FALSE(thumbKept);
+            EXPECT_FALSE(pageKept);
+            EXPECT_TRUE(ui.boxes.empty());
+        } else if (policy == 2) {
+            EXPECT_TRUE(thumbKept);
+            EXPECT_TRUE(pageKept);
+            EXPECT_TRUE(ui.boxes.empty());
+            EXPECT_EQ(ui.log.filter(" - Final file exist and will not be replaced").size(), 4);
+        } else {
+            // No to the first thumbnail, Yes to the second, No (unscripted) to the rest.
+            EXPECT_TRUE(thumbKept);
+            EXPECT_TRUE(pageKept);
+            EXPECT_EQ(ui.boxes.size(), 2u + 2u + 4u);
+            EXPECT_EQ(ui.boxes[0].text, "File: " + base + "thumbs/thumb0001.jpg exist and will be overwritten");
+            EXPECT_EQ(ui.boxes[4].text, "File " + base + "thumb0001.htm exist and will be overwritten. Proceed ?");
+        }
+    }
+}
