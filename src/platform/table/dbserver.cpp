@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 namespace gb {
 
 namespace {
@@ -600,8 +599,9 @@ bool DbServer::flush()
         if (ok && tags)
             ok = mCdx.finishChange(mDbf.recCount());
     } else {
+        // A deleted record has no keys in the index, whatever its fields say.
         std::vector<int> changed;
-        for (int t = 0; t < tags; ++t) {
+        for (int t = 0; t < tags && mRecord[0] != '*'; ++t) {
             if (keyOf(t, mRecord) != keyOf(t, mOriginal))
                 changed.push_back(t);
         }
