@@ -1,11 +1,15 @@
 #include "app/tools.h"
 
 #include "app/mainshellwindow.h"
+#include "app/windowmenu.h"
 #include "batch/batchaction.h"
 #include "catalog/archivestruct.h"
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
+#include "explorer/fileexplorer.h"
+
+#include <QAction>
 
 namespace gb {
 
@@ -20,8 +24,34 @@ void initSharedTables()
         errorMsg(nullptr, QStringLiteral("The settings database could not be opened: ") + settings.lastErrorMessage());
 }
 
+namespace {
+
+// The explorer with its own menu, toolbar and keys; the menu's check marks follow the
+// explorer's size, sort key and direction.
+QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
+{
+    auto *explorer = new FileExplorer(owner);
+    WindowMenu *menu = attachWindowMenu(explorer, explorerMenu(), owner);
+    const auto mark = [menu](int itemId, bool checked) {
+        if (QAction *a = menu->action(itemId)) {
+            a->setCheckable(true);
+            a->setChecked(checked);
+        }
+    };
+    for (int id : {FileExplorer::SmallThumbnailsItem, FileExplorer::NormalThumbnailsItem,
+                   FileExplorer::LargeThumbnailsItem, FileExplorer::UserDefinedThumbnailsItem, FileExplorer::ByNameItem,
+                   FileExplorer::ByExtensionItem, FileExplorer::BySizeItem, FileExplorer::ByDateItem,
+                   FileExplorer::AscendingItem, FileExplorer::DescendingItem})
+        mark(id, explorer->menuItemChecked(id));
+    QObject::connect(explorer, &FileExplorer::menuCheckChanged, menu, mark);
+    return explorer;
+}
+
+} // namespace
+
 void registerTools()
 {
+    MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
 }
