@@ -68,21 +68,20 @@ RgbImage loadFitted(ByteSpan bytes, int type, int boxW, int boxH, int &width, in
 
 } // namespace
 
-RgbImage reduceToSize(const RgbImage &src, int newW, int newH)
+namespace {
+
+// The area reduction proper. Sum is the type of one column sum of a source row: a sum
+// reaches 255 x the source width, which 32 bits hold for any width up to 16 million.
+template <typename Sum>
+void reduceRows(const RgbImage &src, RgbImage &dst)
 {
-    if (src.isNull() || newW < 1 || newH < 1 || newW > src.width() || newH > src.height())
-        return {};
-    if (newW == src.width() && newH == src.height())
-        return src.clone();
-    RgbImage dst = RgbImage::create(newW, newH);
-    if (dst.isNull())
-        return dst;
-    const int sw = src.width(), sh = src.height();
+    const int sw = src.width(), sh = src.height(), newW = dst.width(), newH = dst.height();
     const std::vector<Span> xs = spans(sw, newW), ys = spans(sh, newH);
-    // One target row collects weighted column sums; two row accumulators take the rows,
-    // since a source row touches at most two target rows.
+    // One source row's weighted column sums; two row accumulators take the rows, since a
+    // source row touches at most two target rows.
     const size_t n = size_t(newW) * 3;
-    std::vector<uint64_t> rowSum(n), acc(n, 0), next(n, 0);
+    std::vector<Sum> rowSum(n);
+    std::vector<uint64_t> acc(n, 0), next(n, 0);
     const uint64_t total = uint64_t(sw) * uint64_t(sh);
     int current = 0;
     auto flush = [&](int t) {
@@ -92,18 +91,18 @@ RgbImage reduceToSize(const RgbImage &src, int newW, int newH)
     };
     for (int y = 0; y < sh; ++y) {
         const Span ySpan = ys[size_t(y)];
-        std::fill(rowSum.begin(), rowSum.end(), 0);
+        std::fill(rowSum.begin(), rowSum.end(), Sum(0));
         const uint8_t *p = src.row(y);
         for (int x = 0; x < sw; ++x, p += 3) {
             const Span &s = xs[size_t(x)];
-            uint64_t *r = rowSum.data() + size_t(s.index) * 3;
-            r[0] += uint64_t(p[0]) * s.first;
-            r[1] += uint64_t(p[1]) * s.first;
-            r[2] += uint64_t(p[2]) * s.first;
+            Sum *r = rowSum.data() + size_t(s.index) * 3;
+            r[0] += Sum(p[0]) * s.first;
+            r[1] += Sum(p[1]) * s.first;
+            r[2] += Sum(p[2]) * s.first;
             if (s.second) {
-                r[3] += uint64_t(p[0]) * s.second;
-                r[4] += uint64_t(p[1]) * s.second;
-                r[5] += uint64_t(p[2]) * s.second;
+                r[3] += Sum(p[0]) * s.second;
+                r[4] += Sum(p[1]) * s.second;
+                r[5] += Sum(p[2]) * s.second;
             }
         }
         while (current < ySpan.index) {
@@ -113,12 +112,29 @@ RgbImage reduceToSize(const RgbImage &src, int newW, int newH)
             ++current;
         }
         for (size_t i = 0; i < n; ++i) {
-            acc[i] += rowSum[i] * ySpan.first;
+            acc[i] += uint64_t(rowSum[i]) * ySpan.first;
             if (ySpan.second)
-                next[i] += rowSum[i] * ySpan.second;
+                next[i] += uint64_t(rowSum[i]) * ySpan.second;
         }
     }
     flush(current);
+}
+
+} // namespace
+
+RgbImage reduceToSize(const RgbImage &src, int newW, int newH)
+{
+    if (src.isNull() || newW < 1 || newH < 1 || newW > src.width() || newH > src.height())
+        return {};
+    if (newW == src.width() && newH == src.height())
+        return src.clone();
+    RgbImage dst = RgbImage::create(newW, newH);
+    if (dst.isNull())
+        return dst;
+    if (int64_t(src.width()) * 255 <= int64_t(UINT32_MAX))
+        reduceRows<uint32_t>(src, dst);
+    else
+        reduceRows<uint64_t>(src, dst);
     return dst;
 }
 
