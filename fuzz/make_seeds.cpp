@@ -20,6 +20,7 @@
 #include "platform/imagelib/tgacodec.h"
 #endif
 #if __has_include("platform/imagelib/metafilecodec.h")
+#include "platform/imagelib/bmpcodec.h"
 #include "platform/imagelib/metafilecodec.h"
 #define HAVE_METAFILE 1
 #endif
@@ -71,6 +72,51 @@ QByteArray be(uint32_t v, int bytes)
         out.append(char((v >> (8 * i)) & 255));
     return out;
 }
+
+QByteArray le(uint32_t v, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((v >> (8 * i)) & 255));
+    return out;
+}
+
+#ifdef HAVE_METAFILE
+// WMF and EMF files that use the other bitmap records: DIBBitBlt and SetDIBitsToDevice
+// under a window origin and extent; BitBlt and SetDIBitsToDevice.
+void putOtherMetafiles(const gb::RgbImage &img)
+{
+    const QByteArray dib = gb::encodeDib(img);
+    const uint32_t w = uint32_t(img.width()), h = uint32_t(img.height());
+    auto record = [](uint16_t function, const QByteArray &params) {
+        QByteArray p = params;
+        if (p.size() % 2)
+            p.append('\0');
+        return le(uint32_t(3 + p.size() / 2), 4) + le(function, 2) + p;
+    };
+    QByteArray wmf = le(1, 2) + le(9, 2) + le(0x300, 2) + le(0, 4) + le(0, 2) + le(0, 4) + le(0, 2);
+    wmf += record(0x020B, le(0, 2) + le(0, 2));
+    wmf += record(0x020C, le(2 * h, 2) + le(2 * w, 2));
+    wmf += record(0x0940, le(0x00CC0020, 4) + le(0, 2) + le(0, 2) + le(h, 2) + le(w, 2) + le(0, 2) + le(0, 2) + dib);
+    wmf += record(0x0D33, le(0, 2) + le(h, 2) + le(0, 2) + le(0, 2) + le(0, 2) + le(h, 2) + le(w, 2) + le(h, 2)
+                              + le(w, 2) + dib);
+    wmf += record(0, QByteArray());
+    put("wmf", "blits.wmf", wmf);
+
+    QByteArray emf = le(1, 4) + le(88, 4) + le(0, 4) + le(0, 4) + le(2 * w - 1, 4) + le(2 * h - 1, 4)
+        + QByteArray(16, '\0') + le(0x464D4520, 4) + le(0x10000, 4) + le(0, 4) + le(4, 4) + le(1, 4)
+        + QByteArray(12, '\0') + le(1920, 4) + le(1080, 4) + le(508, 4) + le(286, 4);
+    const QByteArray header = dib.left(40), bits = dib.mid(40);
+    QByteArray blt = le(76, 4) + le(100 + dib.size(), 4) + QByteArray(16, '\0') + le(0, 4) + le(0, 4) + le(w, 4)
+        + le(h, 4) + le(0x00CC0020, 4) + le(0, 4) + le(0, 4) + QByteArray(24, '\0') + le(0, 4) + le(0, 4)
+        + le(100, 4) + le(40, 4) + le(140, 4) + le(bits.size(), 4) + header + bits;
+    QByteArray toDevice = le(80, 4) + le(76 + dib.size(), 4) + QByteArray(16, '\0') + le(w, 4) + le(h, 4) + le(0, 4)
+        + le(0, 4) + le(w, 4) + le(h, 4) + le(76, 4) + le(40, 4) + le(116, 4) + le(bits.size(), 4) + le(0, 4)
+        + le(0, 4) + le(h, 4) + header + bits;
+    emf += blt + toDevice + le(14, 4) + le(20, 4) + le(0, 4) + le(16, 4) + le(20, 4);
+    put("emf", "blits.emf", emf);
+}
+#endif
 
 // A Photoshop file of channels planes of height rows of rowBytes bytes each (all rows
 // alike), raw or coded as one literal run per row.
@@ -137,6 +183,7 @@ int main(int argc, char **argv)
         put("wmf", "bitmap.wmf", out);
     if (gb::writeEmf(img, out, error))
         put("emf", "bitmap.emf", out);
+    putOtherMetafiles(sample(3, 2));
 #endif
     if (gb::writeJpeg(img, out, error, 80, false))
         put("jpeg", "baseline.jpg", out);

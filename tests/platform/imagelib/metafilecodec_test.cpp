@@ -133,6 +133,32 @@ TEST(MetafileCodec, SourceRectangleCountsFromTheBottomOfTheDib)
     expectPixels(read(wmf, error), {red}, "wmf source");
 }
 
+TEST(MetafileCodec, BlitAndSetBitsRecordsLandWhereTheySay)
+{
+    // The 2 x 2 bitmap unstretched at the top left and at the bottom right of a 4 x 4 frame.
+    const QByteArray dib = encodeDib(quad());
+    const std::vector<uint32_t> expected{red, green, white, white,
+                                         blue, black, white, white,
+                                         white, white, red, green,
+                                         white, white, blue, black};
+    Bytes org, ext, blt, toDev;
+    const QByteArray wmf = wmfFile(
+        wmfRecord(0x020B, org.le16(0).le16(0).b) + wmfRecord(0x020C, ext.le16(4).le16(4).b)
+        + wmfRecord(0x0940, blt.le32(0x00CC0020).le16(0).le16(0).le16(2).le16(2).le16(0).le16(0).raw(dib).b)
+        + wmfRecord(0x0D33, toDev.le16(0).le16(2).le16(0).le16(0).le16(0).le16(2).le16(2).le16(2).le16(2).raw(dib).b));
+    int error = -1;
+    expectPixels(read(wmf, error), expected, "wmf DIBBitBlt and SetDIBitsToDevice");
+
+    const QByteArray header = dib.left(40), bits = dib.mid(40);
+    Bytes emfBlt, emfToDev;
+    emfBlt.le32(76).le32(100 + dib.size()).zeros(16).le32(0).le32(0).le32(2).le32(2).le32(0x00CC0020).le32(0)
+        .le32(0).zeros(24).le32(0).le32(0).le32(100).le32(40).le32(140).le32(bits.size()).raw(dib);
+    emfToDev.le32(80).le32(76 + dib.size()).zeros(16).le32(2).le32(2).le32(0).le32(0).le32(2).le32(2).le32(76)
+        .le32(40).le32(116).le32(bits.size()).le32(0).le32(0).le32(2).raw(dib);
+    const QByteArray emf = emfFile(0, 0, 3, 3, emfBlt.b + emfToDev.b);
+    expectPixels(readEmf(byteSpan(emf), error), expected, "emf BitBlt and SetDIBitsToDevice");
+}
+
 TEST(MetafileCodec, DamagedOrVectorOnlyFilesFail)
 {
     const QByteArray dib = encodeDib(quad());
