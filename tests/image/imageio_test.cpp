@@ -323,6 +323,13 @@ TEST(Thumbnail, AreaReductionAveragesExactly)
         ASSERT_EQ(dst.data()[i * 3 + 2], 79);
     EXPECT_EQ(memcmp(reduceToSize(grey, 97, 61).data(), grey.data(), grey.byteCount()), 0);
     EXPECT_TRUE(reduceToSize(grey, 98, 61).isNull());
+    // A row too wide for 32-bit sums (over 16.8 million pixels) takes the 64-bit road.
+    RgbImage wide = RgbImage::filled(17000000, 1, 250, 250, 250);
+    ASSERT_FALSE(wide.isNull());
+    memset(wide.data(), 0, size_t(8500000) * 3); // left half black
+    dst = reduceToSize(wide, 2, 1);
+    EXPECT_EQ(dst.pixel(0, 0)[0], 0);
+    EXPECT_EQ(dst.pixel(1, 0)[0], 250);
 }
 
 TEST(Thumbnail, FittedLoadMatchesFullLoadAndReportsTheFullSize)
