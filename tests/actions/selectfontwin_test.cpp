@@ -17,6 +17,16 @@ namespace {
 
 const QList<int> kStandardSizes{8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
+// The font picker that a modal run shows (found among the top-level windows, which does not
+// depend on the platform's idea of the active window).
+SelectFontWin *shownFontWin()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *win = qobject_cast<SelectFontWin *>(w); win && win->isVisible())
+            return win;
+    return nullptr;
+}
+
 QStringList itemTexts(const QComboBox *box)
 {
     QStringList out;
@@ -145,7 +155,7 @@ TEST(ChangeFont, ModalRunsReturnTheChoiceOrNothing)
 {
     const FontData mine{"Liberation Serif", 14, false, false, false, 0};
     QTimer::singleShot(0, [] {
-        auto *win = qobject_cast<SelectFontWin *>(QApplication::activeModalWidget());
+        auto *win = shownFontWin();
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->windowTitle(), "Font Attributes");
         win->fontStyleBox()->setCurrentIndex(1);
@@ -158,7 +168,7 @@ TEST(ChangeFont, ModalRunsReturnTheChoiceOrNothing)
     EXPECT_FALSE(mine.bold); // the caller's record is never changed
 
     QTimer::singleShot(0, [] {
-        auto *win = qobject_cast<SelectFontWin *>(QApplication::activeModalWidget());
+        auto *win = shownFontWin();
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->fontSizeBox()->count(), 16); // point sizes
         win->cancelButton()->click();
@@ -166,7 +176,7 @@ TEST(ChangeFont, ModalRunsReturnTheChoiceOrNothing)
     EXPECT_FALSE(changeFontA(nullptr, mine, "Title Font").has_value());
 
     QTimer::singleShot(0, [] {
-        auto *win = qobject_cast<SelectFontWin *>(QApplication::activeModalWidget());
+        auto *win = shownFontWin();
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->fontSizeBox()->count(), 7); // HTML sizes by default
         win->reject();                             // the close box
