@@ -186,7 +186,7 @@ TEST(GalleryPagesText, SubfoldersForEveryKindOfFile)
 {
     gbtest::ScriptedUi ui;
     const QString buttons = gbtest::makeTempDir("buttons");
-    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("GB_SOURCE_DIR") + "/src/resources/support/home.gif",
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GB_SHIPPED_SUPPORT "home.gif"),
                             buttons + "/home.gif"));
     HGallery g = gbtest::textLinkGallery(gbtest::makeBaseFolder());
     g.setThImSubFolder("ti");
