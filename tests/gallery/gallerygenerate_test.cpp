@@ -248,3 +248,32 @@ TEST(GalleryGenerate, RerunsUnderEachOverwritePolicy)
         }
     }
 }
+
+// Pages are ASCII: file names reach links percent-encoded and texts as character references.
+TEST(GalleryGenerate, FileNamesInLinksAndTexts)
+{
+    RunUi ui;
+    HGallery g = runGallery();
+    g.setLaunchHtml(false);
+    g.setThImNaming(2);
+    g.setFsImNaming(1);
+    const QString folder = gbtest::makeTempDir("names");
+    const QString source = folder + QString::fromUtf8("/\u00e9t\u00e9 & co.jpg");
+    ASSERT_TRUE(gbtest::makeImage(source, 300, 200));
+    ASSERT_TRUE(g.generate({source}, {}).completed());
+    const QString base = g.baseFolder();
+    EXPECT_TRUE(QFileInfo::exists(base + QString::fromUtf8("thumbs/\u00e9t\u00e9 & coTh.jpg")));
+
+    const QByteArray thumbPage = gbtest::readFile(base + "thumb0001.htm");
+    EXPECT_TRUE(thumbPage.contains("<img src=\"thumbs/%C3%A9t%C3%A9%20%26%20coTh.jpg\" width=\"80\" height=\"53\""))
+        << thumbPage.toStdString();
+    EXPECT_TRUE(thumbPage.contains(">&#233;t&#233; &amp; co<br>300 x 200<br>")) << thumbPage.toStdString();
+    const QByteArray fullPage = gbtest::readFile(base + "img0001.htm");
+    EXPECT_TRUE(fullPage.contains("<img src=\"fsimages/%C3%A9t%C3%A9%20%26%20co.jpg\" width=\"300\" height=\"200\""))
+        << fullPage.toStdString();
+    for (const QByteArray &page : {thumbPage, fullPage, gbtest::readFile(base + "masteridx.htm")})
+        for (char c : page)
+            ASSERT_GE(c, 0) << "a byte outside ASCII";
+    for (const QString &name : filesIn(base))
+        EXPECT_EQ(gbtest::tidyErrors(base + name), "") << name.toStdString();
+}
