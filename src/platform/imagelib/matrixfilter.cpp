@@ -29,20 +29,22 @@ void feedbackRow(RgbImage &dst, const RgbImage &src, int y, const Params &p)
     uint8_t *out = dst.row(y);
     const uint8_t *own = src.row(y);
     for (int x = 0; x < W; ++x) {
-        const size_t cols[3] = {size_t(std::max(x - 1, 0)) * 3, size_t(x) * 3, size_t(std::min(x + 1, W - 1)) * 3};
+        // Offsets of the left, own and right columns; the edges repeat the outermost one.
+        const ptrdiff_t left = x > 0 ? -3 : 0, right = x + 1 < W ? 3 : 0;
+        const size_t at = size_t(x) * 3;
         uint8_t px[3];
         for (int k = 0; k < 3; ++k) {
             if (!p.on[k]) {
-                px[k] = p.zeroOthers ? 0 : own[size_t(x) * 3 + k];
+                px[k] = p.zeroOthers ? 0 : own[at + k];
                 continue;
             }
-            double s = 0;
-            for (int j = 0; j < 3; ++j)
-                for (int i = 0; i < 3; ++i)
-                    s += p.m[j * 3 + i] * rows[j][cols[i] + k];
-            px[k] = uint8_t(std::clamp(std::round(s), 0.0, 255.0));
+            const uint8_t *u = rows[0] + at + k, *c = rows[1] + at + k, *d = rows[2] + at + k;
+            const double s = p.m[0] * u[left] + p.m[1] * u[0] + p.m[2] * u[right] + p.m[3] * c[left] + p.m[4] * c[0]
+                + p.m[5] * c[right] + p.m[6] * d[left] + p.m[7] * d[0] + p.m[8] * d[right];
+            // round() and a clamp, without a library call per channel.
+            px[k] = s <= 0.0 ? 0 : (s >= 255.0 ? 255 : uint8_t(int(s + 0.5)));
         }
-        std::memcpy(out + size_t(x) * 3, px, 3);
+        std::memcpy(out + at, px, 3);
     }
 }
 
