@@ -66,10 +66,13 @@ bool headerAllowed(const jpeg_decompress_struct &cinfo, size_t fileSize, int &er
         error = (w <= 0 || h <= 0) ? ImgBadJpg : ImgOutOfMemory;
         return false;
     }
-    // A Huffman-coded scan spends at least one bit on every 8x8 luminance block, so a file
-    // cannot hold more than 512 pixels per byte. Arithmetic coding has no such floor and
-    // relies on the pixel limit alone.
-    if (!cinfo.arith_code && w * h > int64_t(fileSize) * 512 + 4096) {
+    // A Huffman-coded image spends at least one bit on the DC value of every 8x8 luminance
+    // block (progressive files too, in their first scan), so a file cannot hold more than
+    // 512 pixels per byte. Arithmetic coding has no hard floor; a real picture never comes
+    // near 65536 pixels per byte, and a header that claims that many is refused before the
+    // decoder allocates (a progressive image gets its whole coefficient buffer up front).
+    const int64_t perByte = cinfo.arith_code ? 65536 : 512;
+    if (w * h > int64_t(fileSize) * perByte + 4096) {
         error = ImgBadJpg;
         return false;
     }

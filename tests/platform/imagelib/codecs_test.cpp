@@ -453,6 +453,22 @@ TEST(Codecs, LyingAndHugeHeadersAreRefusedBeforeAllocation)
     EXPECT_EQ(error, ImgBadJpg);
 }
 
+TEST(Codecs, ArithmeticJpegClaimingHundredsOfMegapixelsIsRefused)
+{
+    // Found by fuzzing: 130 bytes of progressive arithmetic-coded JPEG whose frame claims
+    // 16141 x 11512 pixels; the decoder would set up a coefficient buffer of half a
+    // gigabyte before reading a single scan.
+    const QByteArray file = QByteArray::fromHex(
+        "ffd8ff00010000ffdb0043000406060506070706280a1028282828282828282828df28282828282828"
+        "282828e3e3e3e3e31600000031e3e3e3e3e3e3e3e3e3e3e3e3e3e3e3e3282828a8282828ffca001108"
+        "2cf83f0d03012200021101031101010f00ffda0008010100010402d7d8ffd9");
+    int error = 0;
+    EXPECT_TRUE(readJpeg(byteSpan(file), error).isNull());
+    EXPECT_EQ(error, ImgBadJpg);
+    EXPECT_TRUE(readJpeg(byteSpan(file), error, 40, 40).isNull());
+    EXPECT_EQ(error, ImgBadJpg);
+}
+
 TEST(Codecs, WritersRefuseNullImages)
 {
     const RgbImage none;
