@@ -1,6 +1,7 @@
 #include "galleryfixture.h"
 
 #include "batch/batchaction.h"
+#include "batch/batchcommand.h"
 #include "common/batchprogress.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
@@ -276,4 +277,27 @@ TEST(GalleryGenerate, FileNamesInLinksAndTexts)
             ASSERT_GE(c, 0) << "a byte outside ASCII";
     for (const QString &name : filesIn(base))
         EXPECT_EQ(gbtest::tidyErrors(base + name), "") << name.toStdString();
+}
+
+// The resize command runs ahead of the user's thumbnail script; the full-size script runs
+// alone. Neither script setting changes.
+TEST(GalleryGenerate, ScriptsRunOnTheirImages)
+{
+    RunUi ui;
+    HGallery g = runGallery();
+    g.setLaunchHtml(false);
+    g.setThumbCommands({gb::BatchCommand::make(gb::ActionRotate, {90.0, 0}).toValue()});
+    g.setFsCommands({gb::BatchCommand::make(gb::ActionResize, {1, 200, 200, 0}).toValue()});
+    ASSERT_TRUE(g.generate(makeSources(1), {}).completed());
+    const QString page = gbtest::pageText(g.baseFolder() + "thumb0001.htm");
+    EXPECT_TRUE(page.contains("src=\"thumbs/thumb0001.jpg\" width=\"60\" height=\"80\"")) << page.toStdString();
+    EXPECT_TRUE(page.contains("img0001<br>200 x 150<br>")) << page.toStdString();
+    EXPECT_EQ(g.thumbCommands().size(), 1u);
+    EXPECT_EQ(g.fsCommands().size(), 1u);
+
+    // Without a full-size script each source is saved at its own size.
+    g.setFsCommands({});
+    g.setOverwrite(1);
+    ASSERT_TRUE(g.generate(makeSources(1), {}).completed());
+    EXPECT_TRUE(gbtest::pageText(g.baseFolder() + "thumb0001.htm").contains("img0001<br>400 x 300<br>"));
 }
