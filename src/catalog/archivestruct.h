@@ -6,7 +6,7 @@
 
 namespace gb {
 
-// The structure of a catalog table, in field order: VLABEL C 11, MEDIA C 1, PATH C 50,
+// The structure of a catalog table (its CatalogTable fields), in field order: VLABEL C 11, MEDIA C 1, PATH C 50,
 // FILENAME C 25, FULLPATH M, MODDATE D, SIZE N 9, WIDTH N 5, HEIGHT N 5, KEYS M,
 // COMMENTS M, RGB M. Built once by initArchiveStructure() (start-up calls it) and only
 // read afterwards: to create catalogs, check them, copy them field by field and find the

@@ -124,8 +124,8 @@ QString ImagSysServer::createNewKey()
     return QString::number(n).rightJustified(kKeyWidth, QLatin1Char('0'));
 }
 
-bool ImagSysServer::appendNewRec(const QString &category, const QString &description, const ValueArray &settings,
-                                 QString &key)
+bool ImagSysServer::appendNewRec(const QString &settingsCategory, const QString &description,
+                                 const ValueArray &settings, QString &key)
 {
     TableLock lock(mTable);
     key = createNewKey();
@@ -134,7 +134,7 @@ bool ImagSysServer::appendNewRec(const QString &category, const QString &descrip
     mTable.fieldPut(QStringLiteral("RECID"), key);
     if (!description.isEmpty())
         mTable.fieldPut(QStringLiteral("DESC"), description);
-    mTable.fieldPut(QStringLiteral("CATEGORY"), category);
+    mTable.fieldPut(QStringLiteral("CATEGORY"), settingsCategory);
     mTable.fieldPut(QStringLiteral("INFO"), Value(settings));
     return mTable.commit();
 }
@@ -148,29 +148,29 @@ bool ImagSysServer::appendNewComp(const QString &d, const ValueArray &s, QString
 bool ImagSysServer::appendNewRenamer(const QString &d, const ValueArray &s, QString &key) { return appendNewRec(QStringLiteral("8"), d, s, key); }
 bool ImagSysServer::appendNewPrin(const QString &d, const ValueArray &s, QString &key) { return appendNewRec(QStringLiteral("9"), d, s, key); }
 
-DescKeyPairs ImagSysServer::getAllDescOfCategory(const QString &category)
+DescKeyPairs ImagSysServer::getAllDescOfCategory(const QString &settingsCategory)
 {
     DescKeyPairs pairs;
     TableLock lock(mTable);
     if (!mValid || !lock.ok())
         return pairs;
     for (mTable.goTop(); !mTable.eof(); mTable.skip()) {
-        if (mTable.fieldGet(QStringLiteral("CATEGORY")).toString() == category)
+        if (mTable.fieldGet(QStringLiteral("CATEGORY")).toString() == settingsCategory)
             pairs.emplace_back(mTable.fieldGet(QStringLiteral("DESC")).toString().trimmed(),
                                mTable.fieldGet(QStringLiteral("RECID")).toString().trimmed());
     }
     return pairs;
 }
 
-QString ImagSysServer::categoryOfKind(const QString &kind)
+QString ImagSysServer::categoryOfKind(const QString &settingsKind)
 {
-    if (kind == QLatin1String("HTML"))
+    if (settingsKind == QLatin1String("HTML"))
         return QStringLiteral("5");
-    if (kind == QLatin1String("COMP"))
+    if (settingsKind == QLatin1String("COMP"))
         return QStringLiteral("7");
-    if (kind == QLatin1String("RENAME"))
+    if (settingsKind == QLatin1String("RENAME"))
         return QStringLiteral("8");
-    if (kind == QLatin1String("PRIN"))
+    if (settingsKind == QLatin1String("PRIN"))
         return QStringLiteral("9");
     return QStringLiteral("4");
 }

@@ -47,7 +47,7 @@ public:
     QString createNewKey();
 
     // Appends one record under a new key; key receives the new key at once, whatever follows.
-    bool appendNewRec(const QString &category, const QString &description, const ValueArray &settings,
+    bool appendNewRec(const QString &settingsCategory, const QString &description, const ValueArray &settings,
                       QString &key);
     bool appendNewLut(const QString &description, const ValueArray &settings, QString &key);
     bool appendNewFilter(const QString &description, const ValueArray &settings, QString &key);
@@ -59,7 +59,7 @@ public:
     bool appendNewPrin(const QString &description, const ValueArray &settings, QString &key);
 
     // Every live record of one category in key order, as {description, key}, both trimmed.
-    DescKeyPairs getAllDescOfCategory(const QString &category);
+    DescKeyPairs getAllDescOfCategory(const QString &settingsCategory);
     DescKeyPairs getAllLutDesc() { return getAllDescOfCategory(QStringLiteral("1")); }
     DescKeyPairs getAllFilterDesc() { return getAllDescOfCategory(QStringLiteral("2")); }
     DescKeyPairs getAllCFilterDesc() { return getAllDescOfCategory(QStringLiteral("3")); }
@@ -71,7 +71,7 @@ public:
 
     // The category a tool's kind names: "HTML" "5", "COMP" "7", "RENAME" "8", "PRIN" "9",
     // anything else (the batch editor's "BE") "4".
-    static QString categoryOfKind(const QString &kind);
+    static QString categoryOfKind(const QString &settingsKind);
 
     // The record's settings array; {} when no record has the key (or its memo holds no array).
     ValueArray getInfo(const QString &key);
