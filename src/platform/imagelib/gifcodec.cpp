@@ -117,17 +117,21 @@ RgbImage readGif(ByteSpan file, int &error)
     const int64_t sw = gif->SWidth, sh = gif->SHeight;
     if (fw <= 0 || fh <= 0)
         return {};
-    const bool insideScreen = desc.Left + fw <= sw && desc.Top + fh <= sh;
-    const int64_t cw = insideScreen ? sw : fw, ch = insideScreen ? sh : fh;
-    const int offX = insideScreen ? desc.Left : 0, offY = insideScreen ? desc.Top : 0;
-    if (!pixelCountAllowed(cw, ch)) {
+    // One 12-bit LZW code stands for at most 4096 pixels, so a file holds no more than
+    // about 2731 pixels per byte; a frame that claims more is a lie.
+    const int64_t mostPixels = int64_t(file.size) * 2731 + 4096;
+    if (!pixelCountAllowed(fw, fh)) {
         error = ImgOutOfMemory;
         return {};
     }
-    // One 12-bit LZW code stands for at most 4096 pixels, so a file holds no more than
-    // about 2731 pixels per byte; a frame that claims more is a lie.
-    if (fw * fh > int64_t(file.size) * 2731 + 4096)
+    if (fw * fh > mostPixels)
         return {};
+    // The frame sits on its logical screen when it fits there; a screen far larger than
+    // anything the file could fill is not allocated, and the frame stands alone.
+    const bool onScreen = desc.Left + fw <= sw && desc.Top + fh <= sh && pixelCountAllowed(sw, sh)
+        && sw * sh <= mostPixels;
+    const int64_t cw = onScreen ? sw : fw, ch = onScreen ? sh : fh;
+    const int offX = onScreen ? desc.Left : 0, offY = onScreen ? desc.Top : 0;
 
     uint8_t colors[256][3];
     const ColorMapObject *map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;

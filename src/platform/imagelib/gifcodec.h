@@ -7,7 +7,8 @@ namespace gb {
 
 // GIF through giflib. Only the first image of the file is read. The result has the size of
 // the logical screen when the first image lies inside it (anything the image does not
-// cover, and its transparent pixels, are white); otherwise the size of the image itself.
+// cover, and its transparent pixels, are white); otherwise, and when the screen is larger
+// than the file could ever fill, the size of the image itself.
 RgbImage readGif(ByteSpan file, int &error);
 
 // Logical screen width and height, and bits = the colour resolution of the first colour

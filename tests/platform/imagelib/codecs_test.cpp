@@ -300,6 +300,22 @@ TEST(Codecs, GifTransparencyAndUncoveredScreenAreWhite)
     EXPECT_EQ(img.pixel(2, 3)[1], 0);
 }
 
+TEST(Codecs, GifScreenTooLargeForTheFileIsNotAllocated)
+{
+    // A 4x4 frame on a screen that claims 16000 x 16000 pixels: the frame alone is read.
+    QByteArray file = rawGif(false, -1, 1);
+    file[6] = char(16000 & 255);
+    file[7] = char(16000 >> 8);
+    file[8] = char(16000 & 255);
+    file[9] = char(16000 >> 8);
+    int error = 0;
+    const RgbImage img = readGif(byteSpan(file), error);
+    ASSERT_FALSE(img.isNull()) << error;
+    EXPECT_EQ(img.width(), 4);
+    EXPECT_EQ(img.height(), 4);
+    EXPECT_EQ(img.pixel(0, 1)[0], 255);
+}
+
 TEST(Codecs, LzwTiffIsRead)
 {
     const RgbImage src = gradient(30, 20);
