@@ -378,6 +378,9 @@ public:
 
     // ---- Pages, names and links ----
 
+    // Groups the images into pages of thRows() x thColumns(), reading image sizes and the
+    // full-size byte sizes; sets cPageExt() from htmlExt(). Images that were not made keep
+    // their place with empty sizes; titles past the end of the list are empty.
     GalleryPages createVirtualPages(const QStringList &thumbs, const QStringList &fulls,
                                     const GalleryTitles &titles);
     QString createThumbPageName(int n) const;
@@ -399,6 +402,11 @@ public:
     QString thPg2MasterIndexPage() const;
 
     // ---- HTML pieces ----
+    //
+    // Each returns one piece of a page, CR LF line ends, and changes nothing. Attribute
+    // values are escaped and every character above 127 becomes a character reference when
+    // the page is written; titles, comments and the user's HTML stay HTML. `kind` is a
+    // GalleryPageKind and picks the folder that support images are linked from.
 
     static QString htmlFormatText(const QString &text, const FontData &font);
     QString htmlHeadTag() const;
@@ -409,6 +417,8 @@ public:
     QString fsPageTitle() const;
     QString openThumbsTable() const;
     QString variableText(const GalleryPages &pages, int p, int i, int kind) const;
+    // The navigation bar (Home, Up, First, Previous, Next, Last); a link with an empty
+    // target is left out, and no link at all gives the empty string.
     QString createLinksString(const QString &up, const QString &prev, const QString &next,
                               const QString &first, const QString &last, int kind) const;
     QString masterIndexPageTitle() const;
