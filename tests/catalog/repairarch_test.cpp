@@ -14,6 +14,11 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using gb::Value;
 using gb::ValueArray;
 
@@ -162,6 +167,44 @@ TEST(RepairArch, AHalfDoneSwapIsUndone)
     auto server = gb::openArchive(nullptr, stem);
     ASSERT_TRUE(server);
     EXPECT_TRUE(server->locateRec("1", "PHOTOS", "/set/img5.jpg"));
+}
+
+// A copy that cannot write every record (here a file-size limit stops the fresh memo file)
+// swaps nothing: the catalog keeps its files and no backup appears.
+TEST(RepairArch, AnIncompleteCopyIsNotSwappedIn)
+{
+    const QString stem = gbtest::freshStem();
+    {
+        auto server = gb::createNewArchive(nullptr, stem);
+        ASSERT_TRUE(server);
+        for (int i = 0; i < 40; ++i)
+            gbtest::addImage(*server, {"1", "BIG", "/b/", QString("%1.jpg").arg(i), {}, "", QByteArray(8000, char(i))});
+    }
+    const QByteArray table = gbtest::readFile(stem + ".dbf");
+    const QByteArray memo = gbtest::readFile(stem + ".fpt");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        struct : gb::CompactProgress {
+            void start(int) override {}
+            void advance() override {}
+            void finish() override {}
+        } progress;
+        _exit(gb::repairArch(nullptr, stem, progress) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "compaction reported success";
+    EXPECT_EQ(gbtest::readFile(stem + ".dbf"), table);
+    EXPECT_EQ(gbtest::readFile(stem + ".fpt"), memo);
+    EXPECT_FALSE(QFileInfo::exists(stem + "$.dbf"));
+    auto server = gb::openArchive(nullptr, stem);
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->recCount(), 40u);
 }
 
 TEST(RepairArch, RefusesACatalogOpenInAWindow)
