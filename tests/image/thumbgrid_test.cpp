@@ -1,3 +1,4 @@
+#include "common/contextmenus.h"
 #include "image/imagethumbswin.h"
 #include "image/viewerwin.h"
 #include "image/wincaption.h"
@@ -7,6 +8,7 @@
 #include "support/testutil.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -321,4 +323,26 @@ TEST(ThumbGrid, ANewListResizeOrCloseDuringAFillIsSafe)
         grid->vScrollBar()->setValue(2);
         EXPECT_EQ(grid->cellCount(), 0);
     }
+}
+
+TEST(ThumbGrid, CellsShowTheProgramsFileMenuAndKeepTheSelection)
+{
+    QStringList asked;
+    QMenu *made = nullptr;
+    setContextMenuMaker([&](const QString &menuClass, QWidget *target) {
+        asked << menuClass;
+        made = new QMenu(target);
+        return made;
+    });
+    auto grid = makeGrid();
+    setContextMenuMaker(nullptr);
+    EXPECT_EQ(asked, QStringList({"ExFilesCMenu"}));
+    EXPECT_EQ(grid->contextMenu(), made);
+    grid->changeData(itemsFor(makeImages(2)));
+    grid->mouseClickOnCaptionSingle("img01.png");
+    QTest::mouseClick(grid->captionCell(1), Qt::RightButton, {}, QPoint(4, 4));
+    EXPECT_TRUE(made->isVisible());
+    made->hide();
+    EXPECT_EQ(grid->selCount(), 1);
+    EXPECT_TRUE(grid->captionCell(0)->showSelected());
 }
