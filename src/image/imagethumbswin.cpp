@@ -19,7 +19,7 @@
 
 namespace gb {
 
-ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing)
+ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing, const QString &menuClass)
     : QWidget(owner)
     , mVSpacing(vSpacing)
     , mHSpacing(hSpacing)
@@ -34,7 +34,7 @@ ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing)
             verticalScroll(value);
     });
     connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { verticalScroll(mVScrollBar->value()); });
-    mMenu = makeContextMenu(QStringLiteral("ExFilesCMenu"), this);
+    mMenu = makeContextMenu(menuClass, this);
     initializeData();
 }
 

@@ -36,8 +36,10 @@ class ImageThumbsWin : public QWidget
 public:
     enum SizeMode { SmallSize = 1, NormalSize = 2, LargeSize = 3, CustomSize = 4 };
 
-    // A grid in owner with the spacings in pixels; the normal 100 x 100 box, no items.
-    ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing);
+    // A grid in owner with the spacings in pixels; the normal 100 x 100 box, no items. Its
+    // cells show the program's context menu of that class (the catalog's grid names its own).
+    ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing,
+                   const QString &menuClass = QStringLiteral("ExFilesCMenu"));
     ~ImageThumbsWin() override;
 
     // The status bar on which a page fill shows its progress (none: no progress shown).
