@@ -124,6 +124,10 @@ TEST(ImageLoad, ContentDecidesExtensionOnlyNamesTheUnknown)
         {"layers.jpg", QByteArray("8BPS\0\1\0\0\0\0\0\0\0\3\0\0\0\20\0\0\0\20\0\10\0\3", 26), "Bad JPG file"},
         {"cut.gif", "GIF89a\x10\0\x10\0", "Bad GIF file"},
     };
+    // A folder is no image file.
+    QDir(dir).mkdir("folder.jpg");
+    EXPECT_TRUE(createRgbFromFile(dir + "/folder.jpg", w, h, error).isNull());
+    EXPECT_EQ(error, "Error on file open");
     for (const Case &c : cases) {
         const QString path = dir + "/" + c.name;
         if (QByteArray(c.name) != "missing.jpg") {
