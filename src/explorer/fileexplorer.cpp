@@ -86,6 +86,13 @@ void FileExplorer::checkOne(int itemId, int first, int last)
     }
 }
 
+void FileExplorer::connectMenuChecks(const std::function<void(int, bool)> &setCheck)
+{
+    for (auto it = mChecks.cbegin(); it != mChecks.cend(); ++it)
+        setCheck(it.key(), it.value());
+    connect(this, &FileExplorer::menuCheckChanged, this, setCheck);
+}
+
 void FileExplorer::newPathSelected()
 {
     newPathSelected(mCurrentDir);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
 class QLabel;
 class QSplitter;
 
@@ -61,6 +63,9 @@ public:
     // The three status texts, in the order NOOFFILES, SELFILES, FILTER.
     QStringList statusTexts() const;
     bool menuItemChecked(int itemId) const { return mChecks.value(itemId, false); }
+    // Hands every check mark to the menu that carries the commands: the current ones at once,
+    // then each change.
+    void connectMenuChecks(const std::function<void(int itemId, bool checked)> &setCheck);
 
     // Sorts the files in place and gives the items to show, filtered, none selected.
     ThumbItems getSortedFilesArray();

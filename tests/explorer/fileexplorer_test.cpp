@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -114,6 +115,14 @@ TEST(FileExplorer, NewWindowIsEmptyWithItsDefaults)
         EXPECT_FALSE(e->menuItemChecked(id)) << id;
     EXPECT_EQ(e->oThumbs()->itemCounter(), 0);
     EXPECT_EQ(e->oThumbs()->vSpacing(), 5);
+    // A menu following the marks gets the current ones, then the changes.
+    QMap<int, bool> marks;
+    e->connectMenuChecks([&](int id, bool on) { marks[id] = on; });
+    EXPECT_TRUE(marks.value(15189));
+    EXPECT_FALSE(marks.value(15188, true));
+    e->smallThumbnails();
+    EXPECT_TRUE(marks.value(15188));
+    EXPECT_FALSE(marks.value(15189));
     EXPECT_EQ(e->oDirTree()->topLevelItem(0)->text(0), "My Computer");
     // Refresh before any folder was chosen does nothing.
     e->refreshThumbnails();
