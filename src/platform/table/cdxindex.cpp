@@ -15,11 +15,22 @@ constexpr int kTagSize = 128;
 constexpr int kMaxDepth = 40;
 constexpr uchar kLeaf = 1;
 constexpr uchar kInner = 2;
+constexpr int kDefaultCacheLimit = 8192;
+int gCacheLimit = kDefaultCacheLimit;
 
 uint32_t rd32(const uchar *p) { return qFromLittleEndian<quint32>(p); }
 void wr32(uchar *p, uint32_t v) { qToLittleEndian<quint32>(v, p); }
 int count(const uchar *p) { return qFromLittleEndian<quint16>(p + 2); }
 void setCount(uchar *p, int n) { qToLittleEndian<quint16>(quint16(n), p + 2); }
+
+} // namespace
+
+void tabletesting::setIndexCacheLimit(int pages)
+{
+    gCacheLimit = pages > 0 ? pages : kDefaultCacheLimit;
+}
+
+namespace {
 
 uint32_t fnv1a(const uchar *p, int n)
 {
@@ -53,6 +64,7 @@ bool CdxIndex::create(const QString &path)
 {
     mTags.clear();
     mCache.clear();
+    mCachedPages = 0;
     mPageCount = 1;
     mTableRecords = 0;
     mDirty = false;
@@ -67,6 +79,7 @@ bool CdxIndex::open(const QString &path, bool readOnly)
 {
     mTags.clear();
     mCache.clear();
+    mCachedPages = 0;
     mBroken = false;
     if (!mFile.open(path, readOnly))
         return fail(mFile.errorString());
@@ -82,6 +95,7 @@ void CdxIndex::close()
     mFile.close();
     mTags.clear();
     mCache.clear();
+    mCachedPages = 0;
 }
 
 int CdxIndex::findTag(const QString &name) const
@@ -127,6 +141,7 @@ bool CdxIndex::readHeader()
     if (mFile.size() < int64_t(mPageCount) * kPageSize)
         mBroken = true;
     mCache.clear();
+    mCachedPages = 0;
     mCache.resize(mPageCount);
     return true;
 }
@@ -235,6 +250,7 @@ uchar *CdxIndex::page(uint32_t no)
             return nullptr;
         }
         mCache[no] = std::move(p);
+        ++mCachedPages;
     }
     return mCache[no].get();
 }
@@ -250,6 +266,7 @@ uint32_t CdxIndex::allocPage(int tag, uchar type)
     const uint32_t no = mPageCount++;
     mCache.resize(mPageCount);
     mCache[no].reset(new uchar[kPageSize]());
+    ++mCachedPages;
     mCache[no][0] = type;
     wr32(mCache[no].get() + 12, uint32_t(tag));
     return no;
@@ -326,8 +343,29 @@ static bool putItem(uchar *p, int size, int capacity, int at, const QByteArray &
     return false;
 }
 
+// Drops the cached pages that hold no change yet to be written, when there are too many.
+// Called only at the start of an operation, when no page pointer is held.
+void CdxIndex::trimCache()
+{
+    if (mCachedPages <= gCacheLimit)
+        return;
+    std::vector<bool> keep(mCache.size(), false);
+    for (uint32_t no : mChangedPages) {
+        if (no < keep.size())
+            keep[no] = true;
+    }
+    mCachedPages = 0;
+    for (size_t i = 0; i < mCache.size(); ++i) {
+        if (keep[i])
+            ++mCachedPages;
+        else
+            mCache[i].reset();
+    }
+}
+
 bool CdxIndex::insert(int tag, const QByteArray &entry)
 {
+    trimCache();
     const int e = entryLength(tag);
     std::vector<std::pair<uint32_t, int>> path;
     const uint32_t leafNo = descend(tag, entry, true, &path);
@@ -460,6 +498,7 @@ bool CdxIndex::skipEmptyBackward(Cursor &c, bool fromEnd)
 
 bool CdxIndex::lowerBound(int tag, const QByteArray &prefix, Cursor &c)
 {
+    trimCache();
     const int e = entryLength(tag);
     const QByteArray key = prefix.left(e);
     c.page = descend(tag, key, false, nullptr);
@@ -472,6 +511,7 @@ bool CdxIndex::lowerBound(int tag, const QByteArray &prefix, Cursor &c)
 
 bool CdxIndex::lastAtMost(int tag, const QByteArray &prefix, Cursor &c)
 {
+    trimCache();
     const int e = entryLength(tag);
     const QByteArray key = prefix.left(e);
     c.page = descend(tag, key, true, nullptr);
@@ -494,9 +534,11 @@ bool CdxIndex::prev(Cursor &c)
     return skipEmptyBackward(c, false);
 }
 
-QByteArray CdxIndex::entryAt(const Cursor &c) const
+QByteArray CdxIndex::entryAt(const Cursor &c)
 {
-    const uchar *p = mCache[c.page].get();
+    const uchar *p = page(c.page);
+    if (!p)
+        return QByteArray(4, '\0');
     const int e = entryLength(int(rd32(p + 12)));
     return QByteArray(reinterpret_cast<const char *>(p + 16 + c.index * e), e);
 }
@@ -522,6 +564,7 @@ bool CdxIndex::rebuild(std::vector<std::vector<QByteArray>> entries, uint32_t ta
         return false;
     mChangedPages.clear();
     mCache.clear();
+    mCachedPages = 0;
     mPageCount = 1;
     mBroken = false;
     QByteArray out;

@@ -39,7 +39,8 @@ namespace gb {
 // changed pages and the header reach the file together, after the table's own writes);
 // isStale() tells, and the table layer rebuilds the file from the records. Pages read from
 // disk are checked (type, count, tag, child numbers) before use; a bad one marks the index
-// broken, which also leads to a rebuild.
+// broken, which also leads to a rebuild. Pages read are kept in memory up to a limit (about
+// 32 MB); past it the unchanged ones are dropped before the next search.
 class CdxIndex
 {
 public:
@@ -94,7 +95,7 @@ public:
     bool lastAtMost(int tag, const QByteArray &prefix, Cursor &c);
     bool next(Cursor &c);
     bool prev(Cursor &c);
-    QByteArray entryAt(const Cursor &c) const;
+    QByteArray entryAt(const Cursor &c);
     static uint32_t recNoOf(const QByteArray &entry);
     static QByteArray makeEntry(const QByteArray &key, uint32_t recNo);
 
@@ -109,6 +110,7 @@ private:
     uchar *page(uint32_t no);
     bool writePage(uint32_t no);
     uint32_t allocPage(int tag, uchar type);
+    void trimCache();
     uint32_t descend(int tag, const QByteArray &key, bool orEqual, std::vector<std::pair<uint32_t, int>> *path);
     bool skipEmptyForward(Cursor &c);
     bool skipEmptyBackward(Cursor &c, bool fromEnd);
@@ -116,6 +118,7 @@ private:
     RawFile mFile;
     std::vector<Tag> mTags;
     std::vector<std::unique_ptr<uchar[]>> mCache;
+    int mCachedPages = 0;
     uint32_t mPageCount = 1;
     uint32_t mTableRecords = 0;
     bool mDirty = false;

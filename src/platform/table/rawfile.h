@@ -56,6 +56,8 @@ namespace tabletesting {
 // writes the process ends at once with _exit(), as if killed between two writes.
 // 0 (the default) switches it off.
 void exitAfterWrites(int writes);
+// How many index pages an index keeps in memory (the default when 0).
+void setIndexCacheLimit(int pages);
 } // namespace tabletesting
 
 } // namespace gb
