@@ -152,20 +152,26 @@ void FileExplorer::closeExplorer()
 
 void FileExplorer::smallThumbnails()
 {
+    const QPointer<FileExplorer> self(this);
     mThumbs->smallThumbnailSize();
-    checkOne(SmallThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+    if (self)
+        checkOne(SmallThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
 }
 
 void FileExplorer::normalThumbnails()
 {
+    const QPointer<FileExplorer> self(this);
     mThumbs->normalThumbnailSize();
-    checkOne(NormalThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+    if (self)
+        checkOne(NormalThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
 }
 
 void FileExplorer::largeThumbnails()
 {
+    const QPointer<FileExplorer> self(this);
     mThumbs->largeThumbnailSize();
-    checkOne(LargeThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+    if (self)
+        checkOne(LargeThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
 }
 
 void FileExplorer::userDefinedThumbnails()
@@ -176,8 +182,10 @@ void FileExplorer::userDefinedThumbnails()
     const int width = dialog.thumbWidth();
     const int height = dialog.thumbHeight();
     if (width > 10 && height > 10) {
+        const QPointer<FileExplorer> self(this);
         mThumbs->customThumbnailSize(height, width);
-        checkOne(UserDefinedThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
+        if (self)
+            checkOne(UserDefinedThumbnailsItem, SmallThumbnailsItem, UserDefinedThumbnailsItem);
     }
 }
 
