@@ -8,6 +8,7 @@
 #include "common/imagsysserver.h"
 #include "common/messages.h"
 #include "explorer/fileexplorer.h"
+#include "sheets/printdialoghost.h"
 
 #include <QAction>
 
@@ -15,6 +16,8 @@ namespace gb {
 
 void initSharedTables()
 {
+    // Printing and print preview go through the print dialogs of the desktop.
+    installPrintDialogHost();
     initArchiveStructure();
     initializeActions();
     // The settings database opens once, here; a failure is told once, and the tools then
