@@ -29,7 +29,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -90,11 +89,17 @@ QStringList makeSources(const QString &photos, const QString &out)
     return sources;
 }
 
+// The peak resident size of this process image. Not getrusage(): its maximum survives exec,
+// so a child would report the parent's peak from before it was started.
 long peakKb()
 {
-    struct rusage usage;
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
 }
 
 // One measured run in this process; prints "seconds peakKb visibleCount".
