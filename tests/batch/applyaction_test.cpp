@@ -18,7 +18,8 @@ using namespace gb;
 namespace {
 
 // A 40 x 30 image with a horizontal red ramp, a vertical green ramp and blue 64, so every
-// pixel differs from its neighbours and no two corners are alike.
+// pixel differs from its neighbours and no two corners are alike, and a white 2 x 2 spot
+// at (30, 20) that every blur and sharpen changes (they may keep a linear ramp).
 RgbImage ramp(int w = 40, int h = 30)
 {
     RgbImage img = RgbImage::create(w, h);
@@ -29,6 +30,10 @@ RgbImage ramp(int w = 40, int h = 30)
             p[1] = uint8_t(y * 255 / (h - 1));
             p[2] = 64;
         }
+    if (w > 31 && h > 21)
+        for (int y = 20; y < 22; ++y)
+            for (int x = 30; x < 32; ++x)
+                std::fill(img.pixel(x, y), img.pixel(x, y) + 3, 255);
     return img;
 }
 
