@@ -492,3 +492,35 @@ TEST(BatchRun, AbortConfirmedDuringTheOverwriteQuestionFinishesThatFileFirst)
     EXPECT_FALSE(QFileInfo::exists(f.out + "/c.png"));
     glAbortBatch = false;
 }
+
+TEST(BatchRun, PreviewShowsSmallImagesAtTheirSizeAndNothingForNonImages)
+{
+    WindowedUi ui;
+    Fixture f;
+    Be job = f.job();
+    job.setShowThumbs(true);
+    job.batchProcess({f.image("small.png", 12, 9)}, "Batch Processing", false);
+    ASSERT_TRUE(ui.window);
+    EXPECT_EQ(ui.window->previewImage().width(), 12);
+    EXPECT_EQ(ui.window->previewImage().height(), 9);
+    ui.window->done(1);
+
+    const QString text = f.src + "/notes.png";
+    gbtest::writeFile(text, "just text");
+    job.batchProcess({f.image("first.png"), text}, "Batch Processing", false);
+    ASSERT_TRUE(ui.window);
+    EXPECT_TRUE(ui.window->previewImage().isNull());
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST(BatchRun, FormatWithoutExtensionSkipsEveryFileSilently)
+{
+    WindowedUi ui;
+    Fixture f;
+    Be job = f.job();
+    job.setFinalFormat(10);
+    EXPECT_EQ(job.batchProcess({f.image("a.png"), f.image("b.png")}, "Batch Processing", false), QStringList({"", ""}));
+    EXPECT_TRUE(ui.log().isEmpty());
+    EXPECT_TRUE(QDir(f.out).isEmpty());
+    EXPECT_EQ(ui.window->fileNo()->text(), "File 2 of 2");
+}
