@@ -366,6 +366,15 @@ void CdxIndex::trimCache()
 bool CdxIndex::insert(int tag, const QByteArray &entry)
 {
     trimCache();
+    // A unique order holds the first record of each key only, as in dBASE.
+    if (mTags[size_t(tag)].unique) {
+        const QByteArray key = entry.left(mTags[size_t(tag)].keyLength);
+        Cursor c;
+        if (lowerBound(tag, key, c) && entryAt(c).startsWith(key))
+            return true;
+        if (mBroken)
+            return false;
+    }
     const int e = entryLength(tag);
     std::vector<std::pair<uint32_t, int>> path;
     const uint32_t leafNo = descend(tag, entry, true, &path);
@@ -581,6 +590,14 @@ bool CdxIndex::rebuild(std::vector<std::vector<QByteArray>> entries, uint32_t ta
     for (int t = 0; t < tagCount(); ++t) {
         std::vector<QByteArray> &list = entries[size_t(t)];
         std::sort(list.begin(), list.end());
+        if (mTags[size_t(t)].unique) {
+            const int k = mTags[size_t(t)].keyLength;
+            list.erase(std::unique(list.begin(), list.end(),
+                                   [k](const QByteArray &a, const QByteArray &b) {
+                                       return std::memcmp(a.constData(), b.constData(), size_t(k)) == 0;
+                                   }),
+                       list.end());
+        }
         const int e = entryLength(t);
         // Three quarters full leaves room for later inserts without immediate splits.
         const int perLeaf = std::max(1, leafCapacity(t) * 3 / 4);

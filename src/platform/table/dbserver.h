@@ -58,8 +58,8 @@ public:
 
     // Makes the index file anew with one order on keyExpression ("FIELD" or "A + B + C";
     // character, numeric, date and logical fields), named after the file's base name.
-    // unique is recorded with the order, but every live record is indexed: callers that
-    // want unique keys make them so (the settings database issues each key once).
+    // In a unique order, as in dBASE, only the first record of each key is indexed; another
+    // record with that key stays out of the order until the index is rebuilt.
     bool createIndex(const QString &indexPath, const QString &keyExpression, bool unique = false);
     // Adds a named order to the index file (made when missing).
     bool createOrder(const QString &tag, const QString &indexPath, const QString &keyExpression,

@@ -142,6 +142,23 @@ TEST(DbServer, DeletedRecordsAreHiddenFromWalksAndSeeks)
     EXPECT_TRUE(t.deleted());
 }
 
+TEST(DbServer, AUniqueOrderHoldsTheFirstRecordOfEachKey)
+{
+    const QString path = makeTable();
+    DbServer t;
+    ASSERT_TRUE(t.open(path));
+    for (auto [n, c] : std::vector<std::pair<const char *, const char *>>{{"a", "1"}, {"b", "2"}, {"a", "3"}})
+        addPerson(t, n, c);
+    ASSERT_TRUE(t.createIndex(QFileInfo(path).path() + "/people.cdx", "NAME", true));
+    addPerson(t, "b", "4");
+    addPerson(t, "c", "5");
+    EXPECT_EQ(walk(t, "CITY"), QStringList({"1", "2", "5"}));
+    ASSERT_TRUE(t.seek("a"));
+    EXPECT_EQ(t.recNo(), 1u);
+    t.setOrder(0);
+    EXPECT_EQ(walk(t, "CITY").size(), 5);
+}
+
 TEST(DbServer, SeveralOrdersScopesAndBothDirections)
 {
     const QString path = makeTable();
