@@ -110,16 +110,16 @@ bool DbfFile::open(const QString &path, bool readOnly)
     int offset = 1;
     for (int i = 0; i < maxFields && d[32 * i] != 0x0D; ++i) {
         const uchar *f = d + 32 * i;
-        FieldSpec spec;
-        spec.name = QString::fromLatin1(reinterpret_cast<const char *>(f), int(qstrnlen(reinterpret_cast<const char *>(f), 11)));
-        spec.type = char(f[11]);
-        spec.width = f[16];
-        spec.decimals = f[17];
-        if (spec.width < 1 || offset + spec.width > mRecordLength)
+        FieldSpec field;
+        field.name = QString::fromLatin1(reinterpret_cast<const char *>(f), int(qstrnlen(reinterpret_cast<const char *>(f), 11)));
+        field.type = char(f[11]);
+        field.width = f[16];
+        field.decimals = f[17];
+        if (field.width < 1 || offset + field.width > mRecordLength)
             return fail(QStringLiteral("%1 has a damaged field list").arg(path));
-        mFields.push_back(spec);
+        mFields.push_back(field);
         mOffsets.push_back(offset);
-        offset += spec.width;
+        offset += field.width;
     }
     if (mFields.empty())
         return fail(QStringLiteral("%1 has no fields").arg(path));
