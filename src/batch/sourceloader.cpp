@@ -41,11 +41,16 @@ RgbImage loadScriptSource(const QString &path, const BatchCommand *firstCommand,
     if (target.isEmpty())
         return createRgbFromFile(path, width, height, errorText);
 
-    // A box of the image's own proportions that just holds the target on both sides, so
-    // the fitted image is never smaller than the target (a stretch differs in one side).
-    const double f = std::max(double(target.width()) / width, double(target.height()) / height);
-    const int boxW = std::min(width, int(std::ceil(width * f)));
-    const int boxH = std::min(height, int(std::ceil(height * f)));
+    // The box: the target itself when the Resize keeps the proportions (the fitted image
+    // then has the target's size, give or take a pixel of rounding); for a stretch, the box
+    // of the image's own proportions that just holds the target on both sides, so that no
+    // side is ever reduced below the target.
+    int boxW = target.width(), boxH = target.height();
+    if (firstCommand->intAt(3) == 4) {
+        const double f = std::max(double(target.width()) / width, double(target.height()) / height);
+        boxW = std::min(width, int(std::ceil(width * f - 1e-6)));
+        boxH = std::min(height, int(std::ceil(height * f - 1e-6)));
+    }
     int fullW = 0, fullH = 0;
     RgbImage img = createFittedRgbFromFile(path, boxW, boxH, fullW, fullH, errorText);
     if (img.isNull())
