@@ -114,7 +114,8 @@ public:
     // empty list when the run was aborted or refused. A run whose outputs would replace one
     // of its sources, or write two sources to one path, is refused before anything is
     // written: it says why, sets glAbortBatch and returns an empty list. Failed loads and
-    // saves are logged, counted in the last log line, and never stop the run.
+    // saves are logged, counted in one more log line at the end ("Not processed: n of m
+    // files"), and never stop the run.
     QStringList batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone);
 
     // Applies the whole script to one image and returns the result (the given buffer is
