@@ -153,14 +153,15 @@ void BatchProgressWin::updateLog(const QString &text)
 {
     // The list keeps its lines in alphabetical order regardless of case; a line equal to
     // others goes after them.
-    int row = mLog->count();
-    for (int i = 0; i < mLog->count(); ++i) {
-        if (QString::compare(text, mLog->item(i)->text(), Qt::CaseInsensitive) < 0) {
-            row = i;
-            break;
-        }
+    int low = 0, high = mLog->count();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (QString::compare(text, mLog->item(mid)->text(), Qt::CaseInsensitive) < 0)
+            high = mid;
+        else
+            low = mid + 1;
     }
-    mLog->insertItem(row, text);
+    mLog->insertItem(low, text);
     mLog->scrollToBottom();
     mLog->repaint();
 }
