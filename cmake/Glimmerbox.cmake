@@ -60,7 +60,7 @@ function(gb_test name)
   target_link_libraries(${name} PRIVATE ${A_DEPS} gb_testsupport GTest::gtest GTest::gmock)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;GB_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                TIMEOUT 300)
 endfunction()
 

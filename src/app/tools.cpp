@@ -35,18 +35,12 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
 {
     auto *explorer = new FileExplorer(owner);
     WindowMenu *menu = attachWindowMenu(explorer, explorerMenu(), owner);
-    const auto mark = [menu](int itemId, bool checked) {
+    explorer->connectMenuChecks([menu](int itemId, bool checked) {
         if (QAction *a = menu->action(itemId)) {
             a->setCheckable(true);
             a->setChecked(checked);
         }
-    };
-    for (int id : {FileExplorer::SmallThumbnailsItem, FileExplorer::NormalThumbnailsItem,
-                   FileExplorer::LargeThumbnailsItem, FileExplorer::UserDefinedThumbnailsItem, FileExplorer::ByNameItem,
-                   FileExplorer::ByExtensionItem, FileExplorer::BySizeItem, FileExplorer::ByDateItem,
-                   FileExplorer::AscendingItem, FileExplorer::DescendingItem})
-        mark(id, explorer->menuItemChecked(id));
-    QObject::connect(explorer, &FileExplorer::menuCheckChanged, menu, mark);
+    });
     return explorer;
 }
 

@@ -1,4 +1,5 @@
 #include "common/dirtv.h"
+#include "app/resourceclasses.h"
 
 #include "common/contextmenus.h"
 #include "common/drives.h"
@@ -35,10 +36,9 @@ DirTv::DirTv(QWidget *owner)
 
 void DirTv::initTree()
 {
-    QStyle *style = QApplication::style();
-    mPcIcon = style->standardIcon(QStyle::SP_ComputerIcon);
-    mDriveIcon = style->standardIcon(QStyle::SP_DriveHDIcon);
-    mFolderIcon = style->standardIcon(QStyle::SP_DirIcon);
+    mPcIcon = MyPcIcon();
+    mDriveIcon = DriveIcon();
+    mFolderIcon = FolderIcon();
     setIconSize(QSize(16, 16));
     buildTree();
 }

@@ -1,4 +1,5 @@
 #include "explorer/fileexplorer.h"
+#include "app/resourceclasses.h"
 
 #include "common/registry.h"
 #include "explorer/customimagedimwin.h"
@@ -23,6 +24,7 @@ FileExplorer::FileExplorer(QWidget *owner)
     // Commands the explorer does not handle go on to the main window.
     setProperty("gbOwner", QVariant::fromValue<QObject *>(owner));
     setWindowTitle(QStringLiteral("Image Browser"));
+    setWindowIcon(ImageBrowserIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(800, 560);
 

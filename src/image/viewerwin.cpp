@@ -1,4 +1,5 @@
 #include "image/viewerwin.h"
+#include "app/resourceclasses.h"
 
 #include "common/messages.h"
 #include "image/imageload.h"
@@ -29,6 +30,8 @@ ViewerWin::ViewerWin(QWidget *owner, const QString &file)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowIcon(ViewerIcon());
+    setCursor(Pointer5());
     mHBar = new QScrollBar(Qt::Horizontal, this);
     mVBar = new QScrollBar(Qt::Vertical, this);
     mHBar->hide();

@@ -1,4 +1,5 @@
 #include "image/wincaption.h"
+#include "app/resourceclasses.h"
 
 #include "image/imagethumbswin.h"
 
@@ -16,7 +17,7 @@ WinCaption::WinCaption(ImageThumbsWin *grid)
     f.setPointSize(8);
     f.setBold(false);
     setFont(f);
-    setCursor(Qt::ArrowCursor);
+    setCursor(Pointer1());
     hide();
 }
 

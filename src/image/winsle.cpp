@@ -1,4 +1,5 @@
 #include "image/winsle.h"
+#include "app/resourceclasses.h"
 
 #include "image/imagethumbswin.h"
 #include "platform/imagelib/rgbimage.h"
@@ -13,7 +14,7 @@ WinSle::WinSle(ImageThumbsWin *grid)
     : QWidget(grid)
     , mGrid(grid)
 {
-    setCursor(Qt::PointingHandCursor);
+    setCursor(Pointer3());
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 }
