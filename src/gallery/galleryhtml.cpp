@@ -1,5 +1,7 @@
 #include "gallery/hgallery.h"
 
+#include "common/datetext.h"
+
 #include "gallery/galleryutil.h"
 #include "image/imageload.h"
 
@@ -25,14 +27,9 @@ QString centredBlock(const QString &inner)
     return QStringLiteral("<div align=\"center\"><center>") + crLf + inner + QStringLiteral("</center></div>") + crLf;
 }
 
-// The system's short date with two-digit day and month and a four-digit year.
 QString todayText()
 {
-    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    format.replace(QRegularExpression(QStringLiteral("d+")), QStringLiteral("dd"));
-    format.replace(QRegularExpression(QStringLiteral("M+")), QStringLiteral("MM"));
-    return QDate::currentDate().toString(format);
+    return programDateText(QDate::currentDate());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "sheets/variabletext.h"
 
+#include "common/datetext.h"
 #include "common/filepaths.h"
 #include "image/imageload.h"
 
@@ -8,15 +9,6 @@
 #include <QTime>
 
 namespace gb {
-
-QString programDateText(const QDate &date)
-{
-    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    format.replace(QRegularExpression(QStringLiteral("d+")), QStringLiteral("dd"));
-    format.replace(QRegularExpression(QStringLiteral("M+")), QStringLiteral("MM"));
-    return date.toString(format);
-}
 
 QStringList imageVariableText(const QString &file, const std::vector<int> &codes)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/datetext.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,5 @@ namespace gb {
 // the header gives no dimensions; a file that cannot be opened has the size 0. Any other
 // code (10, 11, ...) adds no element.
 QStringList imageVariableText(const QString &file, const std::vector<int> &codes);
-
-// A date as the program writes it: the system's short-date order and separator with a
-// two-digit day and month and a four-digit year.
-QString programDateText(const QDate &date);
 
 } // namespace gb
