@@ -270,15 +270,7 @@ uint32_t HGallery::color(int slot) const
 
 HGallery::FontData HGallery::font(int slot) const
 {
-    const Value &v = mAData[slot - 1];
-    FontData f;
-    f.face = v.at(0).toString();
-    f.size = v.at(1).toInt();
-    f.bold = v.at(2).toBool();
-    f.italic = v.at(3).toBool();
-    f.underline = v.at(4).toBool();
-    f.color = uint32_t(v.at(5).toNumber()) & 0xFFFFFFu;
-    return f;
+    return FontData::fromValue(mAData[slot - 1]);
 }
 
 QList<int> HGallery::codes(int slot) const
@@ -316,7 +308,7 @@ void HGallery::setColor(int slot, uint32_t v)
 
 void HGallery::setFont(int slot, const FontData &v)
 {
-    mAData[slot - 1] = fontValue(v.face, v.size, v.bold, v.italic, v.underline, int(v.color & 0xFFFFFFu));
+    mAData[slot - 1] = v.toValue();
 }
 
 void HGallery::setCodes(int slot, const QList<int> &v)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/fontdata.h"
 #include "common/value.h"
 
 #include <QList>
@@ -73,17 +74,8 @@ class HGallery
 public:
     static constexpr int kSlots = 130;
 
-    // A FONTDATA record: face, HTML font size 1 to 7, bold, italic, underline, colour.
-    struct FontData
-    {
-        QString face;
-        int size = 2;
-        bool bold = false;
-        bool italic = false;
-        bool underline = false;
-        uint32_t color = 0;
-        bool operator==(const FontData &) const = default;
-    };
+    // A FONTDATA record; on gallery pages the size is an HTML font size 1 to 7.
+    using FontData = gb::FontData;
 
     explicit HGallery(QWidget *owner = nullptr);
     // Takes a stored settings array: 128 slots get 129 and 130 as FALSE; a shorter array is
