@@ -15,18 +15,23 @@
 
 namespace gb {
 
+namespace {
+constexpr qint64 kMapFrom = qint64(64) << 20;
+} // namespace
+
 ImageFileBytes::ImageFileBytes(const QString &fileName)
     : mFile(fileName)
 {
     if (!mFile.open(QIODevice::ReadOnly))
         return;
+    // One read is cheaper than taking a page fault per page of a mapping, for the photo
+    // sizes that come by the hundred; only very large files are mapped, to spare memory.
     const qint64 size = mFile.size();
-    if (size > 0)
+    if (size > kMapFrom)
         mMap = mFile.map(0, size);
     if (mMap) {
         mSpan = ByteSpan{mMap, size_t(size)};
     } else {
-        // Pipes and some file systems cannot be mapped.
         mRead = mFile.readAll();
         if (mFile.error() != QFileDevice::NoError)
             return;

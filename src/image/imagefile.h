@@ -8,8 +8,8 @@
 
 namespace gb {
 
-// The bytes of an image file for the readers: mapped when the system allows it, read
-// otherwise. Internal to image/.
+// The bytes of an image file for the readers: read whole, or mapped when the file is very
+// large (64 MB and more) and the system allows it. Internal to image/.
 class ImageFileBytes
 {
 public:
