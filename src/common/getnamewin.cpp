@@ -1,43 +1,12 @@
 #include "common/getnamewin.h"
 
-#include "common/dialogunits.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace gb {
 
 GetNameWin::GetNameWin(QWidget *owner)
-    : QDialog(owner)
+    : LinePromptWin(owner, QStringLiteral("Dialog Caption"),
+                    {262, 48, QRect(8, 9, 246, 12), QRect(54, 27, 53, 12), QRect(156, 27, 53, 12), true})
 {
     setObjectName(QStringLiteral("_GetNameWin"));
-    setWindowTitle(QStringLiteral("Dialog Caption"));
-    const DialogUnits du = DialogUnits::setUp(this, 262, 48);
-    mName = new QLineEdit(this);
-    mName->setGeometry(du.rect(8, 9, 246, 12));
-    mOk = new QPushButton(QStringLiteral("Ok"), this);
-    mOk->setGeometry(du.rect(54, 27, 53, 12));
-    mOk->setDefault(true);
-    mCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    mCancel->setGeometry(du.rect(156, 27, 53, 12));
-    connect(mOk, &QPushButton::clicked, this, &GetNameWin::pbOk);
-    connect(mCancel, &QPushButton::clicked, this, &GetNameWin::pbCancel);
-}
-
-void GetNameWin::setTheName(const QString &name)
-{
-    mName->setText(name);
-}
-
-void GetNameWin::pbOk()
-{
-    mTheName = mName->text().trimmed();
-    done(1);
-}
-
-void GetNameWin::pbCancel()
-{
-    done(-1);
 }
 
 bool getName(QWidget *owner, const QString &caption, QString *name)

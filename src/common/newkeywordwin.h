@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QLineEdit;
-class QPushButton;
+#include "common/linepromptwin.h"
 
 namespace gb {
 
@@ -11,28 +8,15 @@ namespace gb {
 // before showing it). Ok accepts the text without leading and trailing blanks and ends with
 // 1, but only when something is left; an empty or all-blank text keeps the prompt open
 // without a message. Cancel ends with -1.
-class NewKeywordWin : public QDialog
+class NewKeywordWin : public LinePromptWin
 {
     Q_OBJECT
 public:
     explicit NewKeywordWin(QWidget *owner = nullptr);
 
     // The accepted text; a null text until Ok was pressed.
-    QString keyword() const { return mKeyword; }
-
-    QLineEdit *keyEdit() const { return mKey; }
-    QPushButton *okButton() const { return mOk; }
-    QPushButton *cancelButton() const { return mCancel; }
-
-public slots:
-    void pbOk();
-    void pbCancel();
-
-private:
-    QLineEdit *mKey;
-    QPushButton *mOk;
-    QPushButton *mCancel;
-    QString mKeyword;
+    QString keyword() const { return answer(); }
+    QLineEdit *keyEdit() const { return edit(); }
 };
 
 } // namespace gb
