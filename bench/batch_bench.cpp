@@ -94,29 +94,14 @@ public:
 
     std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
     {
-        struct Progress : gb::BatchProgress {
+        struct Progress : gb::SilentBatchProgress {
             QuietUi *ui;
-            int at = 0;
             explicit Progress(QuietUi *u) : ui(u) {}
-            void setCaption(const QString &) override {}
-            void setIdle(bool) override {}
-            void setRange(int, int) override {}
-            void setPosition(int p) override { at = p; }
-            int position() const override { return at; }
-            void show() override {}
-            void showControls() override {}
-            void noOfFiles(int, int) override {}
-            void setFile(const QString &) override {}
-            void setCurrentAction(const QString &) override {}
-            QSize previewBox() const override { return {}; }
-            void showPreview(gb::RgbImage) override {}
             void updateLog(const QString &text) override
             {
                 if (!text.endsWith(QLatin1String(" - Finished")))
                     ++ui->failures;
             }
-            void setButtonCaption(const QString &) override {}
-            void endDialog(int) override {}
         };
         return std::make_unique<Progress>(this);
     }

@@ -60,8 +60,33 @@ public:
     virtual void endDialog(int result) = 0;
 };
 
-// A BatchProgress that shows nothing: for runs without a window behind the UI seam.
-// Log lines go to the standard error so that a headless run still tells its failures.
+// A BatchProgress that shows nothing and only keeps the bar's position. Derive from it to
+// watch one part of a run (its log lines, its files) and ignore the rest.
+class SilentBatchProgress : public BatchProgress
+{
+public:
+    void setCaption(const QString &) override {}
+    void setIdle(bool) override {}
+    void setRange(int, int) override {}
+    void setPosition(int position) override { mPosition = position; }
+    int position() const override { return mPosition; }
+    void show() override {}
+    void showControls() override {}
+    void noOfFiles(int, int) override {}
+    void setFile(const QString &) override {}
+    void setCurrentAction(const QString &) override {}
+    QSize previewBox() const override { return {}; }
+    void showPreview(RgbImage) override {}
+    void updateLog(const QString &) override {}
+    void setButtonCaption(const QString &) override {}
+    void endDialog(int) override {}
+
+private:
+    int mPosition = 0;
+};
+
+// The stand-in for runs without a window behind the UI seam: silent, except that log lines
+// go to the standard error so that a headless run still tells its failures.
 std::unique_ptr<BatchProgress> createHeadlessBatchProgress();
 
 } // namespace gb
