@@ -524,3 +524,18 @@ TEST(BatchRun, FormatWithoutExtensionSkipsEveryFileSilently)
     EXPECT_TRUE(QDir(f.out).isEmpty());
     EXPECT_EQ(ui.window->fileNo()->text(), "File 2 of 2");
 }
+
+TEST(BatchRun, RunsWithoutAnyWindowBehindTheSeam)
+{
+    // No UI installed: the headless seam answers, and its progress stand-in shows nothing.
+    Fixture f;
+    Be job = f.job();
+    job.setFinalFormat(4);
+    job.setOverwrite(3);
+    gbtest::writeFile(f.out + "/b.png", "old");
+    const QStringList result = job.batchProcess({f.image("a.png"), f.image("b.png")}, "Batch Processing", false);
+    EXPECT_EQ(result, QStringList({f.out + "/a.png", f.out + "/b.png"}));
+    EXPECT_EQ(head(f.out + "/a.png", 4), QByteArray("\x89PNG"));
+    // The headless seam answers No to the overwrite question.
+    EXPECT_EQ(gbtest::readFile(f.out + "/b.png"), QByteArray("old"));
+}
