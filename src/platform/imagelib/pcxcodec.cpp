@@ -1,5 +1,6 @@
 #include "platform/imagelib/pcxcodec.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -218,7 +219,9 @@ bool writePcx(const RgbImage &img, QByteArray &out, int &error)
         error = ImgBadParameter;
         return false;
     }
-    const int bytesPerLine = (img.width() + 1) & ~1;
+    // Plane rows are padded to an even length, except where that would not fit the 16-bit
+    // field: a 65535-pixel row keeps its odd length rather than wrap to 0.
+    const int bytesPerLine = std::min((img.width() + 1) & ~1, 65535);
     out.append(char(0x0A));
     out.append(char(5));
     out.append(char(1));

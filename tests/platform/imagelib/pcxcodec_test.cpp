@@ -35,7 +35,8 @@ TEST(PcxCodec, RoundTripsIncludingLongRunsAndHighBytes)
 {
     // Odd widths pad the plane rows; flat areas make runs longer than 63; bytes of 0xC0 and up
     // must be coded as runs of one.
-    for (int w : {1, 2, 7, 130}) {
+    // 65535, the widest a PCX can be, must not wrap the even-padded line length to 0.
+    for (int w : {1, 2, 7, 130, 65535}) {
         RgbImage img = gbtest::patternImage(w, 4);
         for (int x = 0; x < w; ++x) {
             uint8_t *p = img.pixel(x, 1);
