@@ -70,11 +70,12 @@ bool isApplyConvolutionFilterToRgb(const RgbImage &src, RgbImage &dst, int kerne
         || kernelWidth % 2 == 0 || kernelHeight % 2 == 0 || !std::isfinite(level))
         return false;
     const int count = kernelWidth * kernelHeight;
-    for (int i = 0; i < count; ++i)
-        if (!std::isfinite(kernel[i]))
-            return false;
     if (level == 0.0)
         level = 1.0;
+    // A tiny level can turn finite coefficients into infinities, whose sums are NaN.
+    for (int i = 0; i < count; ++i)
+        if (!std::isfinite(kernel[i]) || !std::isfinite(kernel[i] / level))
+            return false;
     const int rx = kernelWidth / 2, ry = kernelHeight / 2;
     const size_t n = src.stride();
     const FixedKernel fk = fixedKernel(kernel, count, level);
@@ -97,8 +98,11 @@ bool isApplyConvolutionFilterToRgb(const RgbImage &src, RgbImage &dst, int kerne
                         for (size_t e = 0; e < n; ++e)
                             dacc[e] += kv * p[e];
                     }
-                for (size_t e = 0; e < n; ++e)
-                    out[e] = uint8_t(std::clamp(std::round(dacc[e]), 0.0, 255.0));
+                // Sums of huge weights can still overflow to opposite infinities (NaN): black.
+                for (size_t e = 0; e < n; ++e) {
+                    const double v = std::round(dacc[e]);
+                    out[e] = !(v > 0.0) ? 0 : (v >= 255.0 ? 255 : uint8_t(v));
+                }
                 continue;
             }
             for (size_t c0 = 0; c0 < n; c0 += kChunk) {

@@ -42,7 +42,7 @@ void feedbackRow(RgbImage &dst, const RgbImage &src, int y, const Params &p)
             const double s = p.m[0] * u[left] + p.m[1] * u[0] + p.m[2] * u[right] + p.m[3] * c[left] + p.m[4] * c[0]
                 + p.m[5] * c[right] + p.m[6] * d[left] + p.m[7] * d[0] + p.m[8] * d[right];
             // round() and a clamp, without a library call per channel.
-            px[k] = s <= 0.0 ? 0 : (s >= 255.0 ? 255 : uint8_t(int(s + 0.5)));
+            px[k] = !(s > 0.0) ? 0 : (s >= 255.0 ? 255 : uint8_t(int(s + 0.5)));
         }
         std::memcpy(out + at, px, 3);
     }
@@ -60,10 +60,11 @@ bool isApplyMatrixToRgb(const RgbImage &src, RgbImage &dst, int channelMask, boo
     if (factor == 0.0)
         factor = 1.0;
     Params p;
+    // A tiny factor can turn finite coefficients into infinities, whose sums are NaN.
     for (int i = 0; i < 9; ++i) {
-        if (!std::isfinite(matrix[i]))
-            return false;
         p.m[i] = matrix[i] / factor;
+        if (!std::isfinite(p.m[i]))
+            return false;
     }
     for (int k = 0; k < 3; ++k)
         p.on[k] = (channelMask >> k) & 1;

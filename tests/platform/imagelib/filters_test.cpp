@@ -161,6 +161,15 @@ TEST(Convolution, BadArgumentsFail)
     EXPECT_FALSE(isApplyConvolutionFilterToRgb(src, small, 7, 7, k.data(), 1.0));
     const double m[9] = {};
     EXPECT_FALSE(isApplyMatrixToRgb(src, small, 7, false, false, 1.0, m));
+    // A stored factor or level so small that the weights overflow to infinity is refused,
+    // with and without feedback, rather than summed into NaN.
+    const double identity[9] = {0, 0, 0, 0, 1, 0, 0, 0, 0};
+    EXPECT_FALSE(isApplyMatrixToRgb(src, dst, 7, false, false, 1e-320, identity));
+    EXPECT_FALSE(isApplyMatrixToRgb(src, dst, 7, false, true, 1e-320, identity));
+    EXPECT_FALSE(isApplyConvolutionFilterToRgb(src, dst, 7, 7, kernel7({{24, 1.0}}).data(), 1e-320));
+    // Finite weights whose sums overflow both ways give black, not an undefined cast.
+    EXPECT_EQ(greys(convolved(greyOf(3, 1, {0, 255, 255}), kernel7({{24, 1e308}, {25, -1e308}}), 1.0)),
+              (std::vector<int>{0, 0, 0}));
 }
 
 TEST(MedianCut, KeepsFewColoursAndCapsMany)
