@@ -250,7 +250,7 @@ IndexedImage quantize(const RgbImage &image, int maxColors)
     IndexedImage result;
     if (image.isNull())
         return result;
-    maxColors = std::clamp(maxColors, 2, 256);
+    maxColors = std::clamp(maxColors, 1, 256);
     result.width = image.width();
     result.height = image.height();
     if (!quantizeExact(image, maxColors, result))

@@ -18,7 +18,7 @@ struct IndexedImage {
     bool isNull() const { return width <= 0 || height <= 0; }
 };
 
-// Reduces an RGB image to at most maxColors colours (clamped to 2..256) by median cut over
+// Reduces an RGB image to at most maxColors colours (clamped to 1..256) by median cut over
 // the image's colour histogram. An image with no more distinct colours than that is kept
 // exactly: its palette holds those colours (ascending by colour number) and expand() gives
 // the same pixels back. The palette never holds more than maxColors entries, and may hold
