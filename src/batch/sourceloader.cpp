@@ -2,9 +2,12 @@
 
 #include "actions/resizeimagebe.h"
 #include "batch/batchaction.h"
+#include "image/imagefile.h"
 #include "image/imageload.h"
-#include "image/thumbnail.h"
+#include "image/imagetypes.h"
+#include "platform/imagelib/imagelib.h"
 
+#include <QFile>
 #include <QSize>
 
 #include <algorithm>
@@ -14,20 +17,18 @@ namespace gb {
 
 namespace {
 
-// The Resize's target for an image of width x height, or an empty size when loading
-// cannot do it (not a Resize, no header size, or not a shrink below half).
-QSize loadTimeTarget(const QString &path, const BatchCommand &first, int &width, int &height)
+// The bytes of a JPEG file whose script starts with a Resize; empty for anything else, which
+// then loads the ordinary way (with the loader's own error texts).
+QByteArray jpegBytesFor(const QString &path, const BatchCommand *first)
 {
-    if (first.id() != ActionResize)
+    if (!first || first->id() != ActionResize)
         return {};
-    int bits = 0;
-    QString ignored;
-    if (!getImageDims(path, width, height, bits, ignored) || width <= 0 || height <= 0)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QSize target = calcResizeDims(first.intAt(3), width, height, first.intAt(4), first.intAt(5), first.intAt(6));
-    if (target.isEmpty() || target.width() * 2 > width || target.height() * 2 > height)
+    if (imageTypeOf(byteSpan(file.peek(16)), path) != ImageTypeJpg)
         return {};
-    return target;
+    return file.readAll();
 }
 
 } // namespace
@@ -37,33 +38,46 @@ RgbImage loadScriptSource(const QString &path, const BatchCommand *firstCommand,
 {
     resizeDone = false;
     int width = 0, height = 0;
-    const QSize target = firstCommand ? loadTimeTarget(path, *firstCommand, width, height) : QSize();
-    if (target.isEmpty())
+    const QByteArray bytes = jpegBytesFor(path, firstCommand);
+    if (bytes.isEmpty())
         return createRgbFromFile(path, width, height, errorText);
 
-    // The box: the target itself when the Resize keeps the proportions (the fitted image
-    // then has the target's size, give or take a pixel of rounding); for a stretch, the box
-    // of the image's own proportions that just holds the target on both sides, so that no
-    // side is ever reduced below the target.
-    int boxW = target.width(), boxH = target.height();
-    if (firstCommand->intAt(3) == 4) {
-        const double f = std::max(double(target.width()) / width, double(target.height()) / height);
-        boxW = std::min(width, int(std::ceil(width * f - 1e-6)));
-        boxH = std::min(height, int(std::ceil(height * f - 1e-6)));
+    const ByteSpan span = byteSpan(bytes);
+    const BatchCommand &resize = *firstCommand;
+    int bits = 0, error = ImgOk;
+    QSize target;
+    if (readImageDims(span, ImageTypeJpg, width, height, bits, error) && width > 0 && height > 0)
+        target = calcResizeDims(resize.intAt(3), width, height, resize.intAt(4), resize.intAt(5), resize.intAt(6));
+    const bool shrinks = !target.isEmpty() && target.width() * 2 <= width && target.height() * 2 <= height;
+
+    // The box the decoder keeps twice the size of: the target itself when the Resize keeps
+    // the proportions; for a stretch, the box of the image's own proportions that holds the
+    // target on both sides, so that neither side is decoded below twice the target.
+    int boxW = 0, boxH = 0;
+    if (shrinks) {
+        boxW = target.width();
+        boxH = target.height();
+        if (resize.intAt(3) == 4) {
+            const double f = std::max(double(target.width()) / width, double(target.height()) / height);
+            boxW = std::min(width, int(std::ceil(width * f - 1e-6)));
+            boxH = std::min(height, int(std::ceil(height * f - 1e-6)));
+        }
     }
-    int fullW = 0, fullH = 0;
-    RgbImage img = createFittedRgbFromFile(path, boxW, boxH, fullW, fullH, errorText);
-    if (img.isNull())
+    error = ImgOk;
+    RgbImage img = decodeImageBytes(span, ImageTypeJpg, boxW, boxH, width, height, error);
+    if (img.isNull()) {
+        errorText = getErrorMsg(error);
         return img;
-    if (img.width() != target.width() || img.height() != target.height()) {
-        const bool bilinear = firstCommand->slotCount() == 6 ? true : firstCommand->logicAt(7);
-        RgbImage exact = resizeImageBE(img, 4, target.width(), target.height(), 100, bilinear);
-        if (exact.isNull())
-            return createRgbFromFile(path, width, height, errorText);
-        img = std::move(exact);
     }
+    if (!shrinks)
+        return img;
+    // The Resize's own resampling, to the size it computes from the whole image.
+    const bool bilinear = resize.slotCount() == 6 ? true : resize.logicAt(7);
+    RgbImage resized = resizeImageBE(img, 4, target.width(), target.height(), 100, bilinear);
+    if (resized.isNull())
+        return createRgbFromFile(path, width, height, errorText);
     resizeDone = true;
-    return img;
+    return resized;
 }
 
 } // namespace gb
