@@ -35,12 +35,13 @@ GalleryPages HGallery::createVirtualPages(const QStringList &thumbs, const QStri
     GalleryPages pages;
     const int n = int(thumbs.size());
     const bool haveFulls = !fulls.isEmpty();
-    const int perPage = std::max(1, thRows()) * std::max(1, thColumns());
-    const int pageCount = n / perPage + (n % perPage ? 1 : 0);
+    const qint64 perPage = imagesPerPage();
+    const int pageCount = thumbPageCount(n);
     for (int p = 1; p <= pageCount; ++p) {
         GalleryPage page;
         page.name = createThumbPageName(p);
-        for (int i = (p - 1) * perPage + 1; i <= std::min(p * perPage, n); ++i) {
+        const int last = int(std::min<qint64>(p * perPage, n));
+        for (int i = int((p - 1) * perPage) + 1; i <= last; ++i) {
             GalleryImage image;
             image.thumbFile = thumbs.at(i - 1);
             std::tie(image.thumbWidth, image.thumbHeight) = imageDims(image.thumbFile);
@@ -60,6 +61,17 @@ GalleryPages HGallery::createVirtualPages(const QStringList &thumbs, const QStri
         pages.push_back(std::move(page));
     }
     return pages;
+}
+
+qint64 HGallery::imagesPerPage() const
+{
+    return qint64(std::max(1, thRows())) * std::max(1, thColumns());
+}
+
+int HGallery::thumbPageCount(int n) const
+{
+    const qint64 perPage = imagesPerPage();
+    return int(n / perPage + (n % perPage ? 1 : 0));
 }
 
 QString HGallery::pageFileName(int n, int naming, const QString &baseName) const

@@ -267,8 +267,7 @@ QStringList HGallery::outputClashes(const QStringList &sources)
     mCPageExt = htmlExt();
     QStringList outputs;
     const int n = int(sources.size());
-    const int perPage = std::max(1, thRows() * thColumns());
-    const int pageCount = n / perPage + (n % perPage ? 1 : 0);
+    const int pageCount = thumbPageCount(n);
     for (int p = 1; p <= pageCount; ++p)
         outputs << thumbPagePath(createThumbPageName(p));
     if (createFullSizePages())

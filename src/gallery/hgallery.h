@@ -459,6 +459,11 @@ private:
     void setScript(int slot, const ValueArray &v);
 
     QString pageFileName(int n, int naming, const QString &baseName) const;
+    // THROWS x THCOLUMNS, each at least 1, in 64 bits: a stored record may hold sides whose
+    // product leaves the range of an int.
+    qint64 imagesPerPage() const;
+    // The number of thumbnail pages that n images fill.
+    int thumbPageCount(int n) const;
     QString folderPath(const QString &subFolder) const;
     QStringList outputClashes(const QStringList &sources);
     // The batch jobs of the two image phases, filled from the settings, and the paths

@@ -155,3 +155,19 @@ TEST(GalleryNames, FullSizePagesCountAcrossThumbnailPages)
     EXPECT_EQ(pages[1].images[4].fullPage, "img0020.htm");
     EXPECT_EQ(g.guessFullSizeImagePageName("ignored", 3), "img0003.htm");
 }
+
+// A stored record is not bounded by the window's three-digit fields: rows times columns
+// past the range of an int must neither wrap to zero nor below it.
+TEST(GalleryNames, HugeTableHoldsEveryImageOnOnePage)
+{
+    HGallery g;
+    g.setHtmlExt(".htm");
+    const QStringList files{"/none/1.jpg", "/none/2.jpg", "/none/3.jpg"};
+    for (const int side : {65536, 100000, 2147483647}) {
+        g.setThRows(side);
+        g.setThColumns(side);
+        const GalleryPages pages = g.createVirtualPages(files, files, {});
+        ASSERT_EQ(pages.size(), 1u) << side;
+        EXPECT_EQ(pages[0].images.size(), 3u) << side;
+    }
+}
