@@ -46,6 +46,17 @@ TEST(GalleryNames, PageFileNames)
     }
 }
 
+// A stored padding width far past any file name's length is not allocated.
+TEST(GalleryNames, PaddingIsBoundedByTheLongestFileName)
+{
+    HGallery g;
+    g.setHtmlExt(".htm");
+    g.setNamePadChars(2147483647);
+    g.createVirtualPages({}, {}, {});
+    const QString name = g.createThumbPageName(7);
+    EXPECT_EQ(name, "thumb" + QString(254, '0') + "7.htm");
+}
+
 TEST(GalleryNames, RelativeLinks)
 {
     const struct { const char *file, *from, *to, *url; } cases[] = {
