@@ -213,7 +213,9 @@ bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
 bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bool progressive)
 {
     error = ImgOk;
-    if (img.isNull()) {
+    // A side past JPEG's limit is the caller's parameter, not a write error; refusing it
+    // here also spares the encoder an error exit that would strand its output buffer.
+    if (img.isNull() || img.width() > JPEG_MAX_DIMENSION || img.height() > JPEG_MAX_DIMENSION) {
         error = ImgBadParameter;
         return false;
     }

@@ -494,4 +494,11 @@ TEST(Codecs, WritersRefuseNullImages)
         EXPECT_FALSE(writeImage(none, type, out, error));
         EXPECT_EQ(error, ImgBadParameter);
     }
+    // JPEG sides stop at 65500 pixels: wider is a bad parameter, not a failed write.
+    const RgbImage wide = RgbImage::filled(65501, 1, 1, 2, 3);
+    QByteArray out;
+    int error = 0;
+    EXPECT_FALSE(writeImage(wide, ImgTypeJpg, out, error));
+    EXPECT_EQ(error, ImgBadParameter);
+    EXPECT_TRUE(writeImage(RgbImage::filled(65500, 1, 1, 2, 3), ImgTypeJpg, out, error));
 }
