@@ -159,8 +159,12 @@ bool PsFile::createRefTable()
         return fail(kBadCompression);
     const uint64_t rows = uint64_t(mChannels) * mHeight;
     const uint64_t rowLength = rowBytes();
-    if (rows == 0 || rowLength == 0)
+    if (rows == 0 || mWidth == 0)
         return fail(kNotPhotoshop);
+    // A 1-bit row narrower than a byte has no whole bytes to read; the table stays empty
+    // and the conversion refuses the depth, without a message, as for any 1-bit file.
+    if (rowLength == 0)
+        return true;
     uint64_t dataOffset = mImageDataOffset + 2;
     try {
         if (mCompression == Rle) {

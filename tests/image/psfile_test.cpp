@@ -180,6 +180,7 @@ TEST(PsFile, RefusedFilesAndTheirMessages)
         {"compression 2", makePsd({3, 8, 2, rgbPlanes(), 2}), "Not supported compression method"},
         {"compression 3", makePsd({3, 8, 2, rgbPlanes(), 3}), "Not supported compression method"},
         {"bitmap", makePsd({0, 8, 2, one}), ""},
+        {"1-bit bitmap narrower than a byte", makePsd({0, 1, 4, {{bytes({0x80})}}}), ""},
         {"multichannel", makePsd({7, 8, 2, one}), ""},
         {"Lab", makePsd({9, 8, 2, rgbPlanes()}), ""},
         {"32-bit RGB", makePsd({3, 32, 1, {{bytes({1, 2, 3, 4})}, {bytes({1, 2, 3, 4})}, {bytes({1, 2, 3, 4})}}}), ""},
