@@ -42,6 +42,15 @@ Be makeJob(QWidget *owner, const PhaseSettings &phase, const HGallery &g, std::v
     return job;
 }
 
+// The path a job writes for each source, numbered by the source's place in the list.
+QStringList outputPaths(const Be &job, const QStringList &sources)
+{
+    QStringList paths;
+    for (int i = 0; i < sources.size(); ++i)
+        paths << job.findNewName(sources[i], i + 1);
+    return paths;
+}
+
 } // namespace
 
 Be HGallery::thumbsJob() const
@@ -68,20 +77,12 @@ Be HGallery::finalImagesJob() const
 
 QStringList HGallery::thumbOutputPaths(const QStringList &sources) const
 {
-    const Be job = thumbsJob();
-    QStringList paths;
-    for (int i = 0; i < sources.size(); ++i)
-        paths << job.findNewName(sources[i], i + 1);
-    return paths;
+    return outputPaths(thumbsJob(), sources);
 }
 
 QStringList HGallery::fullSizeOutputPaths(const QStringList &sources) const
 {
-    const Be job = finalImagesJob();
-    QStringList paths;
-    for (int i = 0; i < sources.size(); ++i)
-        paths << job.findNewName(sources[i], i + 1);
-    return paths;
+    return outputPaths(finalImagesJob(), sources);
 }
 
 } // namespace gb
