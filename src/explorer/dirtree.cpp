@@ -56,11 +56,13 @@ void DirTree::selectionChanged(QTreeWidgetItem *item)
     if (!item)
         return;
     const QString path = itemPath(item);
+    const unsigned selection = ++mSelectionSerial;
     mOwner->setCaption(QStringLiteral("Image Browser  [") + path + QStringLiteral("]"));
-    // Listing the folder lets events run; the window may be gone when it returns.
+    // Listing the folder lets events run; the window may be gone when it returns, and a
+    // folder selected meanwhile has been listed and made current by its own call.
     const QPointer<DirTree> self(this);
     mOwner->newPathSelected(path);
-    if (self)
+    if (self && selection == mSelectionSerial)
         mOwner->setCurrentDir(path);
 }
 

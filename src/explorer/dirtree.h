@@ -34,6 +34,7 @@ public:
 
 private:
     DirTreeOwner *mOwner;
+    unsigned mSelectionSerial = 0; // counts selections, so a nested one is noticed
 };
 
 } // namespace gb

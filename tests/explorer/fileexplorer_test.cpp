@@ -335,6 +335,18 @@ TEST(FileExplorer, ClosingOrChangingFolderWhileThePageFillsIsSafe)
         EXPECT_EQ(e->statusTexts()[0], "Files: 1");
     }
     {
+        // Another folder picked in the tree while the page fills is the one that stays current.
+        auto e = makeExplorer();
+        selectFolder(*e, other);
+        QTreeWidgetItem *otherItem = e->oDirTree()->currentItem();
+        QTimer::singleShot(0, e.get(), [&] { e->oDirTree()->setCurrentItem(otherItem); });
+        selectFolder(*e, dir);
+        EXPECT_EQ(e->oDirTree()->currentItem(), otherItem);
+        EXPECT_EQ(e->currentDir(), other);
+        EXPECT_EQ(e->windowTitle(), "Image Browser  [" + other + "]");
+        EXPECT_EQ(shown(*e), QStringList({"x.png"}));
+    }
+    {
         QPointer<FileExplorer> e = new FileExplorer(nullptr);
         e->resize(900, 600);
         e->show();
