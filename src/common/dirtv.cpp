@@ -113,6 +113,13 @@ QTreeWidgetItem *DirTv::findItemByName(const QString &name) const
     return nullptr;
 }
 
+// A name for a folder of its own under the selected one. An empty name would address the
+// selected folder itself, and one with a "/" another folder ("../x" a sibling of the parent).
+static bool isFolderName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/'));
+}
+
 QWidget *DirTv::questionOwner()
 {
     return window();
@@ -136,8 +143,7 @@ void DirTv::newFolder()
     QString name;
     if (!getName(questionOwner(), QStringLiteral("Enter new folder name"), &name))
         return;
-    // An empty name would address the parent folder itself; mkdir refuses it, as it should.
-    if (name.isEmpty() || !QDir().mkdir(path + name)) {
+    if (!isFolderName(name) || !QDir().mkdir(path + name)) {
         ui().errorBox(questionOwner(), QStringLiteral("Unable to create folder ") + path + name);
         return;
     }
@@ -162,7 +168,7 @@ void DirTv::renameFolder()
     const QString renamed = parent + name;
     // Never replace another folder: a rename onto an existing name fails like the system's move.
     const bool sameName = renamed == old;
-    if (!sameName && (name.isEmpty() || QFileInfo::exists(renamed) || !QDir().rename(old, renamed))) {
+    if (!sameName && (!isFolderName(name) || QFileInfo::exists(renamed) || !QDir().rename(old, renamed))) {
         ui().errorBox(questionOwner(), QStringLiteral("Unable to rename folder: ") + renamed);
         return;
     }

@@ -182,8 +182,24 @@ TEST(DirTv, NewAndRenameFolders)
     tree.renameFolder();
     whenModal([](QDialog *d) { qobject_cast<GetNameWin *>(d)->okButton()->click(); });
     tree.newFolder();
+    // A name holding "/" would move the folder elsewhere or create one below another.
+    whenModal([](QDialog *d) {
+        qobject_cast<GetNameWin *>(d)->nameEdit()->setText("../Moved");
+        qobject_cast<GetNameWin *>(d)->okButton()->click();
+    });
+    tree.renameFolder();
+    whenModal([](QDialog *d) {
+        qobject_cast<GetNameWin *>(d)->nameEdit()->setText("fresh/deeper");
+        qobject_cast<GetNameWin *>(d)->okButton()->click();
+    });
+    tree.newFolder();
     EXPECT_EQ(ui.boxTexts(), QStringList({"Unable to rename folder: " + dir + "/Pics/Taken",
-                                          "Unable to create folder " + dir + "/Pics/New/"}));
+                                          "Unable to create folder " + dir + "/Pics/New/",
+                                          "Unable to rename folder: " + dir + "/Pics/../Moved",
+                                          "Unable to create folder " + dir + "/Pics/New/fresh/deeper"}));
+    EXPECT_TRUE(QDir(dir + "/Pics/New").exists());
+    EXPECT_FALSE(QDir(dir + "/Moved").exists());
+    EXPECT_FALSE(QDir(dir + "/Pics/New/fresh/deeper").exists());
     EXPECT_EQ(oldItem->text(0), "New");
 }
 
