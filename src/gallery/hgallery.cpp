@@ -245,6 +245,12 @@ void HGallery::setAData(ValueArray stored)
         if (!fits)
             stored[i] = defaults[i];
     }
+    // Rows and columns come from three-digit fields; a stored table wider or taller would
+    // write a page of millions of cells, so it falls back to the default. Zero and negative
+    // values stay, for validation to report.
+    for (const int slot : {22, 23})
+        if (stored[slot - 1].toNumber() > 999)
+            stored[slot - 1] = defaults[slot - 1];
     mAData = std::move(stored);
 }
 

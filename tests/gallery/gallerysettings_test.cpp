@@ -95,7 +95,11 @@ TEST(GallerySettings, StoredRecordsAreCompletedAndTypeChecked)
     bad[14 - 1] = Value(ValueArray{Value("Arial"), Value(2)});          // a font of two entries
     bad[19 - 1] = Value(ValueArray{Value(1), Value("two")});            // a code that is text
     bad[45 - 1] = Value(ValueArray{Value(ValueArray{Value("Resize")})}); // a command without id
+    bad[22 - 1] = Value(1000);       // rows past the three-digit field
+    bad[23 - 1] = Value(2147483647); // columns likewise
     HGallery checked(nullptr, bad);
+    EXPECT_EQ(checked.thRows(), 5);
+    EXPECT_EQ(checked.thColumns(), 3);
     EXPECT_EQ(checked.thPgTitleFont().face, "Verdana");
     EXPECT_EQ(checked.thPgVars(), (QList<int>{1, 2, 4}));
     EXPECT_TRUE(checked.fsCommands().empty());
