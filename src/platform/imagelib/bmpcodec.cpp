@@ -8,12 +8,6 @@ namespace gb {
 
 namespace {
 
-uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t *p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-
 enum Compression { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlphaBitfields = 6 };
 
 constexpr size_t kFileHeaderSize = 14;

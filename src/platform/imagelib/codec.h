@@ -40,6 +40,13 @@ inline ByteSpan byteSpan(const QByteArray &bytes)
     return ByteSpan{reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
 }
 
+// The little-endian numbers of the Windows formats, from bytes the caller has checked are there.
+inline uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint32_t le32(const uint8_t *p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
 // True when a header's width x height (each positive) is allowed to be allocated.
 inline bool pixelCountAllowed(int64_t width, int64_t height)
 {

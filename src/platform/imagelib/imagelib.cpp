@@ -15,9 +15,6 @@ namespace gb {
 
 namespace {
 
-uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t *p) { return uint32_t(le16(p)) | (uint32_t(le16(p + 2)) << 16); }
-
 bool startsWith(ByteSpan f, const char *sig, size_t n)
 {
     return f.size >= n && memcmp(f.data, sig, n) == 0;

@@ -12,12 +12,7 @@ namespace gb {
 
 namespace {
 
-uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
 int16_t les16(const uint8_t *p) { return int16_t(le16(p)); }
-uint32_t le32(const uint8_t *p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
 int32_t les32(const uint8_t *p) { return int32_t(le32(p)); }
 
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;

@@ -10,8 +10,6 @@ namespace {
 
 constexpr size_t kHeaderSize = 128;
 
-uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
-
 struct PcxHeader {
     int64_t width = 0, height = 0;
     int bits = 0;   // per plane

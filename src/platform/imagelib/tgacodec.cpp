@@ -9,8 +9,6 @@ namespace {
 
 constexpr size_t kHeaderSize = 18;
 
-uint16_t le16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
-
 enum ImageType { ColourMapped = 1, TrueColour = 2, Grey = 3, RleFlag = 8 };
 
 struct TgaHeader {
