@@ -122,6 +122,14 @@ TEST(Codecs, GifKeepsToTheAskedColourCount)
     }
     EXPECT_LE(seen.size(), 16u);
     EXPECT_GT(seen.size(), 4u);
+
+    // One colour asked gives one, through GIF and through 8-bit TIFF alike.
+    for (int type : {ImgTypeGif, ImgTypeTiff}) {
+        const RgbImage flat = readImage(byteSpan(encode(src, type, {75, false, 1})), type, error);
+        ASSERT_FALSE(flat.isNull()) << type;
+        for (size_t i = 3; i < flat.byteCount(); ++i)
+            ASSERT_EQ(flat.data()[i], flat.data()[i % 3]) << type;
+    }
 }
 
 TEST(Codecs, JpegReducedScaleKeepsTwiceTheBox)
