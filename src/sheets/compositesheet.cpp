@@ -65,7 +65,7 @@ CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, i
     l.columns = std::max(0, nearest(double(job.imageWidth()) / l.pitchW));
     l.rows = std::max(0, nearest(double(job.imageHeight() - l.titleReserve) / l.pitchH));
     l.perSheet = int(std::min<qint64>(qint64(l.columns) * l.rows, std::numeric_limits<int>::max()));
-    l.sheets = l.perSheet >= 1 ? (fileCount + l.perSheet - 1) / l.perSheet : 0;
+    l.sheets = l.perSheet >= 1 ? int((qint64(fileCount) + l.perSheet - 1) / l.perSheet) : 0;
     l.x0 = nearest((double(job.imageWidth()) - double(l.columns) * l.cellWidth
                     - double(l.columns - 1) * job.horSpacing()) / 2.0);
     return l;
@@ -130,11 +130,16 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             const int x = nearest((width - titleWidthOrHeight(title, font, true)) / 2.0);
             writeTextOnRgb(sheet, title, font, x, 1);
         }
-        for (int r = 1; r <= l.rows; ++r) {
+        // Cells past the last file stay background: the walk stops at the first of them
+        // rather than visiting every empty cell. Numbers are 64-bit, as a grid may hold more
+        // cells than an int counts.
+        const qint64 before = qint64(s - 1) * l.perSheet;
+        for (int r = 1; r <= l.rows && before + qint64(r - 1) * l.columns < fileCount; ++r) {
             for (int c = 1; c <= l.columns; ++c) {
-                const int i = (s - 1) * l.perSheet + (r - 1) * l.columns + c;
-                if (i > fileCount)
-                    continue;
+                const qint64 number = before + qint64(r - 1) * l.columns + c;
+                if (number > fileCount)
+                    break;
+                const int i = int(number);
                 progress->noOfFiles(i, fileCount);
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);

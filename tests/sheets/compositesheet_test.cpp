@@ -325,3 +325,20 @@ TEST_F(CompositeTest, SheetsTooLargeForMemoryFailCleanly)
     EXPECT_FALSE(QFile::exists(out + "CSheet1.png"));
     EXPECT_TRUE(ui.boxTexts().last().contains("\r\n1 composite image(s) could not be saved."));
 }
+
+// A grid of more cells than an int counts still fills one sheet with a few files.
+TEST(CompositeLayout, HugeGridHoldsFewFilesOnOneSheet)
+{
+    HComposite job;
+    job.setImageWidth(60000);
+    job.setImageHeight(60000);
+    job.setThumbWidth(1);
+    job.setThumbHeight(1);
+    job.setBorderSize(0);
+    job.setHorSpacing(0);
+    job.setVerSpacing(0);
+    const gb::CompositeLayout l = gb::CompositeLayout::compute(job, 3, 0, 0);
+    EXPECT_EQ(l.columns, 60000);
+    EXPECT_EQ(l.rows, 60000);
+    EXPECT_EQ(l.sheets, 1);
+}
