@@ -22,7 +22,9 @@ constexpr qint64 kMapFrom = qint64(64) << 20;
 ImageFileBytes::ImageFileBytes(const QString &fileName)
     : mFile(fileName)
 {
-    if (!mFile.open(QIODevice::ReadOnly))
+    // Regular files only: opening a named pipe would wait for a writer that never comes,
+    // and a folder or a device holds no image.
+    if (!QFileInfo(fileName).isFile() || !mFile.open(QIODevice::ReadOnly))
         return;
     // One read is cheaper than taking a page fault per page of a mapping, for the photo
     // sizes that come by the hundred; only very large files are mapped, to spare memory.

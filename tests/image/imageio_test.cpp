@@ -14,6 +14,8 @@
 #include <cstring>
 #include <set>
 
+#include <sys/stat.h>
+
 using namespace gb;
 using gbtest::maxDiff;
 
@@ -128,6 +130,14 @@ TEST(ImageLoad, ContentDecidesExtensionOnlyNamesTheUnknown)
     QDir(dir).mkdir("folder.jpg");
     EXPECT_TRUE(createRgbFromFile(dir + "/folder.jpg", w, h, error).isNull());
     EXPECT_EQ(error, "Error on file open");
+    // Nor is a named pipe, and loading one must not wait for a writer.
+    const QString pipe = dir + "/pipe.jpg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    error.clear();
+    EXPECT_TRUE(createRgbFromFile(pipe, w, h, error).isNull());
+    EXPECT_EQ(error, "Error on file open");
+    int bits = 0;
+    EXPECT_FALSE(getImageDims(pipe, w, h, bits, error));
     for (const Case &c : cases) {
         const QString path = dir + "/" + c.name;
         if (QByteArray(c.name) != "missing.jpg") {
