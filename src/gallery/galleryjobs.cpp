@@ -3,6 +3,7 @@
 #include "batch/batchaction.h"
 #include "batch/batchcommand.h"
 #include "batch/be.h"
+#include "gallery/galleryutil.h"
 
 namespace gb {
 
@@ -36,7 +37,7 @@ Be makeJob(QWidget *owner, const PhaseSettings &phase, const HGallery &g, std::v
     job.setJpgProg(phase.progressive);
     job.setOverwrite(g.overwrite());
     job.setEnumStart(g.autoNumericStart());
-    job.setEnumLength(g.namePadChars());
+    job.setEnumLength(galleryPadWidth(g.namePadChars()));
     job.setCommands(std::move(script));
     job.setShowThumbs(g.showThumbs());
     return job;

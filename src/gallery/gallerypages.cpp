@@ -77,9 +77,7 @@ int HGallery::thumbPageCount(int n) const
 QString HGallery::pageFileName(int n, int naming, const QString &baseName) const
 {
     QString number = QString::number(qint64(n) + autoNumericStart() - 1);
-    // No file name is longer than 255 characters, so no wider padding can name a page; a
-    // stored record's width is not bounded by the window's one-digit field.
-    const int pad = std::min(namePadChars(), 255);
+    const int pad = galleryPadWidth(namePadChars());
     if (pad > 0 && number.size() < pad)
         number = QString(pad - number.size(), QLatin1Char('0')) + number;
     QString name = (naming == 4 ? baseName + number : number + baseName) + mCPageExt;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace gb {
@@ -15,6 +16,13 @@ inline QString galleryHexColor(uint32_t color)
         .arg((color >> 8) & 255, 2, 16, QLatin1Char('0'))
         .arg((color >> 16) & 255, 2, 16, QLatin1Char('0'))
         .toUpper();
+}
+
+// The width to which generated numbers are padded with "0": the stored width, but no more
+// than 255, the longest file name; a damaged record is not bounded by the window's field.
+inline int galleryPadWidth(int namePadChars)
+{
+    return std::min(namePadChars, 255);
 }
 
 // The file-name part of a path: the text after its last separator ("/", or "\" of settings

@@ -182,3 +182,11 @@ TEST(GalleryNames, HugeTableHoldsEveryImageOnOnePage)
         EXPECT_EQ(pages[0].images.size(), 3u) << side;
     }
 }
+
+// The padding width reaches the image names too, through the batch jobs.
+TEST(GalleryNames, ImageNamePaddingIsBounded)
+{
+    HGallery g = gbtest::textLinkGallery(gbtest::makeBaseFolder());
+    g.setNamePadChars(2147483647);
+    EXPECT_EQ(g.validate({"/none/photo.jpg"}), QStringList{});
+}
