@@ -7,6 +7,8 @@
 #include "platform/imagelib/rgbimage.h"
 #include "sheets/rpprinter.h"
 
+#include <algorithm>
+
 namespace gb {
 
 namespace {
@@ -62,10 +64,9 @@ int HPrGallery::printSetPage(RpPrinter &device, int &pageNumber)
 {
     const int step = pitch();
     const qint64 length = qint64(device.printAreaLength());
-    qint64 rows = 0;
-    if (step > 0)
-        while (startRow() + (rows + 1) * step < length)
-            ++rows;
+    // The rows k >= 1 with startRow + k * step < length, counted without a walk: a stored
+    // start row far above the page would otherwise take billions of steps.
+    const qint64 rows = step > 0 ? std::max<qint64>(0, (length - startRow() - 1) / step) : 0;
     const qint64 perPage = rows * std::max(thumbPerCol(), 0);
     if (perPage != 0) {
         const qint64 pages = std::max<qint64>(1, (mFiles.size() + perPage - 1) / perPage);

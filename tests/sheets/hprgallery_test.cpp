@@ -114,6 +114,11 @@ TEST_F(HPrGalleryTest, PagesAndPreviewReruns)
     int asked = 7;
     EXPECT_EQ(job.printSetPage(idle, asked), 2);
     EXPECT_EQ(asked, 2);
+
+    // A stored start row far above the page leaves room for every file on one page.
+    job.setStartRow(-2000000000);
+    asked = 3;
+    EXPECT_EQ(job.printSetPage(idle, asked), 1);
 }
 
 TEST_F(HPrGalleryTest, RunsThatCannotPlaceAnythingEnd)
