@@ -4,6 +4,8 @@
 #include "common/safefile.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QHash>
 
 namespace gb {
@@ -21,6 +23,9 @@ FileNameParts splitFileName(const QString &path)
 
 QString numberText(int start, int index, int length)
 {
+    // No file name is longer than 255 characters, so a stored length beyond that (a damaged
+    // record) cannot make a usable name: pad no further than that.
+    length = std::min(length, kMaxNumberTextLength);
     const QString digits = QString::number(qint64(start) + index - 1);
     if (length <= 0 || digits.size() >= length)
         return digits;

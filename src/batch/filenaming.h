@@ -37,6 +37,8 @@ FileNameParts splitFileName(const QString &path);
 // The number text of the file at 1-based position index of a run that numbers from start:
 // start + index - 1 in decimal, with leading zeros up to length characters (length 0 or
 // less adds none; a longer number is never cut). 998 from position 5 at length 2 is "1002".
+// A length over kMaxNumberTextLength pads to that length.
+constexpr int kMaxNumberTextLength = 255;
 QString numberText(int start, int index, int length);
 
 // The output file name for a source under a FileNaming code, before the output format

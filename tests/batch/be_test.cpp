@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace gb;
 
 TEST(BeSettings, NewJobHasTheDefaults)
@@ -97,7 +99,7 @@ TEST(BeNaming, NumbersStartAndPad)
         int start, length, index;
         QString expected;
     } rows[] = {{998, 2, 5, "1002"}, {1, 0, 5, "5"}, {1, 4, 1, "0001"}, {1, -3, 12, "12"}, {0, 3, 1, "000"},
-                {-5, 4, 1, "-005"}};
+                {-5, 4, 1, "-005"}, {7, 300, 1, QString(254, '0') + "7"}, {7, INT_MAX, 1, QString(254, '0') + "7"}};
     Be job;
     for (const Row &row : rows) {
         job.setEnumStart(row.start);
