@@ -15,20 +15,18 @@
 // and the ratios of the job to vipsthumbnail and to the bare pipeline. Missing peers are skipped;
 // bench/batch_bench.sh installs them.
 
+#include "barejpeg.h"
+#include "benchui.h"
 #include "benchutil.h"
 
 #include "batch/batchaction.h"
 #include "batch/be.h"
-#include "common/batchprogress.h"
-#include "common/uiseam.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <jpeglib.h>
 
 #include <sys/resource.h>
 
@@ -74,121 +72,13 @@ Time timed(const std::function<bool()> &job, int repeats, bool *ok)
     return best;
 }
 
-// A UI with nobody in front of it: every question is answered No, the progress of a run
-// shows nothing and counts the log lines that are not " - Finished".
-class QuietUi : public gb::UiSeam
-{
-public:
-    int failures = 0;
-
-    void errorBox(QWidget *, const QString &) override { ++failures; }
-    int textBox(QWidget *, const QString &, const QString &, unsigned) override { return ResultNo; }
-    QStringList openFileNames(QWidget *, const QString &, const QString &, const QStringList &, int *, bool) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QStringList &, int *) override { return {}; }
-    QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<uint32_t> colorChoice(QWidget *, uint32_t) override { return std::nullopt; }
-    bool openUrl(const QString &) override { return false; }
-
-    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
-    {
-        struct Progress : gb::SilentBatchProgress {
-            QuietUi *ui;
-            explicit Progress(QuietUi *u) : ui(u) {}
-            void updateLog(const QString &text) override
-            {
-                if (!text.endsWith(QLatin1String(" - Finished")))
-                    ++ui->failures;
-            }
-        };
-        return std::make_unique<Progress>(this);
-    }
-};
-
 // The bare pipeline for one file: libjpeg-turbo's reduced-scale decode to at least twice
 // the fitted size, a box average down to the size fitted into 640 x 640, a quality-80
 // baseline encode, the file written. Nothing else.
 bool barePipeline(const QString &in, const QString &out)
 {
-    QFile f(in);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    jpeg_decompress_struct d;
-    jpeg_error_mgr err;
-    d.err = jpeg_std_error(&err);
-    jpeg_create_decompress(&d);
-    jpeg_mem_src(&d, reinterpret_cast<const unsigned char *>(bytes.constData()), bytes.size());
-    jpeg_read_header(&d, TRUE);
-    const int w = int(d.image_width), h = int(d.image_height);
-    const double fit = std::min(1.0, std::min(640.0 / w, 640.0 / h));
-    const int tw = std::max(1, int(w * fit + 0.5)), th = std::max(1, int(h * fit + 0.5));
-    int denom = 1;
-    for (int k : {2, 4, 8})
-        if ((w + k - 1) / k >= 2 * tw && (h + k - 1) / k >= 2 * th)
-            denom = k;
-    d.scale_num = 1;
-    d.scale_denom = unsigned(denom);
-    d.out_color_space = JCS_RGB;
     // As the image layer decodes at reduced scales: the area reduction hides plain upsampling.
-    if (denom > 1)
-        d.do_fancy_upsampling = FALSE;
-    jpeg_start_decompress(&d);
-    const int sw = int(d.output_width), sh = int(d.output_height);
-    std::vector<uint8_t> src(size_t(sw) * sh * 3);
-    while (d.output_scanline < d.output_height) {
-        JSAMPROW row = src.data() + size_t(d.output_scanline) * sw * 3;
-        jpeg_read_scanlines(&d, &row, 1);
-    }
-    jpeg_finish_decompress(&d);
-    jpeg_destroy_decompress(&d);
-
-    // Box average: each target pixel the mean of the source pixels whose centres it holds.
-    std::vector<uint8_t> dst(size_t(tw) * th * 3);
-    for (int y = 0; y < th; ++y) {
-        const int y0 = y * sh / th, y1 = std::max(y0 + 1, (y + 1) * sh / th);
-        for (int x = 0; x < tw; ++x) {
-            const int x0 = x * sw / tw, x1 = std::max(x0 + 1, (x + 1) * sw / tw);
-            unsigned sum[3] = {0, 0, 0};
-            for (int yy = y0; yy < y1; ++yy) {
-                const uint8_t *p = src.data() + (size_t(yy) * sw + x0) * 3;
-                for (int xx = x0; xx < x1; ++xx, p += 3) {
-                    sum[0] += p[0];
-                    sum[1] += p[1];
-                    sum[2] += p[2];
-                }
-            }
-            const unsigned n = unsigned((y1 - y0) * (x1 - x0));
-            for (int c = 0; c < 3; ++c)
-                dst[(size_t(y) * tw + x) * 3 + c] = uint8_t((sum[c] + n / 2) / n);
-        }
-    }
-
-    jpeg_compress_struct c;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char *mem = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = JDIMENSION(tw);
-    c.image_height = JDIMENSION(th);
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 80, TRUE);
-    jpeg_start_compress(&c, TRUE);
-    while (c.next_scanline < c.image_height) {
-        JSAMPROW row = dst.data() + size_t(c.next_scanline) * tw * 3;
-        jpeg_write_scanlines(&c, &row, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    QFile o(out);
-    const bool ok = o.open(QIODevice::WriteOnly) && o.write(reinterpret_cast<char *>(mem), qint64(size)) == qint64(size);
-    free(mem);
-    return ok;
+    return gbbench::bareFit(in, out, 640, gbbench::Upsampling::PlainWhenReduced);
 }
 
 void row(const char *name, const Time &t, const Time &bare)
@@ -230,27 +120,17 @@ Time means(const std::vector<Time> &times)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: batch_bench FOLDER [REPEATS]\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const int repeats = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
     QStringList files;
-    for (const QString &name : folder.entryList({"*.jpg", "*.JPG", "*.jpeg"}, QDir::Files, QDir::Name))
-        files << folder.filePath(name);
-    if (files.isEmpty()) {
-        std::fprintf(stderr, "no JPEG files in %s\n", argv[1]);
+    int repeats = 3;
+    if (!gbbench::photoArgs(argc, argv, files, repeats))
         return 2;
-    }
-    QuietUi quiet;
+    gbbench::QuietUi quiet;
     gb::setUi(&quiet);
     gb::initializeActions();
 
     QTemporaryDir out;
     QDir(out.path()).mkpath("job");
     QDir(out.path()).mkpath("all");
-    QDir(out.path()).mkpath("gm");
     gb::Be job;
     job.setFinalFolder(out.filePath("job") + "/");
     job.setFinalFormat(3);
@@ -262,8 +142,7 @@ int main(int argc, char **argv)
 
     const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
     const QString gm = QStandardPaths::findExecutable("gm");
-    QProcessEnvironment vipsEnv = QProcessEnvironment::systemEnvironment();
-    vipsEnv.insert("VIPS_CONCURRENCY", "1");
+    const QProcessEnvironment vipsEnv = gbbench::singleThreadVips();
 
     std::vector<Time> tJob, tVips, tBare;
     bool allOk = true;
@@ -291,11 +170,7 @@ int main(int argc, char **argv)
     allOk &= ok;
     Time gmAll{0, 0};
     if (!gm.isEmpty()) {
-        QStringList copies;
-        for (int i = 0; i < n; ++i) {
-            copies << out.filePath(QString("gm/%1.jpg").arg(i));
-            QFile::copy(files[i], copies.last());
-        }
+        const QStringList copies = gbbench::numberedCopies(files, out.filePath("gm"));
         gmAll = timed([&] {
             return runProgram(gm, QStringList{"mogrify", "-size", "1280x1280", "-resize", "640x640", "-quality", "80"} + copies);
         }, 1, &ok);

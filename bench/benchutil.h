@@ -1,7 +1,9 @@
 #pragma once
 
-// Timing helpers shared by the benchmark programs.
+// Timing, argument and table helpers shared by the benchmark programs.
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -9,6 +11,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -51,5 +55,67 @@ inline bool runProgram(const QString &program, const QStringList &args,
     p.start(program, args);
     return p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
+
+// The environment that keeps vips to one thread, as our code runs.
+inline QProcessEnvironment singleThreadVips()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VIPS_CONCURRENCY", "1");
+    return env;
+}
+
+// The JPEG files of the folder named by `PROGRAM FOLDER [REPEATS]` and the repeat count
+// (3 when not given); false, with the usage or the fault on the standard error, when there
+// is nothing to time.
+inline bool photoArgs(int argc, char **argv, QStringList &files, int &repeats)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FOLDER [REPEATS]\n", qPrintable(QDir(argv[0]).dirName()));
+        return false;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    files.clear();
+    for (const QString &name : folder.entryList({"*.jpg", "*.JPG", "*.jpeg"}, QDir::Files, QDir::Name))
+        files << folder.filePath(name);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "no JPEG files in %s\n", argv[1]);
+        return false;
+    }
+    return true;
+}
+
+// Copies of the files as 0.jpg, 1.jpg, ... in folder, for a peer that rewrites its inputs.
+inline QStringList numberedCopies(const QStringList &files, const QString &folder)
+{
+    QDir().mkpath(folder);
+    QStringList copies;
+    for (int i = 0; i < files.size(); ++i) {
+        copies << folder + QString("/%1.jpg").arg(i);
+        QFile::copy(files[i], copies.last());
+    }
+    return copies;
+}
+
+// A result table of times per image, its names in a column nameWidth wide and its ratios
+// ratioWidth wide.
+struct ResultTable
+{
+    int nameWidth;
+    int ratioWidth;
+
+    // One row: the time per image and, when there is a reference, the ratio to it;
+    // "skipped" when there is no time (a peer that is missing or failed).
+    void row(const char *name, double perImage, double reference, const char *against) const
+    {
+        if (perImage <= 0)
+            std::printf("  %-*s %10s\n", nameWidth, name, "skipped");
+        else if (reference > 0)
+            std::printf("  %-*s %8.2f ms   %*.2fx %s\n", nameWidth, name, perImage * 1e3, ratioWidth,
+                        perImage / reference, against);
+        else
+            std::printf("  %-*s %8.2f ms\n", nameWidth, name, perImage * 1e3);
+    }
+};
 
 } // namespace gbbench
