@@ -3,19 +3,8 @@
 #   sh bench/image_bench.sh [BUILD_DIR] [PHOTO_ROOT]
 # The peers (djpeg, vipsthumbnail, gm) are installed here only, never by scripts/deps.sh.
 set -eu
-HERE=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${1:-$HERE/build}
+. "$(dirname "$0")/common.sh"
 PHOTOS=${2:-/tmp/photos}
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-missing=""
-for p in libjpeg-turbo-progs libvips-tools graphicsmagick; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing
-fi
-[ -d "$PHOTOS/real" ] || $SUDO sh "$HERE/../shared/bench/photos.sh" "$PHOTOS" real
-cmake --build "$BUILD" --target image_bench
-"$BUILD/bench/image_bench" "$PHOTOS/real" 3
+need_packages libjpeg-turbo-progs libvips-tools graphicsmagick
+need_photos "$PHOTOS" real
+run_bench image_bench "$PHOTOS/real" 3

@@ -5,19 +5,12 @@
 # makes the 24 MP photo set with the shared photos script, or, failing that, lets the
 # bench make a synthetic image.
 set -eu
-HERE=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${1:-$HERE/build}
+. "$(dirname "$0")/common.sh"
 PHOTO=${2:-}
 RUNS=${3:-5}
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-if ! dpkg -s libvips-tools >/dev/null 2>&1; then
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq libvips-tools
-fi
+need_packages libvips-tools
 if [ -z "$PHOTO" ]; then
-  [ -d /tmp/photos/mp24 ] || $SUDO sh "$HERE/../shared/bench/photos.sh" /tmp/photos mp24 || true
+  need_photos /tmp/photos mp24 || true
   PHOTO=$(ls /tmp/photos/mp24/*.jpg 2>/dev/null | head -1 || true)
 fi
-cmake --build "$BUILD" --target ops_bench
-"$BUILD/bench/ops_bench" ${PHOTO:+"$PHOTO"} "$RUNS"
+run_bench ops_bench ${PHOTO:+"$PHOTO"} "$RUNS"
