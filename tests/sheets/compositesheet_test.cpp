@@ -16,26 +16,12 @@ using gb::HComposite;
 
 namespace {
 
-// The progress window of a run, as the run drives it.
-struct RecordingProgress : gb::BatchProgress {
+// The progress window of a run, as the run drives it: its log lines and its end.
+struct RecordingProgress : gb::SilentBatchProgress {
     QStringList *log;
     bool *ended;
-    int pos = 0;
     RecordingProgress(QStringList *l, bool *e) : log(l), ended(e) {}
-    void setCaption(const QString &) override {}
-    void setIdle(bool) override {}
-    void setRange(int, int) override {}
-    void setPosition(int p) override { pos = p; }
-    int position() const override { return pos; }
-    void show() override {}
-    void showControls() override {}
-    void noOfFiles(int, int) override {}
-    void setFile(const QString &) override {}
-    void setCurrentAction(const QString &) override {}
-    QSize previewBox() const override { return {}; }
-    void showPreview(gb::RgbImage) override {}
     void updateLog(const QString &text) override { log->append(text); }
-    void setButtonCaption(const QString &) override {}
     void endDialog(int) override { *ended = true; }
 };
 
