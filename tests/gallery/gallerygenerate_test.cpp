@@ -28,38 +28,26 @@ public:
 
     std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
     {
-        struct Progress : gb::BatchProgress {
+        struct Progress : gb::SilentBatchProgress {
             RunUi *ui;
             QString caption;
-            int at = 0;
             int files = 0;
             int logged = 0;
             explicit Progress(RunUi *u) : ui(u) {}
             bool aborting() const { return caption == ui->abortCaption; }
             void setCaption(const QString &c) override { caption = c; ui->captions << c; }
-            void setIdle(bool) override {}
             void setRange(int, int maximum) override { files = maximum; }
-            void setPosition(int p) override { at = p; }
-            int position() const override { return at; }
-            void show() override {}
-            void showControls() override {}
             void noOfFiles(int current, int) override
             {
                 if (aborting() && current == ui->abortAtFile)
                     gb::glAbortBatch = true;
             }
-            void setFile(const QString &) override {}
-            void setCurrentAction(const QString &) override {}
-            QSize previewBox() const override { return {}; }
-            void showPreview(gb::RgbImage) override {}
             void updateLog(const QString &text) override
             {
                 ui->log << text;
                 if (aborting() && ui->abortAtFile == 0 && ++logged == files)
                     gb::glAbortBatch = true;
             }
-            void setButtonCaption(const QString &) override {}
-            void endDialog(int) override {}
         };
         return std::make_unique<Progress>(this);
     }
