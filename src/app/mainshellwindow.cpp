@@ -9,7 +9,6 @@
 #include "common/messages.h"
 #include "common/registry.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -382,9 +381,8 @@ void MainShellWindow::dragEnterEvent(QDragEnterEvent *event)
 
 void MainShellWindow::dropEvent(QDropEvent *event)
 {
-    // Dropped files are only looked at; dropping has no effect on the main window.
-    for (const QUrl &url : event->mimeData()->urls())
-        QFileInfo::exists(url.toLocalFile());
+    // The main window takes drops so that dragging over it shows no refusal, but a drop
+    // opens nothing.
     event->acceptProposedAction();
 }
 
