@@ -1,7 +1,7 @@
 #include "app/helpaboutwin.h"
 
 #include "app/mainshellwindow.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 #include "common/dialogunits.h"
 #include "common/messages.h"
 

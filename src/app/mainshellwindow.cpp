@@ -2,7 +2,7 @@
 
 #include "app/helpaboutwin.h"
 #include "app/mdibackground.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 #include "app/windowmenu.h"
 #include "common/appdirs.h"
 #include "common/helpdisplay.h"

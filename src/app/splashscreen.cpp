@@ -1,6 +1,6 @@
 #include "app/splashscreen.h"
 
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 #include "common/dialogunits.h"
 
 #include <QApplication>

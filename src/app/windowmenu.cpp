@@ -1,7 +1,7 @@
 #include "app/windowmenu.h"
 
 #include "app/commandrouter.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "batch/batchcommand.h"
-#include "common/value.h"
+#include "platform/table/value.h"
 #include "platform/imagelib/rgbimage.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "common/dirtv.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include "common/contextmenus.h"
 #include "common/drives.h"

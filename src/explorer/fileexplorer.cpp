@@ -1,5 +1,5 @@
 #include "explorer/fileexplorer.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include "common/registry.h"
 #include "explorer/customimagedimwin.h"

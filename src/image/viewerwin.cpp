@@ -1,5 +1,5 @@
 #include "image/viewerwin.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include "common/messages.h"
 #include "image/imageload.h"

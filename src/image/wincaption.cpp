@@ -1,5 +1,5 @@
 #include "image/wincaption.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include "image/imagethumbswin.h"
 

@@ -1,5 +1,5 @@
 #include "image/winsle.h"
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include "image/imagethumbswin.h"
 #include "platform/imagelib/rgbimage.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/value.h"
+#include "platform/table/value.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/archserver.h"
-#include "common/value.h"
+#include "platform/table/value.h"
 
 #include <QString>
 

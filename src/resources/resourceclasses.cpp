@@ -1,4 +1,4 @@
-#include "app/resourceclasses.h"
+#include "resources/resourceclasses.h"
 
 #include <QFile>
 

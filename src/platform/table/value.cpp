@@ -1,4 +1,4 @@
-#include "common/value.h"
+#include "platform/table/value.h"
 
 #include <QtEndian>
 
