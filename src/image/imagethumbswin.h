@@ -51,6 +51,9 @@ public:
     virtual void changeData(ThumbItems items);
 
     void arrangeControls(bool force = false);
+    // The layout part of arrangeControls: the cell array, the scroll range and the places.
+    // True when the cells were placed anew (a pass must then fill them).
+    bool layOut(bool force);
     void calculateRows_Cols(int &rows, int &columns, int &totalRows) const;
     virtual void updateControlsArray(int visible);
     void adjustScroll(int visible);
@@ -117,6 +120,8 @@ protected:
     void placeCells(int rows, int columns);
     void firstItemFromPosition(int position);
     void verticalScroll(int position);
+    // Runs a pass once the events being handled are over (one, however many ask).
+    void scheduleRefresh();
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -141,6 +146,7 @@ protected:
     unsigned mListSerial = 0;
     unsigned mPassSerial = 0;
     bool mClosed = false;
+    bool mFillPending = false;
     int mThumbnailsMade = 0;
 
     friend class WinSle;
