@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -36,6 +38,9 @@ ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing, const
     });
     connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { verticalScroll(mVScrollBar->value()); });
     mMenu = makeContextMenu(menuClass, this);
+    // A click anywhere in the grid, or the Tab key, gives it the keys.
+    setFocusPolicy(Qt::StrongFocus);
+    mVScrollBar->setFocusPolicy(Qt::NoFocus);
     initializeData();
 }
 
@@ -460,6 +465,49 @@ void ImageThumbsWin::scheduleRefresh()
         if (mFillPending && !mClosed)
             refreshDisplay();
     });
+}
+
+void ImageThumbsWin::scrollToRow(int position)
+{
+    // Through the scroll bar, so that its thumb and the page agree.
+    mVScrollBar->setValue(std::clamp(position, mVScrollBar->minimum(), mVScrollBar->maximum()));
+}
+
+void ImageThumbsWin::wheelEvent(QWheelEvent *event)
+{
+    // One row per notch of the wheel; a touchpad's small steps add up to notches.
+    mWheelRest += event->angleDelta().y();
+    const int rows = mWheelRest / 120;
+    mWheelRest -= rows * 120;
+    if (rows != 0)
+        scrollToRow(mVScrollBar->value() - rows);
+    event->accept();
+}
+
+void ImageThumbsWin::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        scrollToRow(mVScrollBar->value() - 1);
+        break;
+    case Qt::Key_Down:
+        scrollToRow(mVScrollBar->value() + 1);
+        break;
+    case Qt::Key_PageUp:
+        thumbsUp();
+        break;
+    case Qt::Key_PageDown:
+        thumbsDown();
+        break;
+    case Qt::Key_Home:
+        scrollToRow(mVScrollBar->minimum());
+        break;
+    case Qt::Key_End:
+        scrollToRow(mVScrollBar->maximum());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void ImageThumbsWin::closeEvent(QCloseEvent *event)

@@ -126,6 +126,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The wheel moves the page by rows; Up and Down by a row, Page Up and Page Down by a
+    // page, Home and End to the first and last page.
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void scrollToRow(int position);
 
     ThumbItems mItems;
     int mItemCounter = 0;
@@ -147,6 +152,7 @@ protected:
     unsigned mPassSerial = 0;
     bool mClosed = false;
     bool mFillPending = false;
+    int mWheelRest = 0;
     int mThumbnailsMade = 0;
 
     friend class WinSle;

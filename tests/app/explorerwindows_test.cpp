@@ -16,6 +16,7 @@
 #include "support/testutil.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
@@ -344,4 +345,112 @@ TEST_F(ExplorerWindows, TheExplorerOpensAtTheCascadeSizeWhateverIsStored)
         mMain->closeAll();
         settle();
     }
+}
+
+// Until a folder is chosen the explorer's caption is its plain name, even once its tree has
+// the keys.
+TEST_F(ExplorerWindows, TheCaptionNamesNoFolderBeforeOneIsChosen)
+{
+    FileExplorer *e = openExplorer();
+    ASSERT_NE(e, nullptr);
+    mMain->activateWindow();
+    QApplication::setActiveWindow(mMain.get());
+    mMain->mdiArea()->setActiveSubWindow(frameOf(e));
+    e->oDirTree()->setFocus(Qt::TabFocusReason);
+    settle();
+    EXPECT_EQ(e->windowTitle(), "Image Browser");
+    EXPECT_TRUE(e->currentDir().isEmpty());
+}
+
+// A click in the grid gives it the keys, so arrows no longer move the folder tree; the wheel
+// and the keys move the page by rows; Right and Enter open a folder not yet read.
+TEST_F(ExplorerWindows, KeysAndWheelGoWhereTheUserPoints)
+{
+    const QString folder = makeFolder(60);
+    QDir(folder).mkpath("deep/deeper/deepest");
+    QDir(folder).mkpath("other/inside");
+    FileExplorer *e = openExplorer();
+    ASSERT_NE(e, nullptr);
+    QApplication::setActiveWindow(mMain.get());
+    selectFolder(*e, folder);
+    ImageThumbsWin *grid = e->oThumbs();
+    ASSERT_GT(grid->totalRows(), grid->curRows() + 2);
+
+    QTest::mouseClick(grid->captionCell(1), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(grid->selCount(), 1);
+    QTreeWidgetItem *folderItem = e->oDirTree()->currentItem();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    settle();
+    EXPECT_EQ(e->oDirTree()->currentItem(), folderItem);
+    EXPECT_EQ(grid->selCount(), 1);
+    EXPECT_EQ(grid->vScrollBar()->value(), 2);
+    EXPECT_EQ(grid->firstItem(), grid->curColumns() + 1);
+    QTest::keyClick(grid, Qt::Key_Home);
+    settle();
+    EXPECT_EQ(grid->firstItem(), 1);
+
+    // Two notches down, then one up (over a cell the window system hands the wheel on to the
+    // grid, as the cells leave it alone).
+    const auto wheel = [](QWidget *w, int delta) {
+        QWheelEvent event(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &event);
+        settle();
+    };
+    wheel(grid, -240);
+    EXPECT_EQ(grid->vScrollBar()->value(), 3);
+    EXPECT_EQ(grid->firstItem(), 2 * grid->curColumns() + 1);
+    wheel(grid, 120);
+    EXPECT_EQ(grid->vScrollBar()->value(), 2);
+    EXPECT_TRUE(grid->imageCell(0)->hasThumb());
+
+    // The tree: Right and Enter read a folder the first time.
+    DirTree *tree = e->oDirTree();
+    QTreeWidgetItem *deep = nullptr, *other = nullptr;
+    for (int i = 0; i < folderItem->childCount(); ++i) {
+        if (folderItem->child(i)->text(0) == "deep")
+            deep = folderItem->child(i);
+        if (folderItem->child(i)->text(0) == "other")
+            other = folderItem->child(i);
+    }
+    ASSERT_TRUE(deep && other);
+    ASSERT_FALSE(DirTv::itemFilled(deep));
+    tree->setFocus();
+    tree->setCurrentItem(deep);
+    QTest::keyClick(tree, Qt::Key_Right);
+    EXPECT_TRUE(DirTv::itemFilled(deep));
+    ASSERT_EQ(deep->childCount(), 1);
+    EXPECT_TRUE(deep->isExpanded());
+    tree->setCurrentItem(other);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_TRUE(DirTv::itemFilled(other));
+    EXPECT_EQ(other->childCount(), 1);
+    EXPECT_TRUE(other->isExpanded());
+}
+
+// The wheel scrolls the viewer's picture when it is larger than the window.
+TEST_F(ExplorerWindows, TheWheelScrollsTheViewersPicture)
+{
+    const QString dir = gbtest::makeTempDir("bigpicture");
+    const QString file = dir + "/big.png";
+    ASSERT_TRUE(saveRgb2File(RgbImage::filled(1400, 1200, 10, 120, 50), file, 4, 90, false, 0, 0));
+    auto *v = new ViewerWin(mMain.get(), file);
+    settle();
+    ASSERT_TRUE(v->ready());
+    while (v->step() > 1) // up to 100%, which needs both bars
+        QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_NE(v->verticalBar(), nullptr);
+    QWheelEvent down(QPointF(10, 10), v->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -240), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v, &down);
+    EXPECT_GT(v->offsetY(), 1);
+    EXPECT_EQ(v->offsetX(), 1);
+    const int y = v->offsetY();
+    QWheelEvent across(QPointF(10, 10), v->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                       Qt::ShiftModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v, &across);
+    EXPECT_GT(v->offsetX(), 1);
+    EXPECT_EQ(v->offsetY(), y);
+    v->subWindow()->close();
 }
