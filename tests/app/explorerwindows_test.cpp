@@ -1,6 +1,7 @@
 // The image explorer and the viewer inside the main window, driven as a user drives them:
 // maximised, tiled, grown, clicked.
 
+#include "app/helpaboutwin.h"
 #include "app/mainshellwindow.h"
 #include "app/mdibackground.h"
 #include "app/tools.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
@@ -453,4 +455,32 @@ TEST_F(ExplorerWindows, TheWheelScrollsTheViewersPicture)
     EXPECT_GT(v->offsetX(), 1);
     EXPECT_EQ(v->offsetY(), y);
     v->subWindow()->close();
+}
+
+// The support files shipped with the program: the contact page the Help menu opens, and a
+// help page with a section for every topic the windows ask for.
+TEST_F(ExplorerWindows, TheShippedContactPageAndHelpTopics)
+{
+    const QString shipped = QStringLiteral(GB_SHIPPED_SUPPORT);
+    const QByteArray contact = gbtest::readFile(shipped + "contactkvt.htm");
+    ASSERT_FALSE(contact.isEmpty());
+    EXPECT_TRUE(contact.contains(MainShellWindow::webAddress().toUtf8()));
+    EXPECT_TRUE(contact.contains(HelpAboutWin::emailAddress().toUtf8()));
+    const QString home = gbtest::makeTempDir("shippedhome");
+    QDir().mkpath(home + "/support");
+    ASSERT_TRUE(QFile::copy(shipped + "contactkvt.htm", home + "/support/contactkvt.htm"));
+    const QByteArray oldHome = qgetenv("GLIMMERBOX_HOME");
+    qputenv("GLIMMERBOX_HOME", home.toUtf8());
+    mMain->contactKvt();
+    qputenv("GLIMMERBOX_HOME", oldHome);
+    EXPECT_TRUE(mUi.boxes.empty());
+    ASSERT_EQ(mUi.urls.size(), 1);
+    EXPECT_TRUE(mUi.urls[0].endsWith("/support/contactkvt.htm"));
+
+    const QString help = QString::fromUtf8(gbtest::readFile(shipped + "help/index.html"));
+    for (const char *topic : {"HelpIndex", "Viewer Explorer"})
+        EXPECT_EQ(help.count(QString("id=\"%1\"").arg(topic)), 1) << topic;
+    // The main window has no File menu; its tools sit under Actions.
+    EXPECT_FALSE(help.contains("in the File menu"));
+    EXPECT_TRUE(help.contains("Actions &rarr; Image Explorer"));
 }
