@@ -177,6 +177,8 @@ void MainShellWindow::browseImages()
         return;
     QMdiSubWindow *sub = addMdiChild(explorer);
     placeFromRegistry(sub, QStringLiteral("Explorer"));
+    // The new explorer is the one the user works in: in front, at the end of the cascade.
+    mMdi->setActiveSubWindow(sub);
     windowCascade();
     add2Child(explorer);
 }
@@ -223,7 +225,10 @@ void MainShellWindow::arrangeHorizontal()
     const int h = std::max(1, area.height() / int(shown.size()));
     for (int i = 0; i < shown.size(); ++i) {
         shown[i]->showNormal();
-        shown[i]->setGeometry(0, i * h, area.width(), h);
+        if (MdiBackground::isSizable(shown[i]))
+            shown[i]->setGeometry(0, i * h, area.width(), h);
+        else
+            shown[i]->move(0, i * h);
     }
 }
 
@@ -234,7 +239,7 @@ void MainShellWindow::windowCascade()
 
 void MainShellWindow::windowTile()
 {
-    mMdi->tileSubWindows();
+    mMdi->tile();
 }
 
 void MainShellWindow::closeAll()

@@ -45,6 +45,22 @@ void MdiBackground::subWindowWasActivated(QMdiSubWindow *sub)
     sub->showMaximized();
 }
 
+bool MdiBackground::isSizable(const QMdiSubWindow *sub)
+{
+    return canMaximize(sub) && sub->minimumSize() != sub->maximumSize();
+}
+
+void MdiBackground::tile()
+{
+    QList<QPair<QMdiSubWindow *, QSize>> fixed;
+    for (QMdiSubWindow *sub : subWindowList())
+        if (!isSizable(sub))
+            fixed.append({sub, sub->size()});
+    tileSubWindows();
+    for (const auto &[sub, size] : fixed)
+        sub->resize(size);
+}
+
 int MdiBackground::cascadeStep() const
 {
     return style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
@@ -68,8 +84,7 @@ void MdiBackground::cascade()
         if (sub->isMaximized())
             sub->showNormal();
         const int offset = step * (i++ % (stagger + 1));
-        const bool sizable = canMaximize(sub) && sub->minimumSize() != sub->maximumSize();
-        sub->setGeometry(QRect(QPoint(offset, offset), sizable ? size : sub->size()));
+        sub->setGeometry(QRect(QPoint(offset, offset), isSizable(sub) ? size : sub->size()));
     }
 }
 

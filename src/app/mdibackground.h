@@ -32,6 +32,11 @@ public:
     void cascade();
     // The distance between two cascaded windows.
     int cascadeStep() const;
+    // Tiles the shown children side by side; fixed-size ones keep their size at the corner
+    // of their tile.
+    void tile();
+    // Whether a child's size may change: a fixed-size one (the viewer) is sized to its content.
+    static bool isSizable(const QMdiSubWindow *sub);
 
     // Installs the painter with the caption and repaints.
     void withGradientFill(const QString &caption);

@@ -313,6 +313,37 @@ TEST_F(ExplorerWindows, GrowingTheExplorerFillsEveryVisibleCell)
     expectEveryCellFilled(*e, "arranged");
 }
 
+// Cascade, Tile and Arrange place the viewer but keep it the size of its picture; a new
+// explorer comes last in the cascade, in front.
+TEST_F(ExplorerWindows, ArrangingKeepsTheViewerAtItsPictureSize)
+{
+    const QString folder = makeFolder(2);
+    FileExplorer *e = openExplorer();
+    ASSERT_NE(e, nullptr);
+    selectFolder(*e, folder);
+    QTest::mouseClick(e->oThumbs()->imageCell(0), Qt::LeftButton, {}, QPoint(20, 20));
+    settle();
+    ASSERT_EQ(viewers(*mMain).size(), 1);
+    ViewerWin *v = viewers(*mMain)[0];
+    const QSize picture = v->windowSize();
+    ASSERT_EQ(v->subWindow()->size(), picture);
+    for (const char *command : {"windowTile", "arrangeHorizontal", "windowCascade"}) {
+        QMetaObject::invokeMethod(mMain.get(), command);
+        settle();
+        EXPECT_EQ(v->subWindow()->size(), picture) << command;
+        EXPECT_EQ(v->size(), QSize(v->imageWidth(), v->imageHeight())) << command;
+    }
+    mMain->browseImages();
+    settle();
+    QMdiSubWindow *newest = mMain->mdiArea()->activeSubWindow();
+    ASSERT_NE(newest, nullptr);
+    EXPECT_TRUE(qobject_cast<FileExplorer *>(newest->widget()));
+    EXPECT_NE(newest, frameOf(e));
+    const int step = mMain->mdiArea()->cascadeStep();
+    EXPECT_EQ(newest->pos(), QPoint(2 * step, 2 * step));
+    EXPECT_EQ(newest->size(), frameOf(e)->size());
+}
+
 // The explorer opens cascaded at the size the cascade gives, whatever the stored placement;
 // the Cascade command gives the same size again.
 TEST_F(ExplorerWindows, TheExplorerOpensAtTheCascadeSizeWhateverIsStored)
