@@ -296,7 +296,8 @@ bool ViewerWin::eventFilter(QObject *watched, QEvent *event)
 {
     // The frame is sized to the picture: a maximise (a double click on the caption, a window
     // arrangement) is undone as soon as it has happened.
-    if (watched == mSub && event->type() == QEvent::WindowStateChange && mSub->isMaximized()) {
+    // The type first: the frame also reports to here while it is being destroyed.
+    if (event->type() == QEvent::WindowStateChange && watched == mSub && mSub->isMaximized()) {
         QTimer::singleShot(0, this, [this] {
             if (mSub && mSub->isMaximized()) {
                 mSub->showNormal();
