@@ -99,6 +99,9 @@ MainShellWindow::MainShellWindow(QWidget *parent)
 
 MainShellWindow::~MainShellWindow()
 {
+    // The MDI area outlives this body: closing its children activates others, and nothing of
+    // this window may answer that any more.
+    disconnect(mMdi, nullptr, this, nullptr);
     // The menus' actions may sit on this window; let them go before the window's widgets.
     for (QAction *a : actions())
         removeAction(a);
@@ -174,6 +177,8 @@ void MainShellWindow::browseImages()
         return;
     QMdiSubWindow *sub = addMdiChild(explorer);
     placeFromRegistry(sub, QStringLiteral("Explorer"));
+    // The new explorer is the one the user works in: in front, at the end of the cascade.
+    mMdi->setActiveSubWindow(sub);
     windowCascade();
     add2Child(explorer);
 }
@@ -220,18 +225,21 @@ void MainShellWindow::arrangeHorizontal()
     const int h = std::max(1, area.height() / int(shown.size()));
     for (int i = 0; i < shown.size(); ++i) {
         shown[i]->showNormal();
-        shown[i]->setGeometry(0, i * h, area.width(), h);
+        if (MdiBackground::isSizable(shown[i]))
+            shown[i]->setGeometry(0, i * h, area.width(), h);
+        else
+            shown[i]->move(0, i * h);
     }
 }
 
 void MainShellWindow::windowCascade()
 {
-    mMdi->cascadeSubWindows();
+    mMdi->cascade();
 }
 
 void MainShellWindow::windowTile()
 {
-    mMdi->tileSubWindows();
+    mMdi->tile();
 }
 
 void MainShellWindow::closeAll()
