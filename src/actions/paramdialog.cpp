@@ -40,6 +40,12 @@ QString OldParams::stringAt(int i, const QString &fallback) const
     return v.isString() ? v.toString() : fallback;
 }
 
+int OldParams::byteAt(int i, int fallback) const
+{
+    const int v = intAt(i, -1);
+    return v >= 0 && v <= 255 ? v : fallback;
+}
+
 uint32_t OldParams::colorAt(int i, uint32_t fallback) const
 {
     const Value &v = mOld.at(i - 1);

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <algorithm>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,10 +33,14 @@ public:
     bool hasAtLeast(int n) const { return isArray() && size() >= n; }
 
     int intAt(int i, int fallback) const;
+    // A whole number held to min..max, the range its control can show.
+    int intIn(int i, int fallback, int min, int max) const { return std::clamp(intAt(i, fallback), min, max); }
     double numberAt(int i, double fallback) const;
     bool logicAt(int i, bool fallback) const;
     QString stringAt(int i, const QString &fallback) const;
-    // A colour number held to 0..16777215; the fallback for anything else.
+    // A colour component 0..255; the fallback for anything else.
+    int byteAt(int i, int fallback) const;
+    // A colour number 0..16777215; the fallback for anything else.
     uint32_t colorAt(int i, uint32_t fallback) const;
 
 private:

@@ -15,7 +15,7 @@ SharpenWin::SharpenWin(QWidget *owner, const Value &oldParams)
     applyCancel(QStringLiteral("PBOK"), {36, 50, 43, 12}, {116, 50, 43, 12});
 
     const OldParams old(oldParams);
-    mSharpen->setNumber(old.hasSize(1) ? old.intAt(1, 50) : 50);
+    mSharpen->setNumber(old.hasSize(1) ? old.intIn(1, 50, 0, 100) : 50);
 }
 
 bool SharpenWin::applyValues()

@@ -1,6 +1,11 @@
 #include "batch/getcommanddetails.h"
 
 #include "actions/brightnesscontrastwin.h"
+#include "actions/buttonizewin.h"
+#include "actions/colordepthwin.h"
+#include "actions/defineborderwin.h"
+#include "actions/equalizehistogramwin.h"
+#include "actions/replacecolorwin.h"
 #include "actions/resizewin.h"
 #include "actions/rotatewin.h"
 #include "actions/sharpenwin.h"
@@ -21,6 +26,9 @@ std::unique_ptr<ParamDialog> parameterDialog(QWidget *owner, int id, const Value
     switch (id) {
     case ActionRotate: return std::make_unique<RotateWin>(owner, old);
     case ActionResize: return std::make_unique<ResizeWin>(owner, old);
+    case ActionAddBorder: return std::make_unique<DefineBorderWin>(owner, old);
+    case ActionButtonize: return std::make_unique<ButtonizeWin>(owner, old);
+    case ActionGlassFrame: return std::make_unique<ButtonizeWin_1>(owner, old);
     case ActionBlur: {
         auto dialog = std::make_unique<SharpenWin>(owner, old);
         dialog->setWindowTitle(QStringLiteral("Blur Image"));
@@ -28,6 +36,9 @@ std::unique_ptr<ParamDialog> parameterDialog(QWidget *owner, int id, const Value
     }
     case ActionSharpen: return std::make_unique<SharpenWin>(owner, old);
     case ActionBrightnessContrast: return std::make_unique<BrightnessContrastWin>(owner, old);
+    case ActionReplaceColor: return std::make_unique<ReplaceColorWin>(owner, old);
+    case ActionHistogramEqualize: return std::make_unique<EqualizeHistogramWin>(owner, old);
+    case ActionChangeColorDepth: return std::make_unique<ColorDepthWin>(owner, old);
     default: return nullptr;
     }
 }

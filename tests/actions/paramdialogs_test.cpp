@@ -1,6 +1,11 @@
 // The parameter dialogs of the batch actions, driven through their real controls: a new
 // command, an edited one and every refusal of each dialog.
 #include "actions/brightnesscontrastwin.h"
+#include "actions/buttonizewin.h"
+#include "actions/colordepthwin.h"
+#include "actions/defineborderwin.h"
+#include "actions/equalizehistogramwin.h"
+#include "actions/replacecolorwin.h"
 #include "actions/resizewin.h"
 #include "actions/rotatewin.h"
 #include "actions/sharpenwin.h"
@@ -9,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -284,4 +290,244 @@ TEST(RotateWin, SpinnerStaysInRangeAndTheChosenColourSurvivesATurnChoice)
     RotateWin damaged(nullptr, params({"x", -5}));
     EXPECT_EQ(damaged.rotationCb()->currentText(), "Left");
     EXPECT_EQ(damaged.color(), 0u);
+}
+
+// ---- Border ----
+
+TEST(DefineBorderWin, NewCommandRefusesFourZeroSides)
+{
+    gbtest::ScriptedUi ui;
+    DefineBorderWin dlg(nullptr);
+    for (const char *side : {"TOP", "BOTTOM", "LEFT", "RIGHT"}) {
+        EXPECT_EQ(dlg.side(side)->edit()->text(), "") << side;
+        EXPECT_EQ(dlg.side(side)->partner()->value(), 0) << side;
+    }
+    EXPECT_EQ(dlg.color(), 0u);
+    EXPECT_FALSE(dlg.sameSize()->isChecked());
+    EXPECT_EQ(press(dlg, "PBOK"), 0);
+    EXPECT_EQ(ui.boxTexts(), QStringList{"All side borders are 0 pixels"});
+    EXPECT_EQ(ui.boxes.at(0).caption, "Error");
+
+    retype(dlg.side("LEFT")->edit(), "5");
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), params({0, 5, 0, 0, 0, 0, 0}));
+}
+
+TEST(DefineBorderWin, EditedCommandKeepsItsSideOrder)
+{
+    DefineBorderWin dlg(nullptr, params({1, 2, 3, 4, 255, 0, 0}));
+    EXPECT_EQ(dlg.side("TOP")->edit()->text(), "1");
+    EXPECT_EQ(dlg.side("BOTTOM")->edit()->text(), "4");
+    EXPECT_EQ(dlg.side("LEFT")->edit()->text(), "2");
+    EXPECT_EQ(dlg.side("RIGHT")->edit()->text(), "3");
+    EXPECT_EQ(dlg.side("RIGHT")->partner()->value(), 3);
+    EXPECT_EQ(dlg.borderColor()->sample()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), params({1, 2, 3, 4, 255, 0, 0}));
+
+    // Six entries, or sides and colours out of range, are not this command's shape.
+    DefineBorderWin six(nullptr, params({1, 2, 3, 4, 255, 0}));
+    EXPECT_EQ(six.side("TOP")->edit()->text(), "");
+    DefineBorderWin damaged(nullptr, params({500, "x", -3, 4, 300, 0, 0}));
+    EXPECT_EQ(damaged.side("TOP")->edit()->text(), "99");
+    EXPECT_EQ(damaged.side("LEFT")->edit()->text(), "0");
+    EXPECT_EQ(damaged.side("RIGHT")->edit()->text(), "0");
+    EXPECT_EQ(damaged.color(), 0u);
+}
+
+TEST(DefineBorderWin, SameSizeMakesTheOtherSidesFollowTop)
+{
+    DefineBorderWin dlg(nullptr);
+    retype(dlg.side("TOP")->edit(), "7");
+    dlg.sameSize()->click();
+    for (const char *side : {"BOTTOM", "LEFT", "RIGHT"}) {
+        EXPECT_EQ(dlg.side(side)->edit()->text(), "7") << side;
+        EXPECT_FALSE(dlg.side(side)->edit()->isEnabled()) << side;
+        EXPECT_FALSE(dlg.side(side)->partner()->isEnabled()) << side;
+    }
+    retype(dlg.side("TOP")->edit(), "12");
+    EXPECT_EQ(dlg.side("RIGHT")->edit()->text(), "12");
+    dlg.side("TOP")->partner()->setValue(15);
+    EXPECT_EQ(dlg.side("BOTTOM")->edit()->text(), "15");
+    EXPECT_EQ(dlg.side("LEFT")->partner()->value(), 15);
+    dlg.sameSize()->click();
+    EXPECT_TRUE(dlg.side("LEFT")->edit()->isEnabled());
+    EXPECT_EQ(dlg.side("LEFT")->edit()->text(), "15");
+    retype(dlg.side("TOP")->edit(), "3");
+    EXPECT_EQ(dlg.side("LEFT")->edit()->text(), "15");
+    EXPECT_EQ(press(dlg, "PBCANCEL"), -1);
+}
+
+// ---- Buttonize and glass frame ----
+
+TEST(ButtonizeWin, PresetsColourAndSpinner)
+{
+    gbtest::ScriptedUi ui;
+    ButtonizeWin fresh(nullptr);
+    EXPECT_EQ(fresh.windowTitle(), "Buttonize Image");
+    EXPECT_EQ(fresh.buttonSize()->edit()->text(), "0");
+    EXPECT_EQ(press(fresh, "PBOK"), 1);
+    EXPECT_EQ(Value(fresh.values()), params({0, 0, 0, 0}));
+
+    ButtonizeWin edited(nullptr, params({5, 10, 20, 30}));
+    EXPECT_EQ(edited.buttonSize()->edit()->text(), "5");
+    EXPECT_EQ(edited.buttonColor()->sample()->palette().color(QPalette::Window), QColor(10, 20, 30));
+    retype(edited.buttonSize()->edit(), "42");
+    EXPECT_EQ(edited.buttonSize()->partner()->value(), 42);
+    edited.buttonSize()->partner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(edited.buttonSize()->edit()->text(), "43");
+    ui.colorAnswers = {makeColorRef(1, 2, 3)};
+    edited.buttonColor()->button()->click();
+    EXPECT_EQ(press(edited, "PBOK"), 1);
+    EXPECT_EQ(Value(edited.values()), params({43, 1, 2, 3}));
+    EXPECT_EQ(press(edited, "PBCANCEL"), -1);
+}
+
+TEST(ButtonizeWin_1, GlassFrameSizeOnly)
+{
+    ButtonizeWin_1 fresh(nullptr);
+    EXPECT_EQ(fresh.windowTitle(), "Glass Frame");
+    EXPECT_EQ(fresh.buttonSize()->edit()->text(), "0");
+    EXPECT_EQ(fresh.buttonSize()->partner()->value(), 0);
+    EXPECT_EQ(press(fresh, "PBOK"), 1);
+    EXPECT_EQ(Value(fresh.values()), params({0}));
+    ButtonizeWin_1 edited(nullptr, params({12}));
+    EXPECT_EQ(edited.buttonSize()->partner()->value(), 12);
+    ButtonizeWin_1 wrongShape(nullptr, params({12, 1}));
+    EXPECT_EQ(wrongShape.buttonSize()->edit()->text(), "0");
+}
+
+// ---- Replace colour ----
+
+TEST(ReplaceColorWin, NewAndEditedCommands)
+{
+    ReplaceColorWin fresh(nullptr);
+    EXPECT_EQ(fresh.oldColorField()->sample()->palette().color(QPalette::Window), QColor(0, 0, 0));
+    EXPECT_EQ(fresh.newColorField()->sample()->palette().color(QPalette::Window), QColor(255, 255, 255));
+    EXPECT_EQ(fresh.tolerancePair()->edit()->text(), "0");
+    EXPECT_EQ(press(fresh, "PBOK"), 1);
+    EXPECT_EQ(Value(fresh.values()), params({0, 0, 0, 16777215, 0}));
+
+    ReplaceColorWin edited(nullptr, params({0, 0, 0, 255, 3}));
+    EXPECT_EQ(edited.newColorField()->sample()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(edited.tolerancePair()->partner()->value(), 3);
+    EXPECT_EQ(press(edited, "PBOK"), 1);
+    EXPECT_EQ(Value(edited.values()), params({0, 0, 0, 255, 3}));
+
+    ReplaceColorWin dlg(nullptr, params({0, 0, 0, 255, 9}));
+    dlg.tolerancePair()->partner()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dlg.tolerancePair()->edit()->text(), "9");
+    dlg.tolerancePair()->setNumber(0);
+    dlg.tolerancePair()->partner()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(dlg.tolerancePair()->edit()->text(), "0");
+    retype(dlg.tolerancePair()->edit(), "45");
+    EXPECT_EQ(dlg.tolerancePair()->edit()->text(), "4") << "one digit";
+
+    // A short array presets what it has; the rest takes the defaults.
+    ReplaceColorWin shortOne(nullptr, params({10}));
+    EXPECT_EQ(shortOne.oldColor(), makeColorRef(10, 0, 0));
+    EXPECT_EQ(shortOne.newColor(), 0xFFFFFFu);
+    EXPECT_EQ(press(shortOne, "PBCANCEL"), -1);
+}
+
+// ---- Histogram ----
+
+TEST(EqualizeHistogramWin, RefusalsInTheirOrder)
+{
+    const struct {
+        const char *low, *high;
+        bool red, green, blue;
+        const char *message; // empty: accepted
+    } cases[] = {
+        {"0", "255", true, true, true, ""},
+        {"100", "100", false, true, false, ""},
+        {"", "10", true, false, false, ""},
+        {"200", "100", true, true, true,
+         "Low threshold must be greater than 0 and less than high threshold. High threshold must be less than or "
+         "equal to 255"},
+        {"0", "256", true, true, true,
+         "Low threshold must be greater than 0 and less than high threshold. High threshold must be less than or "
+         "equal to 255"},
+        {"200", "100", false, false, false, "Define at least one color channel"},
+    };
+    for (const auto &c : cases) {
+        gbtest::ScriptedUi ui;
+        EqualizeHistogramWin dlg(nullptr);
+        retype(dlg.lowThresh()->edit(), QString::fromLatin1(c.low));
+        retype(dlg.highThresh()->edit(), QString::fromLatin1(c.high));
+        dlg.channel(0)->setChecked(c.red);
+        dlg.channel(1)->setChecked(c.green);
+        dlg.channel(2)->setChecked(c.blue);
+        const QString message = QString::fromLatin1(c.message);
+        EXPECT_EQ(press(dlg, "PBOK"), message.isEmpty() ? 1 : 0) << c.low << " " << c.high;
+        if (message.isEmpty()) {
+            EXPECT_TRUE(ui.boxes.empty());
+            EXPECT_EQ(Value(dlg.values()), params({QString::fromLatin1(c.low).toInt(), QString::fromLatin1(c.high).toInt(),
+                                                   c.red, c.green, c.blue}));
+        } else {
+            EXPECT_EQ(ui.boxTexts(), QStringList{message});
+            EXPECT_EQ(ui.boxes.at(0).caption, "Warning");
+        }
+    }
+}
+
+TEST(EqualizeHistogramWin, PresetsAndSpinners)
+{
+    EqualizeHistogramWin fresh(nullptr);
+    EXPECT_EQ(fresh.lowThresh()->edit()->text(), "0");
+    EXPECT_EQ(fresh.highThresh()->edit()->text(), "255");
+    EXPECT_TRUE(fresh.channel(0)->isChecked() && fresh.channel(1)->isChecked() && fresh.channel(2)->isChecked());
+    EqualizeHistogramWin edited(nullptr, params({10, 20, false, true, false}));
+    EXPECT_EQ(edited.lowThresh()->edit()->text(), "10");
+    EXPECT_EQ(edited.highThresh()->partner()->value(), 20);
+    EXPECT_FALSE(edited.channel(0)->isChecked());
+    for (const Value &wrong : {params({10, 20, false, true}), params({10, 20, false, true, false, true})}) {
+        EqualizeHistogramWin dlg(nullptr, wrong);
+        EXPECT_EQ(dlg.highThresh()->edit()->text(), "255");
+    }
+    fresh.lowThresh()->partner()->setValue(37);
+    EXPECT_EQ(fresh.lowThresh()->edit()->text(), "37");
+    retype(fresh.highThresh()->edit(), "120");
+    EXPECT_EQ(fresh.highThresh()->partner()->value(), 120);
+}
+
+// ---- Colour depth ----
+
+TEST(ColorDepthWin, ChoicesPresetsAndTheSilentRefusal)
+{
+    ColorDepthWin fresh(nullptr);
+    EXPECT_EQ(fresh.colorsDepth()->currentText(), "16 Million Colors (24 bits)");
+    EXPECT_EQ(fresh.noOfColors()->edit()->text(), "");
+    EXPECT_FALSE(fresh.noOfColors()->edit()->isEnabled());
+    EXPECT_FALSE(fresh.noOfColors()->partner()->isEnabled());
+    EXPECT_EQ(press(fresh, "PBOK"), 1);
+    EXPECT_EQ(Value(fresh.values()), params({5, 0}));
+
+    gbtest::ScriptedUi ui;
+    ColorDepthWin dlg(nullptr);
+    dlg.colorsDepth()->setCurrentIndex(5);
+    EXPECT_TRUE(dlg.noOfColors()->edit()->isEnabled());
+    EXPECT_EQ(press(dlg, "PBOK"), 0);
+    retype(dlg.noOfColors()->edit(), "1");
+    EXPECT_EQ(press(dlg, "PBOK"), 0);
+    retype(dlg.noOfColors()->edit(), "300");
+    EXPECT_EQ(dlg.noOfColors()->edit()->text(), "256");
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), params({6, 256}));
+    EXPECT_TRUE(ui.boxes.empty());
+    dlg.colorsDepth()->setCurrentIndex(2);
+    EXPECT_EQ(dlg.noOfColors()->edit()->text(), "");
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), params({3, 0}));
+
+    ColorDepthWin user(nullptr, params({6, 100}));
+    EXPECT_EQ(user.colorsDepth()->currentText(), "User defined number of colors");
+    EXPECT_EQ(user.noOfColors()->edit()->text(), "100");
+    EXPECT_TRUE(user.noOfColors()->edit()->isEnabled());
+    ColorDepthWin eightBits(nullptr, params({4, 0}));
+    EXPECT_EQ(eightBits.colorsDepth()->currentText(), "256 Colors (8 bits)");
+    EXPECT_EQ(eightBits.noOfColors()->edit()->text(), "0");
+    EXPECT_FALSE(eightBits.noOfColors()->edit()->isEnabled());
+    ColorDepthWin damaged(nullptr, params({"six", 100}));
+    EXPECT_EQ(damaged.colorsDepth()->currentText(), "16 Million Colors (24 bits)");
 }
