@@ -5,6 +5,8 @@
 #include "actions/colordepthwin.h"
 #include "actions/defineborderwin.h"
 #include "actions/equalizehistogramwin.h"
+#include "actions/overlayimagewin.h"
+#include "actions/overlaytextwin.h"
 #include "actions/replacecolorwin.h"
 #include "actions/resizewin.h"
 #include "actions/rotatewin.h"
@@ -24,6 +26,8 @@ namespace {
 std::unique_ptr<ParamDialog> parameterDialog(QWidget *owner, int id, const Value &old)
 {
     switch (id) {
+    case ActionOverlayText: return std::make_unique<OverlayTextWin>(owner, old);
+    case ActionOverlayImage: return std::make_unique<OverlayImageWin>(owner, old);
     case ActionRotate: return std::make_unique<RotateWin>(owner, old);
     case ActionResize: return std::make_unique<ResizeWin>(owner, old);
     case ActionAddBorder: return std::make_unique<DefineBorderWin>(owner, old);
