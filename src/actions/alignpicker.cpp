@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace gb {
 
 AlignPicker::AlignPicker(QWidget *parent, const DialogUnits &du, const QRect &stripPlace, const int (&columns)[3],
@@ -39,6 +41,31 @@ void AlignPicker::setMargins(QLineEdit *left, QLineEdit *top, QLineEdit *right, 
     mRight = right;
     mBottom = bottom;
     updateTextAlign();
+}
+
+QLineEdit *AlignPicker::margin(const QString &name) const
+{
+    if (name == QLatin1String("LEFT"))
+        return mLeft;
+    if (name == QLatin1String("TOP"))
+        return mTop;
+    if (name == QLatin1String("RIGHT"))
+        return mRight;
+    return mBottom;
+}
+
+void AlignPicker::preset(int code, int left, int top, int right, int bottom)
+{
+    const int values[4] = {left, top, right, bottom};
+    QLineEdit *fields[4] = {mLeft, mTop, mRight, mBottom};
+    for (int i = 0; i < 4; ++i)
+        fields[i]->setText(QString::number(std::clamp(values[i], 0, 9999)));
+    setCode(code >= 1 && code <= 9 ? code : 8);
+}
+
+std::array<int, 4> AlignPicker::marginValues() const
+{
+    return {mLeft->text().toInt(), mTop->text().toInt(), mRight->text().toInt(), mBottom->text().toInt()};
 }
 
 void AlignPicker::setCode(int code)

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +26,13 @@ public:
 
     // The margin fields that follow the placement.
     void setMargins(QLineEdit *left, QLineEdit *top, QLineEdit *right, QLineEdit *bottom);
+    // "LEFT", "TOP", "RIGHT" or "BOTTOM".
+    QLineEdit *margin(const QString &name) const;
+    // Presets the placement and the four margins (held to the four digits of the fields);
+    // a placement outside 1..9 (a damaged command) opens as 8, the default.
+    void preset(int code, int left, int top, int right, int bottom);
+    // The four margins as typed, left, top, right, bottom; an empty field gives 0.
+    std::array<int, 4> marginValues() const;
     int code() const { return mCode; }
     // A code outside 1..9 is kept but changes neither the strip nor the fields.
     void setCode(int code);

@@ -22,10 +22,10 @@ OverlayImageWin::OverlayImageWin(QWidget *owner, const Value &oldParams)
     mFileEdit = edit(QStringLiteral("OVERLAYFILE"), {70, 11, 128, 12});
     QPushButton *browse = button(QStringLiteral("PBBROWSE"), QString(), {199, 11, 13, 12});
     browse->setIcon(QIcon(resourceBitmap(QStringLiteral("FINDFILE"))));
-    mTop = edit(QStringLiteral("TOP"), {143, 39, 25, 12}, 4);
-    mLeft = edit(QStringLiteral("LEFT"), {143, 57, 25, 12}, 4);
-    mBottom = edit(QStringLiteral("BOTTOM"), {143, 76, 25, 12}, 4);
-    mRight = edit(QStringLiteral("RIGHT"), {143, 94, 25, 12}, 4);
+    QLineEdit *top = edit(QStringLiteral("TOP"), {143, 39, 25, 12}, 4);
+    QLineEdit *left = edit(QStringLiteral("LEFT"), {143, 57, 25, 12}, 4);
+    QLineEdit *bottom = edit(QStringLiteral("BOTTOM"), {143, 76, 25, 12}, 4);
+    QLineEdit *right = edit(QStringLiteral("RIGHT"), {143, 94, 25, 12}, 4);
     label(QStringLiteral("Right :"), {114, 96, 27, 9});
     label(QStringLiteral("Bottom :"), {114, 78, 27, 9});
     label(QStringLiteral("Left :"), {115, 59, 27, 9});
@@ -51,7 +51,7 @@ OverlayImageWin::OverlayImageWin(QWidget *owner, const Value &oldParams)
     mPreview->setObjectName(QStringLiteral("PREVIEWFT"));
     mPreview->setGeometry(du().rect(188, 48, 53, 49));
     mPreview->setFrameStyle(QFrame::Box | QFrame::Plain);
-    mAlign->setMargins(mLeft, mTop, mRight, mBottom);
+    mAlign->setMargins(left, top, right, bottom);
 
     connect(mFileEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         previewFile(mPreview, &mPreviewImage, text.trimmed());
@@ -61,19 +61,12 @@ OverlayImageWin::OverlayImageWin(QWidget *owner, const Value &oldParams)
 
     if (edited) {
         mFileEdit->setText(old.stringAt(1, QString()));
-        const int code = old.intAt(2, 8);
-        mAlign->setCode(code >= 1 && code <= 9 ? code : 8);
-        mLeft->setText(QString::number(old.intIn(3, 10, 0, 9999)));
-        mTop->setText(QString::number(old.intIn(4, 10, 0, 9999)));
-        mRight->setText(QString::number(old.intIn(5, 10, 0, 9999)));
-        mBottom->setText(QString::number(old.intIn(6, 10, 0, 9999)));
+        mAlign->preset(old.intAt(2, 8), old.intAt(3, 10), old.intAt(4, 10), old.intAt(5, 10), old.intAt(6, 10));
         mTrans->setChecked(old.logicAt(7, false));
         // The stored fraction has two decimals; rounding shows the percentage typed.
         mOpacityPair->setNumber(std::llround(std::clamp(old.numberAt(9, 1.0), 0.0, 1.0) * 100));
     } else {
-        mAlign->setCode(8);
-        for (QLineEdit *margin : {mLeft, mTop, mRight, mBottom})
-            margin->setText(QStringLiteral("10"));
+        mAlign->preset(8, 10, 10, 10, 10);
         mOpacityPair->setNumber(100);
     }
     transClicked();
@@ -86,13 +79,7 @@ int OverlayImageWin::imageAlign() const
 
 QLineEdit *OverlayImageWin::margin(const QString &name) const
 {
-    if (name == QLatin1String("LEFT"))
-        return mLeft;
-    if (name == QLatin1String("TOP"))
-        return mTop;
-    if (name == QLatin1String("RIGHT"))
-        return mRight;
-    return mBottom;
+    return mAlign->margin(name);
 }
 
 void OverlayImageWin::pbBrowse()
@@ -123,10 +110,7 @@ bool OverlayImageWin::applyValues()
         return false;
     }
     mFile = file;
-    mLeftValue = mLeft->text().toInt();
-    mTopValue = mTop->text().toInt();
-    mRightValue = mRight->text().toInt();
-    mBottomValue = mBottom->text().toInt();
+    mMargins = mAlign->marginValues();
     mTransparent = mTrans->isChecked();
     mOpacity = std::round(mOpacityPair->value()) / 100.0;
     return true;
@@ -134,7 +118,7 @@ bool OverlayImageWin::applyValues()
 
 ValueArray OverlayImageWin::values() const
 {
-    return {mFile,        imageAlign(), mLeftValue,   mTopValue, mRightValue, mBottomValue,
+    return {mFile,        imageAlign(), mMargins[0], mMargins[1], mMargins[2], mMargins[3],
             mTransparent, int(transparentColor()), mOpacity};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "actions/paramdialog.h"
+
+#include <array>
 #include "platform/imagelib/rgbimage.h"
 
 class QCheckBox;
@@ -29,7 +31,7 @@ public:
     ValueArray values() const override;
 
     QLineEdit *fileEdit() const { return mFileEdit; }
-    QLineEdit *margin(const QString &name) const; // "LEFT", "TOP", "RIGHT", "BOTTOM"
+    QLineEdit *margin(const QString &name) const;
     NumberPair *opacityPair() const { return mOpacityPair; }
     QCheckBox *trans() const { return mTrans; }
     ColorField *transColor() const { return mTransColor; }
@@ -44,10 +46,6 @@ private:
     void transClicked();
 
     QLineEdit *mFileEdit;
-    QLineEdit *mTop;
-    QLineEdit *mLeft;
-    QLineEdit *mBottom;
-    QLineEdit *mRight;
     AlignPicker *mAlign;
     NumberPair *mOpacityPair;
     QCheckBox *mTrans;
@@ -55,7 +53,7 @@ private:
     PreviewFt *mPreview;
     RgbImage mPreviewImage;
     QString mFile;
-    int mLeftValue = 0, mTopValue = 0, mRightValue = 0, mBottomValue = 0;
+    std::array<int, 4> mMargins{}; // left, top, right, bottom
     bool mTransparent = false;
     double mOpacity = 1.0;
 };

@@ -23,10 +23,10 @@ OverlayTextWin::OverlayTextWin(QWidget *owner, const Value &oldParams)
     label(QStringLiteral("Left:"), {19, 79, 17, 9});
     label(QStringLiteral("Bottom:"), {80, 60, 26, 9});
     label(QStringLiteral("Right:"), {80, 79, 20, 9});
-    mTop = edit(QStringLiteral("TOP"), {36, 59, 25, 12}, 4);
-    mLeft = edit(QStringLiteral("LEFT"), {37, 76, 25, 12}, 4);
-    mBottom = edit(QStringLiteral("BOTTOM"), {107, 59, 25, 12}, 4);
-    mRight = edit(QStringLiteral("RIGHT"), {107, 76, 25, 12}, 4);
+    QLineEdit *top = edit(QStringLiteral("TOP"), {36, 59, 25, 12}, 4);
+    QLineEdit *left = edit(QStringLiteral("LEFT"), {37, 76, 25, 12}, 4);
+    QLineEdit *bottom = edit(QStringLiteral("BOTTOM"), {107, 59, 25, 12}, 4);
+    QLineEdit *right = edit(QStringLiteral("RIGHT"), {107, 76, 25, 12}, 4);
     group(QStringLiteral("Text Background"), {5, 105, 208, 28});
     mTrans = radio(QStringLiteral("TRANS"), QStringLiteral("Transparent"), {15, 116, 52, 11});
     mSolid = radio(QStringLiteral("SOLID"), QStringLiteral("Solid"), {72, 116, 28, 11});
@@ -43,7 +43,7 @@ OverlayTextWin::OverlayTextWin(QWidget *owner, const Value &oldParams)
     group(QStringLiteral("Margins"), {14, 45, 124, 49});
     label(QStringLiteral("Text:"), {5, 6, 19, 12});
     group(QStringLiteral("Text Position"), {5, 18, 208, 84});
-    mAlign->setMargins(mLeft, mTop, mRight, mBottom);
+    mAlign->setMargins(left, top, right, bottom);
 
     mFont.face = QStringLiteral("Arial");
     mFont.size = 10;
@@ -55,17 +55,10 @@ OverlayTextWin::OverlayTextWin(QWidget *owner, const Value &oldParams)
         mFont.italic = old.logicAt(5, false);
         mFont.underline = old.logicAt(6, false);
         mFont.color = old.colorAt(7, 0);
-        const int code = old.intAt(8, 8);
-        mAlign->setCode(code >= 1 && code <= 9 ? code : 8);
-        mLeft->setText(QString::number(old.intIn(9, 10, 0, 9999)));
-        mTop->setText(QString::number(old.intIn(10, 10, 0, 9999)));
-        mRight->setText(QString::number(old.intIn(11, 10, 0, 9999)));
-        mBottom->setText(QString::number(old.intIn(12, 10, 0, 9999)));
+        mAlign->preset(old.intAt(8, 8), old.intAt(9, 10), old.intAt(10, 10), old.intAt(11, 10), old.intAt(12, 10));
         (old.logicAt(13, true) ? mTrans : mSolid)->setChecked(true);
     } else {
-        mAlign->setCode(8);
-        for (QLineEdit *margin : {mLeft, mTop, mRight, mBottom})
-            margin->setText(QStringLiteral("10"));
+        mAlign->preset(8, 10, 10, 10, 10);
         mTrans->setChecked(true);
     }
     buttonClick();
@@ -86,13 +79,7 @@ int OverlayTextWin::textAllign() const
 
 QLineEdit *OverlayTextWin::margin(const QString &name) const
 {
-    if (name == QLatin1String("LEFT"))
-        return mLeft;
-    if (name == QLatin1String("TOP"))
-        return mTop;
-    if (name == QLatin1String("RIGHT"))
-        return mRight;
-    return mBottom;
+    return mAlign->margin(name);
 }
 
 void OverlayTextWin::pbChangeFont()
@@ -109,10 +96,7 @@ void OverlayTextWin::buttonClick()
 bool OverlayTextWin::applyValues()
 {
     mText = mWaterText->text();
-    mLeftValue = mLeft->text().toInt();
-    mRightValue = mRight->text().toInt();
-    mTopValue = mTop->text().toInt();
-    mBottomValue = mBottom->text().toInt();
+    mMargins = mAlign->marginValues();
     mTransValue = mTrans->isChecked();
     return true;
 }
@@ -121,7 +105,7 @@ ValueArray OverlayTextWin::values() const
 {
     const uint32_t back = backColor();
     return {mText,       mFont.face,  mFont.size,   mFont.bold,  mFont.italic,  mFont.underline,
-            int(mFont.color), textAllign(), mLeftValue, mTopValue, mRightValue, mBottomValue,
+            int(mFont.color), textAllign(), mMargins[0], mMargins[1], mMargins[2], mMargins[3],
             mTransValue, red(back),   green(back),  blue(back)};
 }
 

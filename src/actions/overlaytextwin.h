@@ -3,6 +3,8 @@
 #include "actions/fontdata.h"
 #include "actions/paramdialog.h"
 
+#include <array>
+
 namespace gb {
 
 class AlignPicker;
@@ -27,7 +29,7 @@ public:
     ValueArray values() const override;
 
     QLineEdit *waterText() const { return mWaterText; }
-    QLineEdit *margin(const QString &name) const; // "LEFT", "TOP", "RIGHT", "BOTTOM"
+    QLineEdit *margin(const QString &name) const;
     QRadioButton *transButton() const { return mTrans; }
     QRadioButton *solidButton() const { return mSolid; }
     ColorField *backColorField() const { return mBackColor; }
@@ -41,17 +43,13 @@ private:
     void buttonClick();
 
     QLineEdit *mWaterText;
-    QLineEdit *mTop;
-    QLineEdit *mLeft;
-    QLineEdit *mBottom;
-    QLineEdit *mRight;
     AlignPicker *mAlign;
     QRadioButton *mTrans;
     QRadioButton *mSolid;
     ColorField *mBackColor;
     FontData mFont;
     QString mText;
-    int mLeftValue = 0, mTopValue = 0, mRightValue = 0, mBottomValue = 0;
+    std::array<int, 4> mMargins{}; // left, top, right, bottom
     bool mTransValue = true;
 };
 
