@@ -1,0 +1,212 @@
+#include "gallery_setup/hgnavigationwin.h"
+
+#include "app/resourceclasses.h"
+#include "common/filedialogs.h"
+#include "gallery/hgallery.h"
+#include "gallery_setup/pagefields.h"
+#include "image/previewft.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gb {
+
+HgNavigationWin::HgNavigationWin(QWidget *owner, const QString &name, const LinkTexts &first,
+                                 const LinkSlots &firstSlots, const LinkTexts &second, const LinkSlots &secondSlots,
+                                 bool withHomeUrl)
+    : SectionPage(owner)
+{
+    setObjectName(name);
+    if (withHomeUrl)
+        mHomeUrl = pageEdit(this, QStringLiteral("HOMEURL"), QStringLiteral("Specify the URL for the home page"));
+    buildBlock(0, first, firstSlots);
+    buildBlock(1, second, secondSlots);
+
+    auto *note = fixedText(this, QStringLiteral("(if you specify a text and an image link, the text will be used as ALT TAG)"),
+                           QStringLiteral("FIXEDTEXT4"));
+    QFont bold = note->font();
+    bold.setBold(true);
+    note->setFont(bold);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *blocks = new QHBoxLayout;
+    blocks->addWidget(mBlocks[0].link->parentWidget());
+    blocks->addWidget(mBlocks[1].link->parentWidget());
+    layout->addLayout(blocks, 1);
+    layout->addWidget(note);
+}
+
+void HgNavigationWin::buildBlock(int n, const LinkTexts &texts, const LinkSlots &bind)
+{
+    LinkBlock &block = mBlocks[n];
+    block.bind = bind;
+    block.browseTitle = texts.browseTitle;
+    auto *group = new QGroupBox(texts.groupCaption, this);
+    group->setObjectName(n == 0 ? QStringLiteral("GROUPBOX1") : QStringLiteral("GROUPBOX2"));
+    block.link = pageCheck(group, texts.linkName, texts.checkCaption, texts.checkTip);
+    block.text = pageEdit(group, texts.textName, texts.textTip);
+    block.useImage = pageCheck(group, QStringLiteral("USEIMAGE") + texts.suffix, QStringLiteral("Use an image as link"),
+                               QStringLiteral("Set this option to use an image as link button"));
+    block.image = pageEdit(group, QStringLiteral("IMAGELINK") + texts.suffix);
+    block.browse = pictureButton(group, QStringLiteral("PBBROWSEIMAGE") + texts.suffix, FindFile(),
+                                 QStringLiteral("Browse files"));
+    block.preview = new PreviewFt(group);
+    block.preview->setObjectName(n == 0 ? QStringLiteral("PREVIEWFT") : QStringLiteral("PREVIEWFT1"));
+    block.preview->setFixedSize(64, 64);
+    block.preview->setFrameShape(QFrame::Box);
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(block.link, 0, 0, 1, 3);
+    grid->addWidget(fixedText(group, QStringLiteral("Text Link:"),
+                              n == 0 ? QStringLiteral("FIXEDTEXT3") : QStringLiteral("FIXEDTEXT1")), 1, 0);
+    grid->addWidget(block.text, 1, 1, 1, 2);
+    int row = 2;
+    if (n == 0 && mHomeUrl) {
+        grid->addWidget(fixedText(group, QStringLiteral("Home URL:"), QStringLiteral("FIXEDTEXT6")), row, 0);
+        grid->addWidget(mHomeUrl, row, 1, 1, 2);
+        mHomeUrl->setParent(group);
+        ++row;
+    }
+    grid->addWidget(block.useImage, row, 0, 1, 3);
+    grid->addWidget(fixedText(group, QStringLiteral("Image:"),
+                              n == 0 ? QStringLiteral("FIXEDTEXT5") : QStringLiteral("FIXEDTEXT2")), row + 1, 0);
+    grid->addWidget(block.image, row + 1, 1);
+    grid->addWidget(block.browse, row + 1, 2);
+    grid->addWidget(block.preview, row + 2, 1, 1, 2, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row + 3, 1);
+
+    connect(block.link, &QCheckBox::clicked, this, &HgNavigationWin::adjustControls);
+    connect(block.useImage, &QCheckBox::clicked, this, &HgNavigationWin::adjustControls);
+    connect(block.image, &QLineEdit::textChanged, this, n == 0 ? &HgNavigationWin::previewFile : &HgNavigationWin::previewFile1);
+    connect(block.browse, &QPushButton::clicked, this, [this, n] { browse(mBlocks[n]); });
+}
+
+void HgNavigationWin::connect2Source(HGallery *gallery)
+{
+    mGallery = gallery;
+    for (int n = 0; n < 2; ++n) {
+        LinkBlock &b = mBlocks[n];
+        b.link->setChecked((gallery->*b.bind.link)());
+        b.text->setText((gallery->*b.bind.text)());
+        b.useImage->setChecked((gallery->*b.bind.withImage)());
+        b.image->setText((gallery->*b.bind.image)());
+        if (n == 0 && mHomeUrl)
+            mHomeUrl->setText(gallery->homeUrl());
+    }
+    adjustControls();
+}
+
+void HgNavigationWin::updateObject()
+{
+    if (!mGallery)
+        return;
+    for (int n = 0; n < 2; ++n) {
+        const LinkBlock &b = mBlocks[n];
+        (mGallery->*b.bind.setLink)(b.link->isChecked());
+        (mGallery->*b.bind.setText)(b.text->text());
+        (mGallery->*b.bind.setWithImage)(b.useImage->isChecked());
+        (mGallery->*b.bind.setImage)(b.image->text());
+        if (n == 0 && mHomeUrl)
+            mGallery->setHomeUrl(mHomeUrl->text());
+    }
+}
+
+void HgNavigationWin::adjustControls()
+{
+    for (int n = 0; n < 2; ++n) {
+        LinkBlock &b = mBlocks[n];
+        const bool on = b.link->isChecked();
+        b.text->setEnabled(on);
+        b.useImage->setEnabled(on);
+        b.image->setEnabled(on && b.useImage->isChecked());
+        b.browse->setEnabled(on && b.useImage->isChecked());
+        if (n == 0 && mHomeUrl)
+            mHomeUrl->setEnabled(on);
+    }
+}
+
+void HgNavigationWin::preview(LinkBlock &block)
+{
+    gb::previewFile(block.preview, &block.previewBlock, block.image->text().trimmed());
+}
+
+void HgNavigationWin::previewFile() { preview(mBlocks[0]); }
+void HgNavigationWin::previewFile1() { preview(mBlocks[1]); }
+
+void HgNavigationWin::browse(LinkBlock &block)
+{
+    const QString file = openImageDialog(this, block.browseTitle);
+    if (!file.isEmpty())
+        block.image->setText(file);
+}
+
+HgNavigationUpWin::HgNavigationUpWin(QWidget *owner)
+    : HgNavigationWin(owner, QStringLiteral("hgNavigationUpWin"),
+                      {QStringLiteral("HOME"), QStringLiteral("LINK2HOME"), QStringLiteral("HOMELINK"),
+                       QStringLiteral("Link to Home Page"), QStringLiteral("Link to home page"),
+                       QStringLiteral("Click this option to include a link to home page"),
+                       QStringLiteral("The text link for home page"), QStringLiteral("Image button for home page")},
+                      {&HGallery::link2Home, &HGallery::setLink2Home, &HGallery::homeTextLink, &HGallery::setHomeTextLink,
+                       &HGallery::link2HomeWithImage, &HGallery::setLink2HomeWithImage, &HGallery::homeImageLink,
+                       &HGallery::setHomeImageLink},
+                      {QStringLiteral("UP"), QStringLiteral("LINK2UP"), QStringLiteral("UPLINK"),
+                       QStringLiteral("Link to Up  Level"), QStringLiteral("Link to up page"),
+                       QStringLiteral("Click this option to include a link to previous level page"),
+                       QStringLiteral("The text link for previous level page"), QStringLiteral("Image button for up page")},
+                      {&HGallery::link2Up, &HGallery::setLink2Up, &HGallery::upTextLink, &HGallery::setUpTextLink,
+                       &HGallery::link2UpWithImage, &HGallery::setLink2UpWithImage, &HGallery::upImageLink,
+                       &HGallery::setUpImageLink},
+                      true)
+{
+}
+
+HgNavigationPrevWin::HgNavigationPrevWin(QWidget *owner)
+    : HgNavigationWin(owner, QStringLiteral("hgNavigationPrevWin"),
+                      {QStringLiteral("PREVIOUS"), QStringLiteral("LINK2PREVIOUSPAGE"), QStringLiteral("PREVIOUSPAGELINK"),
+                       QStringLiteral("Link to Previous Page"), QStringLiteral("Link to previous page"),
+                       QStringLiteral("Click this option to include a link to previous page"),
+                       QStringLiteral("The text link for the previous page"),
+                       QStringLiteral("Image button for previous page")},
+                      {&HGallery::link2Prev, &HGallery::setLink2Prev, &HGallery::prevTextLink, &HGallery::setPrevTextLink,
+                       &HGallery::link2PrevWithImage, &HGallery::setLink2PrevWithImage, &HGallery::prevImageLink,
+                       &HGallery::setPrevImageLink},
+                      {QStringLiteral("FIRST"), QStringLiteral("LINK2FIRSTPAGE"), QStringLiteral("FIRSTPAGELINK"),
+                       QStringLiteral("Link to First Page"), QStringLiteral("Link to first page"),
+                       QStringLiteral("Click this option to include a link to first page"),
+                       QStringLiteral("The text link for the first page"), QStringLiteral("Image button for first page")},
+                      {&HGallery::link2First, &HGallery::setLink2First, &HGallery::firstTextLink,
+                       &HGallery::setFirstTextLink, &HGallery::link2FirstWithImage, &HGallery::setLink2FirstWithImage,
+                       &HGallery::firstImageLink, &HGallery::setFirstImageLink},
+                      false)
+{
+}
+
+HgNavigationNextWin::HgNavigationNextWin(QWidget *owner)
+    : HgNavigationWin(owner, QStringLiteral("hgNavigationNextWin"),
+                      {QStringLiteral("NEXT"), QStringLiteral("LINK2NEXTPAGE"), QStringLiteral("NEXTPAGELINK"),
+                       QStringLiteral("Link to Next Page"), QStringLiteral("Link to next page"),
+                       QStringLiteral("Click this option to include a link to next page"),
+                       QStringLiteral("The text link for the next page"), QStringLiteral("Image button for next page")},
+                      {&HGallery::link2Next, &HGallery::setLink2Next, &HGallery::nextTextLink, &HGallery::setNextTextLink,
+                       &HGallery::link2NextWithImage, &HGallery::setLink2NextWithImage, &HGallery::nextImageLink,
+                       &HGallery::setNextImageLink},
+                      {QStringLiteral("LAST"), QStringLiteral("LINK2LASTPAGE"), QStringLiteral("LASTPAGELINK"),
+                       QStringLiteral("Link to Last Page"), QStringLiteral("Link to last page"),
+                       QStringLiteral("Click this option to include a link to last page"), QString(),
+                       QStringLiteral("Image button for last page")},
+                      {&HGallery::link2Last, &HGallery::setLink2Last, &HGallery::lastTextLink, &HGallery::setLastTextLink,
+                       &HGallery::link2LastWithImage, &HGallery::setLink2LastWithImage, &HGallery::lastImageLink,
+                       &HGallery::setLastImageLink},
+                      false)
+{
+}
+
+} // namespace gb

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPixmap;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace gb {
+
+// Small helpers the gallery's section pages share to make their controls. Every control
+// gets the name the pages and their tests know it by (its objectName).
+
+// The numeric value of a text as the pages read numbers back: leading blanks skipped, then
+// an optional sign and the digits that follow; 0 when the text does not begin with a number.
+int numberValue(const QString &text);
+// A number as the pages show it: its decimal digits without blanks.
+QString numberText(int value);
+
+// A one-line edit; with digits > 0 it accepts at most that many digits and nothing else.
+QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip = {}, int digits = 0);
+QCheckBox *pageCheck(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
+QRadioButton *pageRadio(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
+// A push button that shows a picture and no text.
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QPixmap &picture, const QString &tip = {});
+QPushButton *textButton(QWidget *parent, const QString &name, const QString &caption);
+QLabel *fixedText(QWidget *parent, const QString &text, const QString &name = {});
+
+} // namespace gb
+
+namespace gb {
+// Checks or clears a radio button on its own: clearing it may leave its whole group off,
+// which is how a page shows a stored code that none of its buttons stands for.
+void setRadio(QRadioButton *radio, bool on);
+} // namespace gb

@@ -1,0 +1,132 @@
+#include "gallery_setup/pageslayoutpage.h"
+
+#include "actions/selectfontwin.h"
+#include "app/resourceclasses.h"
+#include "gallery/hgallery.h"
+#include "gallery_setup/imagevarseditor.h"
+#include "gallery_setup/pagefields.h"
+
+#include <QLabel>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace gb {
+
+PagesLayoutPage::PagesLayoutPage(QWidget *owner, bool fullSize) : SectionPage(owner)
+{
+    const QString pages = fullSize ? QStringLiteral("full size image pages") : QStringLiteral("thumbnails pages");
+    const QString names = fullSize ? QStringLiteral("full size images hmtl pages") : QStringLiteral("thumbnails hmtl pages");
+    mTitle = pageEdit(this, QStringLiteral("TITLE"),
+                      QStringLiteral("Enter a description to be used as title for each %1")
+                          .arg(fullSize ? QStringLiteral("full size image page") : QStringLiteral("thumbnails page")));
+    mTitleFont = pictureButton(this, fullSize ? QStringLiteral("PBTITLEFONT") : QStringLiteral("PBTHUMBSPAGESTITLEFONT"),
+                               FontBm(), QStringLiteral("Change page title font"));
+
+    auto *naming = new QGroupBox(fullSize ? QStringLiteral("Full Size Image Pages Naming")
+                                          : QStringLiteral("Thumbnails Pages Naming"),
+                                 this);
+    naming->setObjectName(QStringLiteral("GROUPBOX4"));
+    mPrefix = pageRadio(naming, QStringLiteral("PREFIXTHUMBPAGES"), QStringLiteral("Auto Prefix"),
+                        QStringLiteral("Generate %1 names automatically, using a standard prefix").arg(names));
+    mSuffix = pageRadio(naming, QStringLiteral("SUFFIXTHUMBPAGES"), QStringLiteral("Auto Suffix"),
+                        QStringLiteral("Generate %1 names automatically, using a standard suffix").arg(names));
+    mBaseName = pageEdit(naming, QStringLiteral("THUMBSPAGESBASENAME"),
+                         QStringLiteral("Page base name that will be used for automatically generated page names"));
+    auto *namingLayout = new QHBoxLayout(naming);
+    namingLayout->addWidget(mPrefix);
+    namingLayout->addWidget(mSuffix);
+    namingLayout->addWidget(mBaseName, 1);
+    mFolder = pageEdit(this, QStringLiteral("THUMBSPAGESFOLDER"),
+                       QStringLiteral("Place %1 in a subfolder of base folder").arg(pages));
+
+    auto *info = new QGroupBox(fullSize ? QStringLiteral("Include with each full size image the following information ... ")
+                                        : QStringLiteral("Include with each thumbnail the following information ... "),
+                               this);
+    info->setObjectName(QStringLiteral("GROUPBOX1"));
+    mVars = new ImageVarsEditor(info, fullSize ? QStringLiteral("full size image") : QStringLiteral("thumbnail"));
+    mWriteAfter = pageCheck(info, QStringLiteral("WRITEAFTERTHUMBNAIL"),
+                            fullSize ? QStringLiteral("Write at image bottom") : QStringLiteral("Write at thumbnail bottom"),
+                            fullSize ? QStringLiteral("Set this option to write selected information at the bottom of "
+                                                      "each full size image")
+                                     : QStringLiteral("Set this option to write selected information at the bottom of "
+                                                      "each thumbnail"));
+    mInfoFont = pictureButton(info, QStringLiteral("PBINFOFONT"), FontBm(),
+                              QStringLiteral("Select information font attributes"));
+    auto *infoLayout = new QGridLayout(info);
+    infoLayout->addWidget(mVars, 0, 0, 1, 3);
+    infoLayout->addWidget(mWriteAfter, 1, 0);
+    infoLayout->addWidget(mInfoFont, 1, 1);
+    infoLayout->setColumnStretch(2, 1);
+
+    auto *html = new QGroupBox(QStringLiteral("User HTML code"), this);
+    html->setObjectName(QStringLiteral("GROUPBOX2"));
+    mTopHtml = new QPlainTextEdit(html);
+    mTopHtml->setObjectName(QStringLiteral("THUMBTOP"));
+    mBottomHtml = new QPlainTextEdit(html);
+    mBottomHtml->setObjectName(QStringLiteral("THUMBBOTTOM"));
+    for (QPlainTextEdit *edit : {mTopHtml, mBottomHtml}) {
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setMinimumHeight(50);
+    }
+    auto *htmlLayout = new QGridLayout(html);
+    auto *above = fixedText(html, QStringLiteral("Insert the following html code, in body section before page title ..."),
+                            QStringLiteral("FIXEDTEXT2"));
+    auto *below = fixedText(html, QStringLiteral("Insert the following html code, in body section after any other code ..."),
+                            QStringLiteral("FIXEDTEXT4"));
+    above->setWordWrap(true);
+    below->setWordWrap(true);
+    htmlLayout->addWidget(above, 0, 0);
+    htmlLayout->addWidget(mTopHtml, 1, 0);
+    htmlLayout->addWidget(below, 0, 1);
+    htmlLayout->addWidget(mBottomHtml, 1, 1);
+
+    auto *grid = new QGridLayout(this);
+    mTop = new QGridLayout;
+    mTop->addWidget(fixedText(this, fullSize ? QStringLiteral("Page Title:") : QStringLiteral("Title:"),
+                              QStringLiteral("FIXEDTEXT1")), 0, 0);
+    mTop->addWidget(mTitle, 0, 1);
+    mTop->addWidget(mTitleFont, 0, 2);
+    mTop->setColumnStretch(1, 1);
+    grid->addLayout(mTop, 0, 0, 1, 3);
+    grid->addWidget(naming, 1, 0);
+    grid->addWidget(fixedText(this, QStringLiteral("Save In Subfolder:"), QStringLiteral("FIXEDTEXT3")), 1, 1);
+    grid->addWidget(mFolder, 1, 2);
+    grid->addWidget(info, 2, 0, 1, 3);
+    grid->addWidget(html, 3, 0, 1, 3);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
+}
+
+void PagesLayoutPage::showNaming(int naming)
+{
+    setRadio(mPrefix, naming == 4);
+    setRadio(mSuffix, naming == 3);
+}
+
+int PagesLayoutPage::readNaming(int stored) const
+{
+    if (mPrefix->isChecked())
+        return 4;
+    if (mSuffix->isChecked())
+        return 3;
+    return stored;
+}
+
+void PagesLayoutPage::editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
+                               const QString &caption)
+{
+    if (!mGallery)
+        return;
+    if (const std::optional<FontData> font = changeFont(this, (mGallery->*get)(), caption))
+        (mGallery->*set)(*font);
+}
+
+} // namespace gb
