@@ -9,28 +9,6 @@
 
 namespace gb {
 
-int numberValue(const QString &text)
-{
-    int i = 0;
-    const int n = int(text.size());
-    while (i < n && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    qint64 value = 0;
-    // Stops before an int overflows: a pasted run of digits keeps the largest int.
-    while (i < n && text.at(i).isDigit() && value <= INT_MAX)
-        value = value * 10 + text.at(i++).digitValue();
-    value = std::min<qint64>(value, INT_MAX);
-    return int(negative ? -value : value);
-}
-
-QString numberText(int value)
-{
-    return QString::number(value);
-}
-
 QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip, int digits)
 {
     auto *edit = new QLineEdit(parent);

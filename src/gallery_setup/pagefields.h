@@ -1,6 +1,11 @@
 #pragma once
 
+#include "common/dialogcontrols.h"
+
 #include <QString>
+
+#include <algorithm>
+#include <climits>
 
 #include <functional>
 
@@ -18,11 +23,12 @@ namespace gb {
 // Small helpers the gallery's section pages share to make their controls. Every control
 // gets the name the pages and their tests know it by (its objectName).
 
-// The numeric value of a text as the pages read numbers back: leading blanks skipped, then
-// an optional sign and the digits that follow; 0 when the text does not begin with a number.
-int numberValue(const QString &text);
-// A number as the pages show it: its decimal digits without blanks.
-QString numberText(int value);
+// The numeric value of a text as the pages read numbers back (the leading number, 0 when
+// the text begins with none), as a whole number.
+inline int numberValue(const QString &text)
+{
+    return int(std::clamp(numberOfText(text), double(INT_MIN), double(INT_MAX)));
+}
 
 // A one-line edit; with digits > 0 it accepts at most that many digits and nothing else.
 QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip = {}, int digits = 0);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "gallery_setup/sectionpage.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QRadioButton;
+
+namespace gb {
+
+class NumberPair;
+
+// What the thumbnail and the full-size image settings pages share: the output format, the
+// subfolder, the naming group (four buttons, three with a text field that is enabled only
+// while its button is on) and the JPEG quality, typed or set with a slider (a number above
+// 100 becomes 100), with the progressive flag. The JPEG controls stay enabled whatever the
+// format. The pages bind these to their own settings.
+class ImageSettingsPage : public SectionPage
+{
+    Q_OBJECT
+public:
+    // The enable rules; they run at the end of connect2Source() and after every button click.
+    virtual void adjustControls();
+
+protected:
+    // fullSize picks the full-size captions and tooltips.
+    ImageSettingsPage(QWidget *owner, bool fullSize);
+
+    // Selects the format whose code is given; an unknown code selects nothing.
+    void showFormat(int code);
+    // The chosen format's code, or the stored one when nothing is chosen.
+    int readFormat(int stored) const;
+    void showNaming(int naming);
+    int readNaming(int stored) const;
+
+    QGridLayout *mGrid; // format row 0, the pages place their own rows below it
+    QComboBox *mFormat;
+    QLineEdit *mFolder;
+    QRadioButton *mSame;
+    QRadioButton *mAppend;
+    QLineEdit *mAppendName;
+    QRadioButton *mAppendSuffix;
+    QLineEdit *mSuffix;
+    QRadioButton *mAppendPrefix;
+    QLineEdit *mPrefix;
+    NumberPair *mQuality;
+    QCheckBox *mProgressive;
+};
+
+// Page 3, "03/15 - Thumbnails - Thumbs Properties": format, resize method and size,
+// subfolder, naming and JPEG options of the thumbnails. Texts are stored trimmed. The width
+// and height fields follow the resize method (fixed width disables the height and the other
+// way round) at the next button click or binding.
+class HgThumbImagesWin : public ImageSettingsPage
+{
+    Q_OBJECT
+public:
+    explicit HgThumbImagesWin(QWidget *owner = nullptr);
+    void connect2Source(HGallery *gallery) override;
+    void updateObject() override;
+    void adjustControls() override;
+
+private:
+    QComboBox *mResType;
+    QLineEdit *mWidth;
+    QLineEdit *mHeight;
+};
+
+// Page 7, "07/15 - Full Size - Image Properties": format, subfolder, naming and JPEG options
+// of the full-size images. Texts are stored exactly as typed, blanks included.
+class HgFullSizeImagesWin : public ImageSettingsPage
+{
+    Q_OBJECT
+public:
+    explicit HgFullSizeImagesWin(QWidget *owner = nullptr);
+    void connect2Source(HGallery *gallery) override;
+    void updateObject() override;
+};
+
+} // namespace gb
