@@ -9,6 +9,7 @@
 #include "common/imagsysserver.h"
 #include "common/messages.h"
 #include "explorer/fileexplorer.h"
+#include "gallery_setup/htmlmainwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -52,6 +53,9 @@ void registerTools()
     MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
     MainShellWindow::registerTool(QStringLiteral("BATCHPROCESSING"),
                                   [](MainShellWindow *owner, const QStringList &files) { return new BeWin(owner, files); });
+    MainShellWindow::registerTool(QStringLiteral("HTMLCREATIONS"), [](MainShellWindow *owner, const QStringList &files) {
+        return new HtmlMainWin(owner, files);
+    });
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
 }

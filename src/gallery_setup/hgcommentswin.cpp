@@ -18,7 +18,7 @@
 
 namespace gb {
 
-HgCommentsWin::HgCommentsWin(QWidget *owner, HgSiWin *source) : SectionPage(owner), mSource(source)
+HgCommentsWin::HgCommentsWin(QWidget *owner, HgSiWin *source, int controlId) : SectionPage(owner, controlId), mSource(source)
 {
     setObjectName(QStringLiteral("HGCommentsWin"));
     mSelectedLb = new QListWidget(this);

@@ -24,7 +24,7 @@ class HgCommentsWin : public SectionPage
 {
     Q_OBJECT
 public:
-    HgCommentsWin(QWidget *owner, HgSiWin *source);
+    HgCommentsWin(QWidget *owner, HgSiWin *source, int controlId = 115);
 
     // Rebuilds the entries from the source page's selection, keeping the titles and comments
     // of images still selected.

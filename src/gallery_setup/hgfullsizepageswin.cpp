@@ -13,7 +13,7 @@
 
 namespace gb {
 
-HgFullSizePagesWin::HgFullSizePagesWin(QWidget *owner) : PagesLayoutPage(owner, true)
+HgFullSizePagesWin::HgFullSizePagesWin(QWidget *owner, int controlId) : PagesLayoutPage(owner, controlId, true)
 {
     setObjectName(QStringLiteral("hgFullSizePagesWin"));
     mCreateHtml = pageCheck(this, QStringLiteral("CREATEHTML"), QStringLiteral("Create HTML page for every full size image"));

@@ -12,7 +12,7 @@ class HgFullSizePagesWin : public PagesLayoutPage
 {
     Q_OBJECT
 public:
-    explicit HgFullSizePagesWin(QWidget *owner = nullptr);
+    explicit HgFullSizePagesWin(QWidget *owner = nullptr, int controlId = 122);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
     void adjustControls();

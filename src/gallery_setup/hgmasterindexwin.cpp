@@ -18,7 +18,7 @@
 
 namespace gb {
 
-HgMasterIndexWin::HgMasterIndexWin(QWidget *owner) : SectionPage(owner)
+HgMasterIndexWin::HgMasterIndexWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
     setObjectName(QStringLiteral("hgMasterIndexWin"));
     mMasterIndex = pageCheck(this, QStringLiteral("MASTERINDEX"), QStringLiteral("Create a master index page"),

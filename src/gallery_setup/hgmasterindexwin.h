@@ -20,7 +20,7 @@ class HgMasterIndexWin : public SectionPage
 {
     Q_OBJECT
 public:
-    explicit HgMasterIndexWin(QWidget *owner = nullptr);
+    explicit HgMasterIndexWin(QWidget *owner = nullptr, int controlId = 123);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
     void adjustControls();

@@ -18,10 +18,10 @@
 
 namespace gb {
 
-HgNavigationWin::HgNavigationWin(QWidget *owner, const QString &name, const LinkTexts &first,
+HgNavigationWin::HgNavigationWin(QWidget *owner, int controlId, const QString &name, const LinkTexts &first,
                                  const LinkSlots &firstSlots, const LinkTexts &second, const LinkSlots &secondSlots,
                                  bool withHomeUrl)
-    : SectionPage(owner)
+    : SectionPage(owner, controlId)
 {
     setObjectName(name);
     if (withHomeUrl)
@@ -148,8 +148,8 @@ void HgNavigationWin::browse(LinkBlock &block)
         block.image->setText(file);
 }
 
-HgNavigationUpWin::HgNavigationUpWin(QWidget *owner)
-    : HgNavigationWin(owner, QStringLiteral("hgNavigationUpWin"),
+HgNavigationUpWin::HgNavigationUpWin(QWidget *owner, int controlId)
+    : HgNavigationWin(owner, controlId, QStringLiteral("hgNavigationUpWin"),
                       {QStringLiteral("HOME"), QStringLiteral("LINK2HOME"), QStringLiteral("HOMELINK"),
                        QStringLiteral("Link to Home Page"), QStringLiteral("Link to home page"),
                        QStringLiteral("Click this option to include a link to home page"),
@@ -168,8 +168,8 @@ HgNavigationUpWin::HgNavigationUpWin(QWidget *owner)
 {
 }
 
-HgNavigationPrevWin::HgNavigationPrevWin(QWidget *owner)
-    : HgNavigationWin(owner, QStringLiteral("hgNavigationPrevWin"),
+HgNavigationPrevWin::HgNavigationPrevWin(QWidget *owner, int controlId)
+    : HgNavigationWin(owner, controlId, QStringLiteral("hgNavigationPrevWin"),
                       {QStringLiteral("PREVIOUS"), QStringLiteral("LINK2PREVIOUSPAGE"), QStringLiteral("PREVIOUSPAGELINK"),
                        QStringLiteral("Link to Previous Page"), QStringLiteral("Link to previous page"),
                        QStringLiteral("Click this option to include a link to previous page"),
@@ -189,8 +189,8 @@ HgNavigationPrevWin::HgNavigationPrevWin(QWidget *owner)
 {
 }
 
-HgNavigationNextWin::HgNavigationNextWin(QWidget *owner)
-    : HgNavigationWin(owner, QStringLiteral("hgNavigationNextWin"),
+HgNavigationNextWin::HgNavigationNextWin(QWidget *owner, int controlId)
+    : HgNavigationWin(owner, controlId, QStringLiteral("hgNavigationNextWin"),
                       {QStringLiteral("NEXT"), QStringLiteral("LINK2NEXTPAGE"), QStringLiteral("NEXTPAGELINK"),
                        QStringLiteral("Link to Next Page"), QStringLiteral("Link to next page"),
                        QStringLiteral("Click this option to include a link to next page"),

@@ -65,7 +65,7 @@ public:
 
 protected:
     // withHomeUrl adds the "Home URL:" field to the first block.
-    HgNavigationWin(QWidget *owner, const QString &name, const LinkTexts &first, const LinkSlots &firstSlots,
+    HgNavigationWin(QWidget *owner, int controlId, const QString &name, const LinkTexts &first, const LinkSlots &firstSlots,
                     const LinkTexts &second, const LinkSlots &secondSlots, bool withHomeUrl);
 
 private:
@@ -82,7 +82,7 @@ class HgNavigationUpWin : public HgNavigationWin
 {
     Q_OBJECT
 public:
-    explicit HgNavigationUpWin(QWidget *owner = nullptr);
+    explicit HgNavigationUpWin(QWidget *owner = nullptr, int controlId = 124);
 };
 
 // "12/15 - Navigation - Links for Previous/First".
@@ -90,7 +90,7 @@ class HgNavigationPrevWin : public HgNavigationWin
 {
     Q_OBJECT
 public:
-    explicit HgNavigationPrevWin(QWidget *owner = nullptr);
+    explicit HgNavigationPrevWin(QWidget *owner = nullptr, int controlId = 125);
 };
 
 // "13/15 - Navigation - Links for Next/Last".
@@ -98,7 +98,7 @@ class HgNavigationNextWin : public HgNavigationWin
 {
     Q_OBJECT
 public:
-    explicit HgNavigationNextWin(QWidget *owner = nullptr);
+    explicit HgNavigationNextWin(QWidget *owner = nullptr, int controlId = 126);
 };
 
 } // namespace gb

@@ -13,7 +13,7 @@
 
 namespace gb {
 
-HgOptionsWin::HgOptionsWin(QWidget *owner) : SectionPage(owner)
+HgOptionsWin::HgOptionsWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
     setObjectName(QStringLiteral("hgOptionsWin"));
     mAutoNumericStart = pageEdit(this, QStringLiteral("AUTONUMERICSTART"), {}, 5);

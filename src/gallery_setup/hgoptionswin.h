@@ -16,7 +16,7 @@ class HgOptionsWin : public SectionPage
 {
     Q_OBJECT
 public:
-    explicit HgOptionsWin(QWidget *owner = nullptr);
+    explicit HgOptionsWin(QWidget *owner = nullptr, int controlId = 128);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
 

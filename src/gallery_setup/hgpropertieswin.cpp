@@ -47,7 +47,7 @@ ColorField *HgPropertiesWin::colorRow(const QString &sample, const QString &butt
     return field;
 }
 
-HgPropertiesWin::HgPropertiesWin(QWidget *owner) : SectionPage(owner)
+HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
     setObjectName(QStringLiteral("hgPropertiesWin"));
     auto *site = new QGroupBox(QStringLiteral("Site Title"), this);

@@ -22,7 +22,7 @@ class HgPropertiesWin : public SectionPage
 {
     Q_OBJECT
 public:
-    explicit HgPropertiesWin(QWidget *owner = nullptr);
+    explicit HgPropertiesWin(QWidget *owner = nullptr, int controlId = 127);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
     void adjustControls();

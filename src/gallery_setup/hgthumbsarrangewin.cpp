@@ -53,7 +53,7 @@ ColorField *colorField(QWidget *parent, const QString &sample, const QString &bu
 
 } // namespace
 
-HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner) : SectionPage(owner)
+HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
     setObjectName(QStringLiteral("hgThumbsArrangeWin"));
     auto *arrange = new QGroupBox(QStringLiteral("Arrange thumbnails in"), this);

@@ -25,7 +25,7 @@ class HgThumbsArrangeWin : public SectionPage
 {
     Q_OBJECT
 public:
-    explicit HgThumbsArrangeWin(QWidget *owner = nullptr);
+    explicit HgThumbsArrangeWin(QWidget *owner = nullptr, int controlId = 119);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
     void adjustControls();

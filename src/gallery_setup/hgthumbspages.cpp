@@ -12,7 +12,7 @@
 
 namespace gb {
 
-HgThumbsPages::HgThumbsPages(QWidget *owner) : PagesLayoutPage(owner, false)
+HgThumbsPages::HgThumbsPages(QWidget *owner, int controlId) : PagesLayoutPage(owner, controlId, false)
 {
     setObjectName(QStringLiteral("hgThumbsPages"));
     mAppendPageNo = pageCheck(this, QStringLiteral("APPENDPAGENO"),

@@ -11,7 +11,7 @@ class HgThumbsPages : public PagesLayoutPage
 {
     Q_OBJECT
 public:
-    explicit HgThumbsPages(QWidget *owner = nullptr);
+    explicit HgThumbsPages(QWidget *owner = nullptr, int controlId = 118);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
 

@@ -20,7 +20,7 @@
 
 namespace gb {
 
-ImageSettingsPage::ImageSettingsPage(QWidget *owner, bool fullSize) : SectionPage(owner)
+ImageSettingsPage::ImageSettingsPage(QWidget *owner, int controlId, bool fullSize) : SectionPage(owner, controlId)
 {
     const QString images = fullSize ? QStringLiteral("Full size images") : QStringLiteral("Thumbnail images");
     mFormat = new QComboBox(this);
@@ -143,7 +143,7 @@ int ImageSettingsPage::readNaming(int stored) const
     return stored;
 }
 
-HgThumbImagesWin::HgThumbImagesWin(QWidget *owner) : ImageSettingsPage(owner, false)
+HgThumbImagesWin::HgThumbImagesWin(QWidget *owner, int controlId) : ImageSettingsPage(owner, controlId, false)
 {
     setObjectName(QStringLiteral("hgThumbImagesWin"));
     mResType = new QComboBox(this);
@@ -227,7 +227,7 @@ void HgThumbImagesWin::adjustControls()
     }
 }
 
-HgFullSizeImagesWin::HgFullSizeImagesWin(QWidget *owner) : ImageSettingsPage(owner, true)
+HgFullSizeImagesWin::HgFullSizeImagesWin(QWidget *owner, int controlId) : ImageSettingsPage(owner, controlId, true)
 {
     setObjectName(QStringLiteral("hgFullSizeImagesWin"));
 }

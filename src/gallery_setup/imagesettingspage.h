@@ -26,7 +26,7 @@ public:
 
 protected:
     // fullSize picks the full-size captions and tooltips.
-    ImageSettingsPage(QWidget *owner, bool fullSize);
+    ImageSettingsPage(QWidget *owner, int controlId, bool fullSize);
 
     // Selects the format whose code is given; an unknown code selects nothing.
     void showFormat(int code);
@@ -57,7 +57,7 @@ class HgThumbImagesWin : public ImageSettingsPage
 {
     Q_OBJECT
 public:
-    explicit HgThumbImagesWin(QWidget *owner = nullptr);
+    explicit HgThumbImagesWin(QWidget *owner = nullptr, int controlId = 116);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
     void adjustControls() override;
@@ -74,7 +74,7 @@ class HgFullSizeImagesWin : public ImageSettingsPage
 {
     Q_OBJECT
 public:
-    explicit HgFullSizeImagesWin(QWidget *owner = nullptr);
+    explicit HgFullSizeImagesWin(QWidget *owner = nullptr, int controlId = 120);
     void connect2Source(HGallery *gallery) override;
     void updateObject() override;
 };

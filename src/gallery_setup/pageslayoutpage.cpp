@@ -18,7 +18,7 @@
 
 namespace gb {
 
-PagesLayoutPage::PagesLayoutPage(QWidget *owner, bool fullSize) : SectionPage(owner)
+PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) : SectionPage(owner, controlId)
 {
     const QString pages = fullSize ? QStringLiteral("full size image pages") : QStringLiteral("thumbnails pages");
     const QString names = fullSize ? QStringLiteral("full size images hmtl pages") : QStringLiteral("thumbnails hmtl pages");

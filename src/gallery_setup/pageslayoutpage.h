@@ -27,7 +27,7 @@ public:
 
 protected:
     // fullSize picks the captions and tooltips of the full-size pages.
-    PagesLayoutPage(QWidget *owner, bool fullSize);
+    PagesLayoutPage(QWidget *owner, int controlId, bool fullSize);
 
     // Shows the naming code (4 prefix, 3 suffix, anything else neither) and reads it back,
     // keeping the stored code when neither button is on.

@@ -1,23 +1,28 @@
 #pragma once
 
-#include <QWidget>
+#include "batch/wizardpagewin.h"
 
 namespace gb {
 
 class HGallery;
 
-// One section page of the gallery window. Pages bound to the gallery copy its settings
-// into their controls in connect2Source() and back in updateObject(); the window calls
-// the first when it opens and after Load, the second before Save, Save As New and Do It.
-// Pages that hold no setting (the source and comments pages) keep both as no-ops.
-class SectionPage : public QWidget
+// One section page of the gallery window bound to its gallery object. The frame binds it
+// with the gallery job; the page copies the gallery's settings into its controls in
+// connect2Source() and back in updateObject(). The window calls the first when it opens
+// and after Load, the second before Save, Save As New and Do It.
+class SectionPage : public WizardPageWin
 {
     Q_OBJECT
 public:
-    explicit SectionPage(QWidget *owner = nullptr) : QWidget(owner) {}
+    // Every gallery page stands on the same page area of the window.
+    static constexpr int kWidth = 380;
+    static constexpr int kHeight = 188;
 
+    SectionPage(QWidget *owner, int controlId) : WizardPageWin(owner, controlId, kWidth, kHeight) {}
+
+    // The gallery of the window's job.
+    void connect2Source(WizardJob *job) override;
     virtual void connect2Source(HGallery *gallery) { mGallery = gallery; }
-    virtual void updateObject() {}
     HGallery *gallery() const { return mGallery; }
 
 protected:
