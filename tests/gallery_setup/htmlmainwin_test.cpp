@@ -194,7 +194,7 @@ TEST(HtmlMainWin, SaveToARemovedRecordSaysSo)
 TEST(HtmlMainWin, DoItWithoutImagesOnlyWarns)
 {
     gbtest::ScriptedUi ui;
-    const QString base = gbtest::makeTempDir() + "gallery/";
+    const QString base = (gbtest::makeTempDir() + "/") + "gallery/";
     HtmlMainWin win(nullptr);
     win.baseFolder()->setText(base);
     win.doItButton()->click();
@@ -207,7 +207,7 @@ TEST(HtmlMainWin, DoItWithoutImagesOnlyWarns)
 TEST(HtmlMainWin, DoItValidatesTheTrimmedBaseFolderAndShowsTheProblems)
 {
     gbtest::ScriptedUi ui;
-    const QString folder = gbtest::makeTempDir();
+    const QString folder = (gbtest::makeTempDir() + "/");
     const QStringList photos = makePhotos(folder, 1);
     HtmlMainWin win(nullptr, photos);
     win.baseFolder()->setText("  " + folder + "out  ");
@@ -250,7 +250,7 @@ TEST(HtmlMainWin, AGalleryConfiguredThroughTheWindowIsValidAndItsLinksResolve)
 {
     gbtest::ScriptedUi ui;
     FreshDatabase fresh;
-    const QString folder = gbtest::makeTempDir();
+    const QString folder = (gbtest::makeTempDir() + "/");
     const QStringList photos = makePhotos(folder, 5);
     const QString base = folder + "web/";
     ASSERT_TRUE(QDir().mkpath(base));

@@ -459,7 +459,7 @@ TEST(GalleryPages, ArrangementSpinnersKeepStepWithTheirEdits)
 TEST(GalleryPages, ImagePathsArePreviewed)
 {
     gbtest::ScriptedUi ui;
-    const QString folder = gbtest::makeTempDir();
+    const QString folder = (gbtest::makeTempDir() + "/");
     ASSERT_TRUE(gbtest::makeImage(folder + "small.png", 20, 10));
     ASSERT_TRUE(gbtest::makeImage(folder + "large.png", 800, 400));
     BoundPages bound;
