@@ -31,6 +31,7 @@ HgMasterIndexWin::HgMasterIndexWin(QWidget *owner, int controlId) : SectionPage(
     mCols->setObjectNames(QStringLiteral("NOOFCOLS"), QStringLiteral("LINKSCOLSSP"));
     mCols->edit()->setToolTip(QStringLiteral("Define the number of columns for links to thumbnails pages"));
     mCols->edit()->setMaximumWidth(40);
+    mCols->partner()->setFixedHeight(mCols->edit()->sizeHint().height());
 
     auto *links = new QGroupBox(QStringLiteral("Link to each thumbnail page using ..."), this);
     links->setObjectName(QStringLiteral("GROUPBOX1"));

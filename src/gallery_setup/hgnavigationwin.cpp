@@ -59,7 +59,7 @@ void HgNavigationWin::buildBlock(int n, const LinkTexts &texts, const LinkSlots 
                                  QStringLiteral("Browse files"));
     block.preview = new PreviewFt(group);
     block.preview->setObjectName(n == 0 ? QStringLiteral("PREVIEWFT") : QStringLiteral("PREVIEWFT1"));
-    block.preview->setFixedSize(64, 64);
+    block.preview->setFixedSize(110, 90);
     block.preview->setFrameShape(QFrame::Box);
 
     auto *grid = new QGridLayout(group);

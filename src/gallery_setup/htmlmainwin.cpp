@@ -17,6 +17,7 @@
 #include "gallery_setup/hgthumbsarrangewin.h"
 #include "gallery_setup/hgthumbspages.h"
 #include "gallery_setup/imagesettingspage.h"
+#include "gallery_setup/sectionpage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +27,10 @@ namespace gb {
 
 namespace {
 
-// The frame's dialog is the wizard's with one more row under the page for the base folder.
-constexpr int kBaseFolderRow = 255;
+// The frame's dialog is the wizard's, wider and taller for the gallery's pages, with one
+// more row under the page for the base folder.
+constexpr int kDialogWidth = 470;
+constexpr int kBaseFolderRow = 304;
 
 template<class Page>
 WizardSection section(const char *title, int placeholder)
@@ -43,7 +46,8 @@ WizardSpec HtmlMainWin::htmlSpec()
     WizardSpec spec;
     spec.caption = QStringLiteral("Generate HTML Image Gallery");
     spec.icon = HtmlIcon();
-    spec.dialogSize = QSize(402, 272);
+    spec.dialogSize = QSize(kDialogWidth, kBaseFolderRow + 17);
+    spec.pageRect = QRect(11, 63, SectionPage::kWidth, SectionPage::kHeight);
     spec.saveNewText = QStringLiteral("Save As New");
     spec.sections = {
         section<HgSiWin>("01/15 - Select Source Images", 114),
@@ -78,17 +82,23 @@ HtmlMainWin::HtmlMainWin(QWidget *owner, const QStringList &files) : WizardWin(o
 {
     setObjectName(QStringLiteral("htmlMainWin"));
     const DialogUnits &du = units();
+    // The frame's right-hand controls follow the wider dialog.
+    const int shift = kDialogWidth - 402;
+    for (QWidget *w : std::initializer_list<QWidget *>{doItButton(), closeButton(), helpButton(), nextButton()})
+        w->move(w->x() + du.x(shift), w->y());
+    winCaption()->resize(winCaption()->width() + du.x(shift), winCaption()->height());
+    saveNewButton()->setGeometry(du.rect(294, 30, 44, 11));
     auto *label = new QLabel(QStringLiteral("Base Folder:"), this);
     label->setObjectName(QStringLiteral("FIXEDTEXT2"));
     label->setGeometry(du.rect(11, kBaseFolderRow + 2, 42, 9));
     mBaseFolder = new QLineEdit(this);
     mBaseFolder->setObjectName(QStringLiteral("BASEFOLDER"));
-    mBaseFolder->setGeometry(du.rect(55, kBaseFolderRow, 310, 12));
+    mBaseFolder->setGeometry(du.rect(55, kBaseFolderRow, kDialogWidth - 92, 12));
     mBrowse = new QPushButton(this);
     mBrowse->setObjectName(QStringLiteral("PBBASEFOLDERBROWSE"));
     mBrowse->setIcon(QIcon(FindFile()));
     mBrowse->setToolTip(QStringLiteral("Browse folders directory"));
-    mBrowse->setGeometry(du.rect(370, kBaseFolderRow, 20, 12));
+    mBrowse->setGeometry(du.rect(kDialogWidth - 32, kBaseFolderRow, 20, 12));
     connect(mBrowse, &QPushButton::clicked, this, &HtmlMainWin::pbBaseFolderBrowse);
     postInit(files);
 }

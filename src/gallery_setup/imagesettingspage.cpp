@@ -60,6 +60,9 @@ ImageSettingsPage::ImageSettingsPage(QWidget *owner, int controlId, bool fullSiz
     namingGrid->addWidget(mSuffix, 2, 1);
     namingGrid->addWidget(mAppendPrefix, 3, 0);
     namingGrid->addWidget(mPrefix, 3, 1);
+    for (QLineEdit *edit : {mAppendName, mSuffix, mPrefix})
+        edit->setMinimumWidth(70);
+    namingGrid->setColumnStretch(1, 1);
 
     auto *jpg = new QGroupBox(QStringLiteral("JPG Options"), this);
     jpg->setObjectName(QStringLiteral("GROUPBOX1"));
@@ -94,8 +97,8 @@ ImageSettingsPage::ImageSettingsPage(QWidget *owner, int controlId, bool fullSiz
     mGrid->addWidget(mFolder, 2, 1);
     mGrid->addWidget(naming, 0, 2, 3, 1);
     mGrid->addWidget(jpg, 3, 0, 1, 3);
-    mGrid->setColumnStretch(1, 1);
-    mGrid->setColumnStretch(2, 1);
+    mGrid->setColumnStretch(1, 2);
+    mGrid->setColumnStretch(2, 3);
     mGrid->setRowStretch(4, 1);
 
     for (QAbstractButton *button : {static_cast<QAbstractButton *>(mSame), static_cast<QAbstractButton *>(mAppend),

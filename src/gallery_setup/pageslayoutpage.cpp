@@ -72,7 +72,7 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     mBottomHtml->setObjectName(QStringLiteral("THUMBBOTTOM"));
     for (QPlainTextEdit *edit : {mTopHtml, mBottomHtml}) {
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setMinimumHeight(50);
+        edit->setMinimumHeight(40);
     }
     auto *htmlLayout = new QGridLayout(html);
     auto *above = fixedText(html, QStringLiteral("Insert the following html code, in body section before page title ..."),
@@ -83,8 +83,8 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     below->setWordWrap(true);
     htmlLayout->addWidget(above, 0, 0);
     htmlLayout->addWidget(mTopHtml, 1, 0);
-    htmlLayout->addWidget(below, 0, 1);
-    htmlLayout->addWidget(mBottomHtml, 1, 1);
+    htmlLayout->addWidget(below, 2, 0);
+    htmlLayout->addWidget(mBottomHtml, 3, 0);
 
     auto *grid = new QGridLayout(this);
     mTop = new QGridLayout;
@@ -95,14 +95,15 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     mTop->setColumnStretch(1, 1);
     grid->addLayout(mTop, 0, 0, 1, 3);
     grid->addWidget(naming, 1, 0);
-    grid->addWidget(fixedText(this, QStringLiteral("Save In Subfolder:"), QStringLiteral("FIXEDTEXT3")), 1, 1);
-    grid->addWidget(mFolder, 1, 2);
-    grid->addWidget(info, 2, 0, 1, 3);
-    grid->addWidget(html, 3, 0, 1, 3);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(2, 1);
+    auto *folderRow = new QHBoxLayout;
+    folderRow->addWidget(fixedText(this, QStringLiteral("Save In Subfolder:"), QStringLiteral("FIXEDTEXT3")));
+    folderRow->addWidget(mFolder, 1);
+    grid->addLayout(folderRow, 1, 1);
+    grid->addWidget(info, 2, 0);
+    grid->addWidget(html, 2, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
     grid->setRowStretch(2, 1);
-    grid->setRowStretch(3, 1);
 }
 
 void PagesLayoutPage::showNaming(int naming)

@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QThread>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -306,4 +309,27 @@ TEST(HtmlMainWin, AGalleryConfiguredThroughTheWindowIsValidAndItsLinksResolve)
     EXPECT_TRUE(all.contains("My thumbnails"));
     ASSERT_EQ(ui.urls.size(), 1);
     EXPECT_TRUE(ui.urls[0].contains(base)) << ui.urls[0].toStdString();
+}
+
+// With GB_GALLERY_SHOTS naming a folder, shows the window on the real display and leaves
+// one screenshot of the whole screen per section there (section01.png ...), for looking at.
+TEST(HtmlMainWin, ScreenshotsOfEverySection)
+{
+    const QString shots = qEnvironmentVariable("GB_GALLERY_SHOTS");
+    if (shots.isEmpty() || QGuiApplication::platformName() == "offscreen")
+        GTEST_SKIP() << "set GB_GALLERY_SHOTS and a display to take the screenshots";
+    const QString folder = gbtest::makeTempDir() + "/";
+    const QStringList photos = makePhotos(folder, 3);
+    HtmlMainWin win(nullptr, photos);
+    win.move(20, 20);
+    win.show();
+    const QString size = qEnvironmentVariable("GB_GALLERY_SHOTS_SIZE");
+    for (int n = 1; n <= 15; ++n) {
+        win.changeActiveWin(n);
+        for (int i = 0; i < 20; ++i) {
+            QApplication::processEvents();
+            QThread::msleep(20);
+        }
+        QProcess::execute("import", {"-window", "root", shots + QStringLiteral("/section%1.png").arg(n, 2, 10, QLatin1Char('0'))});
+    }
 }
