@@ -293,3 +293,24 @@ TEST(BatchEditorWindow, RefusesLoadSaveDoItAndCloseWhileARunPumpsEvents)
     EXPECT_TRUE(win.doItButton()->isEnabled());
     EXPECT_TRUE(win.close());
 }
+
+TEST(BatchEditorWindow, LoadOfADamagedRecordGivesTheDefaults)
+{
+    gbtest::ScriptedUi ui;
+    OwnSettings settings;
+    QString key;
+    // Wrong types, a script that is no array of commands, and too few slots.
+    ASSERT_TRUE(settings.server.appendNewBatchEdit(
+        "Damaged", {Value("three"), Value(7), Value(2), Value(ValueArray{}), Value("s")}, key));
+    BeWin win(nullptr, {});
+    answerPicker("Damaged");
+    win.loadButton()->click();
+    EXPECT_EQ(win.currentRecordKey(), key);
+    EXPECT_EQ(win.fiWin()->formatType()->currentData().toInt(), Be().finalFormat());
+    EXPECT_EQ(win.fiWin()->folder()->text(), "");
+    EXPECT_EQ(win.fiWin()->roFormatType()->currentData().toInt(), 2);
+    EXPECT_TRUE(win.fiWin()->same()->isChecked());
+    EXPECT_EQ(win.fiWin()->jpgQuality()->text(), "100");
+    EXPECT_EQ(win.processingWin()->commandsLb()->count(), 0);
+    EXPECT_TRUE(ui.boxes.empty());
+}
