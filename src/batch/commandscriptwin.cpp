@@ -3,6 +3,7 @@
 #include "batch/batchaction.h"
 #include "batch/be.h"
 #include "batch/commandinfo.h"
+#include "batch/getcommanddetails.h"
 #include "common/appdirs.h"
 #include "common/dialogunits.h"
 #include "common/filedialogs.h"
@@ -10,10 +11,6 @@
 #include "image/imageload.h"
 #include "image/previewft.h"
 
-#if __has_include("batch/getcommanddetails.h")
-#include "batch/getcommanddetails.h"
-#define GB_HAVE_COMMAND_DETAILS 1
-#endif
 
 #include <QFileInfo>
 #include <QLabel>
@@ -165,17 +162,7 @@ void CommandScriptWin::selectCommand(int row)
 
 Value CommandScriptWin::getActionDetails(int id, const Value *old)
 {
-#ifdef GB_HAVE_COMMAND_DETAILS
     return getCommandDetails(this, id, old);
-#else
-    // Until the parameter dialogs are in, a new step takes its action's defaults and a
-    // step cannot be changed.
-    if (old) {
-        warningMsg(this, QStringLiteral("This command has no additional details"));
-        return Value(ValueArray{});
-    }
-    return defaultCommand(id).toValue();
-#endif
 }
 
 void CommandScriptWin::pbAddCommand()
