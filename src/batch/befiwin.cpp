@@ -1,6 +1,7 @@
 #include "batch/befiwin.h"
 
 #include "batch/bejob.h"
+#include "common/dialogcontrols.h"
 #include "common/dialogunits.h"
 #include "common/selectfolder.h"
 #include "image/imagetypes.h"
@@ -127,17 +128,20 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
     mPrefix = edit("PREFIX", 144, 120, 34);
     mAutoNumericStart = edit("AUTONUMERICSTART", 144, 141, 28, "\\d{0,5}");
     mAutoNumericPad = edit("AUTONUMERICPAD", 144, 160, 28, "\\d?");
-    mJpgQuality = edit("JPGQUALITY", 288, 60, 26, "\\d{0,3}");
+    // Quality field and slider stay equal: typing moves the slider (an empty field puts it at
+    // its left end and stays empty), sliding writes the digits; above 100 becomes 100.
+    mQuality = NumberPair::withSlider(this, du, QRect(288, 60, 26, 12), QRect(212, 79, 154, 16), 1, 100, 3,
+                                      NumberPair::CapHigh);
+    mQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
+    mJpgQuality = mQuality->edit();
+    mQualitySl = mQuality->slider();
     mJpgQuality->setToolTip(QStringLiteral(
         "JPG quality - Enter any number between 100 (high quality - low compression) and 1 (low quality - high compression)"));
+    mQualitySl->setTickPosition(QSlider::TicksBelow);
+    mQualitySl->setTickInterval(10);
     mProgressive = new QCheckBox(QStringLiteral("Progressive"), this);
     at(mProgressive, "PROGRESSIVE", 267, 120, 53, 11);
     mProgressive->setToolTip(QStringLiteral("Set to true to create progressive JPG thumbnails"));
-    mQualitySl = new QSlider(Qt::Horizontal, this);
-    at(mQualitySl, "QUALITYSL", 212, 79, 154, 16);
-    mQualitySl->setRange(1, 100);
-    mQualitySl->setTickPosition(QSlider::TicksBelow);
-    mQualitySl->setTickInterval(10);
     mOverAlways = radio("OVERALWAYS", QStringLiteral("Always"), 216, 160, 39,
                         QStringLiteral("Generator overwrites extisting html pages or images without asking you to confirm"));
     mOverNever = radio("OVERNEVER", QStringLiteral("Never"), 268, 160, 35,
@@ -183,8 +187,6 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
                                static_cast<QAbstractButton *>(mProgressive), static_cast<QAbstractButton *>(mOverAlways),
                                static_cast<QAbstractButton *>(mOverNever), static_cast<QAbstractButton *>(mOverAsk)})
         connect(b, &QAbstractButton::clicked, this, &BeFiWin::adjustControls);
-    connect(mJpgQuality, &QLineEdit::textChanged, this, &BeFiWin::jpgQualityChanged);
-    connect(mQualitySl, &QSlider::valueChanged, this, &BeFiWin::qualitySlid);
     adjustControls();
 }
 
@@ -193,26 +195,6 @@ void BeFiWin::adjustControls()
     mAppendName->setEnabled(mAppend->isChecked());
     mSuffix->setEnabled(mAppendSuffix->isChecked());
     mPrefix->setEnabled(mAppendPrefix->isChecked());
-}
-
-void BeFiWin::jpgQualityChanged()
-{
-    if (numericValue(mJpgQuality->text()) > 100) {
-        mJpgQuality->setText(QStringLiteral("100"));
-        return;
-    }
-    // The slider follows the field; an empty or zero field puts it at its left end without
-    // writing anything back into the field.
-    mSyncingSlider = true;
-    mQualitySl->setValue(std::max(1, numericValue(mJpgQuality->text())));
-    mSyncingSlider = false;
-}
-
-void BeFiWin::qualitySlid(int position)
-{
-    if (mSyncingSlider)
-        return;
-    mJpgQuality->setText(QString::number(position));
 }
 
 void BeFiWin::pbBrowse()

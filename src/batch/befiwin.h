@@ -13,6 +13,7 @@ class QSlider;
 namespace gb {
 
 class Be;
+class NumberPair;
 
 // Page 2 of the batch editor, "2/3 - Final Images Properties": how the processed images
 // are written. It edits the first twelve settings of the batch job (output format, format
@@ -59,11 +60,8 @@ public slots:
     void adjustControls();
 
 private:
-    void jpgQualityChanged();
-    void qualitySlid(int position);
-
     Be *mJob = nullptr;
-    bool mSyncingSlider = false;
+    NumberPair *mQuality;
     QComboBox *mFormatType, *mRoFormatType;
     QLineEdit *mFolder;
     QPushButton *mBrowse;
