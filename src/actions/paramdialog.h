@@ -63,7 +63,8 @@ class ParamDialog : public QDialog
     Q_OBJECT
 public:
     // The command's parameter slots from slot 3 on, as the last accepted Apply left them.
-    virtual ValueArray values() const = 0;
+    // Dialogs that answer otherwise (the filter list and editors) give none.
+    virtual ValueArray values() const { return {}; }
 
     // Enter and Escape go through Apply and Cancel.
     void accept() override { pbApply(); }
