@@ -55,27 +55,8 @@ HgMasterIndexWin::HgMasterIndexWin(QWidget *owner, int controlId) : SectionPage(
     linksGrid->addWidget(mStdText, 3, 1, 1, 2);
     linksGrid->setColumnStretch(1, 1);
 
-    auto *html = new QGroupBox(QStringLiteral("User HTML code"), this);
-    html->setObjectName(QStringLiteral("GROUPBOX2"));
-    mTopHtml = new QPlainTextEdit(html);
-    mTopHtml->setObjectName(QStringLiteral("THUMBTOP"));
-    mBottomHtml = new QPlainTextEdit(html);
-    mBottomHtml->setObjectName(QStringLiteral("THUMBBOTTOM"));
-    auto *htmlGrid = new QGridLayout(html);
-    auto *above = fixedText(html, QStringLiteral("Insert the following html code, in body section before page title ..."),
-                            QStringLiteral("FIXEDTEXT3"));
-    auto *below = fixedText(html, QStringLiteral("Insert the following html code, in body section after any other code ..."),
-                            QStringLiteral("FIXEDTEXT7"));
-    above->setWordWrap(true);
-    below->setWordWrap(true);
-    htmlGrid->addWidget(above, 0, 0);
-    htmlGrid->addWidget(mTopHtml, 1, 0);
-    htmlGrid->addWidget(below, 0, 1);
-    htmlGrid->addWidget(mBottomHtml, 1, 1);
-    for (QPlainTextEdit *edit : {mTopHtml, mBottomHtml}) {
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setMinimumHeight(50);
-    }
+    QGroupBox *html = userHtmlGroup(this, mTopHtml, mBottomHtml,
+                                    {QStringLiteral("FIXEDTEXT3"), QStringLiteral("FIXEDTEXT7")}, false);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(mMasterIndex, 0, 0, 1, 3);

@@ -1,6 +1,9 @@
 #include "gallery_setup/pagefields.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +69,33 @@ QLabel *fixedText(QWidget *parent, const QString &text, const QString &name)
 } // namespace gb
 
 namespace gb {
+
+QGroupBox *userHtmlGroup(QWidget *parent, QPlainTextEdit *&top, QPlainTextEdit *&bottom, const QStringList &labelNames,
+                         bool stacked)
+{
+    auto *html = new QGroupBox(QStringLiteral("User HTML code"), parent);
+    html->setObjectName(QStringLiteral("GROUPBOX2"));
+    top = new QPlainTextEdit(html);
+    top->setObjectName(QStringLiteral("THUMBTOP"));
+    bottom = new QPlainTextEdit(html);
+    bottom->setObjectName(QStringLiteral("THUMBBOTTOM"));
+    auto *above = fixedText(html, QStringLiteral("Insert the following html code, in body section before page title ..."),
+                            labelNames.value(0));
+    auto *below = fixedText(html, QStringLiteral("Insert the following html code, in body section after any other code ..."),
+                            labelNames.value(1));
+    auto *grid = new QGridLayout(html);
+    grid->addWidget(above, 0, 0);
+    grid->addWidget(top, 1, 0);
+    grid->addWidget(below, stacked ? 2 : 0, stacked ? 0 : 1);
+    grid->addWidget(bottom, stacked ? 3 : 1, stacked ? 0 : 1);
+    for (QLabel *label : {above, below})
+        label->setWordWrap(true);
+    for (QPlainTextEdit *edit : {top, bottom}) {
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setMinimumHeight(40);
+    }
+    return html;
+}
 
 void setRadio(QRadioButton *radio, bool on)
 {

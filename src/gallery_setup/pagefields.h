@@ -3,6 +3,7 @@
 #include "common/dialogcontrols.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <climits>
@@ -10,6 +11,8 @@
 #include <functional>
 
 class QCheckBox;
+class QPlainTextEdit;
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +45,12 @@ QLabel *fixedText(QWidget *parent, const QString &text, const QString &name = {}
 } // namespace gb
 
 namespace gb {
+// The "User HTML code" frame: an editor for the user's HTML before the page title (named
+// THUMBTOP) and one for the HTML after everything else (THUMBBOTTOM), each under its label
+// (labelNames: the two labels' names). stacked puts the second under the first, else beside.
+QGroupBox *userHtmlGroup(QWidget *parent, QPlainTextEdit *&top, QPlainTextEdit *&bottom, const QStringList &labelNames,
+                         bool stacked);
+
 // Checks or clears a radio button on its own: clearing it may leave its whole group off,
 // which is how a page shows a stored code that none of its buttons stands for.
 void setRadio(QRadioButton *radio, bool on);

@@ -64,27 +64,8 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     infoLayout->addWidget(mInfoFont, 1, 1);
     infoLayout->setColumnStretch(2, 1);
 
-    auto *html = new QGroupBox(QStringLiteral("User HTML code"), this);
-    html->setObjectName(QStringLiteral("GROUPBOX2"));
-    mTopHtml = new QPlainTextEdit(html);
-    mTopHtml->setObjectName(QStringLiteral("THUMBTOP"));
-    mBottomHtml = new QPlainTextEdit(html);
-    mBottomHtml->setObjectName(QStringLiteral("THUMBBOTTOM"));
-    for (QPlainTextEdit *edit : {mTopHtml, mBottomHtml}) {
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setMinimumHeight(40);
-    }
-    auto *htmlLayout = new QGridLayout(html);
-    auto *above = fixedText(html, QStringLiteral("Insert the following html code, in body section before page title ..."),
-                            QStringLiteral("FIXEDTEXT2"));
-    auto *below = fixedText(html, QStringLiteral("Insert the following html code, in body section after any other code ..."),
-                            QStringLiteral("FIXEDTEXT4"));
-    above->setWordWrap(true);
-    below->setWordWrap(true);
-    htmlLayout->addWidget(above, 0, 0);
-    htmlLayout->addWidget(mTopHtml, 1, 0);
-    htmlLayout->addWidget(below, 2, 0);
-    htmlLayout->addWidget(mBottomHtml, 3, 0);
+    QGroupBox *html = userHtmlGroup(this, mTopHtml, mBottomHtml,
+                                    {QStringLiteral("FIXEDTEXT2"), QStringLiteral("FIXEDTEXT4")}, true);
 
     auto *grid = new QGridLayout(this);
     mTop = new QGridLayout;

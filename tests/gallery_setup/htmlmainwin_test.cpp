@@ -224,6 +224,65 @@ TEST(HtmlMainWin, DoItValidatesTheTrimmedBaseFolderAndShowsTheProblems)
     EXPECT_FALSE(QDir(folder + "out").exists());
 }
 
+// A damaged record (too short, values of the wrong kinds) loads as a whole gallery: what it
+// holds of use is shown, every other setting takes its default.
+TEST(HtmlMainWin, ADamagedRecordLoadsWithDefaults)
+{
+    gbtest::ScriptedUi ui;
+    FreshDatabase fresh;
+    const gb::ValueArray damaged = {gb::Value(QStringLiteral("not a number")), gb::Value(2), gb::Value(true)};
+    QString key;
+    ASSERT_TRUE(fresh.db.appendNewHtml("damaged", damaged, key));
+    HtmlMainWin win(nullptr);
+    loadOnlyRecord();
+    win.loadButton()->click();
+    const gb::HGallery defaults;
+    EXPECT_EQ(win.galleryJob()->gallery().aData().size(), 130u);
+    EXPECT_EQ(win.galleryJob()->gallery().thFormat(), defaults.thFormat());
+    EXPECT_EQ(win.galleryJob()->gallery().thResize(), 2);
+    EXPECT_EQ(control<QLineEdit>(win.page(3), "WIDTH")->text(), QString::number(defaults.thWidth()));
+    EXPECT_EQ(control<QLineEdit>(win.page(15), "EXT")->text(), defaults.htmlExt());
+}
+
+// While a run lets events in, the window refuses another Do It, Load and Close, and a
+// colour chosen meanwhile does not reach the running gallery.
+TEST(HtmlMainWin, ARunIsNotDisturbedByTheWindow)
+{
+    gbtest::ScriptedUi ui;
+    FreshDatabase fresh;
+    const QString folder = gbtest::makeTempDir() + "/";
+    const QStringList photos = makePhotos(folder, 2);
+    const QString base = folder + "web/";
+    ASSERT_TRUE(QDir().mkpath(base));
+    HtmlMainWin win(nullptr, photos);
+    win.baseFolder()->setText(base);
+    control<QCheckBox>(win.page(15), "LAUNCHBROWSER")->setChecked(false);
+    bool sawRun = false;
+    QTimer::singleShot(0, [&] {
+        sawRun = win.running();
+        EXPECT_FALSE(win.doItButton()->isEnabled());
+        win.pbDoIt();
+        win.pbLoad();
+        win.pbClose();
+        ui.colorAnswers = {std::optional<uint32_t>(0x00FF00)};
+        control<QPushButton>(win.page(14), "PBCHANGEBACKCOLOR")->click();
+    });
+    win.doItButton()->click();
+    ASSERT_TRUE(sawRun);
+    EXPECT_TRUE(win.galleryJob()->lastResult().completed());
+    // Three refusals, nothing else asked.
+    EXPECT_EQ(ui.boxes.size(), 3u);
+    EXPECT_TRUE(ui.dialogs.size() == 1u && ui.dialogs[0].kind == "color");
+    EXPECT_EQ(win.galleryJob()->gallery().backgroundColor(), 0x00FF00u);
+    QString first = QString::fromUtf8(gbtest::readFile(base + "thumbs0001.htm"));
+    if (first.isEmpty()) {
+        QDirIterator it(base, {"*.htm"}, QDir::Files);
+        first = it.hasNext() ? QString::fromUtf8(gbtest::readFile(it.next())) : QString();
+    }
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_FALSE(first.contains("00FF00"));
+}
+
 // The links of every page of the gallery, resolved against the page's folder: each must
 // name a file of the gallery.
 static QStringList unresolvedLinks(const QString &base)
@@ -307,6 +366,7 @@ TEST(HtmlMainWin, AGalleryConfiguredThroughTheWindowIsValidAndItsLinksResolve)
     EXPECT_TRUE(all.contains("Second <b>photo</b>"));
     EXPECT_TRUE(all.contains("line one\r\nline two"));
     EXPECT_TRUE(all.contains("My thumbnails"));
+    EXPECT_TRUE(all.contains("Holiday & friends")); // titles are the user's HTML
     ASSERT_EQ(ui.urls.size(), 1);
     EXPECT_TRUE(ui.urls[0].contains(base)) << ui.urls[0].toStdString();
 }
