@@ -29,7 +29,7 @@ namespace {
 
 // The frame's dialog is the wizard's, wider and taller for the gallery's pages, with one
 // more row under the page for the base folder.
-constexpr int kDialogWidth = 470;
+constexpr int kDialogWidth = 452;
 constexpr int kBaseFolderRow = 304;
 
 template<class Page>

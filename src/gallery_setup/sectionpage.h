@@ -16,7 +16,7 @@ class SectionPage : public WizardPageWin
 public:
     // Every gallery page stands on the same page area of the window, in dialog units; the
     // gallery's pages hold more than the other wizards' and get a larger area.
-    static constexpr int kWidth = 448;
+    static constexpr int kWidth = 430;
     static constexpr int kHeight = 236;
 
     SectionPage(QWidget *owner, int controlId) : WizardPageWin(owner, controlId, kWidth, kHeight) {}
