@@ -518,3 +518,27 @@ TEST(GalleryPages, ScriptPagesEditTheirOwnScript)
     EXPECT_TRUE(g.thumbCommands().empty());
     EXPECT_TRUE(g.fsCommands().empty());
 }
+
+// Test Script on the thumbnail page applies the page's script alone: the sample keeps its
+// own size (the generator's thumbnail resize is not part of it), and two tests of a quarter
+// turn make a half turn.
+TEST(GalleryPages, ThumbnailScriptIsTestedAtTheSampleSize)
+{
+    gbtest::ScriptedUi ui;
+    const QString folder = gbtest::makeTempDir() + "/";
+    ASSERT_TRUE(gbtest::makeImage(folder + "sample.png", 300, 200));
+    BoundPages bound;
+    HGallery &g = bound.job.gallery();
+    g.setThWidth(80);
+    g.setThHeight(80);
+    g.setThumbCommands({gb::BatchCommand::make(gb::ActionRotate, {gb::Value(90.0), gb::Value(0)}).toValue()});
+    bound.connect();
+    auto *thumbs = bound.page<gb::HgThumbsBatchWin>();
+    ASSERT_TRUE(thumbs->setSampleFile(folder + "sample.png"));
+    thumbs->pbTest();
+    EXPECT_EQ(thumbs->sample().width(), 200);
+    EXPECT_EQ(thumbs->sample().height(), 300);
+    thumbs->pbTest();
+    EXPECT_EQ(thumbs->sample().width(), 300);
+    EXPECT_EQ(thumbs->sample().height(), 200);
+}
