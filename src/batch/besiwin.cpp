@@ -30,7 +30,7 @@ namespace {
 const QString kSelectFromSelected = QStringLiteral("Select an image file from selected files list");
 
 // A slice of a recursive listing takes this long before the window serves its events.
-constexpr int kScanSliceMs = 25;
+constexpr int kScanSliceMs = 12;
 
 QString sizeLabel(const char *label, int value)
 {
