@@ -63,7 +63,8 @@ class ParamDialog : public QDialog
     Q_OBJECT
 public:
     // The command's parameter slots from slot 3 on, as the last accepted Apply left them.
-    virtual ValueArray values() const = 0;
+    // Dialogs that answer otherwise (the filter list and editors) give none.
+    virtual ValueArray values() const { return {}; }
 
     // Enter and Escape go through Apply and Cancel.
     void accept() override { pbApply(); }
@@ -74,6 +75,8 @@ protected:
     ParamDialog(QWidget *owner, const QString &resource, const QString &caption, int width, int height);
 
     const DialogUnits &du() const { return mUnits; }
+    // Leaves the caption without its close box (the dialogs framed without a system menu).
+    void withoutCloseBox();
 
     // Controls placed in dialog units; a non-empty name becomes the object name.
     QLabel *label(const QString &text, const QRect &place, const QString &name = QString());

@@ -5,10 +5,14 @@
 #include "actions/colordepthwin.h"
 #include "actions/defineborderwin.h"
 #include "actions/equalizehistogramwin.h"
+#include "actions/filterswin.h"
+#include "actions/overlayimagewin.h"
+#include "actions/overlaytextwin.h"
 #include "actions/replacecolorwin.h"
 #include "actions/resizewin.h"
 #include "actions/rotatewin.h"
 #include "actions/sharpenwin.h"
+#include "actions/userfilter.h"
 #include "batch/batchaction.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
@@ -24,6 +28,8 @@ namespace {
 std::unique_ptr<ParamDialog> parameterDialog(QWidget *owner, int id, const Value &old)
 {
     switch (id) {
+    case ActionOverlayText: return std::make_unique<OverlayTextWin>(owner, old);
+    case ActionOverlayImage: return std::make_unique<OverlayImageWin>(owner, old);
     case ActionRotate: return std::make_unique<RotateWin>(owner, old);
     case ActionResize: return std::make_unique<ResizeWin>(owner, old);
     case ActionAddBorder: return std::make_unique<DefineBorderWin>(owner, old);
@@ -58,6 +64,26 @@ bool hasNoParameters(int id)
     }
 }
 
+// The filter list of the kind; the chosen filter's record makes the command.
+Value filterCommand(QWidget *owner, int id)
+{
+    const bool matrix = id == ActionApplyFilter;
+    FiltersWin list(owner, matrix);
+    if (list.exec() != 1)
+        return Value(ValueArray{});
+    ImagSysServer &db = goSysServer();
+    const ValueArray record = db.getInfo(list.filterKey());
+    const QString description = db.getDesc(list.filterKey());
+    if (record.empty()) {
+        errorMsg(owner, QStringLiteral("An error occured - cannot retrieve filter information"));
+        return Value(ValueArray{});
+    }
+    // The command carries a whole filter even when the stored record was damaged.
+    const Value filter = matrix ? UserFilter::fromValue(Value(record)).toValue()
+                                : UserConvFilter::fromValue(Value(record)).toValue();
+    return Value(ValueArray{id, getActionDesc(id) + QStringLiteral(" - ") + description, filter});
+}
+
 } // namespace
 
 Value getCommandDetails(QWidget *owner, int id, const Value *oldParams)
@@ -69,6 +95,8 @@ Value getCommandDetails(QWidget *owner, int id, const Value *oldParams)
         }
         return Value(ValueArray{id, getActionDesc(id)});
     }
+    if (id == ActionApplyFilter || id == ActionApplyConvolutionFilter)
+        return filterCommand(owner, id);
     const std::unique_ptr<ParamDialog> dialog = parameterDialog(owner, id, oldParams ? *oldParams : Value());
     if (!dialog || dialog->exec() != 1)
         return Value(ValueArray{});

@@ -5,16 +5,24 @@
 #include "actions/colordepthwin.h"
 #include "actions/defineborderwin.h"
 #include "actions/equalizehistogramwin.h"
+#include "actions/alignpicker.h"
+#include "actions/overlayimagewin.h"
+#include "actions/overlaytextwin.h"
 #include "actions/replacecolorwin.h"
 #include "actions/resizewin.h"
 #include "actions/rotatewin.h"
 #include "actions/sharpenwin.h"
 #include "common/colorvalues.h"
+#include "image/previewft.h"
 #include "support/scriptedui.h"
+#include "support/testutil.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QImage>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -530,4 +538,190 @@ TEST(ColorDepthWin, ChoicesPresetsAndTheSilentRefusal)
     EXPECT_FALSE(eightBits.noOfColors()->edit()->isEnabled());
     ColorDepthWin damaged(nullptr, params({"six", 100}));
     EXPECT_EQ(damaged.colorsDepth()->currentText(), "16 Million Colors (24 bits)");
+}
+
+// ---- Overlay image ----
+
+namespace {
+
+QString writePng(const QString &folder, const QString &name, int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB888);
+    image.fill(QColor(200, 10, 10));
+    const QString path = folder + QLatin1Char('/') + name;
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
+} // namespace
+
+TEST(OverlayImageWin, NewCommandOpensWithDefaultsAndNeedsAFile)
+{
+    gbtest::ScriptedUi ui;
+    OverlayImageWin dlg(nullptr);
+    EXPECT_EQ(dlg.fileEdit()->text(), "");
+    EXPECT_EQ(dlg.preview()->image(), nullptr);
+    EXPECT_EQ(dlg.align()->textPosition()->text(), "Center at bottom");
+    for (const char *m : {"LEFT", "TOP", "RIGHT", "BOTTOM"})
+        EXPECT_EQ(dlg.margin(m)->text(), "10") << m;
+    EXPECT_TRUE(dlg.margin("BOTTOM")->isEnabled());
+    EXPECT_FALSE(dlg.margin("LEFT")->isEnabled());
+    EXPECT_FALSE(dlg.margin("TOP")->isEnabled());
+    EXPECT_EQ(dlg.opacityPair()->edit()->text(), "100");
+    EXPECT_EQ(dlg.opacityPair()->slider()->value(), 100);
+    EXPECT_FALSE(dlg.trans()->isChecked());
+    EXPECT_FALSE(dlg.transColor()->button()->isEnabled());
+    EXPECT_EQ(dlg.transparentColor(), 0xFFFFFFu);
+    EXPECT_EQ(press(dlg, "PBOK"), 0);
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Please define the overlay image file"});
+    // A folder is no overlay file either.
+    dlg.fileEdit()->setText(gbtest::makeTempDir());
+    EXPECT_EQ(press(dlg, "PBOK"), 0);
+    EXPECT_EQ(ui.boxes.size(), 2u);
+}
+
+TEST(OverlayImageWin, BrowsedFileIsPreviewedAndApplyGivesEveryValue)
+{
+    const QString folder = gbtest::makeTempDir();
+    const QString big = writePng(folder, "logo.png", 400, 100);
+    const QString small = writePng(folder, "dot.png", 5, 4);
+    gbtest::ScriptedUi ui;
+    ui.openAnswers = {QStringList{big}};
+    OverlayImageWin dlg(nullptr);
+    dlg.findChild<QPushButton *>("PBBROWSE")->click();
+    ASSERT_EQ(ui.dialogs.size(), 1u);
+    EXPECT_EQ(ui.dialogs[0].caption, "Select an image file to overlay ...");
+    EXPECT_EQ(ui.dialogs[0].filters.size(), 11);
+    EXPECT_EQ(ui.dialogs[0].filters.first(), "JPEG (*.jpg)");
+    EXPECT_EQ(ui.dialogs[0].filters.last(), "Photoshop (*.psd)");
+    EXPECT_EQ(dlg.fileEdit()->text(), big);
+    ASSERT_NE(dlg.preview()->image(), nullptr);
+    EXPECT_LE(dlg.preview()->image()->width(), dlg.preview()->width() - 2);
+    retype(dlg.fileEdit(), small);
+    ASSERT_NE(dlg.preview()->image(), nullptr);
+    EXPECT_EQ(dlg.preview()->image()->width(), 5) << "a small image is shown at its own size";
+    dlg.fileEdit()->setText(folder + "/missing.png");
+    EXPECT_EQ(dlg.preview()->image(), nullptr);
+    dlg.fileEdit()->setText(big);
+
+    retype(dlg.opacityPair()->edit(), "150");
+    EXPECT_EQ(dlg.opacityPair()->edit()->text(), "100");
+    dlg.opacityPair()->slider()->setValue(35);
+    EXPECT_EQ(dlg.opacityPair()->edit()->text(), "35");
+    dlg.align()->button(5)->click();
+    EXPECT_EQ(dlg.align()->textPosition()->text(), "Center at middle line");
+    for (const char *m : {"LEFT", "TOP", "RIGHT", "BOTTOM"})
+        EXPECT_FALSE(dlg.margin(m)->isEnabled()) << m;
+    retype(dlg.margin("LEFT"), "");
+    dlg.trans()->click();
+    EXPECT_TRUE(dlg.transColor()->button()->isEnabled());
+    ui.colorAnswers = {makeColorRef(0, 128, 255)};
+    dlg.transColor()->button()->click();
+    dlg.trans()->click();
+    EXPECT_FALSE(dlg.transColor()->sample()->isEnabled());
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), params({big, 5, 0, 10, 10, 10, false, int(makeColorRef(0, 128, 255)), 0.35}));
+}
+
+TEST(OverlayImageWin, EditedCommandComesBackUnchanged)
+{
+    const QString file = writePng(gbtest::makeTempDir(), "o.png", 20, 20);
+    const Value stored = params({file, 3, 1, 2, 3, 4, true, int(makeColorRef(0, 128, 255)), 0.29});
+    OverlayImageWin dlg(nullptr, stored);
+    EXPECT_EQ(dlg.align()->textPosition()->text(), "Right aligned at top");
+    EXPECT_TRUE(dlg.margin("TOP")->isEnabled());
+    EXPECT_TRUE(dlg.margin("RIGHT")->isEnabled());
+    EXPECT_FALSE(dlg.margin("LEFT")->isEnabled());
+    EXPECT_EQ(dlg.opacityPair()->edit()->text(), "29");
+    EXPECT_TRUE(dlg.transColor()->button()->isEnabled());
+    EXPECT_EQ(dlg.transColor()->sample()->palette().color(QPalette::Window), QColor(0, 128, 255));
+    EXPECT_NE(dlg.preview()->image(), nullptr);
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), stored);
+    EXPECT_EQ(press(dlg, "PBCANCEL"), -1);
+
+    // Short or mistyped: what is there presets, the rest takes the defaults.
+    OverlayImageWin damaged(nullptr, params({file, 42, "x"}));
+    EXPECT_EQ(damaged.align()->code(), 8);
+    EXPECT_EQ(damaged.margin("LEFT")->text(), "10");
+    EXPECT_EQ(damaged.opacityPair()->edit()->text(), "100");
+}
+
+// ---- Overlay text ----
+
+TEST(OverlayTextWin, NewCommandGivesTheDefaults)
+{
+    OverlayTextWin dlg(nullptr);
+    EXPECT_EQ(dlg.waterText()->text(), "");
+    EXPECT_EQ(dlg.align()->textPosition()->text(), "Center at bottom");
+    EXPECT_TRUE(dlg.margin("BOTTOM")->isEnabled());
+    EXPECT_FALSE(dlg.margin("RIGHT")->isEnabled());
+    EXPECT_TRUE(dlg.transButton()->isChecked());
+    EXPECT_FALSE(dlg.backColorField()->button()->isEnabled());
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()),
+              params({"", "Arial", 10, false, false, false, 0, 8, 10, 10, 10, 10, true, 255, 255, 255}));
+}
+
+TEST(OverlayTextWin, EditedSolidCommandComesBackUnchanged)
+{
+    const Value stored =
+        params({"(c) me", "Courier New", 14, true, false, true, 255, 1, 1, 2, 3, 4, false, 10, 20, 30});
+    OverlayTextWin dlg(nullptr, stored);
+    EXPECT_EQ(dlg.waterText()->text(), "(c) me");
+    EXPECT_TRUE(dlg.solidButton()->isChecked());
+    EXPECT_TRUE(dlg.backColorField()->button()->isEnabled());
+    EXPECT_EQ(dlg.align()->textPosition()->text(), "Left aligned at top");
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    EXPECT_EQ(Value(dlg.values()), stored);
+
+    dlg.align()->button(5)->click();
+    for (const char *m : {"LEFT", "TOP", "RIGHT", "BOTTOM"})
+        EXPECT_FALSE(dlg.margin(m)->isEnabled()) << m;
+    dlg.margin("TOP")->setText("");
+    dlg.transButton()->click();
+    EXPECT_FALSE(dlg.backColorField()->button()->isEnabled());
+    EXPECT_EQ(press(dlg, "PBOK"), 1);
+    const ValueArray v = dlg.values();
+    EXPECT_EQ(v.at(7), Value(5));
+    EXPECT_EQ(v.at(9), Value(0)) << "an empty margin gives 0";
+    EXPECT_EQ(v.at(12), Value(true));
+    EXPECT_EQ(v.at(13), Value(10)) << "the chosen background stays";
+
+    OverlayTextWin damaged(nullptr, params({7, 8}));
+    EXPECT_EQ(damaged.waterText()->text(), "");
+    EXPECT_EQ(damaged.font().face, "Arial");
+    EXPECT_TRUE(damaged.transButton()->isChecked());
+}
+
+TEST(OverlayTextWin, FontPickerChangesFontAndColourOnlyWhenAccepted)
+{
+    OverlayTextWin dlg(nullptr);
+    // Cancel the picker first, then accept it with a red colour.
+    int round = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *picker = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!picker || picker == &dlg || picker->property("seen").toBool())
+            return;
+        picker->setProperty("seen", true);
+        EXPECT_EQ(picker->windowTitle(), "Font Attributes");
+        if (round++ == 0) {
+            picker->reject();
+        } else {
+            auto *bold = picker->findChild<QComboBox *>("FONTSTYLE");
+            bold->setCurrentIndex(bold->findText("Bold"));
+            picker->findChild<QPushButton *>("PBOK")->click();
+        }
+    });
+    poll.start(5);
+    dlg.findChild<QPushButton *>("PBCHANGEFONT")->click();
+    EXPECT_EQ(dlg.font(), [] {
+        FontData f;
+        f.face = "Arial";
+        return f;
+    }());
+    dlg.findChild<QPushButton *>("PBCHANGEFONT")->click();
+    EXPECT_TRUE(dlg.font().bold);
+    EXPECT_EQ(round, 2);
 }
