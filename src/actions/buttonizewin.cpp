@@ -7,6 +7,7 @@ namespace gb {
 ButtonizeWin::ButtonizeWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("ButtonizeWin"), QStringLiteral("Buttonize Image"), 169, 59)
 {
+    withoutCloseBox();
     const OldParams old(oldParams);
     const bool edited = old.hasSize(4);
     label(QStringLiteral("Size:"), {18, 13, 19, 12}, QStringLiteral("FIXEDTEXT1"));
@@ -35,6 +36,7 @@ ValueArray ButtonizeWin::values() const
 ButtonizeWin_1::ButtonizeWin_1(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("ButtonizeWin_1"), QStringLiteral("Glass Frame"), 169, 59)
 {
+    withoutCloseBox();
     label(QStringLiteral("Border Size:"), {45, 13, 39, 12}, QStringLiteral("FIXEDTEXT1"));
     mSizePair = spinnerPair(QStringLiteral("BUTTONSIZE"), QStringLiteral("BORDERSPIN"), {85, 11, 30, 12},
                             {115, 11, 9, 12}, 0, 99, 2);

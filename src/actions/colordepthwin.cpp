@@ -7,6 +7,7 @@ namespace gb {
 ColorDepthWin::ColorDepthWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("ColorDepthWin"), QStringLiteral("Color Depth"), 214, 75)
 {
+    withoutCloseBox();
     label(QStringLiteral("Color Depth:"), {7, 9, 60, 12});
     mDepth = new QComboBox(this);
     mDepth->setObjectName(QStringLiteral("COLORSDEPTH"));

@@ -10,6 +10,7 @@ namespace gb {
 DefineBorderWin::DefineBorderWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("DefineBorderWin"), QStringLiteral("Add Border"), 105, 149)
 {
+    withoutCloseBox();
     label(QStringLiteral("Top:"), {17, 10, 20, 12}, QStringLiteral("FIXEDTEXT1"));
     label(QStringLiteral("Left: "), {17, 42, 20, 12}, QStringLiteral("FIXEDTEXT2"));
     label(QStringLiteral("Right:"), {17, 58, 27, 12}, QStringLiteral("FIXEDTEXT3"));

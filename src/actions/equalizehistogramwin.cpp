@@ -7,6 +7,7 @@ namespace gb {
 EqualizeHistogramWin::EqualizeHistogramWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("EqualizeHistogramWin"), QStringLiteral("Equalize Histogram"), 158, 107)
 {
+    withoutCloseBox();
     label(QStringLiteral("Low:"), {15, 18, 19, 12});
     mLowPair = spinnerPair(QStringLiteral("LOWTHRESH"), QStringLiteral("LOWSPIN"), {36, 17, 31, 12},
                            {66, 17, 10, 12}, 0, 255, 3);

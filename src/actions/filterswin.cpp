@@ -27,6 +27,8 @@ FiltersWin::FiltersWin(QWidget *owner, bool matrix)
     if (!mMatrix)
         setWindowTitle(QStringLiteral("Available Convolution Filters ..."));
     refreshList();
+    // Focus on the list would show its first entry as if it were chosen.
+    findChild<QPushButton *>(QStringLiteral("PBAPPLY"))->setFocus();
 }
 
 void FiltersWin::refreshList()

@@ -14,6 +14,7 @@ namespace gb {
 OverlayTextWin::OverlayTextWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("OverlayTextWin"), QStringLiteral("Overlay Text"), 216, 157)
 {
+    withoutCloseBox();
     mWaterText = edit(QStringLiteral("WATERTEXT"), {26, 4, 157, 12});
     QPushButton *changeFontButton = button(QStringLiteral("PBCHANGEFONT"), QString(), {187, 4, 26, 12});
     changeFontButton->setIcon(QIcon(resourceBitmap(QStringLiteral("FONTBM"))));

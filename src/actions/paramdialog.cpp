@@ -60,6 +60,13 @@ ParamDialog::ParamDialog(QWidget *owner, const QString &resource, const QString 
     setObjectName(resource);
     setWindowTitle(caption);
     setModal(true);
+    // A fixed-size modal dialog: a caption with a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+void ParamDialog::withoutCloseBox()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
 QLabel *ParamDialog::label(const QString &text, const QRect &place, const QString &name)

@@ -75,6 +75,8 @@ protected:
     ParamDialog(QWidget *owner, const QString &resource, const QString &caption, int width, int height);
 
     const DialogUnits &du() const { return mUnits; }
+    // Leaves the caption without its close box (the dialogs framed without a system menu).
+    void withoutCloseBox();
 
     // Controls placed in dialog units; a non-empty name becomes the object name.
     QLabel *label(const QString &text, const QRect &place, const QString &name = QString());

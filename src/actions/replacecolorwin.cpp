@@ -7,6 +7,7 @@ namespace gb {
 ReplaceColorWin::ReplaceColorWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("ReplaceColorWin"), QStringLiteral("Replace Color"), 120, 96)
 {
+    withoutCloseBox();
     const OldParams old(oldParams);
     const bool edited = old.hasAtLeast(1);
     label(QStringLiteral("Old Color:"), {19, 8, 36, 12}, QStringLiteral("FIXEDTEXT1"));

@@ -12,6 +12,7 @@ namespace gb {
 RotateWin::RotateWin(QWidget *owner, const Value &oldParams)
     : ParamDialog(owner, QStringLiteral("RotateWin"), QStringLiteral("Rotate Image"), 124, 95)
 {
+    withoutCloseBox();
     mRotation = new QComboBox(this);
     mRotation->setObjectName(QStringLiteral("ROTATIONCB"));
     mRotation->setEditable(true);

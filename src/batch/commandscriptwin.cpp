@@ -88,8 +88,12 @@ CommandScriptWin::CommandScriptWin(QWidget *owner, int controlId, ScriptBinding 
     at(mDetails, 168, 123, 204, 48);
     mPreviewFt = new PreviewFt(this);
     mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    mPreviewFt->setFrameStyle(QFrame::Box | QFrame::Plain);
     at(mPreviewFt, 9, 115, 68, 62);
+    // The pane paints its whole area; its border is a frame just around it.
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(mPreviewFt->geometry().adjusted(-1, -1, 1, 1));
+    border->lower();
     QPushButton *sample = push("PBSAMPLE", QStringLiteral("Sample Image"), 86, 124, 60, 12);
     QPushButton *original = push("PBORIGINAL", QStringLiteral("Back to Original"), 86, 153, 60, 12);
 

@@ -1,7 +1,8 @@
 // A job built through the batch editor window with its parameter dialogs, saved, loaded
 // into a fresh window and run over photographs: the outputs equal those of the same job
-// run through the engine alone.
+// run through the engine alone. Among the steps: a user filter chosen from the filter list.
 
+#include "actions/userfilter.h"
 #include "batch/batchaction.h"
 #include "batch/be.h"
 #include "batch/befiwin.h"
@@ -95,6 +96,11 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
     const QString dir = gbtest::makeTempDir();
     for (const char *sub : {"/src", "/win", "/engine"})
         QDir().mkpath(dir + sub);
+    // A user filter stored earlier: a sharpening 3 x 3 matrix.
+    UserFilter crisp;
+    crisp.coefficients = {0, -1, 0, -1, 5, -1, 0, -1, 0};
+    QString filterKey;
+    ASSERT_TRUE(settings.appendNewFilter("Crisp", crisp.toValue().array(), filterKey));
     const QStringList photos = {photo(dir + "/src/one.jpg", 120, 80, 1), photo(dir + "/src/two.jpg", 90, 60, 2),
                                 photo(dir + "/src/three.jpg", 64, 64, 3)};
 
@@ -136,10 +142,20 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
         });
         add(script, "Adjust Brightness/Contrast");
         add(script, "Invert Red");
+        whenShown([](QDialog *d) {
+            QListWidget *filters = child<QListWidget>(d, "FILTERS");
+            const auto found = filters->findItems("Crisp", Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1);
+            filters->setCurrentItem(found[0]);
+            child<QPushButton>(d, "PBAPPLY")->click();
+        });
+        add(script, "Apply Filter");
         // A cancelled dialog adds nothing.
         whenShown([](QDialog *d) { d->reject(); });
         add(script, "Sharpen");
-        ASSERT_EQ(script->script().size(), 4u);
+        ASSERT_EQ(script->script().size(), 5u);
+        EXPECT_EQ(script->script()[4].description(), "Apply Filter - Crisp");
+        EXPECT_EQ(script->script()[4].slot(3), crisp.toValue());
 
         whenShown([](QDialog *d) {
             auto *prompt = qobject_cast<NewKeywordWin *>(d);
@@ -160,7 +176,7 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
     });
     fresh.loadButton()->click();
     EXPECT_EQ(fresh.curSettings()->text(), "Photos for the web");
-    ASSERT_EQ(fresh.processingWin()->commandsLb()->count(), 4);
+    ASSERT_EQ(fresh.processingWin()->commandsLb()->count(), 5);
     fresh.doItButton()->click();
     const QStringList outputs = fresh.beJob()->lastOutputs();
     EXPECT_EQ(outputs, QStringList({dir + "/win/out01.png", dir + "/win/out02.png", dir + "/win/out03.png"}));
@@ -176,7 +192,8 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
     engine.setCommands({BatchCommand::make(ActionResize, {5, 0, 0, 50, false}),
                         BatchCommand::make(ActionRotate, {90, 0}),
                         BatchCommand::make(ActionBrightnessContrast, {0.2, 0.0}),
-                        BatchCommand::make(ActionInvertRed, {})});
+                        BatchCommand::make(ActionInvertRed, {}),
+                        BatchCommand::make(ActionApplyFilter, {crisp.toValue()})});
     const QStringList expected = engine.batchProcess(photos, "Batch Processing", true);
     ASSERT_EQ(expected.size(), 3);
     for (int i = 0; i < 3; ++i) {
