@@ -118,8 +118,8 @@ bool OverlayImageWin::applyValues()
 
 ValueArray OverlayImageWin::values() const
 {
-    return {mFile,        imageAlign(), mMargins[0], mMargins[1], mMargins[2], mMargins[3],
-            mTransparent, int(transparentColor()), mOpacity};
+    return {overlayFile(), imageAlign(), left(), top(), right(), bottom(), transparent(), int(transparentColor()),
+            opacity()};
 }
 
 } // namespace gb
