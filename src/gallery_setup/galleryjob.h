@@ -35,4 +35,9 @@ private:
     GalleryRunResult mLastResult;
 };
 
+// The binding of a script page to one of the gallery's two script settings, read and written
+// through its accessors (the gallery keeps a copy of its own of what it is given).
+struct ScriptBinding;
+ScriptBinding galleryScript(ValueArray (HGallery::*read)() const, void (HGallery::*write)(const ValueArray &));
+
 } // namespace gb

@@ -77,28 +77,4 @@ private:
     QLineEdit *mHomeUrl = nullptr;
 };
 
-// "11/15 - Navigation - Links for Home/Up".
-class HgNavigationUpWin : public HgNavigationWin
-{
-    Q_OBJECT
-public:
-    explicit HgNavigationUpWin(QWidget *owner = nullptr, int controlId = 124);
-};
-
-// "12/15 - Navigation - Links for Previous/First".
-class HgNavigationPrevWin : public HgNavigationWin
-{
-    Q_OBJECT
-public:
-    explicit HgNavigationPrevWin(QWidget *owner = nullptr, int controlId = 125);
-};
-
-// "13/15 - Navigation - Links for Next/Last".
-class HgNavigationNextWin : public HgNavigationWin
-{
-    Q_OBJECT
-public:
-    explicit HgNavigationNextWin(QWidget *owner = nullptr, int controlId = 126);
-};
-
 } // namespace gb
