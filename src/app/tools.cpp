@@ -3,11 +3,13 @@
 #include "app/mainshellwindow.h"
 #include "app/windowmenu.h"
 #include "batch/batchaction.h"
+#include "batch/bewin.h"
 #include "catalog/archivestruct.h"
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
 #include "explorer/fileexplorer.h"
+#include "gallery_setup/htmlmainwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -49,6 +51,11 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
 void registerTools()
 {
     MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
+    MainShellWindow::registerTool(QStringLiteral("BATCHPROCESSING"),
+                                  [](MainShellWindow *owner, const QStringList &files) { return new BeWin(owner, files); });
+    MainShellWindow::registerTool(QStringLiteral("HTMLCREATIONS"), [](MainShellWindow *owner, const QStringList &files) {
+        return new HtmlMainWin(owner, files);
+    });
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
 }

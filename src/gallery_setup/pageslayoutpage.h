@@ -1,0 +1,54 @@
+#pragma once
+
+#include "actions/fontdata.h"
+#include "gallery_setup/sectionpage.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace gb {
+
+class ImageVarsEditor;
+
+// What the thumbnail page layout page and the full-size page layout page share: the page
+// title with its font, the naming of the page files (auto prefix or suffix to a base name),
+// their subfolder, the information items with their side and font, and the user's HTML
+// before the title and after everything else. The two pages bind these to their own
+// settings and add their own options.
+class PagesLayoutPage : public SectionPage
+{
+    Q_OBJECT
+public:
+    QLineEdit *titleEdit() const { return mTitle; }
+
+protected:
+    // fullSize picks the captions and tooltips of the full-size pages.
+    PagesLayoutPage(QWidget *owner, int controlId, bool fullSize);
+
+    // Shows the naming code (4 prefix, 3 suffix, anything else neither) and reads it back,
+    // keeping the stored code when neither button is on.
+    void showNaming(int naming);
+    int readNaming(int stored) const;
+    // The font dialog over one font setting; a cancelled dialog keeps the font.
+    void editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
+                  const QString &caption);
+
+    QGridLayout *mTop; // title row; the pages add their own options to it
+    QLineEdit *mTitle;
+    QPushButton *mTitleFont;
+    QRadioButton *mPrefix;
+    QRadioButton *mSuffix;
+    QLineEdit *mBaseName;
+    QLineEdit *mFolder;
+    ImageVarsEditor *mVars;
+    QCheckBox *mWriteAfter;
+    QPushButton *mInfoFont;
+    QPlainTextEdit *mTopHtml;
+    QPlainTextEdit *mBottomHtml;
+};
+
+} // namespace gb

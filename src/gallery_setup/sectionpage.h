@@ -1,0 +1,33 @@
+#pragma once
+
+#include "batch/wizardpagewin.h"
+
+namespace gb {
+
+class HGallery;
+
+// One section page of the gallery window bound to its gallery object. The frame binds it
+// with the gallery job; the page copies the gallery's settings into its controls in
+// connect2Source() and back in updateObject(). The window calls the first when it opens
+// and after Load, the second before Save, Save As New and Do It.
+class SectionPage : public WizardPageWin
+{
+    Q_OBJECT
+public:
+    // Every gallery page stands on the same page area of the window, in dialog units; the
+    // gallery's pages hold more than the other wizards' and get a larger area.
+    static constexpr int kWidth = 430;
+    static constexpr int kHeight = 236;
+
+    SectionPage(QWidget *owner, int controlId) : WizardPageWin(owner, controlId, kWidth, kHeight) {}
+
+    // The gallery of the window's job.
+    void connect2Source(WizardJob *job) override;
+    virtual void connect2Source(HGallery *gallery) { mGallery = gallery; }
+    HGallery *gallery() const { return mGallery; }
+
+protected:
+    HGallery *mGallery = nullptr;
+};
+
+} // namespace gb
