@@ -368,7 +368,9 @@ void BeSiWin::pbDeselectSome()
         warningMsg(this, kSelectFromSelected);
         return;
     }
-    mASelFiles.removeAt(mASelFiles.indexOf(mSelectedLb->item(n)->text()));
+    const qsizetype at = mASelFiles.indexOf(mSelectedLb->item(n)->text());
+    if (at >= 0)
+        mASelFiles.removeAt(at);
     {
         const QSignalBlocker block(mSelectedLb);
         delete mSelectedLb->takeItem(n);
