@@ -108,6 +108,8 @@ private:
     void scanSlice();
     void addRecentFolder(const QString &folder);
     void appendSelected(const QString &path);
+    // Appends, in order, each path not selected yet.
+    void appendNew(const QStringList &paths);
     void previewFile(const QString &path);
     void previewFile1(const QString &path);
     void swapSelected(int a, int b);
