@@ -174,6 +174,17 @@ int main(int argc, char **argv)
         std::printf("  %-34s %8.4f  %8.4f  %5.2f  %d\n", recursive ? "with subfolders (100 folders)" : "flat",
                     page.seconds, find, page.seconds / find, page.items);
     }
+    {
+        QWidget frame;
+        auto *page = new gb::BeSiWin(&frame, 112);
+        page->curFolder()->setEditText(work.path() + "/flat");
+        page->newPathSelected();
+        QElapsedTimer t;
+        t.start();
+        page->pbSelectAll();
+        std::printf("adding all %d listed images to the selection: %.4f s\n", int(page->selectedFiles().size()),
+                    t.nsecsElapsed() / 1e9);
+    }
     const Listing big = listOnPage(work.path() + "/big", true);
     std::printf("recursive listing of %d files in 500 folders: %.4f s, %d items, longest wait for events %lld ms "
                 "(goal <= 100)\n",

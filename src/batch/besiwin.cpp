@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 
 namespace gb {
@@ -322,9 +323,21 @@ void BeSiWin::appendSelected(const QString &path)
 
 void BeSiWin::loadFiles(const QStringList &files)
 {
-    for (const QString &path : files)
-        if (!mASelFiles.contains(path))
-            appendSelected(path);
+    appendNew(files);
+}
+
+void BeSiWin::appendNew(const QStringList &paths)
+{
+    // A set keeps thousands of files from costing a comparison with every selected one.
+    QSet<QString> held(mASelFiles.begin(), mASelFiles.end());
+    QStringList added;
+    for (const QString &path : paths)
+        if (!held.contains(path)) {
+            held.insert(path);
+            added << path;
+        }
+    mASelFiles << added;
+    mSelectedLb->addItems(added);
 }
 
 void BeSiWin::pbSelectSome()
@@ -351,14 +364,11 @@ void BeSiWin::pbSelectAll()
     if (curDir().isEmpty())
         return;
     waitForScan();
-    QStringList added;
-    for (int i = 0; i < mAvailableLb->count(); ++i) {
-        const QString path = mAvailableLb->item(i)->text();
-        if (!mASelFiles.contains(path) && !added.contains(path))
-            added << path;
-    }
-    mASelFiles << added;
-    mSelectedLb->addItems(added);
+    QStringList available;
+    available.reserve(mAvailableLb->count());
+    for (int i = 0; i < mAvailableLb->count(); ++i)
+        available << mAvailableLb->item(i)->text();
+    appendNew(available);
 }
 
 void BeSiWin::pbDeselectSome()
@@ -368,7 +378,9 @@ void BeSiWin::pbDeselectSome()
         warningMsg(this, kSelectFromSelected);
         return;
     }
-    mASelFiles.removeAt(mASelFiles.indexOf(mSelectedLb->item(n)->text()));
+    const qsizetype at = mASelFiles.indexOf(mSelectedLb->item(n)->text());
+    if (at >= 0)
+        mASelFiles.removeAt(at);
     {
         const QSignalBlocker block(mSelectedLb);
         delete mSelectedLb->takeItem(n);

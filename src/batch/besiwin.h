@@ -31,6 +31,10 @@ class PreviewFt;
 //   {QStringLiteral("1/3 - Select Source Images"),
 //    [](QWidget *o, int id) { return new BeSiWin(o, id); }, 112}
 //
+// A tool that wants the page under a name of its own derives and adds nothing:
+//
+//   class RenSiWin : public BeSiWin { Q_OBJECT public: using BeSiWin::BeSiWin; };
+//
 // The frame hands over its opening files with loadFiles() and takes selectedFiles() when
 // it runs. The page is not bound to the job: its lists are not part of saved settings.
 //
@@ -104,6 +108,8 @@ private:
     void scanSlice();
     void addRecentFolder(const QString &folder);
     void appendSelected(const QString &path);
+    // Appends, in order, each path not selected yet.
+    void appendNew(const QStringList &paths);
     void previewFile(const QString &path);
     void previewFile1(const QString &path);
     void swapSelected(int a, int b);
