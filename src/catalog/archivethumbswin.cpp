@@ -1,0 +1,49 @@
+#include "catalog/archivethumbswin.h"
+
+#include "image/thumbnail.h"
+
+namespace gb {
+
+ArchiveThumbsWin::ArchiveThumbsWin(QWidget *owner) : ImageThumbsWin(owner, 5, 5, QStringLiteral("ArchiveCMenu"))
+{
+    mBoxWidth = mBoxHeight = 80;
+    arrangeControls(true);
+}
+
+void ArchiveThumbsWin::changeRecords(const std::vector<Record> &records)
+{
+    ThumbItems items;
+    items.reserve(records.size());
+    for (const Record &r : records) {
+        ThumbItem item(r.folder + r.fileName, r.fileName, r.selected);
+        item.extra = r.jpeg;
+        items.push_back(std::move(item));
+    }
+    changeData(std::move(items));
+}
+
+void ArchiveThumbsWin::mouseClickOnImage(const QString &path)
+{
+    emit imageClicked(path);
+}
+
+bool ArchiveThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
+{
+    int width = 0, height = 0;
+    QString error;
+    RgbImage thumb = createFittedRgbFromString(item.extra.toByteArray(), boxW, boxH, width, height, error);
+    ++mThumbnailsMade;
+    if (thumb.isNull()) {
+        item.thumb = RgbImage();
+        item.imageWidth = item.imageHeight = item.thumbWidth = item.thumbHeight = 0;
+        return false;
+    }
+    item.imageWidth = width;
+    item.imageHeight = height;
+    item.thumbWidth = thumb.width();
+    item.thumbHeight = thumb.height();
+    item.thumb = std::move(thumb);
+    return true;
+}
+
+} // namespace gb

@@ -1,0 +1,41 @@
+#include "catalog/catalogpaths.h"
+
+#include "common/drives.h"
+
+namespace gb {
+
+CatalogFile splitCatalogFile(const QString &fullPath)
+{
+    CatalogFile f;
+    f.drive = driveOfPath(fullPath);
+    // The drive root keeps its final "/" and the folder begins with it.
+    const QString rest = fullPath.mid(f.drive.size() - 1);
+    f.folder = folderOfPath(rest);
+    f.fileName = fileOfPath(rest);
+    return f;
+}
+
+QString folderOfPath(const QString &path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString fileOfPath(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString driveName(const QString &driveRoot)
+{
+    if (driveRoot.size() > 1 && driveRoot.endsWith(QLatin1Char('/')))
+        return driveRoot.left(driveRoot.size() - 1);
+    return driveRoot;
+}
+
+QString joinDrivePath(const QString &driveRoot, const QString &drivelessPath)
+{
+    const QString root = driveRoot == QLatin1String("/") ? QString() : driveName(driveRoot);
+    return root + drivelessPath;
+}
+
+} // namespace gb
