@@ -456,3 +456,39 @@ TEST(CatalogCommands, OpenIsRefusedWhileOpenAndNewCannotReplaceIt)
     ASSERT_TRUE(again);
     again->close();
 }
+
+TEST_F(CatalogWindow, AddingReportsAndRebuildsTheTree)
+{
+    const QString dir = gbtest::makeTempDir("adding") + "/";
+    ASSERT_TRUE(saveRgb2File(RgbImage::filled(300, 200, 9, 9, 9), dir + "new.png", 4, 90, false, 0, 0));
+    ASSERT_TRUE(gbtest::writeFile(dir + "bad.jpg", "nothing"));
+    setVolumeLabel("/", "ADDVOL");
+    openFolder("1", "DISK", "/photos/");
+    QStringList shownErrors;
+    whenModal([&](QDialog *d) {
+        auto *errors = qobject_cast<ShowErrorsWin *>(d);
+        ASSERT_NE(errors, nullptr);
+        shownErrors << errors->errorsLb()->item(0)->text();
+        d->done(1);
+    });
+    window->setAddThreads(2);
+    const AddImagesResult r = window->addImages({dir + "new.png", dir + "bad.jpg"}, false);
+    EXPECT_EQ(r.added, 1);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Info");
+    EXPECT_EQ(ui.boxes[0].text, "1 file(s) added\n\r");
+    ASSERT_EQ(shownErrors.size(), 1);
+    EXPECT_TRUE(shownErrors[0].startsWith("File: " + dir + "bad.jpg Error: "));
+    // The tree was built again: the new folder is there and nothing is listed.
+    EXPECT_NE(window->tree()->findFolder("1", "ADDVOL", dir), nullptr);
+    EXPECT_EQ(window->fileCount(), 0);
+    EXPECT_EQ(window->statusTexts(), QStringList({"Files: 0", "Selected: 0"}));
+
+    // Refreshing only leaves the tree and the grid as they were.
+    openFolder("1", "ADDVOL", dir);
+    ui.boxes.clear();
+    window->addImages({dir + "new.png"}, true);
+    EXPECT_EQ(ui.boxes.at(0).text, "1 file(s) refreshed\n\r");
+    EXPECT_EQ(window->fileCount(), 1);
+    setVolumeLabel("/", QString());
+}
