@@ -26,18 +26,30 @@ struct ScopeGuard
 
 } // namespace
 
+QString recordFolder(const ArchServer &server)
+{
+    // A PATH that was blank-padded was not cut, and a folder ends with "/", never with a
+    // blank: it is the folder itself, and the memo need not be read.
+    const QString stored = server.fieldGet(QStringLiteral("PATH")).toString();
+    if (stored.endsWith(QLatin1Char(' ')) && stored.trimmed().endsWith(QLatin1Char('/')))
+        return stored.trimmed();
+    const QString path = server.fieldGet(kFullPath).toString();
+    return path.contains(QLatin1Char('/')) ? folderOfPath(path) : path;
+}
+
 VolumeTable buildVolumeTable(ArchServer &server)
 {
     VolumeTable table;
-    server.setOrder(1);
+    // The grouping and sorting happen in memory, so the records are read in the table's own
+    // order, which costs no index look-up per record.
+    server.setOrder(0);
     for (server.goTop(); !server.eof(); server.skip()) {
         const QString media = server.fieldGet(QStringLiteral("MEDIA")).toString();
         const int m = media.size() == 1 ? media.at(0).digitValue() : -1;
         if (m < 1 || m > 4)
             continue;
         const QString label = server.fieldGet(QStringLiteral("VLABEL")).toString().trimmed();
-        const QString path = server.fieldGet(kFullPath).toString();
-        const QString folder = path.contains(QLatin1Char('/')) ? folderOfPath(path) : path;
+        const QString folder = recordFolder(server);
         std::vector<VolumeEntry> &volumes = table[size_t(m - 1)];
         auto v = std::find_if(volumes.begin(), volumes.end(), [&](const VolumeEntry &e) { return e.label == label; });
         if (v == volumes.end()) {
@@ -47,6 +59,7 @@ VolumeTable buildVolumeTable(ArchServer &server)
         if (!v->folders.contains(folder))
             v->folders << folder;
     }
+    server.setOrder(1);
     for (std::vector<VolumeEntry> &volumes : table) {
         std::sort(volumes.begin(), volumes.end(),
                   [](const VolumeEntry &a, const VolumeEntry &b) { return a.label < b.label; });

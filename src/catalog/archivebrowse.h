@@ -31,6 +31,10 @@ using VolumeTable = std::array<std::vector<VolumeEntry>, 4>;
 // left out.
 VolumeTable buildVolumeTable(ArchServer &server);
 
+// The folder of the current record: the part of FULLPATH up to its last "/" (all of it
+// without one), read from PATH when PATH holds it whole.
+QString recordFolder(const ArchServer &server);
+
 // One image of a folder listing.
 struct FolderImage
 {

@@ -80,6 +80,8 @@ ArchiveExplorer::ArchiveExplorer(QWidget *owner, std::unique_ptr<ArchServer> ser
     gaOpenArchives << mStem;
     setWindowTitle(QStringLiteral("Image Catalog: ") + mStem);
     resize(800, 560);
+    // The window has no dock areas; its layout needs no animations.
+    setAnimated(false);
 
     mSplitter = new QSplitter(Qt::Horizontal, this);
     setCentralWidget(mSplitter);

@@ -64,9 +64,10 @@ SearchCriteria prepareCriteria(SearchCriteria criteria);
 // Whether a record passes every rule of the (prepared) criteria.
 bool matchesSearch(const SearchCriteria &prepared, const SearchRecord &record);
 
-// Scans the records of every chosen media kind in order 1 and calls examined() for each
-// record read and found() for each that passes. The scope is cleared afterwards. Returns
-// the number of records examined.
+// Reads every record of the chosen media kinds once and calls examined() for each, then
+// found() for each that passes, grouped by media kind in the order chosen and, within one,
+// in order 1 (label, folder, file name). Leaves order 1 selected and no scope. Returns the
+// number of records examined.
 int searchArchive(ArchServer &server, const SearchCriteria &criteria,
                   const std::function<void(const SearchRecord &)> &examined,
                   const std::function<void(const SearchRecord &)> &found);

@@ -7,24 +7,24 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace gb {
 
 PhysicalInfoWin::PhysicalInfoWin(QWidget *owner) : QWidget(owner)
 {
     auto *grid = new QGridLayout(this);
+    // Read-only edits: a long folder scrolls inside its field instead of widening the page.
     auto valueLabel = [this] {
-        auto *l = new QLabel(this);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setAutoFillBackground(true);
+        auto *l = new QLineEdit(this);
+        l->setReadOnly(true);
         QPalette p = l->palette();
-        p.setColor(QPalette::Window, QColor(255, 255, 224));
+        p.setColor(QPalette::Base, QColor(255, 255, 224));
         l->setPalette(p);
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         l->setMinimumWidth(120);
         return l;
     };
-    auto row = [&](int r, int column, const char *caption, QLabel *&field) {
+    auto row = [&](int r, int column, const char *caption, QLineEdit *&field) {
         field = valueLabel();
         grid->addWidget(new QLabel(QString::fromUtf8(caption), this), r, column);
         grid->addWidget(field, r, column + 1);
@@ -53,7 +53,12 @@ void PhysicalInfoWin::setMedia(const QString &code)
 }
 
 void PhysicalInfoWin::setVolume(const QString &text) { mVolume->setText(text); }
-void PhysicalInfoWin::setFolder(const QString &text) { mFolder->setText(text); }
+void PhysicalInfoWin::setFolder(const QString &text)
+{
+    mFolder->setText(text);
+    mFolder->setCursorPosition(0);
+    mFolder->setToolTip(text);
+}
 void PhysicalInfoWin::setFileName(const QString &text) { mFileName->setText(text); }
 void PhysicalInfoWin::setModified(const QDate &date) { mModified->setText(programDateText(date)); }
 void PhysicalInfoWin::setFileSize(qint64 bytes) { mSize->setText(QString::number(bytes)); }
@@ -72,7 +77,7 @@ void PhysicalInfoWin::setRgb(const QByteArray &jpeg)
     mPreview->update(&mPreviewImage, mPreviewImage.width(), mPreviewImage.height(), QString());
 }
 
-QLabel *PhysicalInfoWin::value(const QString &name) const
+QLineEdit *PhysicalInfoWin::value(const QString &name) const
 {
     if (name == QLatin1String("Volume")) return mVolume;
     if (name == QLatin1String("Media")) return mMedia;
@@ -87,7 +92,7 @@ QLabel *PhysicalInfoWin::value(const QString &name) const
 
 QString PhysicalInfoWin::valueText(const QString &name) const
 {
-    const QLabel *l = value(name);
+    const QLineEdit *l = value(name);
     return l ? l->text() : QString();
 }
 

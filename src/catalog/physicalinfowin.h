@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QWidget>
 
-class QLabel;
+class QLineEdit;
 
 namespace gb {
 
@@ -38,8 +38,8 @@ public:
     const RgbImage &previewImage() const { return mPreviewImage; }
 
 private:
-    QLabel *value(const QString &name) const;
-    QLabel *mVolume, *mMedia, *mFolder, *mFileName, *mSize, *mModified, *mWidth, *mHeight;
+    QLineEdit *value(const QString &name) const;
+    QLineEdit *mVolume, *mMedia, *mFolder, *mFileName, *mSize, *mModified, *mWidth, *mHeight;
     PreviewFt *mPreview;
     RgbImage mPreviewImage;
 };

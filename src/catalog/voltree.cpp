@@ -3,11 +3,16 @@
 #include "app/resourceclasses.h"
 #include "catalog/archivebrowse.h"
 
+#include <QHeaderView>
+
 namespace gb {
 
 VolTree::VolTree(QWidget *owner, ArchServer &server) : QTreeWidget(owner), mServer(server)
 {
     setHeaderHidden(true);
+    // Long folder names scroll sideways instead of being cut.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     mIcons = {ArchiveIcon(), FixedMediaIcon(), RemoteIcon(), CdIcon(), RemovableIcon(), FolderIcon()};
