@@ -5,6 +5,7 @@
 #include "common/drives.h"
 #include "common/messages.h"
 
+#include <QHash>
 #include <QThread>
 #include <QThreadPool>
 
@@ -91,13 +92,27 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     host.start(int(files.size()));
     ThumbPipeline pipeline(files, threads);
 
+    // A drive's kind and label are read once per run: reading them means the mount table,
+    // the registry and the device links. A label given for an unlabelled drive is kept for
+    // it (the label dialog stored it), so its later files are not asked again.
+    const QStringList drives = getValidDrives();
+    struct DriveFacts { QString media, label; };
+    QHash<QString, DriveFacts> facts;
+    auto factsOf = [&](const QString &drive) -> DriveFacts & {
+        auto it = facts.find(drive);
+        if (it == facts.end())
+            it = facts.insert(drive, {getMediaType(drive), getVolumeLabel(drive).trimmed()});
+        return *it;
+    };
+
     // Whether a file will need its picture, as far as can be told without asking anything:
     // its drive is known and labelled, and it is new or to be refreshed. A wrong guess only
     // costs a decode or a wait.
     auto wanted = [&](int i) {
-        const CatalogFile f = splitCatalogFile(files.at(i));
-        const QString media = getMediaType(f.drive);
-        const QString label = getVolumeLabel(f.drive).trimmed();
+        const CatalogFile f = splitCatalogFile(files.at(i), drives);
+        const DriveFacts &d = factsOf(f.drive);
+        const QString &media = d.media;
+        const QString &label = d.label;
         if (media == QLatin1String("x") || label.isEmpty())
             return false;
         return refresh || !server.seek2Rec(media, label, f.folder, f.fileName, f.drivelessPath());
@@ -105,9 +120,10 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
 
     for (int i = 0; i < files.size(); ++i) {
         const QString &file = files.at(i);
-        const CatalogFile f = splitCatalogFile(file);
-        const QString media = getMediaType(f.drive);
-        QString label = getVolumeLabel(f.drive).trimmed();
+        const CatalogFile f = splitCatalogFile(file, drives);
+        DriveFacts &d = factsOf(f.drive);
+        const QString media = d.media;
+        QString label = d.label;
         if (media == QLatin1String("x")) {
             errorMsg(owner, QStringLiteral("Unknown media type for drive ") + driveName(f.drive));
             break;
@@ -118,6 +134,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
                 errorMsg(owner, QStringLiteral("Procedure has been stoped by the user"));
                 break;
             }
+            d.label = label;
         }
         const bool found = server.seek2Rec(media, label, f.folder, f.fileName, f.drivelessPath());
         if (found && !refresh) {

@@ -17,7 +17,6 @@
 #include "catalog/voltree.h"
 #include "common/collectdatawin.h"
 #include "common/globals.h"
-#include "common/helpdisplay.h"
 #include "common/messages.h"
 #include "common/registry.h"
 #include "common/uiseam.h"
@@ -401,12 +400,6 @@ void ArchiveExplorer::thumbnailsSpacing()
         return;
     if (dialog.horSpacing() > 0 && dialog.verSpacing() > 0)
         mGrid->changeThumbsSpacing(dialog.verSpacing(), dialog.horSpacing());
-}
-
-void ArchiveExplorer::helpIndex()
-{
-    if (HelpDisplay *help = goHelpDisplay())
-        help->show(QStringLiteral("Image catalogs"));
 }
 
 void ArchiveExplorer::closeEvent(QCloseEvent *event)

@@ -80,7 +80,6 @@ public slots:
     void thumbnailsSpacing();
     void previousPage();
     void nextPage();
-    void helpIndex();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -6,8 +6,16 @@ namespace gb {
 
 CatalogFile splitCatalogFile(const QString &fullPath)
 {
+    return splitCatalogFile(fullPath, getValidDrives());
+}
+
+CatalogFile splitCatalogFile(const QString &fullPath, const QStringList &drives)
+{
     CatalogFile f;
-    f.drive = driveOfPath(fullPath);
+    f.drive = QStringLiteral("/");
+    for (const QString &drive : drives)
+        if (fullPath.startsWith(drive) && drive.size() > f.drive.size())
+            f.drive = drive;
     // The drive root keeps its final "/" and the folder begins with it.
     const QString rest = fullPath.mid(f.drive.size() - 1);
     f.folder = folderOfPath(rest);

@@ -17,6 +17,8 @@ struct CatalogFile
 
 // Splits a full path with driveOfPath(); a path outside every mounted drive falls under "/".
 CatalogFile splitCatalogFile(const QString &fullPath);
+// The same among known drive roots (getValidDrives()), for a run over many files.
+CatalogFile splitCatalogFile(const QString &fullPath, const QStringList &drives);
 
 // The folder of a drive-less path: everything up to and including its last "/" (empty
 // when it holds none).
