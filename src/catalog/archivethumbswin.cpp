@@ -7,6 +7,7 @@ namespace gb {
 ArchiveThumbsWin::ArchiveThumbsWin(QWidget *owner) : ImageThumbsWin(owner, 5, 5, QStringLiteral("ArchiveCMenu"))
 {
     mBoxWidth = mBoxHeight = 80;
+    mPumpEvents = false;
     arrangeControls(true);
 }
 

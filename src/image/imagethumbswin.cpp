@@ -204,6 +204,8 @@ void ImageThumbsWin::refreshDisplay()
             cell->show();
             caption->show();
         }
+        if (!mPumpEvents)
+            continue;
         QCoreApplication::processEvents();
         // The pump may have closed the grid, given it a new list, laid it out anew or started
         // another pass; whatever happened owns the cells now.

@@ -142,6 +142,10 @@ protected:
     unsigned mPassSerial = 0;
     bool mClosed = false;
     int mThumbnailsMade = 0;
+    // Whether a page fill lets pending events run after every cell. A grid whose cells are
+    // cheap to fill (the catalog's stored thumbnails) fills its page in one go instead, so no
+    // resize or close can arrive in the middle of its layout.
+    bool mPumpEvents = true;
 
     friend class WinSle;
     friend class WinCaption;
