@@ -45,6 +45,8 @@ public:
     QString currentFolder() const { return mFolder; }
     // The two status texts, "Files: n" and "Selected: n".
     QStringList statusTexts() const;
+    // Room for the tree and a few rows of thumbnails when the MDI area lays it out itself.
+    QSize sizeHint() const override { return QSize(800, 560); }
     // The threads that decode pictures while images are added (0: one per core).
     void setAddThreads(int threads) { mAddThreads = threads; }
     // Files handed over by the image explorer, offered in the next add-images dialog.

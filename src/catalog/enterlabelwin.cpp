@@ -27,6 +27,8 @@ EnterLabelWin::EnterLabelWin(QWidget *owner, const QString &driveRoot) : QDialog
     layout->addWidget(prompt);
     layout->addWidget(mEdit);
     layout->addLayout(buttons);
+    // Wide enough for the caption the adding step gives it, which names the drive.
+    setMinimumWidth(480);
     connect(ok, &QPushButton::clicked, this, &EnterLabelWin::pbOk);
     connect(cancel, &QPushButton::clicked, this, &EnterLabelWin::pbCancel);
 }
