@@ -41,33 +41,6 @@ struct SilentHost : AddImagesHost
     QString askLabel(const QString &) override { return QStringLiteral("BENCH"); }
 };
 
-bool encodeQ100(const gbbench::Pixels &image, QByteArray &out)
-{
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char *mem = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = JDIMENSION(image.width);
-    c.image_height = JDIMENSION(image.height);
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 100, TRUE);
-    jpeg_start_compress(&c, TRUE);
-    while (c.next_scanline < c.image_height) {
-        JSAMPROW line = const_cast<uint8_t *>(image.rgb.data()) + size_t(c.next_scanline) * image.width * 3;
-        jpeg_write_scanlines(&c, &line, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    out = QByteArray(reinterpret_cast<char *>(mem), qsizetype(size));
-    std::free(mem);
-    return size > 0;
-}
-
 long peakRssMb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -105,7 +78,7 @@ double benchAdding(const QString &photos, int count, const QString &work)
         gbbench::Pixels decoded;
         std::pair<int, int> fit;
         if (!gbbench::readBytes(f, bytes) || !gbbench::decodeReduced(bytes, 80, gbbench::Upsampling::Fancy, decoded, &fit)
-            || !encodeQ100(gbbench::reduce(decoded, fit), out))
+            || (out = gbbench::encodeJpeg(gbbench::reduce(decoded, fit), 100)).isEmpty())
             return -1;
     }
     const double bare = t.nsecsElapsed() / 1e6 / count;
@@ -149,7 +122,7 @@ void benchBrowsing(const QString &work)
         small.width = 16;
         small.height = 12;
         small.rgb.assign(16 * 12 * 3, 120);
-        encodeQ100(small, thumb);
+        thumb = gbbench::encodeJpeg(small, 100);
     }
     std::printf("building a catalog of %d records ...\n", total);
     {

@@ -205,13 +205,19 @@ AddImagesResult ArchiveExplorer::addImages(const QStringList &files, bool refres
     return result;
 }
 
-void ArchiveExplorer::editData()
+QStringList ArchiveExplorer::selectedOrSay(const QString &noneText)
 {
     const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select image to view/edit info"));
+    if (paths.isEmpty())
+        infoMessage(this, noneText);
+    return paths;
+}
+
+void ArchiveExplorer::editData()
+{
+    const QStringList paths = selectedOrSay(QStringLiteral("Select image to view/edit info"));
+    if (paths.isEmpty())
         return;
-    }
     if (paths.size() > 1)
         warningMsg(this, QStringLiteral("More than one images selected. You will edit info only for the first one"));
     clickOnImage(paths.first());
@@ -245,11 +251,9 @@ void ArchiveExplorer::clickOnImage(const QString &path)
 
 void ArchiveExplorer::addKeywords()
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select image(s) to add keywords"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select image(s) to add keywords"));
+    if (paths.isEmpty())
         return;
-    }
     BatchAddKeywordsWin dialog(this);
     if (dialog.exec() != 1)
         return;
@@ -273,11 +277,9 @@ QString ArchiveExplorer::driveOfCurrentVolume()
 
 void ArchiveExplorer::viewOriginalImage()
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select image to edit"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select image to edit"));
+    if (paths.isEmpty())
         return;
-    }
     for (const QString &path : paths) {
         const QString drive = driveOfCurrentVolume();
         if (drive.isEmpty())
@@ -292,11 +294,9 @@ void ArchiveExplorer::viewOriginalImage()
 
 void ArchiveExplorer::copy2Clipboard()
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select an image file to copy to clipboard"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select an image file to copy to clipboard"));
+    if (paths.isEmpty())
         return;
-    }
     if (paths.size() > 1)
         warningMsg(this, QStringLiteral(
                              "You select more than one images. Only the first one image will be copied to the clipboard"));
@@ -312,11 +312,9 @@ void ArchiveExplorer::copy2Clipboard()
 
 void ArchiveExplorer::copyThumbnail2Clipboard()
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select an image file to copy to clipboard"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select an image file to copy to clipboard"));
+    if (paths.isEmpty())
         return;
-    }
     if (paths.size() > 1)
         warningMsg(this, QStringLiteral("You select more than one images. Only the first one thumbnail will be "
                                         "copied to the clipboard"));
@@ -328,11 +326,9 @@ void ArchiveExplorer::copyThumbnail2Clipboard()
 
 void ArchiveExplorer::removeThumbnails()
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select thumbnail(s) to remove"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select thumbnail(s) to remove"));
+    if (paths.isEmpty())
         return;
-    }
     if (!confirmDelete(this, QStringLiteral("Selected thumbnail(s) will be removed from the archive.")))
         return;
     const int failed = removeRecords(*mServer, mMedia, mLabel, paths);
@@ -353,11 +349,9 @@ void ArchiveExplorer::printThumbs()
 
 void ArchiveExplorer::printPreview(bool print)
 {
-    const QStringList paths = mGrid->getSelectedFiles();
-    if (paths.isEmpty()) {
-        infoMessage(this, QStringLiteral("Select at least one image for ") + (print ? "print" : "preview"));
+    const QStringList paths = selectedOrSay(QStringLiteral("Select at least one image for ") + (print ? "print" : "preview"));
+    if (paths.isEmpty())
         return;
-    }
     QStringList captions;
     QList<QByteArray> thumbnails;
     for (const QString &path : paths) {

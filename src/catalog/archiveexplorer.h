@@ -88,6 +88,8 @@ protected:
 
 private:
     void treeSelectionChanged(QTreeWidgetItem *item);
+    // The grid's selected paths; with none, shows the command's own text.
+    QStringList selectedOrSay(const QString &noneText);
     void rebuildTree();
     // The drive that holds the current volume, asking for its disk; empty when cancelled.
     QString driveOfCurrentVolume();

@@ -33,18 +33,7 @@ bool ArchiveThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
     int width = 0, height = 0;
     QString error;
     RgbImage thumb = createFittedRgbFromString(item.extra.toByteArray(), boxW, boxH, width, height, error);
-    ++mThumbnailsMade;
-    if (thumb.isNull()) {
-        item.thumb = RgbImage();
-        item.imageWidth = item.imageHeight = item.thumbWidth = item.thumbHeight = 0;
-        return false;
-    }
-    item.imageWidth = width;
-    item.imageHeight = height;
-    item.thumbWidth = thumb.width();
-    item.thumbHeight = thumb.height();
-    item.thumb = std::move(thumb);
-    return true;
+    return storeThumbnail(item, std::move(thumb), width, height);
 }
 
 } // namespace gb

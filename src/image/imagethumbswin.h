@@ -108,6 +108,9 @@ protected:
     // and the size of the whole image. False, leaving no thumbnail, when the file cannot be
     // read.
     virtual bool loadThumbnail(ThumbItem &item, int boxW, int boxH);
+    // Keeps a thumbnail made for an item with the size of the whole image (a null thumbnail
+    // leaves the item without one and gives false); counts it as made.
+    bool storeThumbnail(ThumbItem &item, RgbImage thumb, int width, int height);
     void reportSelected();
     // The item with that caption (1-based), or 0.
     int findCaption(const QString &caption) const;

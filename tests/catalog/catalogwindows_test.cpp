@@ -19,6 +19,7 @@
 #include "image/winsle.h"
 #include "platform/imagelib/imagelib.h"
 #include "catalogfixture.h"
+#include "support/modal.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -44,14 +45,7 @@ using namespace gb;
 
 namespace {
 
-void whenModal(std::function<void(QDialog *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
+using gbtest::whenModal;
 
 QByteArray jpegOf(int w, int h)
 {
