@@ -22,6 +22,7 @@
 #include "catalog/openarchive.h"
 #include "common/drives.h"
 #include "image/thumbnail.h"
+#include "platform/imagelib/parallel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -71,6 +72,7 @@ double benchAdding(const QString &photos, int count, const QString &work)
     setVolumeLabel(driveOfPath(dir), QStringLiteral("BENCH"));
 
     // The bare pipeline on one core.
+    setImageOpThreads(1);
     QElapsedTimer t;
     t.start();
     for (const QString &f : files) {

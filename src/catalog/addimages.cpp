@@ -4,6 +4,7 @@
 #include "catalog/createthumb.h"
 #include "common/drives.h"
 #include "common/messages.h"
+#include "platform/imagelib/parallel.h"
 
 #include <QHash>
 #include <QThread>
@@ -90,6 +91,10 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
 {
     AddImagesResult result;
     host.start(int(files.size()));
+    // Each picture is made on one core: the pool gives the parallelism, and pixel operations
+    // splitting themselves over every core as well would only oversubscribe the machine.
+    const int opThreads = imageOpThreads();
+    setImageOpThreads(1);
     ThumbPipeline pipeline(files, threads);
 
     // A drive's kind and label are read once per run: reading them means the mount table,
@@ -177,6 +182,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     }
     server.commit();
     host.finish();
+    setImageOpThreads(opThreads);
     return result;
 }
 
