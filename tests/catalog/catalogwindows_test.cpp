@@ -486,3 +486,30 @@ TEST_F(CatalogWindow, AddingReportsAndRebuildsTheTree)
     EXPECT_EQ(window->fileCount(), 1);
     setVolumeLabel("/", QString());
 }
+
+TEST_F(CatalogWindow, FoundImageOpensItsFolderSelected)
+{
+    whenModal([](QDialog *d) {
+        auto *find = qobject_cast<FindInArchiveWin *>(d);
+        ASSERT_NE(find, nullptr);
+        find->generalPage()->incInFile->setText("b");
+        find->pbFind();
+        ASSERT_EQ(find->previewLv()->topLevelItemCount(), 1);
+        emit find->previewLv()->itemDoubleClicked(find->previewLv()->topLevelItem(0), 0);
+        find->pbCancel();
+    });
+    window->findImage();
+    EXPECT_EQ(window->currentFolder(), "/photos/");
+    EXPECT_EQ(window->grid()->getSelectedFiles(), QStringList{"/photos/b.jpg"});
+}
+
+TEST_F(CatalogWindow, PrintingImagesWithoutRecordsDoesNothing)
+{
+    openFolder("1", "DISK", "/other/");
+    window->selectAll();
+    // The records go away behind the grid's back.
+    removeRecords(window->server(), "1", "DISK", {"/other/c.jpg"});
+    window->printThumbs();
+    window->previewThumbs();
+    EXPECT_TRUE(ui.boxes.empty());
+}
