@@ -117,8 +117,8 @@ inline Pixels reduce(const Pixels &src, std::pair<int, int> size)
     return dst;
 }
 
-// A quality-80 baseline JPEG encode into memory, then the file written in one go.
-inline bool encodeTo(const Pixels &image, const QString &path)
+// A baseline JPEG encode of the given quality into memory.
+inline QByteArray encodeJpeg(const Pixels &image, int quality)
 {
     jpeg_compress_struct c;
     jpeg_error_mgr err;
@@ -132,7 +132,7 @@ inline bool encodeTo(const Pixels &image, const QString &path)
     c.input_components = 3;
     c.in_color_space = JCS_RGB;
     jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 80, TRUE);
+    jpeg_set_quality(&c, quality, TRUE);
     jpeg_start_compress(&c, TRUE);
     while (c.next_scanline < c.image_height) {
         JSAMPROW line = const_cast<uint8_t *>(image.rgb.data()) + size_t(c.next_scanline) * image.width * 3;
@@ -140,10 +140,17 @@ inline bool encodeTo(const Pixels &image, const QString &path)
     }
     jpeg_finish_compress(&c);
     jpeg_destroy_compress(&c);
-    QFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<char *>(mem), qint64(size)) == qint64(size);
+    QByteArray bytes(reinterpret_cast<char *>(mem), qsizetype(size));
     std::free(mem);
-    return ok;
+    return bytes;
+}
+
+// A quality-80 baseline JPEG encode into memory, then the file written in one go.
+inline bool encodeTo(const Pixels &image, const QString &path)
+{
+    const QByteArray bytes = encodeJpeg(image, 80);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The single-size pipeline: the photo fitted into box x box and written to out.

@@ -203,6 +203,25 @@ void MainShellWindow::compactArchive()
         hook(this);
 }
 
+void MainShellWindow::openArchive() { openArchive({}); }
+void MainShellWindow::openArchive(const QStringList &files) { openCatalogWindow(QStringLiteral("OPENARCHIVE"), files); }
+void MainShellWindow::newArchive() { openCatalogWindow(QStringLiteral("NEWARCHIVE"), {}); }
+
+void MainShellWindow::openCatalogWindow(const QString &command, const QStringList &files)
+{
+    const ToolOpener opener = tools().value(command);
+    if (!opener)
+        return;
+    // The opener asks for the catalog and gives nothing when cancelled or refused.
+    QWidget *catalog = opener(this, files);
+    if (!catalog)
+        return;
+    QMdiSubWindow *sub = addMdiChild(catalog);
+    add2Child(catalog);
+    placeFromRegistry(sub, QStringLiteral("Archive"));
+    windowCascade();
+}
+
 void MainShellWindow::exitApplication()
 {
     close();

@@ -81,6 +81,11 @@ public slots:
     void browseImages();
     void imageSplit();
     void compactArchive();
+    // The catalog commands: the registered opener asks for the catalog; the window opened is
+    // placed from the "Archive" values. The explorer hands its selection to openArchive().
+    void openArchive();
+    void openArchive(const QStringList &files);
+    void newArchive();
     void exitApplication();
     void arrangeHorizontal();
     void windowCascade();
@@ -104,6 +109,7 @@ protected:
 
 private:
     QWidget *openToolWithFiles(const QString &command, const QStringList &files);
+    void openCatalogWindow(const QString &command, const QStringList &files);
     void showMenuOf(QWidget *child);
     void fillWindowList();
 

@@ -4,6 +4,7 @@
 #include "app/windowmenu.h"
 #include "batch/batchaction.h"
 #include "batch/bewin.h"
+#include "catalog/archiveexplorer.h"
 #include "catalog/archivestruct.h"
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
@@ -46,6 +47,17 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
     return explorer;
 }
 
+// A catalog window with its own menu, toolbar and keys; files handed over by the explorer
+// are offered in its first add-images dialog.
+QWidget *withCatalogMenu(ArchiveExplorer *catalog, MainShellWindow *owner, const QStringList &files)
+{
+    if (!catalog)
+        return nullptr;
+    attachWindowMenu(catalog, archivesMenu(), owner);
+    catalog->setFilesToAdd(files);
+    return catalog;
+}
+
 } // namespace
 
 void registerTools()
@@ -58,6 +70,12 @@ void registerTools()
     });
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
+    MainShellWindow::registerTool(QStringLiteral("OPENARCHIVE"), [](MainShellWindow *owner, const QStringList &files) {
+        return withCatalogMenu(openArchiveCommand(owner), owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("NEWARCHIVE"), [](MainShellWindow *owner, const QStringList &files) {
+        return withCatalogMenu(newArchiveCommand(owner), owner, files);
+    });
 }
 
 } // namespace gb

@@ -162,6 +162,11 @@ bool ImageThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
     int width = 0, height = 0;
     QString error;
     RgbImage thumb = createFittedRgbFromFile(item.path, boxW, boxH, width, height, error);
+    return storeThumbnail(item, std::move(thumb), width, height);
+}
+
+bool ImageThumbsWin::storeThumbnail(ThumbItem &item, RgbImage thumb, int width, int height)
+{
     ++mThumbnailsMade;
     if (thumb.isNull()) {
         item.thumb = RgbImage();
@@ -223,6 +228,8 @@ void ImageThumbsWin::refreshDisplay()
             cell->show();
             caption->show();
         }
+        if (!mPumpEvents)
+            continue;
         QCoreApplication::processEvents();
         // The pump may have closed the grid, given it a new list or started another pass;
         // whatever happened owns the cells now.

@@ -111,6 +111,9 @@ protected:
     // and the size of the whole image. False, leaving no thumbnail, when the file cannot be
     // read.
     virtual bool loadThumbnail(ThumbItem &item, int boxW, int boxH);
+    // Keeps a thumbnail made for an item with the size of the whole image (a null thumbnail
+    // leaves the item without one and gives false); counts it as made.
+    bool storeThumbnail(ThumbItem &item, RgbImage thumb, int width, int height);
     void reportSelected();
     // The item with that caption (1-based), or 0.
     int findCaption(const QString &caption) const;
@@ -154,6 +157,10 @@ protected:
     bool mFillPending = false;
     int mWheelRest = 0;
     int mThumbnailsMade = 0;
+    // Whether a page fill lets pending events run after every cell. A grid whose cells are
+    // cheap to fill (the catalog's stored thumbnails) fills its page in one go instead, so no
+    // resize or close can arrive in the middle of its layout.
+    bool mPumpEvents = true;
 
     friend class WinSle;
     friend class WinCaption;

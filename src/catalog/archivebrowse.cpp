@@ -1,0 +1,182 @@
+#include "catalog/archivebrowse.h"
+
+#include "catalog/archivestruct.h"
+#include "catalog/catalogpaths.h"
+#include "common/drives.h"
+#include "common/uiseam.h"
+
+#include <algorithm>
+
+namespace gb {
+
+namespace {
+
+const QString kFullPath = QStringLiteral("FULLPATH");
+
+// Clears both scopes of order 1 when it goes out of scope, whichever way the walk ended.
+struct ScopeGuard
+{
+    ArchServer &server;
+    ~ScopeGuard()
+    {
+        server.orderScope(DbServer::ScopeTop);
+        server.orderScope(DbServer::ScopeBottom);
+    }
+};
+
+} // namespace
+
+QString recordFolder(const ArchServer &server)
+{
+    // A PATH that was blank-padded was not cut, and a folder ends with "/", never with a
+    // blank: it is the folder itself, and the memo need not be read.
+    const QString stored = server.fieldGet(QStringLiteral("PATH")).toString();
+    if (stored.endsWith(QLatin1Char(' ')) && stored.trimmed().endsWith(QLatin1Char('/')))
+        return stored.trimmed();
+    const QString path = server.fieldGet(kFullPath).toString();
+    return path.contains(QLatin1Char('/')) ? folderOfPath(path) : path;
+}
+
+VolumeTable buildVolumeTable(ArchServer &server)
+{
+    VolumeTable table;
+    // The grouping and sorting happen in memory, so the records are read in the table's own
+    // order, which costs no index look-up per record.
+    server.setOrder(0);
+    for (server.goTop(); !server.eof(); server.skip()) {
+        const QString media = server.fieldGet(QStringLiteral("MEDIA")).toString();
+        const int m = media.size() == 1 ? media.at(0).digitValue() : -1;
+        if (m < 1 || m > 4)
+            continue;
+        const QString label = server.fieldGet(QStringLiteral("VLABEL")).toString().trimmed();
+        const QString folder = recordFolder(server);
+        std::vector<VolumeEntry> &volumes = table[size_t(m - 1)];
+        auto v = std::find_if(volumes.begin(), volumes.end(), [&](const VolumeEntry &e) { return e.label == label; });
+        if (v == volumes.end()) {
+            volumes.push_back({label, {}});
+            v = volumes.end() - 1;
+        }
+        if (!v->folders.contains(folder))
+            v->folders << folder;
+    }
+    server.setOrder(1);
+    for (std::vector<VolumeEntry> &volumes : table) {
+        std::sort(volumes.begin(), volumes.end(),
+                  [](const VolumeEntry &a, const VolumeEntry &b) { return a.label < b.label; });
+        for (VolumeEntry &v : volumes)
+            std::sort(v.folders.begin(), v.folders.end());
+    }
+    return table;
+}
+
+std::vector<FolderImage> listFolderImages(ArchServer &server, const QString &media, const QString &label,
+                                          const QString &folder)
+{
+    std::vector<FolderImage> images;
+    // A blank media code starts no record's key: nothing chosen lists nothing.
+    if (media.trimmed().isEmpty())
+        return images;
+    const QByteArray key = DbServer::fitToWidth(media, archiveFieldWidth(QStringLiteral("MEDIA")))
+                           + DbServer::fitToWidth(label.trimmed(), archiveFieldWidth(QStringLiteral("VLABEL")))
+                           + DbServer::fitToWidth(folder, archiveFieldWidth(QStringLiteral("PATH")));
+    server.setOrder(1);
+    ScopeGuard guard{server};
+    server.orderScope(DbServer::ScopeTop, key);
+    server.orderScope(DbServer::ScopeBottom, key);
+    for (server.goTop(); !server.eof(); server.skip()) {
+        const QString path = server.fieldGet(kFullPath).toString();
+        if (folderOfPath(path) != folder)
+            continue;
+        images.push_back({fileOfPath(path), server.fieldGet(QStringLiteral("RGB")).toBytes()});
+    }
+    return images;
+}
+
+QStringList keysOf(const Value &stored)
+{
+    QStringList keys;
+    for (const Value &v : stored.array())
+        if (v.isString())
+            keys << v.toString();
+    return keys;
+}
+
+static Value keysValue(const QStringList &keys)
+{
+    ValueArray array;
+    for (const QString &k : keys)
+        array.emplace_back(k);
+    return Value(std::move(array));
+}
+
+ImageRecordInfo readRecordInfo(const ArchServer &server)
+{
+    ImageRecordInfo info;
+    info.modified = server.fieldGet(QStringLiteral("MODDATE")).toDate();
+    info.size = qint64(server.fieldGet(QStringLiteral("SIZE")).toNumber());
+    info.width = server.fieldGet(QStringLiteral("WIDTH")).toInt();
+    info.height = server.fieldGet(QStringLiteral("HEIGHT")).toInt();
+    info.keywords = keysOf(server.fieldGet(QStringLiteral("KEYS")));
+    info.comments = server.fieldGet(QStringLiteral("COMMENTS")).toString();
+    info.thumbnail = server.fieldGet(QStringLiteral("RGB")).toBytes();
+    return info;
+}
+
+InfoWrites storeRecordInfo(ArchServer &server, const ImageRecordInfo &before, const QStringList &keywords,
+                           const QString &comments)
+{
+    InfoWrites writes;
+    if (keywords != before.keywords) {
+        server.fieldPut(QStringLiteral("KEYS"), keysValue(keywords));
+        writes.keys = true;
+    }
+    if (comments != before.comments) {
+        server.fieldPut(QStringLiteral("COMMENTS"), comments);
+        writes.comments = true;
+    }
+    server.commit();
+    return writes;
+}
+
+void addKeywordsToRecords(ArchServer &server, const QString &media, const QString &label, const QStringList &paths,
+                          const QStringList &keywords, const std::function<void()> &progress)
+{
+    for (const QString &path : paths) {
+        if (progress)
+            progress();
+        if (!server.locateRec(media, label, path))
+            continue;
+        QStringList keys = keysOf(server.fieldGet(QStringLiteral("KEYS")));
+        for (const QString &k : keywords)
+            if (!keys.contains(k))
+                keys << k;
+        server.fieldPut(QStringLiteral("KEYS"), keysValue(keys));
+    }
+    server.commit();
+}
+
+int removeRecords(ArchServer &server, const QString &media, const QString &label, const QStringList &paths)
+{
+    int failed = 0;
+    for (const QString &path : paths)
+        if (server.locateRec(media, label, path) && !server.deleteRecord())
+            ++failed;
+    server.commit();
+    return failed;
+}
+
+QString getDriveFromVolume(QWidget *owner, const QString &label)
+{
+    for (;;) {
+        for (const QString &drive : getValidDrives())
+            if (getVolumeLabel(drive) == label)
+                return drive;
+        const QString text = QStringLiteral("Insert disk with label: ") + QStringLiteral("\n\r") + label
+                             + QStringLiteral("\n\r") + QStringLiteral(" in any drive ...");
+        if (ui().textBox(owner, QStringLiteral("Volume not present"), text, UiSeam::IconExclamation | 0x01)
+            != UiSeam::ResultOk)
+            return QString();
+    }
+}
+
+} // namespace gb
