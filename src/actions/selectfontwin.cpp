@@ -3,6 +3,7 @@
 #include "actions/fontlists.h"
 #include "common/changebackcolor.h"
 #include "common/colorvalues.h"
+#include "common/dialogcontrols.h"
 #include "common/dialogunits.h"
 
 #include <QCheckBox>
@@ -16,27 +17,6 @@
 #include <algorithm>
 
 namespace gb {
-
-namespace {
-
-// The change-colour button's picture: the program's bitmap when it is there, else four
-// colour squares.
-QIcon changeColorIcon()
-{
-    QIcon icon(QStringLiteral(":/bitmaps/CHANGECOLORBM.png"));
-    if (!icon.availableSizes().isEmpty())
-        return icon;
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.fillRect(1, 1, 7, 7, Qt::red);
-    p.fillRect(8, 1, 7, 7, Qt::green);
-    p.fillRect(1, 8, 7, 7, Qt::blue);
-    p.fillRect(8, 8, 7, 7, Qt::yellow);
-    return QIcon(pm);
-}
-
-} // namespace
 
 SelectFontWin::SelectFontWin(QWidget *owner, const std::optional<FontData> &font, bool htmlSizes)
     : QDialog(owner), mHtmlSizes(htmlSizes)
