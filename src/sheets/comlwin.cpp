@@ -1,0 +1,77 @@
+#include "sheets/comlwin.h"
+
+#include "common/dialogcontrols.h"
+#include "sheets/hcomposite.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace gb {
+
+ComLWin::ComLWin(QWidget *owner)
+    : LayoutPageWin(owner, {QStringLiteral("Thumbnails Layout"), QStringLiteral("Append to title current page number"),
+                            QStringLiteral("Include with each thumbnail the following information ... "),
+                            QStringLiteral("Information Font")})
+{
+    const DialogUnits &du = units();
+    pageLabel(this, du, QStringLiteral("Border:"), {11, 48, 36, 9});
+    mBorderSize = NumberPair::withSpinner(this, du, {50, 46, 28, 12}, {79, 46, 9, 12}, 0, 999, 2);
+    mBorderSize->setObjectNames(QStringLiteral("BORDERSIZE"), QStringLiteral("BORDERSIZEVS"));
+
+    auto *colors = new QGroupBox(QStringLiteral("Colors"), this);
+    colors->setGeometry(du.rect(196, 3, 180, 64));
+    colors->lower();
+    pageLabel(this, du, QStringLiteral("Image Background:"), {202, 16, 100, 9});
+    mBackPatern = new ColorField(this, du, {305, 15, 30, 11}, {338, 14, 18, 13}, 0);
+    pageLabel(this, du, QStringLiteral("Thumbnails Background:"), {202, 32, 100, 9});
+    mThumbPatern = new ColorField(this, du, {305, 31, 30, 11}, {338, 30, 18, 13}, 0);
+    pageLabel(this, du, QStringLiteral("Border:"), {202, 48, 100, 9});
+    mBorderColor = new ColorField(this, du, {305, 47, 30, 11}, {338, 46, 18, 13}, 0);
+    mBackPatern->setObjectNames(QStringLiteral("BACKPATERN"), QStringLiteral("PBCHANGE"));
+    mThumbPatern->setObjectNames(QStringLiteral("THUMBPATERN"), QStringLiteral("PBCHANGETHUMBCOLOR"));
+    mBorderColor->setObjectNames(QStringLiteral("BORDERCOLOR"), QStringLiteral("PBCHANGEBORDER"));
+
+    // The colour buttons write the job at once.
+    connect(mBackPatern, &ColorField::colorChanged, this, [this](uint32_t c) {
+        if (mJob)
+            mJob->setBackColor(c);
+    });
+    connect(mThumbPatern, &ColorField::colorChanged, this, [this](uint32_t c) {
+        if (mJob)
+            mJob->setThumbColor(c);
+    });
+    connect(mBorderColor, &ColorField::colorChanged, this, [this](uint32_t c) {
+        if (mJob)
+            mJob->setBorderColor(c);
+    });
+}
+
+void ComLWin::connect2Source(HComposite *job)
+{
+    mJob = job;
+    bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
+             [job] { return job->infoFont(); }, [job](const FontData &f) { job->setInfoFont(f); },
+             [job] { return job->info(); }, [job](const InfoListEditor::Codes &c) { job->setInfo(c); }});
+    mBorderSize->setNumber(job->borderSize());
+    mBackPatern->setColor(job->backColor());
+    mThumbPatern->setColor(job->thumbColor());
+    mBorderColor->setColor(job->borderColor());
+    showCommon(job->thumbWidth(), job->thumbHeight(), job->horSpacing(), job->verSpacing(), job->title(),
+               job->appendPageNo());
+}
+
+void ComLWin::updateObject()
+{
+    if (!mJob)
+        return;
+    mJob->setThumbWidth(thumbWidth()->number());
+    mJob->setThumbHeight(thumbHeight()->number());
+    mJob->setHorSpacing(horSpacing()->number());
+    mJob->setVerSpacing(verSpacing()->number());
+    mJob->setBorderSize(mBorderSize->number());
+    mJob->setTitle(title()->text().trimmed());
+    mJob->setAppendPageNo(appendPageNo()->isChecked());
+}
+
+} // namespace gb

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "actions/fontdata.h"
+#include "sheets/infolisteditor.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace gb {
+
+class DialogUnits;
+class NumberPair;
+
+// What the contact-sheet layout page and the print layout page share: the thumbnail width
+// and height (four digits, spinners 1 to 9999), the horizontal and vertical gaps (two
+// digits, spinners 0 to 999), the title with its font button and page-number check box,
+// and the information-line editor with its font button. Each page adds its own controls in
+// the free area at the right of the "layout" group and below its two rows, and binds the
+// job: the font buttons and the information list write the job at once through the
+// accessors given to bindJob(); the edits reach it only through the page's updateObject().
+//
+// Each edit and its spinner are kept in step both ways; the job always receives the
+// edit's number (0 when empty), never the spinner's position.
+class LayoutPageWin : public QWidget
+{
+    Q_OBJECT
+public:
+    // The words that differ between the two pages.
+    struct Texts {
+        QString layoutGroup;   // "Thumbnails Layout" or "Images Layout"
+        QString appendPageNo;  // the page-number check box
+        QString infoGroup;     // the information group's caption
+        QString infoFontCaption;
+    };
+    // The job's values that the page's editors write at once.
+    struct JobAccess {
+        std::function<FontData()> titleFont;
+        std::function<void(const FontData &)> setTitleFont;
+        std::function<FontData()> infoFont;
+        std::function<void(const FontData &)> setInfoFont;
+        std::function<InfoListEditor::Codes()> info;
+        std::function<void(const InfoListEditor::Codes &)> setInfo;
+    };
+
+    ~LayoutPageWin() override;
+
+    NumberPair *thumbWidth() const { return mThumbWidth; }
+    NumberPair *thumbHeight() const { return mThumbHeight; }
+    NumberPair *horSpacing() const { return mHorSpacing; }
+    NumberPair *verSpacing() const { return mVerSpacing; }
+    QLineEdit *title() const { return mTitle; }
+    QPushButton *pagesTitleFontButton() const { return mPbPagesTitleFont; }
+    QCheckBox *appendPageNo() const { return mAppendPageNo; }
+    QPushButton *infoFontButton() const { return mPbInfoFont; }
+    InfoListEditor *infoList() const { return mInfo; }
+
+public slots:
+    void pbPagesTitleFont();
+    void pbInfoFont();
+
+protected:
+    LayoutPageWin(QWidget *owner, const Texts &texts);
+
+    // The common values into the controls, and SELLB from the job's list.
+    void showCommon(int thumbWidth, int thumbHeight, int horSpacing, int verSpacing, const QString &title,
+                    bool appendPageNo);
+    void bindJob(JobAccess access);
+    const DialogUnits &units() const;
+
+private:
+    Texts mTexts;
+    JobAccess mAccess;
+    std::unique_ptr<DialogUnits> mUnits;
+    NumberPair *mThumbWidth;
+    NumberPair *mThumbHeight;
+    NumberPair *mHorSpacing;
+    NumberPair *mVerSpacing;
+    QLineEdit *mTitle;
+    QPushButton *mPbPagesTitleFont;
+    QCheckBox *mAppendPageNo;
+    InfoListEditor *mInfo;
+    QPushButton *mPbInfoFont;
+};
+
+// A label at a place given in dialog units.
+QLabel *pageLabel(QWidget *page, const DialogUnits &du, const QString &text, const QRect &rect);
+
+} // namespace gb

@@ -1,0 +1,50 @@
+#include "sheets/printlayoutwin.h"
+
+#include "common/dialogcontrols.h"
+#include "sheets/hprgallery.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace gb {
+
+PrintLayoutWin::PrintLayoutWin(QWidget *owner)
+    : LayoutPageWin(owner, {QStringLiteral("Images Layout"), QStringLiteral("Print page number"),
+                            QStringLiteral("Include with each image the following information ... "),
+                            QStringLiteral("Image Information Font")})
+{
+    const DialogUnits &du = units();
+    pageLabel(this, du, QStringLiteral("Number of thumbnails columns:"), {11, 48, 110, 9});
+    mThumbCol = NumberPair::withSpinner(this, du, {122, 46, 22, 12}, {145, 46, 9, 12}, 1, 99, 2);
+    mThumbCol->setObjectNames(QStringLiteral("THUMBCOL"), QStringLiteral("THUMBCOLVS"));
+    mDrawImageRect = new QCheckBox(QStringLiteral("Draw border around each image"), this);
+    mDrawImageRect->setGeometry(du.rect(200, 16, 170, 10));
+}
+
+void PrintLayoutWin::connect2Source(HPrGallery *job)
+{
+    mJob = job;
+    bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
+             [job] { return job->imageInfoFont(); }, [job](const FontData &f) { job->setImageInfoFont(f); },
+             [job] { return job->imageInfo(); }, [job](const InfoListEditor::Codes &c) { job->setImageInfo(c); }});
+    mThumbCol->setNumber(job->thumbPerCol());
+    mDrawImageRect->setChecked(job->drawBorder());
+    showCommon(job->thumbWidth(), job->thumbHeight(), job->horSpacing(), job->verSpacing(), job->title(),
+               job->appendPageNo());
+}
+
+void PrintLayoutWin::updateObject()
+{
+    if (!mJob)
+        return;
+    mJob->setThumbWidth(thumbWidth()->number());
+    mJob->setThumbHeight(thumbHeight()->number());
+    mJob->setHorSpacing(horSpacing()->number());
+    mJob->setVerSpacing(verSpacing()->number());
+    mJob->setThumbPerCol(mThumbCol->number());
+    mJob->setDrawBorder(mDrawImageRect->isChecked());
+    mJob->setTitle(title()->text());
+    mJob->setAppendPageNo(appendPageNo()->isChecked());
+}
+
+} // namespace gb
