@@ -8,6 +8,9 @@
 #include "common/imagsysserver.h"
 #include "common/messages.h"
 #include "explorer/fileexplorer.h"
+#include "renamer/renamerwin.h"
+#include "sheets/comwin.h"
+#include "sheets/printwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -49,6 +52,15 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
 void registerTools()
 {
     MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
+    MainShellWindow::registerTool(QStringLiteral("RENAMEFILES"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new RenamerWin(owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("IMAGECOMPOSER"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new ComWin(owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("PRINTIMAGEGALLERY"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new PrintWin(owner, files);
+    });
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
 }

@@ -6,6 +6,8 @@
 #include "renamer/renamecommand.h"
 #include "renamer/renamedialogs.h"
 #include "renamer/renamer.h"
+#include "renamer/renamerjob.h"
+#include "batch/wizardwin.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,11 +16,10 @@
 
 namespace gb {
 
-RenScriptWin::RenScriptWin(QWidget *owner)
-    : QWidget(owner)
+RenScriptWin::RenScriptWin(QWidget *owner, int controlId)
+    : WizardPageWin(owner, controlId, 380, 188)
 {
-    const DialogUnits du(DialogUnits::dialogFont());
-    setFont(DialogUnits::dialogFont());
+    const DialogUnits &du = units();
     mAvailCommandsLb = new QListWidget(this);
     mAvailCommandsLb->setGeometry(du.rect(5, 13, 98, 54));
     mAvailCommandsLb->setSortingEnabled(true);
@@ -59,10 +60,11 @@ RenScriptWin::RenScriptWin(QWidget *owner)
     connect(mPbMoveDown, &QPushButton::clicked, this, &RenScriptWin::pbMoveDown);
 }
 
-void RenScriptWin::connect2Source(Renamer *job)
+void RenScriptWin::connect2Source(WizardJob *wizardJob)
 {
-    mJob = job;
-    mScript = job ? &job->data() : &mOwnScript;
+    auto *bound = wizardJobCast<RenamerJob>(wizardJob);
+    mJob = bound ? &bound->renamer() : nullptr;
+    mScript = mJob ? &mJob->data() : &mOwnScript;
     updateLb();
     previewScript();
 }
@@ -72,11 +74,6 @@ void RenScriptWin::updateObject()
     // The page edits the job's array itself; only an unconnected page has its own.
     if (mJob && mScript != &mJob->data())
         mJob->setData(*mScript);
-}
-
-void RenScriptWin::setSelectedFilesSource(std::function<QStringList()> source)
-{
-    mSelectedFiles = std::move(source);
 }
 
 void RenScriptWin::updateLb()
@@ -93,7 +90,9 @@ void RenScriptWin::updateLb()
 void RenScriptWin::previewScript()
 {
     mPreviewLb->clear();
-    const QStringList files = mSelectedFiles ? mSelectedFiles() : QStringList();
+    const auto *frame = qobject_cast<const WizardWin *>(parentWidget());
+    const WizardPageWin *source = frame ? frame->page(1) : nullptr;
+    const QStringList files = source ? source->selectedFiles() : QStringList();
     if (files.isEmpty())
         return;
     const QStringList renamed = Renamer(*mScript).rename(files);
@@ -192,13 +191,6 @@ void RenScriptWin::pbMoveDown()
     swapArrayElements(*mScript, n, n + 1);
     updateLb();
     selectCommand(n + 1);
-    previewScript();
-}
-
-void RenScriptWin::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Coming back from the source page shows the files now selected there.
     previewScript();
 }
 

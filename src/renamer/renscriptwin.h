@@ -1,11 +1,7 @@
 #pragma once
 
+#include "batch/wizardpagewin.h"
 #include "common/value.h"
-
-#include <QStringList>
-#include <QWidget>
-
-#include <functional>
 
 class QListWidget;
 class QPushButton;
@@ -13,28 +9,27 @@ class QPushButton;
 namespace gb {
 
 class Renamer;
+class WizardJob;
 
 // The rename script page of the renamer window: builds the script from the four command
 // kinds through their dialogs, edits, removes and reorders its commands, and previews what
 // the script does to the files selected on the source page, one row "old  --> new" per file.
 //
 // Once connected, the page's script is the renamer's own array: every change is the job's
-// script at once, and updateObject() has nothing left to copy. The window tells the page
-// where the selected files come from (setSelectedFilesSource()); the preview asks it anew
-// each time it is rebuilt, which happens after every change of the script and whenever the
-// page is shown again, so a changed selection on the source page shows on return.
-class RenScriptWin : public QWidget
+// script at once, and updateObject() has nothing left to copy. The preview asks the
+// window's source page (page 1 of the owner WizardWin) for its selected files each time it
+// is rebuilt, which happens after every change of the script and whenever the window shows
+// the page again, so a changed selection on the source page shows on return.
+class RenScriptWin : public WizardPageWin
 {
     Q_OBJECT
 public:
-    explicit RenScriptWin(QWidget *owner);
+    RenScriptWin(QWidget *owner, int controlId);
 
     // Takes the renamer's script array itself as the page's script and shows it.
-    void connect2Source(Renamer *job);
+    void connect2Source(WizardJob *job) override;
     // Leaves the job's script as the page shows it (they are one array).
-    void updateObject();
-    // Where the preview takes the selected files from, in processing order.
-    void setSelectedFilesSource(std::function<QStringList()> source);
+    void updateObject() override;
 
     // Rebuilds the command list from the script; no row is selected afterwards.
     void updateLb();
@@ -59,9 +54,6 @@ public slots:
     void pbMoveUp();
     void pbMoveDown();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     // The 1-based row of the selected command; 0 when none.
     int selectedCommand() const;
@@ -70,7 +62,6 @@ private:
     Renamer *mJob = nullptr;
     ValueArray mOwnScript;
     ValueArray *mScript = &mOwnScript;
-    std::function<QStringList()> mSelectedFiles;
     QListWidget *mAvailCommandsLb;
     QPushButton *mPbAddCommand;
     QListWidget *mCommandsLb;

@@ -4,7 +4,7 @@
 #include "common/dialogcontrols.h"
 #include "common/selectfolder.h"
 #include "image/imagetypes.h"
-#include "sheets/hcomposite.h"
+#include "sheets/compositejob.h"
 #include "sheets/layoutpagewin.h"
 
 #include <QCheckBox>
@@ -41,11 +41,10 @@ QLineEdit *sizeEdit(QWidget *page, const DialogUnits &du, const QRect &r)
 
 } // namespace
 
-ComFiWin::ComFiWin(QWidget *owner)
-    : QWidget(owner)
+ComFiWin::ComFiWin(QWidget *owner, int controlId)
+    : WizardPageWin(owner, controlId, 380, 188)
 {
-    setFont(DialogUnits::dialogFont());
-    const DialogUnits du(font());
+    const DialogUnits &du = units();
 
     auto *sizeRg = new QGroupBox(QStringLiteral("Composite Image Size"), this);
     sizeRg->setGeometry(du.rect(5, 3, 120, 104));
@@ -107,8 +106,12 @@ ComFiWin::ComFiWin(QWidget *owner)
     connect(mPbBrowseFolder, &QPushButton::clicked, this, &ComFiWin::pbBrowseFolder);
 }
 
-void ComFiWin::connect2Source(HComposite *job)
+void ComFiWin::connect2Source(WizardJob *wizardJob)
 {
+    auto *bound = wizardJobCast<CompositeJob>(wizardJob);
+    if (!bound)
+        return;
+    HComposite *job = &bound->composite();
     mJob = job;
     const int size = job->imageSize();
     (size == 1 ? m640 : size == 2 ? m800 : size == 3 ? m1024 : mCustom)->setChecked(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "batch/wizardpagewin.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,14 +22,14 @@ class NumberPair;
 // not touched in between. The typed width and height are stored whatever preset is chosen
 // (the job's validation replaces them by the preset's size). A stored type that is none of
 // the nine leaves the list without a choice, and the job keeps that type.
-class ComFiWin : public QWidget
+class ComFiWin : public WizardPageWin
 {
     Q_OBJECT
 public:
-    explicit ComFiWin(QWidget *owner);
+    ComFiWin(QWidget *owner, int controlId);
 
-    void connect2Source(HComposite *job);
-    void updateObject();
+    void connect2Source(WizardJob *job) override;
+    void updateObject() override;
     // The width and height edits are enabled only with "Custom".
     void adjustControls();
 

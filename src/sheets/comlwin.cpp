@@ -1,7 +1,7 @@
 #include "sheets/comlwin.h"
 
 #include "common/dialogcontrols.h"
-#include "sheets/hcomposite.h"
+#include "sheets/compositejob.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,8 +9,8 @@
 
 namespace gb {
 
-ComLWin::ComLWin(QWidget *owner)
-    : LayoutPageWin(owner, {QStringLiteral("Thumbnails Layout"), QStringLiteral("Append to title current page number"),
+ComLWin::ComLWin(QWidget *owner, int controlId)
+    : LayoutPageWin(owner, controlId, {QStringLiteral("Thumbnails Layout"), QStringLiteral("Append to title current page number"),
                             QStringLiteral("Include with each thumbnail the following information ... "),
                             QStringLiteral("Information Font")})
 {
@@ -47,8 +47,12 @@ ComLWin::ComLWin(QWidget *owner)
     });
 }
 
-void ComLWin::connect2Source(HComposite *job)
+void ComLWin::connect2Source(WizardJob *wizardJob)
 {
+    auto *bound = wizardJobCast<CompositeJob>(wizardJob);
+    if (!bound)
+        return;
+    HComposite *job = &bound->composite();
     mJob = job;
     bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
              [job] { return job->infoFont(); }, [job](const FontData &f) { job->setInfoFont(f); },

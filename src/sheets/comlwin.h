@@ -18,10 +18,10 @@ class ComLWin : public LayoutPageWin
 {
     Q_OBJECT
 public:
-    explicit ComLWin(QWidget *owner);
+    ComLWin(QWidget *owner, int controlId);
 
-    void connect2Source(HComposite *job);
-    void updateObject();
+    void connect2Source(WizardJob *job) override;
+    void updateObject() override;
 
     NumberPair *borderSize() const { return mBorderSize; }
     ColorField *backPatern() const { return mBackPatern; }

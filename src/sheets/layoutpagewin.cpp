@@ -20,13 +20,11 @@ QLabel *pageLabel(QWidget *page, const DialogUnits &du, const QString &text, con
     return label;
 }
 
-LayoutPageWin::LayoutPageWin(QWidget *owner, const Texts &texts)
-    : QWidget(owner)
+LayoutPageWin::LayoutPageWin(QWidget *owner, int controlId, const Texts &texts)
+    : WizardPageWin(owner, controlId, 380, 188)
     , mTexts(texts)
 {
-    setFont(DialogUnits::dialogFont());
-    mUnits = std::make_unique<DialogUnits>(font());
-    const DialogUnits &du = *mUnits;
+    const DialogUnits &du = units();
 
     auto *layout = new QGroupBox(texts.layoutGroup, this);
     layout->setGeometry(du.rect(5, 3, 186, 64));
@@ -74,11 +72,6 @@ LayoutPageWin::LayoutPageWin(QWidget *owner, const Texts &texts)
 }
 
 LayoutPageWin::~LayoutPageWin() = default;
-
-const DialogUnits &LayoutPageWin::units() const
-{
-    return *mUnits;
-}
 
 void LayoutPageWin::bindJob(JobAccess access)
 {

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "actions/fontdata.h"
+#include "batch/wizardpagewin.h"
 #include "sheets/infolisteditor.h"
-
-#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -29,7 +28,7 @@ class NumberPair;
 //
 // Each edit and its spinner are kept in step both ways; the job always receives the
 // edit's number (0 when empty), never the spinner's position.
-class LayoutPageWin : public QWidget
+class LayoutPageWin : public WizardPageWin
 {
     Q_OBJECT
 public:
@@ -67,18 +66,16 @@ public slots:
     void pbInfoFont();
 
 protected:
-    LayoutPageWin(QWidget *owner, const Texts &texts);
+    LayoutPageWin(QWidget *owner, int controlId, const Texts &texts);
 
     // The common values into the controls, and SELLB from the job's list.
     void showCommon(int thumbWidth, int thumbHeight, int horSpacing, int verSpacing, const QString &title,
                     bool appendPageNo);
     void bindJob(JobAccess access);
-    const DialogUnits &units() const;
 
 private:
     Texts mTexts;
     JobAccess mAccess;
-    std::unique_ptr<DialogUnits> mUnits;
     NumberPair *mThumbWidth;
     NumberPair *mThumbHeight;
     NumberPair *mHorSpacing;

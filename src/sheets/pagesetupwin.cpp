@@ -1,7 +1,7 @@
 #include "sheets/pagesetupwin.h"
 
 #include "common/dialogcontrols.h"
-#include "sheets/hprgallery.h"
+#include "sheets/printgalleryjob.h"
 #include "sheets/layoutpagewin.h"
 
 #include <QGroupBox>
@@ -10,11 +10,10 @@
 
 namespace gb {
 
-PageSetupWin::PageSetupWin(QWidget *owner)
-    : QWidget(owner)
+PageSetupWin::PageSetupWin(QWidget *owner, int controlId)
+    : WizardPageWin(owner, controlId, 380, 188)
 {
-    setFont(DialogUnits::dialogFont());
-    const DialogUnits du(font());
+    const DialogUnits &du = units();
     pageLabel(this, du, QStringLiteral("Print Logo:"), {10, 12, 45, 9});
     mCompanyLogo = new QLineEdit(this);
     mCompanyLogo->setGeometry(du.rect(56, 10, 300, 12));
@@ -45,8 +44,12 @@ PageSetupWin::PageSetupWin(QWidget *owner)
     mBottom->setObjectNames(QStringLiteral("BOTTOMMARGIN"), QStringLiteral("BOTTOMMVS"));
 }
 
-void PageSetupWin::connect2Source(HPrGallery *job)
+void PageSetupWin::connect2Source(WizardJob *wizardJob)
 {
+    auto *bound = wizardJobCast<PrintGalleryJob>(wizardJob);
+    if (!bound)
+        return;
+    HPrGallery *job = &bound->print();
     mJob = job;
     mCompanyLogo->setText(job->logo());
     (job->portrait() ? mPortrait : mLandscape)->setChecked(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "batch/wizardpagewin.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -14,14 +14,14 @@ class NumberPair;
 // edited), the paper orientation and the four margins in printer pixels (three digits,
 // spinners 0 to 999, kept in step with their edits). connect2Source() shows the job;
 // updateObject() copies the orientation and the margins back (0 for an emptied margin).
-class PageSetupWin : public QWidget
+class PageSetupWin : public WizardPageWin
 {
     Q_OBJECT
 public:
-    explicit PageSetupWin(QWidget *owner);
+    PageSetupWin(QWidget *owner, int controlId);
 
-    void connect2Source(HPrGallery *job);
-    void updateObject();
+    void connect2Source(WizardJob *job) override;
+    void updateObject() override;
 
     QLineEdit *companyLogo() const { return mCompanyLogo; }
     QRadioButton *portraitButton() const { return mPortrait; }

@@ -1,15 +1,15 @@
 #include "sheets/printlayoutwin.h"
 
 #include "common/dialogcontrols.h"
-#include "sheets/hprgallery.h"
+#include "sheets/printgalleryjob.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
 namespace gb {
 
-PrintLayoutWin::PrintLayoutWin(QWidget *owner)
-    : LayoutPageWin(owner, {QStringLiteral("Images Layout"), QStringLiteral("Print page number"),
+PrintLayoutWin::PrintLayoutWin(QWidget *owner, int controlId)
+    : LayoutPageWin(owner, controlId, {QStringLiteral("Images Layout"), QStringLiteral("Print page number"),
                             QStringLiteral("Include with each image the following information ... "),
                             QStringLiteral("Image Information Font")})
 {
@@ -21,8 +21,12 @@ PrintLayoutWin::PrintLayoutWin(QWidget *owner)
     mDrawImageRect->setGeometry(du.rect(200, 16, 170, 10));
 }
 
-void PrintLayoutWin::connect2Source(HPrGallery *job)
+void PrintLayoutWin::connect2Source(WizardJob *wizardJob)
 {
+    auto *bound = wizardJobCast<PrintGalleryJob>(wizardJob);
+    if (!bound)
+        return;
+    HPrGallery *job = &bound->print();
     mJob = job;
     bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
              [job] { return job->imageInfoFont(); }, [job](const FontData &f) { job->setImageInfoFont(f); },

@@ -17,10 +17,10 @@ class PrintLayoutWin : public LayoutPageWin
 {
     Q_OBJECT
 public:
-    explicit PrintLayoutWin(QWidget *owner);
+    PrintLayoutWin(QWidget *owner, int controlId);
 
-    void connect2Source(HPrGallery *job);
-    void updateObject();
+    void connect2Source(WizardJob *job) override;
+    void updateObject() override;
 
     NumberPair *thumbCol() const { return mThumbCol; }
     QCheckBox *drawImageRect() const { return mDrawImageRect; }

@@ -2,8 +2,8 @@
 #include "common/dialogcontrols.h"
 #include "sheets/comfiwin.h"
 #include "sheets/comlwin.h"
-#include "sheets/hcomposite.h"
-#include "sheets/hprgallery.h"
+#include "sheets/compositejob.h"
+#include "sheets/printgalleryjob.h"
 #include "sheets/pagesetupwin.h"
 #include "sheets/printlayoutwin.h"
 #include "support/scriptedui.h"
@@ -51,9 +51,10 @@ void pick(QListWidget *list, int row)
 
 TEST(LayoutPages, NumberEditsAndSpinnersKeepInStepAndTheJobTakesTheEdit)
 {
-    gb::HComposite job;
-    gb::ComLWin page(nullptr);
-    page.connect2Source(&job);
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
+    gb::ComLWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     EXPECT_EQ(page.thumbWidth()->edit()->text(), "100");
     EXPECT_EQ(page.thumbWidth()->partner()->value(), 100);
     EXPECT_EQ(page.borderSize()->edit()->text(), "1");
@@ -84,9 +85,10 @@ TEST(LayoutPages, NumberEditsAndSpinnersKeepInStepAndTheJobTakesTheEdit)
 TEST(LayoutPages, InformationListEditsTheJobsOwnList)
 {
     gbtest::ScriptedUi ui;
-    gb::HComposite job;
-    gb::ComLWin page(nullptr);
-    page.connect2Source(&job);
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
+    gb::ComLWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     InfoListEditor *info = page.infoList();
     EXPECT_EQ(rows(info->availLb()), QStringList({"Image File Name", "Size in kb", "Size in bytes", "Width x Height",
                                                   "Image Width", "Image Height", "Image Name with extension",
@@ -133,7 +135,7 @@ TEST(LayoutPages, InformationListEditsTheJobsOwnList)
 
     // Stored lists may name the title and the comments, which the available list lacks.
     job.setInfo({10, 11, 1});
-    page.connect2Source(&job);
+    page.connect2Source(&wizardJob);
     EXPECT_EQ(rows(info->selLb()), QStringList({"Title", "Comments", "Image File Name"}));
     pick(info->selLb(), 3);
     info->moveUpButton()->click();
@@ -143,9 +145,10 @@ TEST(LayoutPages, InformationListEditsTheJobsOwnList)
 TEST(LayoutPages, ColourButtonsWriteTheJobAtOnce)
 {
     gbtest::ScriptedUi ui;
-    gb::HComposite job;
-    gb::ComLWin page(nullptr);
-    page.connect2Source(&job);
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
+    gb::ComLWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     ui.colorAnswers = {0x123456, std::nullopt};
     page.thumbPatern()->button()->click();
     EXPECT_EQ(job.thumbColor(), 0x123456u);
@@ -158,9 +161,10 @@ TEST(LayoutPages, ColourButtonsWriteTheJobAtOnce)
 
 TEST(LayoutPages, FontButtonsReplaceTheFontOnlyWhenConfirmed)
 {
-    gb::HPrGallery job;
-    gb::PrintLayoutWin page(nullptr);
-    page.connect2Source(&job);
+    gb::PrintGalleryJob wizardJob(nullptr);
+    gb::HPrGallery &job = wizardJob.print();
+    gb::PrintLayoutWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     const gb::FontData before = job.titleFont();
     QString caption;
     QTimer::singleShot(0, [&caption] {
@@ -189,9 +193,10 @@ TEST(LayoutPages, FontButtonsReplaceTheFontOnlyWhenConfirmed)
 
 TEST(LayoutPages, PrintLayoutKeepsTheTitleAsTypedAndBindsItsOwnSlots)
 {
-    gb::HPrGallery job;
-    gb::PrintLayoutWin page(nullptr);
-    page.connect2Source(&job);
+    gb::PrintGalleryJob wizardJob(nullptr);
+    gb::HPrGallery &job = wizardJob.print();
+    gb::PrintLayoutWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     EXPECT_EQ(page.thumbCol()->edit()->text(), "4");
     EXPECT_EQ(page.thumbCol()->partner()->minimum(), 1);
     EXPECT_EQ(page.thumbCol()->partner()->maximum(), 99);
@@ -214,12 +219,13 @@ TEST(LayoutPages, PrintLayoutKeepsTheTitleAsTypedAndBindsItsOwnSlots)
 
 TEST(LayoutPages, PageSetupShowsTheLogoAndStoresOrientationAndMargins)
 {
-    gb::HPrGallery job;
+    gb::PrintGalleryJob wizardJob(nullptr);
+    gb::HPrGallery &job = wizardJob.print();
     job.setLogo("ACME Photo");
     job.setPortrait(false);
     job.setTopMargin(120);
-    gb::PageSetupWin page(nullptr);
-    page.connect2Source(&job);
+    gb::PageSetupWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     EXPECT_EQ(page.companyLogo()->text(), "ACME Photo");
     EXPECT_FALSE(page.companyLogo()->isEnabled());
     EXPECT_TRUE(page.landscapeButton()->isChecked());
@@ -243,11 +249,12 @@ TEST(LayoutPages, PageSetupShowsTheLogoAndStoresOrientationAndMargins)
 
 TEST(SizePage, PresetsAndCustomSize)
 {
-    gb::HComposite job;
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
     job.setImageSize(4);
     job.setImageWidth(1200);
-    gb::ComFiWin page(nullptr);
-    page.connect2Source(&job);
+    gb::ComFiWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     EXPECT_TRUE(page.custom()->isChecked());
     EXPECT_TRUE(page.finalWidth()->isEnabled());
     page.size800()->click();
@@ -268,10 +275,11 @@ TEST(SizePage, PresetsAndCustomSize)
 TEST(SizePage, QualityTypeFolderAndOverwrite)
 {
     gbtest::ScriptedUi ui;
-    gb::HComposite job;
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
     job.setOverwrite(7);
-    gb::ComFiWin page(nullptr);
-    page.connect2Source(&job);
+    gb::ComFiWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
     EXPECT_EQ(page.imageType()->itemText(0), ".bmp: Windows Bitmap");
     EXPECT_EQ(page.imageType()->itemText(page.imageType()->count() - 1), ".wmf: Windows Metafile");
     EXPECT_EQ(page.imageType()->currentText(), ".jpg: JPEG Compressed");
