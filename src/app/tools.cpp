@@ -3,6 +3,7 @@
 #include "app/mainshellwindow.h"
 #include "app/windowmenu.h"
 #include "batch/batchaction.h"
+#include "batch/bewin.h"
 #include "catalog/archivestruct.h"
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
@@ -52,6 +53,8 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
 void registerTools()
 {
     MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
+    MainShellWindow::registerTool(QStringLiteral("BATCHPROCESSING"),
+                                  [](MainShellWindow *owner, const QStringList &files) { return new BeWin(owner, files); });
     MainShellWindow::registerTool(QStringLiteral("RENAMEFILES"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
         return new RenamerWin(owner, files);
     });

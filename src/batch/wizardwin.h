@@ -112,6 +112,9 @@ public:
     QPushButton *prevButton() const { return mPrev; }
     QPushButton *nextButton() const { return mNext; }
 
+    // The dialog's own size: the MDI area sizes its sub-window from it.
+    QSize sizeHint() const override { return minimumSize(); }
+
     // Hands more files to page 1 (when it is a source images page).
     void loadMoreFiles(const QStringList &files);
 

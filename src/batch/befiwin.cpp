@@ -1,0 +1,249 @@
+#include "batch/befiwin.h"
+
+#include "batch/bejob.h"
+#include "common/dialogcontrols.h"
+#include "common/dialogunits.h"
+#include "common/selectfolder.h"
+#include "image/imagetypes.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+
+namespace gb {
+
+namespace {
+
+// Selects the entry whose value is the code; none when no entry carries it.
+void selectByValue(QComboBox *box, int code)
+{
+    box->setCurrentIndex(box->findData(code));
+}
+
+// Ticks the button of the code in a group of buttons numbered 1, 2, 3...; a code no button
+// carries leaves them all clear.
+void tickByCode(QButtonGroup *group, int code)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(group->id(b) == code);
+    group->setExclusive(true);
+}
+
+// The code of the first ticked button, or the old code when none is ticked.
+int codeOfTicked(const QButtonGroup *group, int old)
+{
+    const int id = group->checkedId();
+    return id > 0 ? id : old;
+}
+
+} // namespace
+
+int BeFiWin::numericValue(const QString &text)
+{
+    int value = 0;
+    for (const QChar c : text) {
+        if (!c.isDigit() || value > 100000000)
+            break;
+        value = value * 10 + c.digitValue();
+    }
+    return value;
+}
+
+BeFiWin::BeFiWin(QWidget *owner, int controlId)
+    : WizardPageWin(owner, controlId, 378, 187)
+{
+    const DialogUnits &du = units();
+    auto at = [&](QWidget *w, const char *name, int x, int y, int width, int height) {
+        if (name)
+            w->setObjectName(QLatin1String(name));
+        w->setGeometry(du.rect(x, y, width, height));
+    };
+    auto combo = [&](const char *name, int x, int y, int width) {
+        auto *c = new QComboBox(this);
+        at(c, name, x, y, width, 12);
+        return c;
+    };
+    auto edit = [&](const char *name, int x, int y, int width, const char *picture = nullptr) {
+        auto *e = new QLineEdit(this);
+        at(e, name, x, y, width, 12);
+        if (picture)
+            e->setValidator(new QRegularExpressionValidator(QRegularExpression(QLatin1String(picture)), e));
+        return e;
+    };
+    auto radio = [&](const char *name, const QString &text, int x, int y, int width, const QString &tip) {
+        auto *r = new QRadioButton(text, this);
+        at(r, name, x, y, width, 11);
+        r->setToolTip(tip);
+        return r;
+    };
+    auto label = [&](const QString &text, int x, int y, int width, int height, Qt::Alignment align = Qt::AlignLeft) {
+        auto *l = new QLabel(text, this);
+        at(l, nullptr, x, y, width, height);
+        l->setAlignment(align | Qt::AlignTop);
+        l->setWordWrap(height > 12);
+        return l;
+    };
+    auto group = [&](const QString &title, int x, int y, int width, int height) {
+        auto *frame = new QLabel(this);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        at(frame, nullptr, x, y + 4, width, height - 4);
+        QLabel *t = label(title, x + 5, y, width - 10, 8);
+        t->setAutoFillBackground(true);
+        t->adjustSize();
+    };
+
+    // The group frames go first, so that the controls they hold stand above them.
+    group(QStringLiteral("Final Images Names"), 4, 49, 197, 131);
+    group(QStringLiteral("JPG Options"), 207, 49, 164, 91);
+    group(QStringLiteral("Overwrite Option"), 207, 144, 164, 36);
+
+    mFormatType = combo("FORMATTYPE", 80, 6, 113);
+    mFolder = edit("FOLDER", 255, 7, 101);
+    mBrowse = new QPushButton(this);
+    at(mBrowse, "PBBROWSE", 358, 7, 13, 12);
+    mBrowse->setAutoDefault(false);
+    const QIcon find(QStringLiteral(":/bitmaps/FINDFILE.png"));
+    if (find.availableSizes().isEmpty())
+        mBrowse->setText(QStringLiteral("..."));
+    else
+        mBrowse->setIcon(find);
+    mRoFormatType = combo("ROFORMATTYPE", 134, 28, 112);
+    mSame = radio("SAME", QStringLiteral("Use the original image name"), 20, 67, 112,
+                  QStringLiteral("Thumbnail images will have the same name with the original images"));
+    mAppend = radio("APPEND", QStringLiteral("Append to the original image name"), 20, 84, 123,
+                    QStringLiteral("Thumbnail images will  have the same name with the original images plus a standard suffix"));
+    mAppendName = edit("APPENDNAME", 144, 84, 34);
+    mAppendSuffix = radio("APPENDSUFFIX", QStringLiteral("Auto generated names with Suffix:"), 20, 102, 123,
+                          QStringLiteral("Thumbnail images will have automatically generated names with a standard suffix"));
+    mSuffix = edit("SUFFIX", 144, 102, 34);
+    mAppendPrefix = radio("APPENDPREFIX", QStringLiteral("Auto generated names with Prefix:"), 20, 120, 123,
+                          QStringLiteral("Thumbnail images will have automatically generated names with a standard prefix"));
+    mPrefix = edit("PREFIX", 144, 120, 34);
+    mAutoNumericStart = edit("AUTONUMERICSTART", 144, 141, 28, "\\d{0,5}");
+    mAutoNumericPad = edit("AUTONUMERICPAD", 144, 160, 28, "\\d?");
+    // Quality field and slider stay equal: typing moves the slider (an empty field puts it at
+    // its left end and stays empty), sliding writes the digits; above 100 becomes 100.
+    mQuality = NumberPair::withSlider(this, du, QRect(288, 60, 26, 12), QRect(212, 79, 154, 16), 1, 100, 3,
+                                      NumberPair::CapHigh);
+    mQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
+    mJpgQuality = mQuality->edit();
+    mQualitySl = mQuality->slider();
+    mJpgQuality->setToolTip(QStringLiteral(
+        "JPG quality - Enter any number between 100 (high quality - low compression) and 1 (low quality - high compression)"));
+    mQualitySl->setTickPosition(QSlider::TicksBelow);
+    mQualitySl->setTickInterval(10);
+    mProgressive = new QCheckBox(QStringLiteral("Progressive"), this);
+    at(mProgressive, "PROGRESSIVE", 267, 120, 53, 11);
+    mProgressive->setToolTip(QStringLiteral("Set to true to create progressive JPG thumbnails"));
+    mOverAlways = radio("OVERALWAYS", QStringLiteral("Always"), 216, 160, 39,
+                        QStringLiteral("Generator overwrites extisting html pages or images without asking you to confirm"));
+    mOverNever = radio("OVERNEVER", QStringLiteral("Never"), 268, 160, 35,
+                       QStringLiteral("Generator never extisting html pages or images"));
+    mOverAsk = radio("OVERASK", QStringLiteral("Ask me"), 318, 160, 40,
+                     QStringLiteral("Generator ask you to confirm, before overwrites extisting html pages or images"));
+    label(QStringLiteral("High quality, low compression"), 305, 97, 60, 17, Qt::AlignRight);
+    label(QStringLiteral("Low quality, high compression"), 212, 97, 64, 17);
+    label(QStringLiteral("Quality:"), 261, 61, 25, 12);
+    label(QStringLiteral("Save in Folder:"), 204, 8, 49, 12);
+    label(QStringLiteral("Final Images Format:"), 10, 8, 68, 12);
+    label(QStringLiteral("Read only formats images - save as:"), 9, 31, 124, 12);
+    label(QStringLiteral("Enumeration for image names start at:"), 21, 142, 121, 12);
+    label(QStringLiteral("Standard length for enumeration:"), 34, 161, 108, 12);
+
+    mNamingGroup = new QButtonGroup(this);
+    mNamingGroup->addButton(mSame, 1);
+    mNamingGroup->addButton(mAppend, 2);
+    mNamingGroup->addButton(mAppendSuffix, 3);
+    mNamingGroup->addButton(mAppendPrefix, 4);
+    mOverwriteGroup = new QButtonGroup(this);
+    mOverwriteGroup->addButton(mOverAlways, 1);
+    mOverwriteGroup->addButton(mOverNever, 2);
+    mOverwriteGroup->addButton(mOverAsk, 3);
+
+    // Both lists are sorted by their labels; the output list also offers the source's own
+    // format (0).
+    std::vector<FileTypeEntry> types = fileTypes();
+    auto fill = [](QComboBox *box, std::vector<FileTypeEntry> entries) {
+        std::sort(entries.begin(), entries.end(),
+                  [](const FileTypeEntry &a, const FileTypeEntry &b) { return a.label.compare(b.label, Qt::CaseInsensitive) < 0; });
+        for (const FileTypeEntry &e : entries)
+            box->addItem(e.label, e.code);
+        box->setCurrentIndex(-1);
+    };
+    fill(mRoFormatType, types);
+    types.push_back({QStringLiteral("same as original"), 0});
+    fill(mFormatType, types);
+
+    connect(mBrowse, &QPushButton::clicked, this, &BeFiWin::pbBrowse);
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(mSame), static_cast<QAbstractButton *>(mAppend),
+                               static_cast<QAbstractButton *>(mAppendSuffix), static_cast<QAbstractButton *>(mAppendPrefix),
+                               static_cast<QAbstractButton *>(mProgressive), static_cast<QAbstractButton *>(mOverAlways),
+                               static_cast<QAbstractButton *>(mOverNever), static_cast<QAbstractButton *>(mOverAsk)})
+        connect(b, &QAbstractButton::clicked, this, &BeFiWin::adjustControls);
+    adjustControls();
+}
+
+void BeFiWin::adjustControls()
+{
+    mAppendName->setEnabled(mAppend->isChecked());
+    mSuffix->setEnabled(mAppendSuffix->isChecked());
+    mPrefix->setEnabled(mAppendPrefix->isChecked());
+}
+
+void BeFiWin::pbBrowse()
+{
+    QString folder;
+    if (selectFolder(this, QStringLiteral("Select where the final images will be saved"), QString(), 0, &folder))
+        mFolder->setText(folder);
+}
+
+void BeFiWin::connect2Source(WizardJob *job)
+{
+    BeJob *be = wizardJobCast<BeJob>(job);
+    mJob = be ? &be->be() : nullptr;
+    if (!mJob)
+        return;
+    selectByValue(mFormatType, mJob->finalFormat());
+    selectByValue(mRoFormatType, mJob->finalFormatRo());
+    mFolder->setText(mJob->finalFolder());
+    tickByCode(mNamingGroup, mJob->naming());
+    mAppendName->setText(mJob->stdName());
+    mSuffix->setText(mJob->stdSuffix());
+    mPrefix->setText(mJob->stdPrefix());
+    mJpgQuality->setText(QString::number(mJob->jpgQuality()));
+    mProgressive->setChecked(mJob->jpgProg());
+    tickByCode(mOverwriteGroup, mJob->overwrite());
+    mAutoNumericStart->setText(QString::number(mJob->enumStart()));
+    mAutoNumericPad->setText(QString::number(mJob->enumLength()));
+    adjustControls();
+}
+
+void BeFiWin::updateObject()
+{
+    if (!mJob)
+        return;
+    // A list with no entry chosen (a stored code that no entry carries) keeps the setting.
+    if (mFormatType->currentIndex() >= 0)
+        mJob->setFinalFormat(mFormatType->currentData().toInt());
+    if (mRoFormatType->currentIndex() >= 0)
+        mJob->setFinalFormatRo(mRoFormatType->currentData().toInt());
+    mJob->setFinalFolder(mFolder->text());
+    mJob->setNaming(codeOfTicked(mNamingGroup, mJob->naming()));
+    mJob->setStdName(mAppendName->text());
+    mJob->setStdSuffix(mSuffix->text());
+    mJob->setStdPrefix(mPrefix->text());
+    mJob->setJpgQuality(numericValue(mJpgQuality->text()));
+    mJob->setJpgProg(mProgressive->isChecked());
+    mJob->setOverwrite(codeOfTicked(mOverwriteGroup, mJob->overwrite()));
+    mJob->setEnumStart(numericValue(mAutoNumericStart->text()));
+    mJob->setEnumLength(numericValue(mAutoNumericPad->text()));
+}
+
+} // namespace gb
