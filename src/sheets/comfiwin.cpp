@@ -75,23 +75,23 @@ ComFiWin::ComFiWin(QWidget *owner, int controlId)
     mFinalName->setGeometry(du.rect(195, 40, 90, 12));
 
     auto *jpg = new QGroupBox(QStringLiteral("JPG Options"), this);
-    jpg->setGeometry(du.rect(131, 58, 245, 60));
+    jpg->setGeometry(du.rect(131, 58, 245, 58));
     jpg->lower();
     pageLabel(this, du, QStringLiteral("Quality:"), {137, 72, 30, 9});
-    mJpgQuality = NumberPair::withSlider(this, du, {168, 70, 24, 12}, {197, 68, 172, 16}, 1, 100, 3, NumberPair::CapHigh);
+    mJpgQuality = NumberPair::withSlider(this, du, {168, 70, 24, 12}, {137, 84, 232, 14}, 1, 100, 3, NumberPair::CapHigh);
     mJpgQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
     mJpgQuality->edit()->setToolTip(
         QStringLiteral("JPG quality - Enter any number between 100 (high quality - low compression) and 1 (low quality - "
                        "high compression)"));
-    pageLabel(this, du, QStringLiteral("Low quality, high compression"), {197, 86, 86, 9});
-    QLabel *high = pageLabel(this, du, QStringLiteral("High quality, low compression"), {283, 86, 86, 9});
+    pageLabel(this, du, QStringLiteral("Low quality, high compression"), {137, 100, 115, 9});
+    QLabel *high = pageLabel(this, du, QStringLiteral("High quality, low compression"), {254, 100, 115, 9});
     high->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mProgressive = new QCheckBox(QStringLiteral("Progressive"), this);
     mProgressive->setToolTip(QStringLiteral("Set to true to create progressive JPG thumbnails"));
-    mProgressive->setGeometry(du.rect(137, 102, 80, 10));
+    mProgressive->setGeometry(du.rect(250, 71, 80, 10));
 
     auto *overwrite = new QGroupBox(QStringLiteral("Overwrite Option"), this);
-    overwrite->setGeometry(du.rect(131, 124, 245, 30));
+    overwrite->setGeometry(du.rect(131, 121, 245, 30));
     mOverAlways = radio(overwrite, du, QStringLiteral("Always"), {8, 14, 60, 10});
     mOverAlways->setToolTip(
         QStringLiteral("Generator overwrites extisting html pages or images without asking you to confirm"));

@@ -15,8 +15,8 @@ ComLWin::ComLWin(QWidget *owner, int controlId)
                             QStringLiteral("Information Font")})
 {
     const DialogUnits &du = units();
-    pageLabel(this, du, QStringLiteral("Border:"), {11, 48, 36, 9});
-    mBorderSize = NumberPair::withSpinner(this, du, {50, 46, 28, 12}, {79, 46, 9, 12}, 0, 999, 2);
+    pageLabel(this, du, QStringLiteral("Border:"), {11, 48, 46, 9});
+    mBorderSize = NumberPair::withSpinner(this, du, {58, 46, 26, 12}, {85, 46, 9, 12}, 0, 999, 2);
     mBorderSize->setObjectNames(QStringLiteral("BORDERSIZE"), QStringLiteral("BORDERSIZEVS"));
 
     auto *colors = new QGroupBox(QStringLiteral("Colors"), this);

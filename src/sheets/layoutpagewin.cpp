@@ -28,14 +28,14 @@ LayoutPageWin::LayoutPageWin(QWidget *owner, int controlId, const Texts &texts)
 
     auto *layout = new QGroupBox(texts.layoutGroup, this);
     layout->setGeometry(du.rect(5, 3, 186, 64));
-    pageLabel(this, du, QStringLiteral("Width:"), {11, 16, 36, 9});
-    mThumbWidth = NumberPair::withSpinner(this, du, {50, 14, 28, 12}, {79, 14, 9, 12}, 1, 9999, 4);
-    pageLabel(this, du, QStringLiteral("Height:"), {98, 16, 40, 9});
-    mThumbHeight = NumberPair::withSpinner(this, du, {142, 14, 28, 12}, {171, 14, 9, 12}, 1, 9999, 4);
-    pageLabel(this, du, QStringLiteral("Hor. Spacing:"), {11, 32, 40, 9});
-    mHorSpacing = NumberPair::withSpinner(this, du, {50, 30, 28, 12}, {79, 30, 9, 12}, 0, 999, 2);
-    pageLabel(this, du, QStringLiteral("Ver. Spacing:"), {98, 32, 44, 9});
-    mVerSpacing = NumberPair::withSpinner(this, du, {142, 30, 28, 12}, {171, 30, 9, 12}, 0, 999, 2);
+    pageLabel(this, du, QStringLiteral("Width:"), {11, 16, 46, 9});
+    mThumbWidth = NumberPair::withSpinner(this, du, {58, 14, 26, 12}, {85, 14, 9, 12}, 1, 9999, 4);
+    pageLabel(this, du, QStringLiteral("Height:"), {100, 16, 46, 9});
+    mThumbHeight = NumberPair::withSpinner(this, du, {148, 14, 26, 12}, {175, 14, 9, 12}, 1, 9999, 4);
+    pageLabel(this, du, QStringLiteral("Hor. Spacing:"), {11, 32, 46, 9});
+    mHorSpacing = NumberPair::withSpinner(this, du, {58, 30, 26, 12}, {85, 30, 9, 12}, 0, 999, 2);
+    pageLabel(this, du, QStringLiteral("Ver. Spacing:"), {100, 32, 46, 9});
+    mVerSpacing = NumberPair::withSpinner(this, du, {148, 30, 26, 12}, {175, 30, 9, 12}, 0, 999, 2);
     mThumbWidth->setObjectNames(QStringLiteral("THUMBWIDTH"), QStringLiteral("THUMBWIDTHVS"));
     mThumbHeight->setObjectNames(QStringLiteral("THUMBHEIGHT"), QStringLiteral("THUMBHEIGHTVS"));
     mHorSpacing->setObjectNames(QStringLiteral("HORSPACING"), QStringLiteral("HORSPACINGVS"));
