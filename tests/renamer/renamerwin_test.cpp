@@ -275,3 +275,19 @@ TEST(RenamerWin, ScriptsAreSavedAndLoadedAsRenamerSettings)
     EXPECT_EQ(fresh.db.getAllRenameDesc().size(), 1u);
     EXPECT_TRUE(ui.boxes.empty());
 }
+
+TEST(RenamerWin, ADamagedScriptLoadsWithoutHarm)
+{
+    FreshDatabase fresh;
+    gbtest::ScriptedUi ui;
+    QString key;
+    fresh.db.appendNewRenamer("damaged", {Value(7), Value(ValueArray{Value("x")}), prefixCommand("ok_")}, key);
+    const QString dir = gbtest::makeTempDir();
+    const QStringList files = makeFiles(dir, {"a.txt"});
+    gb::RenamerWin win(nullptr, files);
+    gbtest::loadByDescription(win, "damaged");
+    EXPECT_EQ(win.scriptWin()->commandsLb()->count(), 3);
+    // Only the one readable command renames.
+    win.doItButton()->click();
+    EXPECT_TRUE(QFile::exists(dir + "/ok_a.txt"));
+}

@@ -150,3 +150,18 @@ TEST_F(ComposerTest, SettingsAreSavedAndLoadedAsContactSheetSettings)
     EXPECT_EQ(gb::HComposite(nullptr, db.getInfo(key)).thumbWidth(), 88);
     EXPECT_EQ(db.getAllCompDesc().size(), 1u);
 }
+
+TEST_F(ComposerTest, ADamagedRecordLoadsAsTheDefaultsWhereItSaysNothingUsable)
+{
+    QString key;
+    db.appendNewComp("damaged", {gb::Value("640"), gb::Value(gb::ValueArray{}), gb::Value(-5)}, key);
+    gb::ComWin win(nullptr);
+    gbtest::loadByDescription(win, "damaged");
+    EXPECT_EQ(win.curSettings()->text(), "damaged");
+    EXPECT_TRUE(win.sizeWin()->size640()->isChecked()); // a text in a number slot reads as the default
+    EXPECT_EQ(win.sizeWin()->finalHeight()->text(), "-5");
+    EXPECT_EQ(win.layoutWin()->thumbWidth()->edit()->text(), "100");
+    EXPECT_EQ(win.layoutWin()->infoList()->selLb()->count(), 3);
+    win.saveButton()->click();
+    EXPECT_EQ(db.getInfo(key).size(), size_t(gb::HComposite::kSlots));
+}
