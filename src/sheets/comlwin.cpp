@@ -54,28 +54,22 @@ void ComLWin::connect2Source(WizardJob *wizardJob)
         return;
     HComposite *job = &bound->composite();
     mJob = job;
-    bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
-             [job] { return job->infoFont(); }, [job](const FontData &f) { job->setInfoFont(f); },
-             [job] { return job->info(); }, [job](const InfoListEditor::Codes &c) { job->setInfo(c); }});
     mBorderSize->setNumber(job->borderSize());
     mBackPatern->setColor(job->backColor());
     mThumbPatern->setColor(job->thumbColor());
     mBorderColor->setColor(job->borderColor());
-    showCommon(job->thumbWidth(), job->thumbHeight(), job->horSpacing(), job->verSpacing(), job->title(),
-               job->appendPageNo());
+    showCommon(job, {[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
+                     [job] { return job->infoFont(); }, [job](const FontData &f) { job->setInfoFont(f); },
+                     [job] { return job->info(); }, [job](const InfoListEditor::Codes &c) { job->setInfo(c); }});
 }
 
 void ComLWin::updateObject()
 {
     if (!mJob)
         return;
-    mJob->setThumbWidth(thumbWidth()->number());
-    mJob->setThumbHeight(thumbHeight()->number());
-    mJob->setHorSpacing(horSpacing()->number());
-    mJob->setVerSpacing(verSpacing()->number());
+    updateCommon(mJob);
     mJob->setBorderSize(mBorderSize->number());
     mJob->setTitle(title()->text().trimmed());
-    mJob->setAppendPageNo(appendPageNo()->isChecked());
 }
 
 } // namespace gb

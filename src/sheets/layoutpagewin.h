@@ -2,7 +2,10 @@
 
 #include "actions/fontdata.h"
 #include "batch/wizardpagewin.h"
+#include "common/dialogcontrols.h"
 #include "sheets/infolisteditor.h"
+
+#include <QCheckBox>
 
 #include <functional>
 #include <memory>
@@ -68,12 +71,32 @@ public slots:
 protected:
     LayoutPageWin(QWidget *owner, int controlId, const Texts &texts);
 
-    // The common values into the controls, and SELLB from the job's list.
-    void showCommon(int thumbWidth, int thumbHeight, int horSpacing, int verSpacing, const QString &title,
-                    bool appendPageNo);
-    void bindJob(JobAccess access);
+    // Binds the editors to the job's accessors, shows its common values in the controls and
+    // fills SELLB from its list. Job is HComposite or HPrGallery: both name these slots alike.
+    template<class Job>
+    void showCommon(Job *job, JobAccess access)
+    {
+        bindJob(std::move(access));
+        showCommon(job->thumbWidth(), job->thumbHeight(), job->horSpacing(), job->verSpacing(), job->title(),
+                   job->appendPageNo());
+    }
+    // The common edits and the page-number option into the job (the title is the page's own
+    // business: one page trims it, the other does not).
+    template<class Job>
+    void updateCommon(Job *job) const
+    {
+        job->setThumbWidth(thumbWidth()->number());
+        job->setThumbHeight(thumbHeight()->number());
+        job->setHorSpacing(horSpacing()->number());
+        job->setVerSpacing(verSpacing()->number());
+        job->setAppendPageNo(appendPageNo()->isChecked());
+    }
 
 private:
+    void bindJob(JobAccess access);
+    void showCommon(int thumbWidth, int thumbHeight, int horSpacing, int verSpacing, const QString &title,
+                    bool appendPageNo);
+
     Texts mTexts;
     JobAccess mAccess;
     NumberPair *mThumbWidth;

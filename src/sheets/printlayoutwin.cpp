@@ -28,27 +28,22 @@ void PrintLayoutWin::connect2Source(WizardJob *wizardJob)
         return;
     HPrGallery *job = &bound->print();
     mJob = job;
-    bindJob({[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
-             [job] { return job->imageInfoFont(); }, [job](const FontData &f) { job->setImageInfoFont(f); },
-             [job] { return job->imageInfo(); }, [job](const InfoListEditor::Codes &c) { job->setImageInfo(c); }});
     mThumbCol->setNumber(job->thumbPerCol());
     mDrawImageRect->setChecked(job->drawBorder());
-    showCommon(job->thumbWidth(), job->thumbHeight(), job->horSpacing(), job->verSpacing(), job->title(),
-               job->appendPageNo());
+    showCommon(job, {[job] { return job->titleFont(); }, [job](const FontData &f) { job->setTitleFont(f); },
+                     [job] { return job->imageInfoFont(); }, [job](const FontData &f) { job->setImageInfoFont(f); },
+                     [job] { return job->imageInfo(); },
+                     [job](const InfoListEditor::Codes &c) { job->setImageInfo(c); }});
 }
 
 void PrintLayoutWin::updateObject()
 {
     if (!mJob)
         return;
-    mJob->setThumbWidth(thumbWidth()->number());
-    mJob->setThumbHeight(thumbHeight()->number());
-    mJob->setHorSpacing(horSpacing()->number());
-    mJob->setVerSpacing(verSpacing()->number());
+    updateCommon(mJob);
     mJob->setThumbPerCol(mThumbCol->number());
     mJob->setDrawBorder(mDrawImageRect->isChecked());
     mJob->setTitle(title()->text());
-    mJob->setAppendPageNo(appendPageNo()->isChecked());
 }
 
 } // namespace gb

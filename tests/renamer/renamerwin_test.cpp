@@ -41,19 +41,8 @@ QStringList makeFiles(const QString &dir, const QStringList &names)
     return paths;
 }
 
-QStringList rows(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-int selectedRow(const QListWidget *list)
-{
-    const auto chosen = list->selectedItems();
-    return chosen.isEmpty() ? 0 : list->row(chosen.first()) + 1;
-}
+using gbtest::rows;
+using gbtest::selectedRow;
 
 // Adds a command of the kind named in the available list, with the dialog's steps before Ok
 // (or Cancel when ok is false).

@@ -8,6 +8,7 @@
 #include "sheets/printlayoutwin.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/wizardsteps.h"
 
 #include <gtest/gtest.h>
 
@@ -28,19 +29,8 @@ using gb::InfoListEditor;
 
 namespace {
 
-QStringList rows(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-int selectedRow(const QListWidget *list)
-{
-    const auto chosen = list->selectedItems();
-    return chosen.isEmpty() ? 0 : list->row(chosen.first()) + 1;
-}
+using gbtest::rows;
+using gbtest::selectedRow;
 
 void pick(QListWidget *list, int row)
 {

@@ -22,6 +22,22 @@ inline void whenShown(std::function<void(QWidget *)> steps)
     QTimer::singleShot(0, [steps] { steps(QApplication::activeModalWidget()); });
 }
 
+// The texts of a list's rows, in order.
+inline QStringList rows(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+// The 1-based row of a list's selected item; 0 when none is selected.
+inline int selectedRow(const QListWidget *list)
+{
+    const auto chosen = list->selectedItems();
+    return chosen.isEmpty() ? 0 : list->row(chosen.first()) + 1;
+}
+
 // Save New of a wizard window, answering the description prompt with the text.
 inline void saveNewAs(gb::WizardWin &win, const QString &description)
 {
