@@ -20,7 +20,7 @@
 #include "actions/sharpenimagebe.h"
 #include "actions/vflip.h"
 #include "batch/batchaction.h"
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "batch/batchcommand.h"
 
 #include "batch/batchaction.h"
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 
 #include <algorithm>
 

@@ -30,7 +30,7 @@ namespace {
 const QString kSelectFromSelected = QStringLiteral("Select an image file from selected files list");
 
 // A slice of a recursive listing takes this long before the window serves its events.
-constexpr int kScanSliceMs = 25;
+constexpr int kScanSliceMs = 12;
 
 QString sizeLabel(const char *label, int value)
 {
@@ -130,8 +130,13 @@ BeSiWin::BeSiWin(QWidget *owner, int controlId)
     mPreviewFt = new PreviewFt(this);
     mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
     mPreviewFt->setGeometry(du.rect(47, 140, 111, 43));
-    for (PreviewFt *pane : {mPreviewFt, mPreviewFt1})
-        pane->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // The panes paint their whole area; their border is a frame just around them.
+    for (PreviewFt *pane : {mPreviewFt, mPreviewFt1}) {
+        auto *border = new QFrame(this);
+        border->setFrameStyle(QFrame::Box | QFrame::Plain);
+        border->setGeometry(pane->geometry().adjusted(-1, -1, 1, 1));
+        border->lower();
+    }
     // The labels carry the size of long paths; the lists scroll sideways to show them.
     for (QListWidget *l : {mAvailableLb, mSelectedLb})
         l->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -3,17 +3,16 @@
 #include "batch/batchaction.h"
 #include "batch/be.h"
 #include "batch/commandinfo.h"
+#include "batch/getcommanddetails.h"
 #include "common/appdirs.h"
 #include "common/dialogunits.h"
 #include "common/filedialogs.h"
 #include "common/messages.h"
+#include "image/boxshrink.h"
 #include "image/imageload.h"
+#include "image/rgbutils.h"
 #include "image/previewft.h"
 
-#if __has_include("batch/getcommanddetails.h")
-#include "batch/getcommanddetails.h"
-#define GB_HAVE_COMMAND_DETAILS 1
-#endif
 
 #include <QFileInfo>
 #include <QLabel>
@@ -89,8 +88,12 @@ CommandScriptWin::CommandScriptWin(QWidget *owner, int controlId, ScriptBinding 
     at(mDetails, 168, 123, 204, 48);
     mPreviewFt = new PreviewFt(this);
     mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    mPreviewFt->setFrameStyle(QFrame::Box | QFrame::Plain);
     at(mPreviewFt, 9, 115, 68, 62);
+    // The pane paints its whole area; its border is a frame just around it.
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(mPreviewFt->geometry().adjusted(-1, -1, 1, 1));
+    border->lower();
     QPushButton *sample = push("PBSAMPLE", QStringLiteral("Sample Image"), 86, 124, 60, 12);
     QPushButton *original = push("PBORIGINAL", QStringLiteral("Back to Original"), 86, 153, 60, 12);
 
@@ -165,17 +168,7 @@ void CommandScriptWin::selectCommand(int row)
 
 Value CommandScriptWin::getActionDetails(int id, const Value *old)
 {
-#ifdef GB_HAVE_COMMAND_DETAILS
     return getCommandDetails(this, id, old);
-#else
-    // Until the parameter dialogs are in, a new step takes its action's defaults and a
-    // step cannot be changed.
-    if (old) {
-        warningMsg(this, QStringLiteral("This command has no additional details"));
-        return Value(ValueArray{});
-    }
-    return defaultCommand(id).toValue();
-#endif
 }
 
 void CommandScriptWin::pbAddCommand()
@@ -301,6 +294,19 @@ void CommandScriptWin::pbTest()
 
 void CommandScriptWin::previewSample()
 {
+    // A sample far larger than the pane is first shrunk by whole blocks to at least twice
+    // the pane's size, so that Test Script shows its result in about the time of a reduced
+    // decode, then averaged exactly into the pane.
+    if (!mSample.isNull()) {
+        int newW = 0, newH = 0;
+        calcNewDims(mSample.width(), mSample.height(), std::max(1, mPreviewFt->width() - 2),
+                    std::max(1, mPreviewFt->height() - 2), newW, newH);
+        const int factor = std::min(mSample.width() / std::max(1, newW), mSample.height() / std::max(1, newH)) / 2;
+        if (factor >= 2) {
+            previewImage(mPreviewFt, &mPreview, boxShrink(mSample, factor));
+            return;
+        }
+    }
     previewImage(mPreviewFt, &mPreview, mSample);
 }
 

@@ -49,6 +49,8 @@ WizardWin::WizardWin(QWidget *owner, WizardSpec spec)
         setWindowIcon(mSpec.icon);
     mUnits = std::make_unique<DialogUnits>(DialogUnits::setUp(this, mSpec.dialogSize.width(), mSpec.dialogSize.height()));
     const DialogUnits &du = *mUnits;
+    // The dialog keeps its layout at the top left when its window is made larger.
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
     mSectionsLb = new QListWidget(this);
     mSectionsLb->setObjectName(QStringLiteral("SECTIONSLB"));

@@ -80,7 +80,9 @@ struct WizardSpec {
 // frame go on the frame with units().
 //
 // While the job runs (its run() pumps events) the window refuses Do It, Load, Save, Save New
-// and Close, and says so; page switching and editing go on.
+// and Close, and says so; page switching and editing go on. An override of pbDoIt() starts
+// with `if (refuseWhileRunning()) return;` and starts the run through runJob(), so that the
+// refusals hold for it too.
 class WizardWin : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "common/dialogcontrols.h"
 
+#include "app/resourceclasses.h"
 #include "common/changebackcolor.h"
 #include "common/colorvalues.h"
 
@@ -188,9 +189,9 @@ void NumberPair::partnerMoved(int position)
 
 QIcon changeColorIcon()
 {
-    QIcon icon(QStringLiteral(":/bitmaps/CHANGECOLORBM.png"));
-    if (!icon.availableSizes().isEmpty())
-        return icon;
+    const QPixmap bitmap = resourceBitmap(QStringLiteral("CHANGECOLORBM"));
+    if (!bitmap.isNull())
+        return QIcon(bitmap);
     // Four colour squares when the program's picture is not built in.
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);

@@ -3,6 +3,8 @@
 #include "app/mainshellwindow.h"
 #include "app/mdibackground.h"
 #include "app/tools.h"
+#include "batch/besiwin.h"
+#include "batch/bewin.h"
 #include "common/globals.h"
 #include "common/helpdisplay.h"
 #include "common/registry.h"
@@ -39,6 +41,7 @@ protected:
     {
         MainShellWindow::unregisterTool("RENAMEFILES");
         MainShellWindow::unregisterTool("BROWSEIMAGES");
+        MainShellWindow::unregisterTool("BATCHPROCESSING");
         qputenv("GLIMMERBOX_HOME", mOldHome);
     }
 
@@ -296,5 +299,25 @@ TEST_F(AppTest, CompactCommandComesWithTheCatalogs)
     ASSERT_EQ(mUi.dialogs.size(), 1u);
     EXPECT_EQ(mUi.dialogs[0].caption, "Compact archive database");
     EXPECT_TRUE(mUi.boxes.empty()); // cancelled: nothing more
+    MainShellWindow::unregisterTool("COMPACTARCHIVE");
+}
+
+TEST_F(AppTest, BatchEditorOpensWithTheExplorersSelection)
+{
+    MainShellWindow main;
+    EXPECT_FALSE(main.shellMenu()->action(15001)->isEnabled());
+    registerTools();
+    main.refreshCommands();
+    EXPECT_TRUE(main.shellMenu()->action(15001)->isEnabled());
+    main.batchProcessing({"/photos/a.jpg", "/photos/b.jpg"});
+    ASSERT_FALSE(main.childList().isEmpty());
+    auto *editor = qobject_cast<BeWin *>(main.childList().last().data());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->siWin()->selectedFiles(), QStringList({"/photos/a.jpg", "/photos/b.jpg"}));
+    main.shellMenu()->action(15001)->trigger();
+    auto *empty = qobject_cast<BeWin *>(main.childList().last().data());
+    ASSERT_NE(empty, nullptr);
+    EXPECT_NE(empty, editor);
+    EXPECT_TRUE(empty->siWin()->selectedFiles().isEmpty());
     MainShellWindow::unregisterTool("COMPACTARCHIVE");
 }

@@ -4,7 +4,7 @@
 #include "batch/applyaction.h"
 #include "batch/batchaction.h"
 #include "batch/be.h"
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 #include "image/imagesave.h"
 
 #include "support/testutil.h"

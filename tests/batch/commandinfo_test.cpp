@@ -2,7 +2,7 @@
 
 #include "batch/batchaction.h"
 #include "batch/commandinfo.h"
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 
 #include <gtest/gtest.h>
 

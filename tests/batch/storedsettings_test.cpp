@@ -3,7 +3,7 @@
 #include "batch/applyaction.h"
 #include "batch/batchaction.h"
 #include "batch/be.h"
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 #include "common/imagsysserver.h"
 
 #include "support/testutil.h"

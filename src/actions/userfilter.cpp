@@ -1,4 +1,4 @@
-#include "batch/userfilter.h"
+#include "actions/userfilter.h"
 
 namespace gb {
 
