@@ -29,8 +29,7 @@ bool ButtonizeWin::applyValues()
 
 ValueArray ButtonizeWin::values() const
 {
-    const uint32_t c = color();
-    return {mSize, red(c), green(c), blue(c)};
+    return {mSize, red(), green(), blue()};
 }
 
 ButtonizeWin_1::ButtonizeWin_1(QWidget *owner, const Value &oldParams)

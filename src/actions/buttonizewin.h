@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/paramdialog.h"
+#include "common/colorvalues.h"
 
 namespace gb {
 
@@ -15,6 +16,9 @@ public:
 
     int theSize() const { return mSize; }
     uint32_t color() const { return mColor->color(); }
+    int red() const { return gb::red(color()); }
+    int green() const { return gb::green(color()); }
+    int blue() const { return gb::blue(color()); }
     // {size, red, green, blue}
     ValueArray values() const override;
     NumberPair *buttonSize() const { return mSizePair; }

@@ -83,8 +83,7 @@ bool DefineBorderWin::applyValues()
 
 ValueArray DefineBorderWin::values() const
 {
-    const uint32_t c = color();
-    return {mTop, mLeft, mRight, mBottom, red(c), green(c), blue(c)};
+    return {mTop, mLeft, mRight, mBottom, red(), green(), blue()};
 }
 
 } // namespace gb

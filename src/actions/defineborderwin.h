@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/paramdialog.h"
+#include "common/colorvalues.h"
 
 class QCheckBox;
 
@@ -21,6 +22,9 @@ public:
     int right() const { return mRight; }
     int bottom() const { return mBottom; }
     uint32_t color() const { return mColor->color(); }
+    int red() const { return gb::red(color()); }
+    int green() const { return gb::green(color()); }
+    int blue() const { return gb::blue(color()); }
     // {top, left, right, bottom, red, green, blue}
     ValueArray values() const override;
 

@@ -18,6 +18,9 @@ public:
 
     int low() const { return mLow; }
     int high() const { return mHigh; }
+    bool red() const { return mRed; }
+    bool green() const { return mGreen; }
+    bool blue() const { return mBlue; }
     ValueArray values() const override { return {mLow, mHigh, mRed, mGreen, mBlue}; }
 
     NumberPair *lowThresh() const { return mLowPair; }

@@ -50,7 +50,11 @@ OverlayImageWin::OverlayImageWin(QWidget *owner, const Value &oldParams)
     mPreview = new PreviewFt(this);
     mPreview->setObjectName(QStringLiteral("PREVIEWFT"));
     mPreview->setGeometry(du().rect(188, 48, 53, 49));
-    mPreview->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // The pane paints all of itself, so its frame is a box one pixel around it.
+    auto *frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setGeometry(mPreview->geometry().adjusted(-1, -1, 1, 1));
+    frame->stackUnder(mPreview);
     mAlign->setMargins(left, top, right, bottom);
 
     connect(mFileEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -118,8 +122,8 @@ bool OverlayImageWin::applyValues()
 
 ValueArray OverlayImageWin::values() const
 {
-    return {mFile,        imageAlign(), mMargins[0], mMargins[1], mMargins[2], mMargins[3],
-            mTransparent, int(transparentColor()), mOpacity};
+    return {overlayFile(), imageAlign(), left(), top(), right(), bottom(), transparent(), int(transparentColor()),
+            opacity()};
 }
 
 } // namespace gb

@@ -25,6 +25,11 @@ public:
     OverlayImageWin(QWidget *owner, const Value &oldParams = Value());
 
     QString overlayFile() const { return mFile; }
+    int left() const { return mMargins[0]; }
+    int top() const { return mMargins[1]; }
+    int right() const { return mMargins[2]; }
+    int bottom() const { return mMargins[3]; }
+    bool transparent() const { return mTransparent; }
     int imageAlign() const;
     double opacity() const { return mOpacity; }
     uint32_t transparentColor() const { return mTransColor->color(); }

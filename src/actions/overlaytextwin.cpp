@@ -104,10 +104,9 @@ bool OverlayTextWin::applyValues()
 
 ValueArray OverlayTextWin::values() const
 {
-    const uint32_t back = backColor();
-    return {mText,       mFont.face,  mFont.size,   mFont.bold,  mFont.italic,  mFont.underline,
-            int(mFont.color), textAllign(), mMargins[0], mMargins[1], mMargins[2], mMargins[3],
-            mTransValue, red(back),   green(back),  blue(back)};
+    return {mText,       fontName(),     fontSize(),       fontBold(),     fontItalic(), fontUnderline(),
+            int(textColor()), textAllign(), left(),      top(),            right(),        bottom(),
+            trans(),     backColorRed(), backColorGreen(), backColorBlue()};
 }
 
 } // namespace gb

@@ -2,6 +2,7 @@
 
 #include "actions/fontdata.h"
 #include "actions/paramdialog.h"
+#include "common/colorvalues.h"
 
 #include <array>
 
@@ -23,6 +24,19 @@ public:
 
     QString text2Write() const { return mText; }
     FontData font() const { return mFont; }
+    QString fontName() const { return mFont.face; }
+    int fontSize() const { return mFont.size; }
+    bool fontBold() const { return mFont.bold; }
+    bool fontItalic() const { return mFont.italic; }
+    bool fontUnderline() const { return mFont.underline; }
+    uint32_t textColor() const { return mFont.color; }
+    int left() const { return mMargins[0]; }
+    int top() const { return mMargins[1]; }
+    int right() const { return mMargins[2]; }
+    int bottom() const { return mMargins[3]; }
+    int backColorRed() const { return red(backColor()); }
+    int backColorGreen() const { return green(backColor()); }
+    int backColorBlue() const { return blue(backColor()); }
     int textAllign() const;
     bool trans() const { return mTransValue; }
     uint32_t backColor() const { return mBackColor->color(); }

@@ -27,8 +27,7 @@ ReplaceColorWin::ReplaceColorWin(QWidget *owner, const Value &oldParams)
 
 ValueArray ReplaceColorWin::values() const
 {
-    const uint32_t o = oldColor();
-    return {red(o), green(o), blue(o), int(newColor()), tollerance()};
+    return {oldRed(), oldGreen(), oldBlue(), int(makeColorRef(newRed(), newGreen(), newBlue())), tollerance()};
 }
 
 } // namespace gb

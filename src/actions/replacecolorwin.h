@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/paramdialog.h"
+#include "common/colorvalues.h"
 
 namespace gb {
 
@@ -16,6 +17,12 @@ public:
 
     uint32_t oldColor() const { return mOldColor->color(); }
     uint32_t newColor() const { return mNewColor->color(); }
+    int oldRed() const { return red(oldColor()); }
+    int oldGreen() const { return green(oldColor()); }
+    int oldBlue() const { return blue(oldColor()); }
+    int newRed() const { return red(newColor()); }
+    int newGreen() const { return green(newColor()); }
+    int newBlue() const { return blue(newColor()); }
     // The numeric value of the tolerance as the dialog ended.
     int tollerance() const { return mTolerance->number(); }
     // {old red, old green, old blue, new colour as one number, tolerance}: the old colour

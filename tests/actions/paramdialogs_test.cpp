@@ -14,6 +14,7 @@
 #include "actions/sharpenwin.h"
 #include "common/colorvalues.h"
 #include "image/previewft.h"
+#include "support/modalscript.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -697,24 +698,14 @@ TEST(OverlayTextWin, EditedSolidCommandComesBackUnchanged)
 TEST(OverlayTextWin, FontPickerChangesFontAndColourOnlyWhenAccepted)
 {
     OverlayTextWin dlg(nullptr);
-    // Cancel the picker first, then accept it with a red colour.
-    int round = 0;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *picker = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!picker || picker == &dlg || picker->property("seen").toBool())
-            return;
-        picker->setProperty("seen", true);
-        EXPECT_EQ(picker->windowTitle(), "Font Attributes");
-        if (round++ == 0) {
-            picker->reject();
-        } else {
-            auto *bold = picker->findChild<QComboBox *>("FONTSTYLE");
-            bold->setCurrentIndex(bold->findText("Bold"));
-            picker->findChild<QPushButton *>("PBOK")->click();
-        }
-    });
-    poll.start(5);
+    // Cancel the picker first, then accept it in bold.
+    gbtest::ModalScript script;
+    script.steps = {[](QDialog *picker) { picker->reject(); },
+                    [](QDialog *picker) {
+                        auto *style = picker->findChild<QComboBox *>("FONTSTYLE");
+                        style->setCurrentIndex(style->findText("Bold"));
+                        picker->findChild<QPushButton *>("PBOK")->click();
+                    }};
     dlg.findChild<QPushButton *>("PBCHANGEFONT")->click();
     EXPECT_EQ(dlg.font(), [] {
         FontData f;
@@ -723,5 +714,5 @@ TEST(OverlayTextWin, FontPickerChangesFontAndColourOnlyWhenAccepted)
     }());
     dlg.findChild<QPushButton *>("PBCHANGEFONT")->click();
     EXPECT_TRUE(dlg.font().bold);
-    EXPECT_EQ(round, 2);
+    EXPECT_EQ(script.captions, (QStringList{"Font Attributes", "Font Attributes"}));
 }
