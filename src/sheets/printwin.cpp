@@ -93,7 +93,10 @@ void PrintWin::doIt(bool print)
     }
     updateData();
     printJob()->setPrintFlag(print);
+    // The frame holds its own buttons while the print dialogs are up; Preview is this one's.
+    mPreview->setEnabled(false);
     runJob(files);
+    mPreview->setEnabled(true);
 }
 
 } // namespace gb
