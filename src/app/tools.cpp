@@ -11,6 +11,9 @@
 #include "common/messages.h"
 #include "explorer/fileexplorer.h"
 #include "gallery_setup/htmlmainwin.h"
+#include "renamer/renamerwin.h"
+#include "sheets/comwin.h"
+#include "sheets/printwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -67,6 +70,15 @@ void registerTools()
                                   [](MainShellWindow *owner, const QStringList &files) { return new BeWin(owner, files); });
     MainShellWindow::registerTool(QStringLiteral("HTMLCREATIONS"), [](MainShellWindow *owner, const QStringList &files) {
         return new HtmlMainWin(owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("RENAMEFILES"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new RenamerWin(owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("IMAGECOMPOSER"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new ComWin(owner, files);
+    });
+    MainShellWindow::registerTool(QStringLiteral("PRINTIMAGEGALLERY"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
+        return new PrintWin(owner, files);
     });
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });

@@ -26,8 +26,10 @@ public:
     Renamer() = default;
     explicit Renamer(ValueArray script) : mData(std::move(script)) {}
 
-    // The script (what the settings database stores for the renamer).
+    // The script (what the settings database stores for the renamer). The script page edits
+    // the job's own array through the second accessor, so every change is the job's at once.
     const ValueArray &data() const { return mData; }
+    ValueArray &data() { return mData; }
     void setData(ValueArray script) { mData = std::move(script); }
 
     // The new full path of every path, in the same order: its folder + applyScript() of its

@@ -1,0 +1,28 @@
+#include "common/uiseam.h"
+#include "sheets/compositejob.h"
+#include "sheets/printgalleryjob.h"
+
+namespace gb {
+
+bool CompositeJob::validate()
+{
+    const QStringList problems = mComposite.validate();
+    if (problems.isEmpty())
+        return true;
+    ui().reportErrors(mComposite.owner(), problems);
+    return false;
+}
+
+void CompositeJob::run(const QStringList &files)
+{
+    HComposite copy(mComposite.owner(), mComposite.data());
+    copy.createSheet(mComposite.owner(), files);
+}
+
+void PrintGalleryJob::run(const QStringList &files)
+{
+    HPrGallery copy(mOwner, mPrint.data());
+    copy.doPrint(mOwner, files, mToPrinter);
+}
+
+} // namespace gb
