@@ -9,6 +9,7 @@
 #include "common/batchprogress.h"
 #include "common/colorvalues.h"
 #include "common/messages.h"
+#include "common/orderedwork.h"
 #include "common/uiseam.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
@@ -106,6 +107,15 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setIdle(false);
     progress->showControls();
 
+    // The thumbnails are decoded on the worker threads, handed out in list order; the sheets
+    // are drawn and written here, in order, so any thread count gives the same sheets.
+    std::vector<RgbImage> thumbs(size_t(std::max(0, fileCount)));
+    OrderedWork pool(fileCount, workerThreads(), [&](int i) {
+        int fullWidth = 0, fullHeight = 0;
+        QString error;
+        thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
+    });
+
     bool placed = false;
     int failed = 0;
     const int width = imageWidth();
@@ -143,8 +153,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
                 progress->noOfFiles(i, fileCount);
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);
-                placed = drawCell(sheet, l, files[i - 1], l.x0 + (c - 1) * l.pitchW, l.y0 + (r - 1) * l.pitchH,
-                                  *progress) || placed;
+                pool.take(i - 1);
+                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1], l.x0 + (c - 1) * l.pitchW,
+                                  l.y0 + (r - 1) * l.pitchH, *progress) || placed;
             }
         }
         QString error;
@@ -169,12 +180,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 // One file's cell: its thumbnail fitted and centred in a box of the thumbnail colour,
 // framed, put on the sheet at (x, y), with the information lines under it. True when the
 // framed thumbnail reached the sheet.
-bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, const QString &file, int x, int y,
-                          BatchProgress &progress) const
+bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QString &file, int x,
+                          int y, BatchProgress &progress) const
 {
-    int fullWidth = 0, fullHeight = 0;
-    QString error;
-    const RgbImage thumb = createFittedRgbFromFile(file, l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
     progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
     if (thumb.isNull())
         return false;
