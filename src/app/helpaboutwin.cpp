@@ -71,8 +71,11 @@ HelpAboutWin::HelpAboutWin(QWidget *owner)
     mVisit->setToolTip(MainShellWindow::webAddress());
     connect(mVisit, &QPushButton::clicked, this, &HelpAboutWin::pbVisitWeb);
 
-    mClose = new QPushButton(QStringLiteral("x"), this);
+    // A bitmap button shows its bitmap alone: the "x" names it but is not drawn beside it.
+    mClose = new QPushButton(this);
+    mClose->setAccessibleName(QStringLiteral("x"));
     mClose->setGeometry(du.rect(288, 94, 53, 12));
+    mClose->setFlat(true);
     mClose->setIcon(QIcon(CloseBt()));
     mClose->setIconSize(QSize(80, 20));
     connect(mClose, &QPushButton::clicked, this, &HelpAboutWin::pbClose);

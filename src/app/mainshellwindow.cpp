@@ -99,6 +99,9 @@ MainShellWindow::MainShellWindow(QWidget *parent)
 
 MainShellWindow::~MainShellWindow()
 {
+    // The MDI area outlives this body: closing its children activates others, and nothing of
+    // this window may answer that any more.
+    disconnect(mMdi, nullptr, this, nullptr);
     // The menus' actions may sit on this window; let them go before the window's widgets.
     for (QAction *a : actions())
         removeAction(a);
@@ -226,7 +229,7 @@ void MainShellWindow::arrangeHorizontal()
 
 void MainShellWindow::windowCascade()
 {
-    mMdi->cascadeSubWindows();
+    mMdi->cascade();
 }
 
 void MainShellWindow::windowTile()

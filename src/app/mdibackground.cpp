@@ -1,7 +1,9 @@
 #include "app/mdibackground.h"
 
+#include <QMdiSubWindow>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -10,6 +12,65 @@ namespace gb {
 MdiBackground::MdiBackground(QWidget *parent)
     : QMdiArea(parent)
 {
+    // The area's own rule would also maximise (and so stretch) a fixed-size child and restore
+    // the maximised one under it; the rule above replaces it.
+    setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    connect(this, &QMdiArea::subWindowActivated, this, &MdiBackground::subWindowWasActivated);
+}
+
+MdiBackground::~MdiBackground()
+{
+    // Children closing during the base destructor activate one another; this part is gone.
+    disconnect(this, &QMdiArea::subWindowActivated, this, &MdiBackground::subWindowWasActivated);
+}
+
+bool MdiBackground::canMaximize(const QMdiSubWindow *sub)
+{
+    const Qt::WindowFlags flags = sub->windowFlags();
+    if (flags & Qt::MSWindowsFixedSizeDialogHint)
+        return false;
+    // Without hints of its own a child gets the full set of buttons.
+    return !(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowMaximizeButtonHint);
+}
+
+void MdiBackground::subWindowWasActivated(QMdiSubWindow *sub)
+{
+    const QPointer<QMdiSubWindow> previous = mActive;
+    mActive = sub;
+    if (!sub || !previous || previous == sub || !previous->isVisible() || !previous->isMaximized())
+        return;
+    if (!canMaximize(sub) || sub->isMaximized() || sub->isMinimized())
+        return;
+    previous->showNormal();
+    sub->showMaximized();
+}
+
+int MdiBackground::cascadeStep() const
+{
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+}
+
+void MdiBackground::cascade()
+{
+    QList<QMdiSubWindow *> shown;
+    for (QMdiSubWindow *sub : subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isHidden() && !sub->isMinimized())
+            shown << sub;
+    if (shown.isEmpty())
+        return;
+    const QSize area = viewport()->size();
+    const int step = std::max(1, cascadeStep());
+    const int stagger = std::max(1, area.height() / (3 * step));
+    const QSize size(std::max(step * 4, area.width() - stagger * step),
+                     std::max(step * 3, area.height() - stagger * step));
+    int i = 0;
+    for (QMdiSubWindow *sub : shown) {
+        if (sub->isMaximized())
+            sub->showNormal();
+        const int offset = step * (i++ % (stagger + 1));
+        const bool sizable = canMaximize(sub) && sub->minimumSize() != sub->maximumSize();
+        sub->setGeometry(QRect(QPoint(offset, offset), sizable ? size : sub->size()));
+    }
 }
 
 void MdiBackground::withGradientFill(const QString &caption)

@@ -11,6 +11,28 @@
 
 namespace gb {
 
+namespace {
+
+// A button's picture, and for its disabled state the same picture in flat light grey: the
+// style's own disabled picture keeps the dark outlines, so that a greyed-out button looked
+// almost like an available one.
+QIcon toolbarIcon(const QPixmap &picture)
+{
+    QIcon icon(picture);
+    QImage grey = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const int v = 160 + qGray(line[x]) * 72 / 255;
+            line[x] = qRgba(v, v, v, qAlpha(line[x]));
+        }
+    }
+    icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
 WindowMenu::WindowMenu(const MenuDef &def, QWidget *target, QObject *fallback, QObject *parent)
     : QObject(parent)
     , mDef(def)
@@ -86,7 +108,7 @@ void WindowMenu::build()
                 continue;
             }
             if (button.image - 1 < images.size())
-                a->setIcon(QIcon(images.at(button.image - 1)));
+                a->setIcon(toolbarIcon(images.at(button.image - 1)));
             a->setToolTip(QString::fromUtf8(button.tooltip));
             mToolBar->addAction(a);
         }

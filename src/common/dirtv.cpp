@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
 
@@ -184,6 +185,36 @@ void DirTv::renameFolder()
 void DirTv::refreshFolders()
 {
     emit refreshRequested();
+}
+
+void DirTv::keyPressEvent(QKeyEvent *event)
+{
+    // Right and Enter open a folder that was not read yet, as a double click does.
+    QTreeWidgetItem *item = currentItem();
+    const int key = event->key();
+    if (item && (key == Qt::Key_Right || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (!itemFilled(item))
+            mouseDClick(item);
+        if (key != Qt::Key_Right) {
+            item->setExpanded(true);
+            return;
+        }
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void DirTv::focusInEvent(QFocusEvent *event)
+{
+    // The view makes its first item current when it gets the keys with none chosen; that is
+    // not the user choosing "My Computer", so nobody is told.
+    if (currentItem()) {
+        QTreeWidget::focusInEvent(event);
+        return;
+    }
+    {
+        const QSignalBlocker block(this);
+        QTreeWidget::focusInEvent(event);
+    }
 }
 
 void DirTv::contextMenuEvent(QContextMenuEvent *event)

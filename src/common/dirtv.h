@@ -54,6 +54,8 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     QTreeWidgetItem *addItem(QTreeWidgetItem *parent, const QString &name, const QString &text,
                              const QString &path, bool filled, const QIcon &icon);
     // Removes an item's children, reads them again from path, marks it filled and expands it.

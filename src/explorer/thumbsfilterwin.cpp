@@ -1,6 +1,7 @@
 #include "explorer/thumbsfilterwin.h"
 
 #include "common/dialogunits.h"
+#include "common/messages.h"
 #include "explorer/dialogfields.h"
 
 #include <QCheckBox>
@@ -99,6 +100,22 @@ void ThumbsFilterWin::applyButtonClicked()
     mExcludeFiles = mExFiles->text().trimmed();
     mModifiedAfter = dateFromField(mModAfter->text());
     mModifiedBefore = dateFromField(mModBefore->text());
+    // A date that cannot be read would silently filter nothing: say so and stay open.
+    const struct {
+        QLineEdit *field;
+        QDate date;
+        const char *name;
+    } dates[] = {{mModAfter, mModifiedAfter, "Modified after"}, {mModBefore, mModifiedBefore, "Modified before"}};
+    for (const auto &d : dates) {
+        if (d.date.isValid() || d.field->text().trimmed().isEmpty())
+            continue;
+        errorMsg(this, QString::fromLatin1(d.name) + QStringLiteral(": \"") + d.field->text().trimmed()
+                           + QStringLiteral("\" is not a date. Type it as ") + dateFieldFormat().toLower()
+                           + QStringLiteral(", for example ") + dateToField(QDate(2020, 1, 31)) + QLatin1Char('.'));
+        d.field->setFocus();
+        d.field->selectAll();
+        return;
+    }
     done(1);
 }
 

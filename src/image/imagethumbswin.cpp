@@ -9,11 +9,14 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -35,6 +38,9 @@ ImageThumbsWin::ImageThumbsWin(QWidget *owner, int vSpacing, int hSpacing, const
     });
     connect(mVScrollBar, &QScrollBar::sliderReleased, this, [this] { verticalScroll(mVScrollBar->value()); });
     mMenu = makeContextMenu(menuClass, this);
+    // A click anywhere in the grid, or the Tab key, gives it the keys.
+    setFocusPolicy(Qt::StrongFocus);
+    mVScrollBar->setFocusPolicy(Qt::NoFocus);
     initializeData();
 }
 
@@ -78,13 +84,19 @@ void ImageThumbsWin::calculateRows_Cols(int &rows, int &columns, int &totalRows)
 
 void ImageThumbsWin::arrangeControls(bool force)
 {
+    if (layOut(force))
+        refreshDisplay();
+}
+
+bool ImageThumbsWin::layOut(bool force)
+{
     int rows = 0, columns = 0, total = 0;
     calculateRows_Cols(rows, columns, total);
     mTotalRows = total;
     const int visible = std::min(columns * rows, mItemCounter);
     updateControlsArray(visible);
     if (!force && columns == mCurColumns && rows == mCurRows)
-        return;
+        return false;
     mCurColumns = columns;
     mCurRows = rows;
     adjustScroll(visible);
@@ -92,7 +104,7 @@ void ImageThumbsWin::arrangeControls(bool force)
     setUpdatesEnabled(false);
     placeCells(rows, columns);
     setUpdatesEnabled(true);
-    refreshDisplay();
+    return true;
 }
 
 void ImageThumbsWin::placeCells(int rows, int columns)
@@ -118,9 +130,13 @@ void ImageThumbsWin::updateControlsArray(int visible)
 {
     while (int(mCells.size()) < visible)
         mCells.emplace_back(new WinSle(this), new WinCaption(this));
+    // A cell may be the one whose click brought this change (a click that opens the viewer
+    // moves windows): it goes once its event is over.
     while (int(mCells.size()) > visible) {
-        delete mCells.back().first;
-        delete mCells.back().second;
+        for (QWidget *w : {static_cast<QWidget *>(mCells.back().first), static_cast<QWidget *>(mCells.back().second)}) {
+            w->hide();
+            w->deleteLater();
+        }
         mCells.pop_back();
     }
 }
@@ -162,6 +178,7 @@ bool ImageThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
 
 void ImageThumbsWin::refreshDisplay()
 {
+    mFillPending = false;
     resetFirstItem();
     const unsigned pass = ++mPassSerial;
     const unsigned list = mListSerial;
@@ -179,7 +196,9 @@ void ImageThumbsWin::refreshDisplay()
         bar->show();
     }
 
-    for (int i = 1; i <= cells; ++i) {
+    // The bound is read again at every step: a resize during the pump lays the cells out
+    // anew without a pass of its own, and this pass goes on over the new cells.
+    for (int i = 1; i <= int(mCells.size()); ++i) {
         const int n = mFirstItem - 1 + i;
         auto [cell, caption] = mCells[size_t(i - 1)];
         if (n < 1 || n > mItemCounter) {
@@ -205,9 +224,9 @@ void ImageThumbsWin::refreshDisplay()
             caption->show();
         }
         QCoreApplication::processEvents();
-        // The pump may have closed the grid, given it a new list, laid it out anew or started
-        // another pass; whatever happened owns the cells now.
-        if (!self || mClosed || pass != mPassSerial || list != mListSerial || int(mCells.size()) != cells)
+        // The pump may have closed the grid, given it a new list or started another pass;
+        // whatever happened owns the cells now.
+        if (!self || mClosed || pass != mPassSerial || list != mListSerial)
             break;
     }
     delete bar;
@@ -428,7 +447,67 @@ void ImageThumbsWin::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     const int barWidth = mVScrollBar->sizeHint().width();
     mVScrollBar->setGeometry(width() - barWidth, 0, barWidth, height());
-    arrangeControls(false);
+    // The cells take their places at once, as empty frames where no thumbnail is yet; the
+    // pass that fills them waits until the resize is over. Its pump would otherwise paint
+    // the windows while they are still being laid out (leaving holes) and run clicks and
+    // closes in the middle of the resize.
+    if (layOut(false))
+        scheduleRefresh();
+}
+
+void ImageThumbsWin::scheduleRefresh()
+{
+    if (mFillPending)
+        return;
+    mFillPending = true;
+    QTimer::singleShot(0, this, [this] {
+        // A pass that started meanwhile has filled the cells already.
+        if (mFillPending && !mClosed)
+            refreshDisplay();
+    });
+}
+
+void ImageThumbsWin::scrollToRow(int position)
+{
+    // Through the scroll bar, so that its thumb and the page agree.
+    mVScrollBar->setValue(std::clamp(position, mVScrollBar->minimum(), mVScrollBar->maximum()));
+}
+
+void ImageThumbsWin::wheelEvent(QWheelEvent *event)
+{
+    // One row per notch of the wheel; a touchpad's small steps add up to notches.
+    mWheelRest += event->angleDelta().y();
+    const int rows = mWheelRest / 120;
+    mWheelRest -= rows * 120;
+    if (rows != 0)
+        scrollToRow(mVScrollBar->value() - rows);
+    event->accept();
+}
+
+void ImageThumbsWin::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        scrollToRow(mVScrollBar->value() - 1);
+        break;
+    case Qt::Key_Down:
+        scrollToRow(mVScrollBar->value() + 1);
+        break;
+    case Qt::Key_PageUp:
+        thumbsUp();
+        break;
+    case Qt::Key_PageDown:
+        thumbsDown();
+        break;
+    case Qt::Key_Home:
+        scrollToRow(mVScrollBar->minimum());
+        break;
+    case Qt::Key_End:
+        scrollToRow(mVScrollBar->maximum());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void ImageThumbsWin::closeEvent(QCloseEvent *event)

@@ -51,6 +51,9 @@ public:
     virtual void changeData(ThumbItems items);
 
     void arrangeControls(bool force = false);
+    // The layout part of arrangeControls: the cell array, the scroll range and the places.
+    // True when the cells were placed anew (a pass must then fill them).
+    bool layOut(bool force);
     void calculateRows_Cols(int &rows, int &columns, int &totalRows) const;
     virtual void updateControlsArray(int visible);
     void adjustScroll(int visible);
@@ -117,10 +120,17 @@ protected:
     void placeCells(int rows, int columns);
     void firstItemFromPosition(int position);
     void verticalScroll(int position);
+    // Runs a pass once the events being handled are over (one, however many ask).
+    void scheduleRefresh();
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // The wheel moves the page by rows; Up and Down by a row, Page Up and Page Down by a
+    // page, Home and End to the first and last page.
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void scrollToRow(int position);
 
     ThumbItems mItems;
     int mItemCounter = 0;
@@ -141,6 +151,8 @@ protected:
     unsigned mListSerial = 0;
     unsigned mPassSerial = 0;
     bool mClosed = false;
+    bool mFillPending = false;
+    int mWheelRest = 0;
     int mThumbnailsMade = 0;
 
     friend class WinSle;

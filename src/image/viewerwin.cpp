@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -41,9 +43,12 @@ ViewerWin::ViewerWin(QWidget *owner, const QString &file)
 
     QMdiArea *area = owner ? owner->findChild<QMdiArea *>() : nullptr;
     if (area) {
-        mSub = area->addSubWindow(this, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        // A fixed frame with a close box only: no sizing, no maximise or minimise box.
+        mSub = area->addSubWindow(this, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                            | Qt::MSWindowsFixedSizeDialogHint);
         mSub->setAttribute(Qt::WA_DeleteOnClose);
+        mSub->installEventFilter(this);
     }
     if (owner && owner->metaObject()->indexOfMethod("add2Child(QWidget*)") >= 0)
         QMetaObject::invokeMethod(owner, "add2Child", Q_ARG(QWidget *, this));
@@ -285,6 +290,37 @@ void ViewerWin::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::white);
     if (mReady)
         drawImage(painter);
+}
+
+bool ViewerWin::eventFilter(QObject *watched, QEvent *event)
+{
+    // The frame is sized to the picture: a maximise (a double click on the caption, a window
+    // arrangement) is undone as soon as it has happened.
+    if (watched == mSub && event->type() == QEvent::WindowStateChange && mSub->isMaximized()) {
+        QTimer::singleShot(0, this, [this] {
+            if (mSub && mSub->isMaximized()) {
+                mSub->showNormal();
+                adjustView();
+            }
+        });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ViewerWin::wheelEvent(QWheelEvent *event)
+{
+    // The wheel scrolls the picture up and down (with Shift, or a sideways wheel, across),
+    // three lines of 20 pixels to a notch.
+    const QPoint delta = event->angleDelta();
+    const bool across = delta.x() != 0 || (event->modifiers() & Qt::ShiftModifier);
+    QScrollBar *bar = across ? mHBar : mVBar;
+    const int notches = (across && delta.x() != 0 ? delta.x() : delta.y());
+    if (bar->isHidden() || notches == 0) {
+        event->ignore();
+        return;
+    }
+    bar->setValue(bar->value() - notches * 60 / 120);
+    event->accept();
 }
 
 void ViewerWin::mousePressEvent(QMouseEvent *event)

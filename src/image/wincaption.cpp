@@ -50,6 +50,7 @@ void WinCaption::paintEvent(QPaintEvent *)
 void WinCaption::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
+    mGrid->setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::LeftButton) {
         if (event->modifiers() & Qt::ControlModifier)
             mGrid->mouseClickOnCaption(mCaptionText);

@@ -47,6 +47,8 @@ void WinSle::paintEvent(QPaintEvent *)
 void WinSle::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
+    // The keys follow the grid that was clicked, not the pane that had them.
+    mGrid->setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::LeftButton)
         mGrid->mouseClickOnImage(mFilePath);
     else if (event->button() == Qt::RightButton && mGrid->contextMenu())

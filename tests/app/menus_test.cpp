@@ -85,6 +85,32 @@ TEST(Menus, ShellMenuLayout)
     EXPECT_FALSE(menu.action(15000)->icon().isNull());
 }
 
+// A disabled button is plainly grey: light, colourless, without the dark outlines of the
+// available one.
+TEST(Menus, DisabledToolbarButtonsAreLightGrey)
+{
+    Handler target;
+    WindowMenu menu(emptyShellMenu(), &target);
+    QAction *button = menu.action(15000); // the gallery: no tool behind it here
+    ASSERT_FALSE(button->isEnabled());
+    const QImage normal = button->icon().pixmap(QSize(16, 16), QIcon::Normal).toImage();
+    const QImage greyed = button->icon().pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+    int darkest = 255, darkestNormal = 255;
+    bool colour = false;
+    for (int y = 0; y < greyed.height(); ++y)
+        for (int x = 0; x < greyed.width(); ++x) {
+            const QColor c = greyed.pixelColor(x, y);
+            if (c.alpha() < 128)
+                continue;
+            darkest = std::min(darkest, c.value());
+            darkestNormal = std::min(darkestNormal, normal.pixelColor(x, y).value());
+            colour = colour || c.red() != c.green() || c.green() != c.blue();
+        }
+    EXPECT_FALSE(colour);
+    EXPECT_GE(darkest, 150);
+    EXPECT_LT(darkestNormal, 110);
+}
+
 TEST(Menus, KeysOfTheExplorerAndCatalogMenus)
 {
     Handler target;

@@ -9,6 +9,7 @@
 #include "image/imagethumbswin.h"
 #include "image/wincaption.h"
 #include "image/winsle.h"
+#include "explorer/explorertree.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -75,23 +76,7 @@ QStringList shown(const FileExplorer &e)
     return out;
 }
 
-// Opens the tree down to the folder and selects it, as a user would.
-void selectFolder(FileExplorer &e, const QString &folder)
-{
-    DirTree *tree = e.oDirTree();
-    QTreeWidgetItem *item = tree->topLevelItem(0)->child(0);
-    tree->mouseDClick(item);
-    for (const QString &part : folder.split('/', Qt::SkipEmptyParts)) {
-        QTreeWidgetItem *next = nullptr;
-        for (int i = 0; i < item->childCount(); ++i)
-            if (item->child(i)->text(0) == part)
-                next = item->child(i);
-        ASSERT_NE(next, nullptr) << part.toStdString();
-        item = next;
-        tree->mouseDClick(item);
-    }
-    tree->setCurrentItem(item);
-}
+using gbtest::selectFolder;
 
 std::unique_ptr<FileExplorer> makeExplorer()
 {

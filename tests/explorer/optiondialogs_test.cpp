@@ -93,6 +93,36 @@ TEST(ThumbsFilterWin, ApplyRemoveAndCancel)
     EXPECT_EQ(cancel.result(), -1);
 }
 
+// A date the field cannot read is refused with a message naming it; the dialog stays open.
+TEST(ThumbsFilterWin, DatesThatCannotBeReadAreRefused)
+{
+    const struct {
+        const char *after, *before, *named;
+    } cases[] = {
+        {"01012020", "", "\"01012020\""},
+        {"", "2020", "Modified before: \"2020\""},
+        {"  yesterday ", "", "Modified after: \"yesterday\""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.named);
+        gbtest::ScriptedUi ui;
+        ThumbsFilterWin win;
+        win.modAfter()->setText(c.after);
+        win.modBefore()->setText(c.before);
+        win.applyButton()->click();
+        EXPECT_EQ(win.result(), 0);
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_TRUE(ui.boxes[0].text.contains(c.named)) << ui.boxes[0].text.toStdString();
+        EXPECT_TRUE(ui.boxes[0].text.contains(dateToField(QDate(2020, 1, 31))));
+    }
+    gbtest::ScriptedUi ui;
+    ThumbsFilterWin good;
+    good.modBefore()->setText(dateToField(QDate(2020, 1, 1)));
+    good.applyButton()->click();
+    EXPECT_EQ(good.result(), 1);
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
 TEST(DateFields, RoundTripInTheLocaleOrder)
 {
     const QDate d(2002, 1, 5);
