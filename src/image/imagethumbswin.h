@@ -102,6 +102,10 @@ public:
     QMenu *contextMenu() const { return mMenu; }
     // How many files were decoded for thumbnails since the grid was made.
     int thumbnailsMade() const { return mThumbnailsMade; }
+    // Whether a pass decodes the files of the visible cells on the worker threads (in cell
+    // order, each shown as it is ready) instead of one after another between events. Only
+    // for thumbnails made from files as loadThumbnail() here makes them.
+    void setDecodeInParallel(bool parallel) { mDecodeInParallel = parallel; }
 
 signals:
     void selectedCountReported(int count);
@@ -111,6 +115,9 @@ protected:
     // and the size of the whole image. False, leaving no thumbnail, when the file cannot be
     // read.
     virtual bool loadThumbnail(ThumbItem &item, int boxW, int boxH);
+    // Gives the item a thumbnail made from its file (null: the file could not be read) and
+    // the size of the whole image; what loadThumbnail() returns.
+    bool takeThumbnail(ThumbItem &item, RgbImage thumb, int width, int height);
     void reportSelected();
     // The item with that caption (1-based), or 0.
     int findCaption(const QString &caption) const;
@@ -152,6 +159,7 @@ protected:
     unsigned mPassSerial = 0;
     bool mClosed = false;
     bool mFillPending = false;
+    bool mDecodeInParallel = false;
     int mWheelRest = 0;
     int mThumbnailsMade = 0;
 
