@@ -73,6 +73,9 @@ RgbImage inputOf(Source &&source, const BatchCommand *first, bool alwaysResample
             RgbImage resized = resizeImageBE(source.image, 4, target.width(), target.height(), 100, bilinear);
             if (!resized.isNull()) {
                 resizeDone = true;
+                // The decode is of no more use to its last script: no worker holds two.
+                if constexpr (!std::is_const_v<std::remove_reference_t<Source>>)
+                    source.image = RgbImage();
                 return resized;
             }
         }
