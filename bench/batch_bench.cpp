@@ -237,7 +237,7 @@ int main(int argc, char **argv)
         return QStringList{"-s", "640", "-o", vipsDir + "/%s.jpg[Q=80]"} + slice;
     };
     const auto gmArgs = [&](const QStringList &slice) {
-        return QStringList{"mogrify", "-output-directory", gmDir, "-size", "1280x1280", "-resize", "640x640",
+        return QStringList{"mogrify", "-output-directory", gmDir, "-create-directories", "-size", "1280x1280", "-resize", "640x640",
                            "-quality", "80"} + slice;
     };
     const QProcessEnvironment vipsOne = gbbench::withVariable("VIPS_CONCURRENCY", "1");
