@@ -18,6 +18,7 @@
 #include "barejpeg.h"
 #include "benchui.h"
 #include "benchutil.h"
+#include "wholeset.h"
 
 #include "batch/batchaction.h"
 #include "batch/be.h"
@@ -120,6 +121,9 @@ Time means(const std::vector<Time> &times)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The worker threads are pinned through a registry of the benchmark's own.
+    QTemporaryDir home;
+    qputenv("GLIMMERBOX_HOME", home.path().toLocal8Bit());
     QStringList files;
     int repeats = 3;
     if (!gbbench::photoArgs(argc, argv, files, repeats))
@@ -193,6 +197,70 @@ int main(int argc, char **argv)
                     job1.wall / vipsMed.wall, job1.cpu / vipsMed.cpu);
     std::printf("  batch job / bare pipeline: wall %.2f, processor %.2f (goal at most 1.10)\n", job1.wall / bare.wall,
                 job1.cpu / bare.cpu);
+
+    // The whole set on every core: ours with one worker thread and with one per core; the
+    // bare pipeline, vipsthumbnail and gm each as one process over the set and as one
+    // process per core over slices of it.
+    const int cores = gbbench::cores();
+    const QString bareProgram = gbbench::barePipelineProgram(argv[0]);
+    const auto freshDir = [&](const QString &name) {
+        const QString dir = out.filePath(name);
+        QDir(dir).removeRecursively();
+        QDir().mkpath(dir);
+        return dir;
+    };
+    const auto perImage = [&](const std::function<bool()> &run) {
+        return gbbench::medianSeconds(repeats, run, &allOk) / n;
+    };
+    const QString wholeDir = freshDir("whole");
+    job.setFinalFolder(wholeDir + "/");
+    double ours[2] = {0, 0};
+    for (int k = 0; k < 2; ++k) {
+        gbbench::setOurThreads(k == 0 ? 1 : cores);
+        ours[k] = perImage([&] { return job.batchProcess(files, "Batch Processing", true).size() == n; });
+    }
+    gbbench::setOurThreads(0);
+    const double peak = gbbench::peakMegabytes();
+    const auto sliced = [&](const QString &program, const QProcessEnvironment &env, int slices,
+                            const std::function<QStringList(const QStringList &)> &args) {
+        if (program.isEmpty())
+            return 0.0;
+        return perImage([&] {
+            return gbbench::runSlices(program, [&](const QStringList &slice, int) {
+                return std::vector<QStringList>{args(slice)};
+            }, files, slices, env);
+        });
+    };
+    const QString bareDir = freshDir("bare-whole"), vipsDir = freshDir("vips-whole"), gmDir = freshDir("gm-whole");
+    const auto bareArgs = [&](const QStringList &slice) { return QStringList{"fit", "640", bareDir} + slice; };
+    const auto vipsArgs = [&](const QStringList &slice) {
+        return QStringList{"-s", "640", "-o", vipsDir + "/%s.jpg[Q=80]"} + slice;
+    };
+    const auto gmArgs = [&](const QStringList &slice) {
+        return QStringList{"mogrify", "-output-directory", gmDir, "-create-directories", "-size", "1280x1280", "-resize", "640x640",
+                           "-quality", "80"} + slice;
+    };
+    const QProcessEnvironment vipsOne = gbbench::withVariable("VIPS_CONCURRENCY", "1");
+    const QProcessEnvironment gmOne = gbbench::withVariable("OMP_NUM_THREADS", "1");
+    const double bareOne = sliced(bareProgram, {}, 1, bareArgs), bareN = sliced(bareProgram, {}, cores, bareArgs);
+    const double vips1 = sliced(vips, vipsOne, 1, vipsArgs), vipsN = sliced(vips, vipsOne, cores, vipsArgs);
+    const double gm1 = sliced(gm, gmOne, 1, gmArgs), gmN = sliced(gm, gmOne, cores, gmArgs);
+    std::printf("whole set, median of %d runs, time per image (%d cores):\n", repeats, cores);
+    gbbench::wholeRow("batch job, 1 thread", ours[0], {{"bare 1 process", bareOne}});
+    gbbench::wholeRow("batch job, all cores", ours[1], {{"bare per core", bareN}, {"vips per core", vipsN}, {"its 1 thread", ours[0]}});
+    gbbench::wholeRow("bare pipeline, 1 process", bareOne, {});
+    gbbench::wholeRow("bare pipeline, 1 process per core", bareN, {});
+    gbbench::wholeRow("vipsthumbnail, 1 process, VIPS_CONCURRENCY=1", vips1, {{"ours 1 thread", ours[0]}});
+    gbbench::wholeRow("vipsthumbnail, 1 process per core", vipsN, {{"ours all cores", ours[1]}});
+    gbbench::wholeRow("gm mogrify, 1 process, OMP_NUM_THREADS=1", gm1, {{"ours 1 thread", ours[0]}});
+    gbbench::wholeRow("gm mogrify, 1 process per core", gmN, {{"ours all cores", ours[1]}});
+    std::printf("  peak memory of this process: %.0f MB (goal under 300 MB)\n", peak);
+    if (bareN > 0)
+        std::printf("  all cores: ours / bare per core %.2f (goal at most 1.20)", ours[1] / bareN);
+    if (vipsN > 0)
+        std::printf(", ours / vipsthumbnail per core %.2f (goal at most 0.80)", ours[1] / vipsN);
+    std::printf("\n");
+
     if (!allOk || quiet.failures > 0) {
         std::printf("some runs failed (%d job failures)\n", quiet.failures);
         return 1;

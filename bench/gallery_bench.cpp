@@ -20,6 +20,7 @@
 #include "barejpeg.h"
 #include "benchui.h"
 #include "benchutil.h"
+#include "wholeset.h"
 
 #include "batch/batchaction.h"
 #include "batch/batchcommand.h"
@@ -115,6 +116,9 @@ struct Peer
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The worker threads are pinned through a registry of the benchmark's own.
+    QTemporaryDir home;
+    qputenv("GLIMMERBOX_HOME", home.path().toLocal8Bit());
     const gbbench::ResultTable table{52, 6};
     QStringList photos;
     int repeats = 3;
@@ -148,15 +152,13 @@ int main(int argc, char **argv)
     ok = g.validate(photos).isEmpty() && ok;
     const double tValidate = elapsed(t0);
     t0 = Clock::now();
-    const QStringList thumbs = g.thumbsBatchProcess(photos);
-    const double tThumbs = elapsed(t0);
-    t0 = Clock::now();
-    const QStringList fulls = g.finalImagesProcess(photos);
-    const double tFulls = elapsed(t0);
+    QStringList thumbs, fulls;
+    ok = g.makeImages(photos, thumbs, fulls) && ok;
+    const double tImages = elapsed(t0);
     t0 = Clock::now();
     g.createHtmlPages(g.createVirtualPages(thumbs, fulls, {}));
     const double tPages = elapsed(t0);
-    const double galleryAll = (tValidate + tThumbs + tFulls + tPages) / n;
+    const double galleryAll = (tValidate + tImages + tPages) / n;
 
     t0 = Clock::now();
     for (const QString &photo : photos)
@@ -217,8 +219,7 @@ int main(int argc, char **argv)
     table.row("bare libjpeg-turbo pipeline (the limit)", bareAll, 0, "");
     table.row("our gallery", galleryAll, bareAll, "bare");
     table.row("  validation, folders and support images", tValidate / n, 0, "");
-    table.row("  thumbnails", tThumbs / n, 0, "");
-    table.row("  full-size images", tFulls / n, 0, "");
+    table.row("  thumbnails and full-size images", tImages / n, 0, "");
     table.row("  pages", tPages / n, 0, "");
     for (const auto &[name, perImage] : peerTimes)
         table.row(name, perImage, galleryAll, "ours");
@@ -226,6 +227,66 @@ int main(int argc, char **argv)
         std::printf("  fastest peer / our gallery: %.2f (goal at least 2.00)\n", fastestPeer / galleryAll);
     std::printf("  our gallery / bare pipeline: %.2f per photo, %.2f whole folder (goal at most 1.30)\n",
                 gallery1 / bare1, galleryAll / bareAll);
+
+    // The whole set on every core: ours with one worker thread and with one per core; the
+    // bare one-decode gallery pipeline and vipsthumbnail (both sizes) each as one process
+    // over the set and as one process per core over slices of it.
+    const int cores = gbbench::cores();
+    const QString bareProgram = gbbench::barePipelineProgram(argv[0]);
+    const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
+    const auto perImage = [&](const std::function<bool()> &run) { return gbbench::medianSeconds(repeats, run, &ok) / n; };
+    double ours[2] = {0, 0};
+    for (int k = 0; k < 2; ++k) {
+        gbbench::setOurThreads(k == 0 ? 1 : cores);
+        ours[k] = perImage([&] {
+            const QString whole = out.filePath("whole/");
+            QDir(whole).removeRecursively();
+            QDir().mkpath(whole);
+            gb::HGallery run = benchGallery(whole);
+            return run.generate(photos, {}).completed();
+        });
+    }
+    gbbench::setOurThreads(0);
+    const double peak = gbbench::peakMegabytes();
+    const QString bareDir = out.filePath("bare-whole"), vipsDir = out.filePath("vips-whole");
+    QDir().mkpath(bareDir);
+    QDir().mkpath(vipsDir);
+    const auto sliced = [&](const QString &program, const QProcessEnvironment &env, int slices,
+                            const std::function<std::vector<QStringList>(const QStringList &)> &args) {
+        if (program.isEmpty())
+            return 0.0;
+        return perImage([&] {
+            return gbbench::runSlices(program, [&](const QStringList &slice, int) { return args(slice); }, photos,
+                                      slices, env);
+        });
+    };
+    const auto bareArgs = [&](const QStringList &slice) {
+        return std::vector<QStringList>{QStringList{"gallery", bareDir} + slice};
+    };
+    const auto vipsArgs = [&](const QStringList &slice) {
+        return std::vector<QStringList>{QStringList{"-s", "800", "-o", vipsDir + "/%s_full.jpg[Q=80]"} + slice,
+                                        QStringList{"-s", "120", "-o", vipsDir + "/%s_thumb.jpg[Q=80]"} + slice};
+    };
+    const QProcessEnvironment vipsOne = gbbench::withVariable("VIPS_CONCURRENCY", "1");
+    const double bareOne = sliced(bareProgram, {}, 1, bareArgs), bareN = sliced(bareProgram, {}, cores, bareArgs);
+    const double vipsOneP = sliced(vips, vipsOne, 1, vipsArgs), vipsN = sliced(vips, vipsOne, cores, vipsArgs);
+    std::printf("whole set with pages, median of %d runs, time per image (%d cores):\n", repeats, cores);
+    gbbench::wholeRow("our gallery, 1 thread", ours[0], {{"bare 1 process", bareOne}});
+    gbbench::wholeRow("our gallery, all cores", ours[1],
+                      {{"bare per core", bareN}, {"vips per core", vipsN}, {"its 1 thread", ours[0]}});
+    gbbench::wholeRow("bare one-decode pipeline, 1 process", bareOne, {});
+    gbbench::wholeRow("bare one-decode pipeline, 1 process per core", bareN, {});
+    gbbench::wholeRow("vipsthumbnail -s 800 and -s 120, VIPS_CONCURRENCY=1", vipsOneP, {{"ours 1 thread", ours[0]}});
+    gbbench::wholeRow("vipsthumbnail both sizes, 1 process per core", vipsN, {{"ours all cores", ours[1]}});
+    std::printf("  peak memory of this process: %.0f MB (goal under 300 MB)\n", peak);
+    if (bareOne > 0)
+        std::printf("  1 thread: ours / bare %.2f (goal at most 1.10)\n", ours[0] / bareOne);
+    if (bareN > 0)
+        std::printf("  all cores: ours / bare per core %.2f (goal at most 1.30)", ours[1] / bareN);
+    if (vipsN > 0)
+        std::printf(", ours / vipsthumbnail per core %.2f (goal at most 0.50)", ours[1] / vipsN);
+    std::printf("\n");
+
     if (!ok || quiet.failures > 0) {
         std::printf("some runs failed (%d failures reported)\n", quiet.failures);
         return 1;

@@ -6,54 +6,80 @@
 #include "batch/sourceloader.h"
 #include "common/batchprogress.h"
 #include "common/messages.h"
+#include "common/orderedwork.h"
 #include "common/uiseam.h"
+#include "image/imagefile.h"
+#include "image/imageload.h"
 #include "image/imagesave.h"
 #include "image/thumbnail.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
 
 #include <algorithm>
 
 namespace gb {
 
-namespace {
-
-// A reduced picture of the source in the window's preview pane; a file that does not
-// load clears the pane (its previous picture is gone already).
-void previewFile(BatchProgress &progress, const QString &path)
-{
-    const QSize box = progress.previewBox();
-    if (box.isEmpty())
-        return;
-    int width = 0, height = 0;
-    QString ignored;
-    progress.showPreview(createFittedRgbFromFile(path, box.width(), box.height(), width, height, ignored));
-}
-
-} // namespace
-
 QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone)
 {
-    glAbortBatch = false;
-    // The run works on its own copies: the window that started it may change the job, the
-    // list or the script while events are served between files.
+    // The run works on its own copy: the window that started it may change the job while
+    // events are served between files.
     const Be job = *this;
+    return job.batchRun(sourceFiles, caption, closeWhenDone, workerThreads(),
+                        [&job](int, const QString &source, const QString &name, Output &out) {
+                            job.makeOutput(source, name, out);
+                        });
+}
+
+void Be::runScript(RgbImage &image, size_t from, int &colorCount) const
+{
+    for (size_t k = from; k < mCommands.size(); ++k) {
+        ActionResult r = applyAction(image, colorCount, mCommands[k]);
+        if (r.newBuffer)
+            image = std::move(r.buffer);
+    }
+}
+
+void Be::makeOutput(const QString &source, const QString &name, Output &out) const
+{
+    bool firstDone = false;
+    RgbImage image = loadScriptSource(source, mCommands.empty() ? nullptr : &mCommands.front(), firstDone, out.loadError);
+    if (image.isNull()) {
+        if (out.loadError.isEmpty())
+            out.loadError = getErrorMsg(ImgOutOfMemory);
+        return;
+    }
+    // Every file starts from 256 colours: only a colour-depth command sets the count, from
+    // its own settings, so each file ends with the value a run on one thread would carry.
+    int colorCount = 256;
+    runScript(image, firstDone ? 1 : 0, colorCount);
+    out.encoded = encodeRgb(image, name, outputFormat(source), std::clamp(jpgQuality(), 1, 100), jpgProg(),
+                            colorCount, out.bytes);
+}
+
+QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone, int threads,
+                         const MakeOutput &make) const
+{
+    glAbortBatch = false;
+    // The run works on its own copies of the list and the names.
     const QStringList sources = sourceFiles;
-    const std::vector<BatchCommand> &script = job.mCommands;
     const int n = int(sources.size());
 
     QStringList names;
     names.reserve(n);
     for (int i = 0; i < n; ++i)
-        names << job.findNewName(sources[i], i + 1);
+        names << findNewName(sources[i], i + 1);
     const QString clash = findOutputClash(sources, names);
     if (!clash.isEmpty()) {
-        infoMessage(job.mOwner, clash + QStringLiteral(". Nothing was written."));
+        infoMessage(mOwner, clash + QStringLiteral(". Nothing was written."));
         glAbortBatch = true;
         return {};
     }
 
-    std::unique_ptr<BatchProgress> progress = ui().batchProgress(job.mOwner);
+    std::unique_ptr<BatchProgress> progress = ui().batchProgress(mOwner);
     progress->setCaption(caption);
     progress->setIdle(false);
     progress->setRange(1, n);
@@ -61,8 +87,30 @@ QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &capt
     progress->show();
     progress->showControls();
 
-    const int quality = std::clamp(job.jpgQuality(), 1, 100);
-    int colorCount = 256;
+    const QSize previewBox = showThumbs() ? progress->previewBox() : QSize();
+    const int mode = overwrite();
+
+    // Loading, the script and encoding run on the workers; the questions, the writes, the
+    // log and the counts stay on this thread, in list order.
+    std::vector<Output> made(size_t(std::max(0, n)));
+    OrderedWork pool(n, threads, [&](int i) {
+        Output &out = made[size_t(i)];
+        const QString &source = sources[i];
+        if (!previewBox.isEmpty()) {
+            int w = 0, h = 0;
+            QString ignored;
+            out.preview = createFittedRgbFromFile(source, previewBox.width(), previewBox.height(), w, h, ignored);
+        }
+        const QString &name = names[i];
+        if (name.isEmpty())
+            return;
+        if (mode == OverwriteNever && QFileInfo::exists(name)) {
+            out.skipped = true;
+            return;
+        }
+        make(i, source, name, out);
+    });
+
     int failed = 0;
     QStringList result;
     for (int i = 0; i < n; ++i) {
@@ -75,36 +123,35 @@ QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &capt
         progress->noOfFiles(i + 1, n);
         progress->setPosition(progress->position() + 1);
         progress->setFile(source);
-        if (job.showThumbs())
-            previewFile(*progress, source);
+        progress->setCurrentAction(QStringLiteral("Retrieve file ..."));
+        // An Abort seen while this file is worked on ends the run before the next file, as
+        // it would where events are served only between files.
+        pool.take(i);
+        Output out = std::move(made[size_t(i)]);
+        if (!previewBox.isEmpty())
+            progress->showPreview(std::move(out.preview));
 
         const QString &name = names[i];
         result << name;
         if (name.isEmpty())
             continue;
-        if (!mayOverwrite(job.overwrite(), job.mOwner, name)) {
+        if (out.skipped || !mayOverwrite(mode, mOwner, name)) {
             progress->updateLog(source + QStringLiteral(" - Final file exist and will not be replaced"));
             continue;
         }
-
-        progress->setCurrentAction(QStringLiteral("Retrieve file ..."));
-        bool firstDone = false;
-        QString error;
-        RgbImage image = loadScriptSource(source, script.empty() ? nullptr : &script.front(), firstDone, error);
-        if (image.isNull()) {
-            progress->updateLog(source + QStringLiteral(" - ") + error);
+        if (!out.loadError.isEmpty()) {
+            progress->updateLog(source + QStringLiteral(" - ") + out.loadError);
             ++failed;
             continue;
         }
-        for (size_t k = firstDone ? 1 : 0; k < script.size(); ++k) {
-            progress->setCurrentAction(script[k].description());
-            ActionResult r = applyAction(image, colorCount, script[k]);
-            if (r.newBuffer)
-                image = std::move(r.buffer);
-        }
 
         progress->setCurrentAction(QStringLiteral("Saving ..."));
-        const bool saved = saveRgb2File(image, name, job.outputFormat(source), quality, job.jpgProg(), 0.0, colorCount);
+        QString why;
+        bool saved = false;
+        if (!out.stagedPath.isEmpty())
+            saved = out.encoded && ::rename(QFile::encodeName(out.stagedPath).constData(), QFile::encodeName(name).constData()) == 0;
+        else
+            saved = out.encoded && writeImageFile(name, out.bytes, why);
         progress->updateLog(source + (saved ? QStringLiteral(" - Finished") : QStringLiteral(" - An error occured during saving")));
         if (!saved)
             ++failed;
@@ -126,11 +173,7 @@ QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &capt
 RgbImage Be::testProcess(RgbImage image) const
 {
     int colorCount = 256;
-    for (const BatchCommand &command : mCommands) {
-        ActionResult r = applyAction(image, colorCount, command);
-        if (r.newBuffer)
-            image = std::move(r.buffer);
-    }
+    runScript(image, 0, colorCount);
     return image;
 }
 

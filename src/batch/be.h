@@ -4,7 +4,10 @@
 #include "platform/table/value.h"
 #include "platform/imagelib/rgbimage.h"
 
+#include <QByteArray>
 #include <QStringList>
+
+#include <functional>
 
 #include <vector>
 
@@ -121,6 +124,33 @@ public:
     // Applies the whole script to one image and returns the result (the given buffer is
     // consumed). Shows and logs nothing.
     RgbImage testProcess(RgbImage image) const;
+
+    // What a run's worker makes of one source, for the run's own thread to write: the
+    // encoded output (or a finished file staged elsewhere, which is renamed into place), or
+    // why there is none.
+    struct Output
+    {
+        QByteArray bytes;
+        QString stagedPath;
+        QString loadError; // the loader's text: the source did not load
+        bool encoded = false;
+        bool skipped = false; // an existing output that "never overwrite" keeps: nothing made
+        RgbImage preview;
+    };
+    // Makes one source's output on a worker thread: index is the source's place in the list,
+    // name its output path (never empty).
+    using MakeOutput = std::function<void(int index, const QString &source, const QString &name, Output &out)>;
+
+    // batchProcess() with the work of each file given: make runs on up to `threads` worker
+    // threads while this thread writes the outputs, asks the questions and writes the log in
+    // list order, so any thread count gives the same files and the same log.
+    QStringList batchRun(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone, int threads,
+                         const MakeOutput &make) const;
+    // The work of one file in batchProcess(): load, script, encode for name.
+    void makeOutput(const QString &source, const QString &name, Output &out) const;
+    // Runs the script from command `from` on, carrying the colour count that a colour-depth
+    // command sets and saving uses.
+    void runScript(RgbImage &image, size_t from, int &colorCount) const;
 
 private:
     const Value &slot(int n) const { return mData[size_t(n - 1)]; }

@@ -46,6 +46,7 @@ FileExplorer::FileExplorer(QWidget *owner)
 
     mDirTree = new DirTree(mSplitter, this);
     mThumbs = new ImageThumbsWin(mSplitter, 5, 5);
+    mThumbs->setDecodeInParallel(true);
     mThumbs->setStatusBar(statusBar());
     connect(mThumbs, &ImageThumbsWin::selectedCountReported, this, &FileExplorer::reportSelected);
     mSplitter->addWidget(mDirTree);

@@ -14,12 +14,9 @@ GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTit
         return result;
     }
     // An abort ends the run after the phase it happened in; what was written stays.
-    const QStringList thumbs = thumbsBatchProcess(sources, &result.failures);
-    if (!glAbortBatch) {
-        const QStringList fulls = finalImagesProcess(sources, &result.failures);
-        if (!glAbortBatch)
-            createHtmlPages(createVirtualPages(thumbs, fulls, titles), &result.failures);
-    }
+    QStringList thumbs, fulls;
+    if (makeImages(sources, thumbs, fulls, &result.failures))
+        createHtmlPages(createVirtualPages(thumbs, fulls, titles), &result.failures);
     result.aborted = glAbortBatch;
     if (!result.aborted && !result.failures.isEmpty())
         ui().reportErrors(mOOwner, result.failures);

@@ -367,6 +367,12 @@ public:
     // Files that failed are added to `failures` when given.
     QStringList thumbsBatchProcess(const QStringList &sources, QStringList *failures = nullptr);
     QStringList finalImagesProcess(const QStringList &sources, QStringList *failures = nullptr);
+    // Both phases with one decode of each source: the thumbnail phase also makes the
+    // full-size image and stages it beside its folder; the full-size phase renames it into
+    // place, asking and logging as the phase always does. An abort in the thumbnail phase
+    // leaves no full-size image. False after an abort.
+    bool makeImages(const QStringList &sources, QStringList &thumbs, QStringList &fulls,
+                    QStringList *failures = nullptr);
 
     // ---- Pages, names and links ----
 
@@ -469,6 +475,9 @@ private:
     // The batch jobs of the two image phases, filled from the settings, and the paths
     // they will write for the sources.
     Be thumbsJob() const;
+    // The two phases each decoding the sources, where no staging folder can be made.
+    bool thumbsAndFullsApart(const QStringList &sources, QStringList &thumbs, QStringList &fulls,
+                             QStringList *failures);
     Be finalImagesJob() const;
     QStringList thumbOutputPaths(const QStringList &sources) const;
     QStringList fullSizeOutputPaths(const QStringList &sources) const;

@@ -7,32 +7,38 @@
 
 namespace gb {
 
-bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jpegQuality,
-                  bool progressive, double pngValue, int colorCount, QString *errorText)
+bool encodeRgb(const RgbImage &img, const QString &fileName, int type, int jpegQuality, bool progressive,
+               int colorCount, QByteArray &bytes, QString *errorText)
 {
-    (void)pngValue;
     if (type == ImageTypeUnknown)
         type = guessFormatFromExtension(fileName);
-    int error = ImgBadParameter;
-    QByteArray bytes;
+    int error = ImgOk; // nothing recognised to write: "Unrecognized image format"
     if (type >= ImageTypeBmp && type <= ImageTypeTga) {
         WriteOptions options;
         options.jpegQuality = jpegQuality;
         options.progressive = progressive;
         options.colors = colorCount;
-        if (writeImage(img, type, bytes, error, options)) {
-            QString why;
-            if (writeImageFile(fileName, bytes, why))
-                return true;
-            if (errorText)
-                *errorText = getErrorMsg(ImgFileWrite) + QStringLiteral(": ") + why;
-            return false;
-        }
-    } else {
-        error = ImgOk; // nothing recognised to write: "Unrecognized image format"
+        error = ImgBadParameter;
+        if (writeImage(img, type, bytes, error, options))
+            return true;
     }
     if (errorText)
         *errorText = getErrorMsg(error);
+    return false;
+}
+
+bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jpegQuality,
+                  bool progressive, double pngValue, int colorCount, QString *errorText)
+{
+    (void)pngValue;
+    QByteArray bytes;
+    if (!encodeRgb(img, fileName, type, jpegQuality, progressive, colorCount, bytes, errorText))
+        return false;
+    QString why;
+    if (writeImageFile(fileName, bytes, why))
+        return true;
+    if (errorText)
+        *errorText = getErrorMsg(ImgFileWrite) + QStringLiteral(": ") + why;
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/imagelib/quantize.h"
 #include "platform/imagelib/rgbimage.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace gb {
@@ -19,6 +20,11 @@ namespace gb {
 // Shows nothing; false on failure, with the reason in *errorText when given.
 bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jpegQuality,
                   bool progressive, double pngValue, int colorCount, QString *errorText = nullptr);
+
+// The bytes saveRgb2File() would write, made in memory: runs over many files encode on
+// their worker threads and write in list order. Same types, options and failures.
+bool encodeRgb(const RgbImage &img, const QString &fileName, int type, int jpegQuality, bool progressive,
+               int colorCount, QByteArray &bytes, QString *errorText = nullptr);
 
 // Reduces img to an 8-bit image with a palette of at most colorCount colours (clamped to
 // 2..256) through the image layer's one quantiser. A null result when img is null.

@@ -1,6 +1,7 @@
 #include "image/imagethumbswin.h"
 
 #include "common/contextmenus.h"
+#include "common/orderedwork.h"
 #include "image/rgbutils.h"
 #include "image/thumbnail.h"
 #include "image/viewerwin.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace gb {
 
@@ -157,6 +159,19 @@ void ImageThumbsWin::resetFirstItem()
         mFirstItem = 1;
 }
 
+namespace {
+
+// A thumbnail decoded ahead of its cell on a worker thread.
+struct DecodedAhead
+{
+    QString path; // empty: the cell needs no decode
+    RgbImage thumb;
+    int width = 0;
+    int height = 0;
+};
+
+} // namespace
+
 bool ImageThumbsWin::loadThumbnail(ThumbItem &item, int boxW, int boxH)
 {
     int width = 0, height = 0;
@@ -201,6 +216,34 @@ void ImageThumbsWin::refreshDisplay()
         bar->show();
     }
 
+    // The files of the visible cells that need a thumbnail, decoded on the worker threads in
+    // cell order; the cells are filled here, in order, as their thumbnails arrive.
+    const auto needsDecode = [this](const ThumbItem &item) {
+        int newW = 0, newH = 0;
+        const bool known = item.imageWidth > 0 && item.imageHeight > 0;
+        if (known)
+            calcNewDims(item.imageWidth, item.imageHeight, mBoxWidth, mBoxHeight, newW, newH);
+        // Only thumbnails are kept: a box of another size decodes the file again.
+        return !known || item.thumb.isNull() || newW != item.thumbWidth || newH != item.thumbHeight;
+    };
+    std::vector<DecodedAhead> ahead;
+    std::unique_ptr<OrderedWork> pool;
+    if (mDecodeInParallel) {
+        ahead.resize(size_t(cells));
+        for (int i = 1; i <= cells; ++i) {
+            const int n = mFirstItem - 1 + i;
+            if (n >= 1 && n <= mItemCounter && needsDecode(mItems[size_t(n - 1)]))
+                ahead[size_t(i - 1)].path = mItems[size_t(n - 1)].path;
+        }
+        const int boxW = mBoxWidth, boxH = mBoxHeight;
+        pool = std::make_unique<OrderedWork>(cells, workerThreads(), [&ahead, boxW, boxH](int k) {
+            DecodedAhead &a = ahead[size_t(k)];
+            QString error;
+            if (!a.path.isEmpty())
+                a.thumb = createFittedRgbFromFile(a.path, boxW, boxH, a.width, a.height, error);
+        });
+    }
+
     // The bound is read again at every step: a resize during the pump lays the cells out
     // anew without a pass of its own, and this pass goes on over the new cells.
     for (int i = 1; i <= int(mCells.size()); ++i) {
@@ -211,13 +254,17 @@ void ImageThumbsWin::refreshDisplay()
             caption->hide();
         } else {
             ThumbItem &item = mItems[size_t(n - 1)];
-            // Only thumbnails are kept: a box of another size decodes the file again.
-            int newW = 0, newH = 0;
-            const bool known = item.imageWidth > 0 && item.imageHeight > 0;
-            if (known)
-                calcNewDims(item.imageWidth, item.imageHeight, mBoxWidth, mBoxHeight, newW, newH);
-            if (!known || item.thumb.isNull() || newW != item.thumbWidth || newH != item.thumbHeight)
-                loadThumbnail(item, mBoxWidth, mBoxHeight);
+            if (needsDecode(item)) {
+                const size_t k = size_t(i - 1);
+                if (pool && k < ahead.size() && ahead[k].path == item.path) {
+                    pool->take(int(k));
+                    if (!self || mClosed || pass != mPassSerial || list != mListSerial)
+                        break;
+                    storeThumbnail(item, std::move(ahead[k].thumb), ahead[k].width, ahead[k].height);
+                } else {
+                    loadThumbnail(item, mBoxWidth, mBoxHeight);
+                }
+            }
             cell->update(item.thumb, item.thumbWidth, item.thumbHeight, item.path);
             if (bar) {
                 bar->setValue(bar->value() + 1);

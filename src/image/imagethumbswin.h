@@ -102,6 +102,10 @@ public:
     QMenu *contextMenu() const { return mMenu; }
     // How many files were decoded for thumbnails since the grid was made.
     int thumbnailsMade() const { return mThumbnailsMade; }
+    // Whether a pass decodes the files of the visible cells on the worker threads (in cell
+    // order, each shown as it is ready) instead of one after another between events. Only
+    // for thumbnails made from files as loadThumbnail() here makes them.
+    void setDecodeInParallel(bool parallel) { mDecodeInParallel = parallel; }
 
 signals:
     void selectedCountReported(int count);
@@ -155,6 +159,7 @@ protected:
     unsigned mPassSerial = 0;
     bool mClosed = false;
     bool mFillPending = false;
+    bool mDecodeInParallel = false;
     int mWheelRest = 0;
     int mThumbnailsMade = 0;
     // Whether a page fill lets pending events run after every cell. A grid whose cells are

@@ -9,6 +9,7 @@
 #include "common/batchprogress.h"
 #include "common/colorvalues.h"
 #include "common/messages.h"
+#include "common/orderedwork.h"
 #include "common/uiseam.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
@@ -18,14 +19,9 @@
 #include "platform/imagelib/drawtext.h"
 #include "platform/imagelib/overlay.h"
 
-#include <QSemaphore>
-#include <QThreadPool>
-
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <limits>
-#include <vector>
 
 namespace gb {
 
@@ -46,39 +42,6 @@ int titleWidthOrHeight(const QString &text, const FontData &font, bool width)
 {
     const QSize size = calcTextSize(text, font.face, font.size, font.bold, font.italic, font.underline);
     return width ? size.width() : size.height();
-}
-
-// How many thumbnails are decoded ahead of the cell being drawn: enough to keep every core
-// busy, few enough that a huge grid never holds more than a handful of small images.
-constexpr int kDecodeAhead = 64;
-
-// The thumbnails of files[first, last), each fitted into boxW x boxH, decoded side by side
-// on the free threads of the global pool and on this one. A file that cannot be loaded
-// gives a null image. The result is in file order, so the sheets come out exactly as from
-// one thread.
-std::vector<RgbImage> fitThumbnails(const QStringList &files, int first, int last, int boxW, int boxH)
-{
-    std::vector<RgbImage> thumbs(size_t(std::max(0, last - first)));
-    std::atomic<int> next{first};
-    const auto work = [&] {
-        for (int i = next++; i < last; i = next++) {
-            int width = 0, height = 0;
-            QString error;
-            thumbs[size_t(i - first)] = createFittedRgbFromFile(files[i], boxW, boxH, width, height, error);
-        }
-    };
-    QThreadPool *pool = QThreadPool::globalInstance();
-    QSemaphore finished;
-    int helpers = 0;
-    // Only threads that are free now help; a busy pool leaves the work to this thread.
-    while (helpers < last - first - 1 && pool->tryStart([&work, &finished] {
-               work();
-               finished.release();
-           }))
-        ++helpers;
-    work();
-    finished.acquire(helpers);
-    return thumbs;
 }
 
 } // namespace
@@ -144,6 +107,15 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setIdle(false);
     progress->showControls();
 
+    // The thumbnails are decoded on the worker threads, handed out in list order; the sheets
+    // are drawn and written here, in order, so any thread count gives the same sheets.
+    std::vector<RgbImage> thumbs(size_t(std::max(0, fileCount)));
+    OrderedWork pool(fileCount, workerThreads(), [&](int i) {
+        int fullWidth = 0, fullHeight = 0;
+        QString error;
+        thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
+    });
+
     bool placed = false;
     int failed = 0;
     const int width = imageWidth();
@@ -172,26 +144,18 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         // rather than visiting every empty cell. Numbers are 64-bit, as a grid may hold more
         // cells than an int counts.
         const qint64 before = qint64(s - 1) * l.perSheet;
-        std::vector<RgbImage> thumbs;
-        int thumbsFrom = 0;
         for (int r = 1; r <= l.rows && before + qint64(r - 1) * l.columns < fileCount; ++r) {
             for (int c = 1; c <= l.columns; ++c) {
                 const qint64 number = before + qint64(r - 1) * l.columns + c;
                 if (number > fileCount)
                     break;
                 const int i = int(number);
-                if (i - 1 >= thumbsFrom + int(thumbs.size())) {
-                    const qint64 sheetEnd = std::min<qint64>(before + l.perSheet, fileCount);
-                    thumbsFrom = i - 1;
-                    thumbs = fitThumbnails(files, thumbsFrom, int(std::min<qint64>(sheetEnd, thumbsFrom + kDecodeAhead)),
-                                           l.boxWidth, l.boxHeight);
-                }
                 progress->noOfFiles(i, fileCount);
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);
-                placed = drawCell(sheet, l, files[i - 1], thumbs[size_t(i - 1 - thumbsFrom)],
-                                  l.x0 + (c - 1) * l.pitchW, l.y0 + (r - 1) * l.pitchH, *progress)
-                    || placed;
+                pool.take(i - 1);
+                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1], l.x0 + (c - 1) * l.pitchW,
+                                  l.y0 + (r - 1) * l.pitchH, *progress) || placed;
             }
         }
         QString error;
@@ -213,12 +177,11 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     return placed;
 }
 
-// One file's cell: its thumbnail (decoded already, fitted into the box; null when the file
-// could not be loaded) centred in a box of the thumbnail colour, framed, put on the sheet at
-// (x, y), with the information lines under it. True when the framed thumbnail reached the
-// sheet.
-bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, const QString &file, const RgbImage &thumb,
-                          int x, int y, BatchProgress &progress) const
+// One file's cell: its thumbnail fitted and centred in a box of the thumbnail colour,
+// framed, put on the sheet at (x, y), with the information lines under it. True when the
+// framed thumbnail reached the sheet.
+bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QString &file, int x,
+                          int y, BatchProgress &progress) const
 {
     progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
     if (thumb.isNull())

@@ -338,7 +338,7 @@ TEST(FileExplorer, ClosingOrChangingFolderWhileThePageFillsIsSafe)
         QTimer::singleShot(0, e.data(), [&] { e->closeExplorer(); });
         e->newPathSelected(dir);
         ASSERT_FALSE(e.isNull());
-        EXPECT_EQ(e->oThumbs()->thumbnailsMade(), 1); // the fill stopped after its first cell
+        EXPECT_LE(e->oThumbs()->thumbnailsMade(), 1); // the fill stopped at its first cell
         EXPECT_EQ(e->oThumbs()->itemCounter(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(e.isNull());

@@ -2,56 +2,24 @@
 
 #include "batch/batchaction.h"
 #include "batch/batchcommand.h"
+#include "common/registry.h"
+#include "common/uiseam.h"
+#include "image/imagesave.h"
 #include "common/batchprogress.h"
-#include "support/scriptedui.h"
+#include "support/runui.h"
 #include "support/testutil.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 using gb::HGallery;
+using gbtest::RunUi;
 
 namespace {
-
-// A scripted user who watches the batch progress windows and presses Abort (confirmed)
-// while the run captioned abortCaption works on file abortAtFile (1-based; the run stops
-// before the next file) or, with abortAtFile 0, once that run has logged its last file.
-class RunUi : public gbtest::ScriptedUi
-{
-public:
-    QString abortCaption;
-    int abortAtFile = -1;
-    QStringList captions;
-    QStringList log;
-
-    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
-    {
-        struct Progress : gb::SilentBatchProgress {
-            RunUi *ui;
-            QString caption;
-            int files = 0;
-            int logged = 0;
-            explicit Progress(RunUi *u) : ui(u) {}
-            bool aborting() const { return caption == ui->abortCaption; }
-            void setCaption(const QString &c) override { caption = c; ui->captions << c; }
-            void setRange(int, int maximum) override { files = maximum; }
-            void noOfFiles(int current, int) override
-            {
-                if (aborting() && current == ui->abortAtFile)
-                    gb::glAbortBatch = true;
-            }
-            void updateLog(const QString &text) override
-            {
-                ui->log << text;
-                if (aborting() && ui->abortAtFile == 0 && ++logged == files)
-                    gb::glAbortBatch = true;
-            }
-        };
-        return std::make_unique<Progress>(this);
-    }
-};
 
 const QString kThumbs = "Creating and Processing Thumbnails";
 const QString kFulls = "Creating and Processing Full Size Images";
@@ -288,4 +256,97 @@ TEST(GalleryGenerate, ScriptsRunOnTheirImages)
     g.setOverwrite(1);
     ASSERT_TRUE(g.generate(makeSources(1), {}).completed());
     EXPECT_TRUE(gbtest::pageText(g.baseFolder() + "thumb0001.htm").contains("img0001<br>400 x 300<br>"));
+}
+
+namespace {
+
+// Every file under a folder, by its path below it, with its bytes.
+QMap<QString, QByteArray> treeContents(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path.mid(folder.size())] = gbtest::readFile(path);
+    }
+    return files;
+}
+
+struct GalleryOutcome {
+    QMap<QString, QByteArray> files;
+    QStringList log, questions;
+    std::vector<QStringList> errorLogs;
+};
+
+} // namespace
+
+// Each photo is decoded once for both of its images, on as many threads as the registry
+// says; the gallery is the same whatever that number: a damaged photo, a full-size image
+// kept by a No, and an Abort in either phase.
+TEST(GalleryGenerate, SameGalleryWithAnyThreadCount)
+{
+    const QString folder = gbtest::makeTempDir("varied");
+    QStringList sources;
+    for (int i = 0; i < 7; ++i) {
+        sources << folder + QStringLiteral("/v%1.jpg").arg(i);
+        if (i == 2) {
+            gbtest::writeFile(sources.last(), "damaged");
+            continue;
+        }
+        gb::RgbImage img = gb::RgbImage::create(900 + 16 * i, 700);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                uint8_t *p = img.pixel(x, y);
+                p[0] = uint8_t(x * (i + 1) / 3);
+                p[1] = uint8_t(y ^ x);
+                p[2] = uint8_t((x + 2 * y) / (i + 1));
+            }
+        ASSERT_TRUE(gb::saveRgb2File(img, sources.last(), 3, 90, false, 0.0, 256));
+    }
+    gb::initializeActions();
+    HGallery g = gbtest::textLinkGallery(gbtest::makeBaseFolder());
+    g.setOverwrite(3);
+    g.setFsCommands({gb::Value(gb::ValueArray{gb::Value(int(gb::ActionResize)), gb::Value("Resize"), gb::Value(1),
+                                              gb::Value(300), gb::Value(300), gb::Value(0), gb::Value(true)})});
+    const QString base = g.baseFolder();
+
+    const auto run = [&](int threads, const QString &abortCaption, int abortAt) {
+        EXPECT_TRUE(gb::kvtSetRtRegInt("General Options", "Worker Threads", threads));
+        QDir(base).removeRecursively();
+        QDir().mkpath(base + "fsimages");
+        gbtest::writeFile(base + "fsimages/img0005.jpg", "kept");
+        RunUi ui;
+        ui.boxAnswers = {gb::UiSeam::ResultNo};
+        ui.abortCaption = abortCaption;
+        ui.abortAtFile = abortAt;
+        HGallery copy = g;
+        copy.generate(sources, {});
+        gb::glAbortBatch = false;
+        return GalleryOutcome{treeContents(base), ui.log, ui.boxTexts(), ui.errorLogs};
+    };
+    const struct {
+        QString caption;
+        int atFile;
+    } cases[] = {{"", -1}, {kThumbs, 3}, {kFulls, 5}};
+    for (const auto &c : cases) {
+        const GalleryOutcome one = run(1, c.caption, c.atFile);
+        EXPECT_EQ(one.files.value("fsimages/img0005.jpg"), QByteArray("kept"));
+        if (c.caption == kThumbs)
+            EXPECT_EQ(one.files.keys().filter("fsimages/").size(), 1) << "no full-size image after a thumbnail abort";
+        if (c.caption.isEmpty()) {
+            EXPECT_TRUE(one.files.contains("masteridx.htm"));
+            ASSERT_EQ(one.errorLogs.size(), 1u);
+            EXPECT_EQ(one.questions.size(), 1);
+        }
+        for (const QString &path : one.files.keys())
+            EXPECT_FALSE(path.contains(".staging")) << path.toStdString();
+        for (int threads : {3, 8}) {
+            const GalleryOutcome many = run(threads, c.caption, c.atFile);
+            EXPECT_EQ(many.files, one.files) << threads << " threads " << c.caption.toStdString();
+            EXPECT_EQ(many.log, one.log) << threads << " threads " << c.caption.toStdString();
+            EXPECT_EQ(many.questions, one.questions);
+            EXPECT_EQ(many.errorLogs, one.errorLogs);
+        }
+    }
+    gb::kvtSetRtRegInt("General Options", "Worker Threads", 0);
 }

@@ -1,4 +1,5 @@
 #include "common/contextmenus.h"
+#include "common/registry.h"
 #include "image/imagethumbswin.h"
 #include "image/viewerwin.h"
 #include "image/wincaption.h"
@@ -345,4 +346,33 @@ TEST(ThumbGrid, CellsShowTheProgramsFileMenuAndKeepTheSelection)
     made->hide();
     EXPECT_EQ(grid->selCount(), 1);
     EXPECT_TRUE(grid->captionCell(0)->showSelected());
+}
+
+// The explorer's grid decodes the visible cells on the worker threads: the same thumbnails
+// as one after another, in the same cells, while events go on being served.
+TEST(ThumbGrid, ParallelPassGivesTheSameThumbnailsAndServesEvents)
+{
+    const QStringList paths = makeImages(9, 420, 300);
+    auto serial = makeGrid();
+    serial->changeData(itemsFor(paths));
+    gb::kvtSetRtRegInt("General Options", "Worker Threads", 4);
+    auto parallel = makeGrid();
+    parallel->setDecodeInParallel(true);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+    parallel->changeData(itemsFor(paths));
+    timer.stop();
+    gb::kvtSetRtRegInt("General Options", "Worker Threads", 0);
+    EXPECT_GT(ticks, 0);
+    ASSERT_EQ(parallel->items().size(), serial->items().size());
+    EXPECT_EQ(parallel->thumbnailsMade(), serial->thumbnailsMade());
+    for (size_t i = 0; i < serial->items().size(); ++i) {
+        const ThumbItem &a = serial->items()[i], &b = parallel->items()[i];
+        EXPECT_EQ(QSize(b.imageWidth, b.imageHeight), QSize(a.imageWidth, a.imageHeight));
+        ASSERT_EQ(a.thumb.isNull(), b.thumb.isNull()) << i;
+        if (!a.thumb.isNull())
+            EXPECT_TRUE(std::equal(a.thumb.data(), a.thumb.data() + a.thumb.byteCount(), b.thumb.data())) << i;
+    }
 }

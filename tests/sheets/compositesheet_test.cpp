@@ -1,4 +1,6 @@
 #include "common/batchprogress.h"
+#include "common/registry.h"
+#include "common/uiseam.h"
 #include "image/imageload.h"
 #include "platform/imagelib/rgbimage.h"
 #include "actions/textonrgb.h"
@@ -8,7 +10,9 @@
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
+#include <QDir>
 #include <QFile>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -327,4 +331,42 @@ TEST(CompositeLayout, HugeGridHoldsFewFilesOnOneSheet)
     EXPECT_EQ(l.columns, 60000);
     EXPECT_EQ(l.rows, 60000);
     EXPECT_EQ(l.sheets, 1);
+}
+
+// The thumbnails are decoded on worker threads; the sheets and the log are the same for
+// any number of them, a damaged file and a sheet kept by a No among them.
+TEST_F(CompositeTest, SameSheetsWithAnyThreadCount)
+{
+    QStringList files;
+    for (int i = 0; i < 23; ++i) {
+        const QString path = src + QString("/v%1.png").arg(i, 2, 10, QChar('0'));
+        if (i == 6)
+            gbtest::writeFile(path, "not a picture");
+        else
+            gbtest::writeImage(path, 30 + 7 * i, 60 - i, 0x102030u * uint32_t(i + 1));
+        files << path;
+    }
+    HComposite job = plainJob(250, 100); // ten cells a sheet: three sheets
+    job.setOverwrite(3);
+    QMap<int, QMap<QString, QByteArray>> sheets;
+    QMap<int, QStringList> logs;
+    for (int threads : {1, 3, 8}) {
+        gb::kvtSetRtRegInt("General Options", "Worker Threads", threads);
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        gbtest::writeFile(out + "CSheet2.png", "kept");
+        ui.log.clear();
+        ui.boxAnswers = {gb::UiSeam::ResultNo};
+        ASSERT_TRUE(job.createSheet(nullptr, files));
+        for (const QString &name : QDir(out).entryList(QDir::Files))
+            sheets[threads][name] = gbtest::readFile(out + name);
+        logs[threads] = ui.log;
+    }
+    gb::kvtSetRtRegInt("General Options", "Worker Threads", 0);
+    EXPECT_GE(sheets[1].size(), 3);
+    EXPECT_EQ(sheets[1].value("CSheet2.png"), QByteArray("kept"));
+    EXPECT_EQ(sheets[3], sheets[1]);
+    EXPECT_EQ(sheets[8], sheets[1]);
+    EXPECT_EQ(logs[3], logs[1]);
+    EXPECT_EQ(logs[8], logs[1]);
 }

@@ -9,6 +9,12 @@ namespace gb {
 
 namespace {
 std::atomic<int> gThreads{0};
+thread_local bool tWholeImageWorker = false;
+}
+
+void setWholeImageWorker(bool worker)
+{
+    tWholeImageWorker = worker;
 }
 
 void setImageOpThreads(int count)
@@ -36,7 +42,8 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
             ok = false;
         }
     };
-    const int threads = std::min(imageOpThreads(), count / std::max(1, minPerThread));
+    const int threads =
+        tWholeImageWorker ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
     if (threads <= 1) {
         band(0, count);
         return ok;

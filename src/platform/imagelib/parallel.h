@@ -10,6 +10,10 @@ namespace gb {
 void setImageOpThreads(int count);
 int imageOpThreads();
 
+// Marks the calling thread as one worker of a pool that already keeps every core busy with
+// whole images: operations on it then run on that thread alone instead of starting more.
+void setWholeImageWorker(bool worker);
+
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. Fewer than
 // minPerThread items per thread are not worth a thread: small jobs run on the caller, as

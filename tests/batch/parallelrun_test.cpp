@@ -1,0 +1,209 @@
+// Runs over many files give the same files and the same log whatever the number of worker
+// threads: a failing file, an overwrite question answered No and an Abort in the middle.
+
+#include "batch/batchaction.h"
+#include "batch/be.h"
+#include "batch/filenaming.h"
+#include "common/orderedwork.h"
+#include "common/registry.h"
+#include "common/uiseam.h"
+#include "image/imagesave.h"
+
+#include "support/runui.h"
+#include "support/testutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+using namespace gb;
+
+namespace {
+
+void setWorkerThreads(int count)
+{
+    ASSERT_TRUE(kvtSetRtRegInt(QStringLiteral("General Options"), QStringLiteral("Worker Threads"), count));
+}
+
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> contents(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        files[name] = gbtest::readFile(folder + "/" + name);
+    return files;
+}
+
+struct Photos {
+    QString dir = gbtest::makeTempDir();
+    QString out = dir + "/out";
+    QStringList sources;
+
+    // count photos with content that differs per file, the fourth one damaged.
+    explicit Photos(int count)
+    {
+        QDir().mkpath(out);
+        for (int i = 0; i < count; ++i) {
+            const QString path = dir + QStringLiteral("/p%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+            if (i == 3) {
+                gbtest::writeFile(path, "not a picture at all");
+            } else {
+                RgbImage img = RgbImage::create(320 + 8 * i, 240);
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x) {
+                        uint8_t *p = img.pixel(x, y);
+                        p[0] = uint8_t(x * (i + 1));
+                        p[1] = uint8_t(y ^ (x * 3));
+                        p[2] = uint8_t((x + y) * 7 / (i + 1));
+                    }
+                EXPECT_TRUE(saveRgb2File(img, path, 3, 90, false, 0.0, 256));
+            }
+            sources << path;
+        }
+    }
+
+    Be job() const
+    {
+        Be be;
+        be.setFinalFolder(out + "/");
+        be.setFinalFormat(3);
+        be.setJpgQuality(80);
+        be.setOverwrite(OverwriteAsk);
+        be.setCommands({BatchCommand::make(ActionResize, {1, 120, 120, 0, true}), BatchCommand::make(ActionSharpen, {30}),
+                        BatchCommand::make(ActionChangeColorDepth, {1, 16})});
+        return be;
+    }
+};
+
+struct RunOutcome {
+    QMap<QString, QByteArray> files;
+    QStringList log;
+    QStringList questions;
+    QStringList result;
+};
+
+// The job over the photos with the given threads; the sixth output exists already and its
+// question is answered No; abortAt (1-based, -1 none) presses Abort on that file.
+RunOutcome runBatch(const Photos &photos, int threads, int abortAt)
+{
+    setWorkerThreads(threads);
+    QDir(photos.out).removeRecursively();
+    QDir().mkpath(photos.out);
+    const Be job = photos.job();
+    gbtest::writeFile(job.findNewName(photos.sources[5], 6), "kept");
+    gbtest::RunUi ui;
+    ui.boxAnswers = {UiSeam::ResultNo};
+    ui.abortCaption = "Batch Processing";
+    ui.abortAtFile = abortAt;
+    Be run = job;
+    RunOutcome outcome;
+    outcome.result = run.batchProcess(photos.sources, "Batch Processing", true);
+    outcome.files = contents(photos.out);
+    outcome.log = ui.log;
+    outcome.questions = ui.boxTexts();
+    glAbortBatch = false;
+    return outcome;
+}
+
+} // namespace
+
+TEST(ParallelRun, BatchGivesTheSameFilesAndLogWithAnyThreadCount)
+{
+    initializeActions();
+    const Photos photos(12);
+    for (int abortAt : {-1, 8}) {
+        const RunOutcome one = runBatch(photos, 1, abortAt);
+        // The run as the user sees it: the damaged file logged and counted, the kept file
+        // asked about and left, and an Abort leaving exactly the files before it.
+        EXPECT_EQ(one.files.value("p05.jpg"), QByteArray("kept"));
+        ASSERT_EQ(one.questions.size(), 1);
+        EXPECT_TRUE(one.log.contains(photos.sources[5] + " - Final file exist and will not be replaced"));
+        EXPECT_EQ(one.log.filter(photos.sources[3] + " - ").size(), 1);
+        if (abortAt < 0) {
+            EXPECT_EQ(one.files.size(), 11);
+            EXPECT_EQ(one.log.last(), "Not processed: 1 of 12 files");
+        } else {
+            EXPECT_EQ(one.files.size(), 7) << "the eight files up to the Abort, less the damaged one";
+            EXPECT_TRUE(one.files.contains("p07.jpg"));
+            EXPECT_FALSE(one.files.contains("p08.jpg"));
+            EXPECT_TRUE(one.result.isEmpty());
+        }
+        for (int threads : {2, 8}) {
+            const RunOutcome many = runBatch(photos, threads, abortAt);
+            EXPECT_EQ(many.files, one.files) << threads << " threads, abort at " << abortAt;
+            EXPECT_EQ(many.log, one.log) << threads << " threads, abort at " << abortAt;
+            EXPECT_EQ(many.questions, one.questions);
+            EXPECT_EQ(many.result, one.result);
+        }
+    }
+    setWorkerThreads(0);
+}
+
+TEST(ParallelRun, WorkerThreadsComeFromTheRegistry)
+{
+    setWorkerThreads(3);
+    EXPECT_EQ(workerThreads(), 3);
+    setWorkerThreads(0);
+    EXPECT_EQ(workerThreads(), int(std::max(1u, std::thread::hardware_concurrency())));
+}
+
+TEST(OrderedWork, TakesItemsInOrderWithBoundedLookaheadWhileServingEvents)
+{
+    const int n = 40;
+    std::atomic<int> running{0}, most{0};
+    std::atomic<int> highest{-1};
+    std::vector<int> results(n, -1);
+    int taken = -1;
+    OrderedWork pool(n, 4, [&](int i) {
+        const int now = ++running;
+        int seen = most;
+        while (now > seen && !most.compare_exchange_weak(seen, now)) {
+        }
+        int h = highest;
+        while (i > h && !highest.compare_exchange_weak(h, i)) {
+        }
+        // Never further ahead than the lookahead of 2 x 4 past the item being taken.
+        EXPECT_LE(i, taken + 1 + 8);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        results[size_t(i)] = i * i;
+        --running;
+    });
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(1);
+    for (int i = 0; i < n; ++i) {
+        pool.take(i);
+        EXPECT_EQ(results[size_t(i)], i * i);
+        taken = i;
+    }
+    EXPECT_LE(most.load(), 4);
+    EXPECT_GT(most.load(), 1) << "the work ran on several threads";
+    EXPECT_GT(ticks, 0) << "events were served while waiting";
+}
+
+TEST(OrderedWork, OneThreadRunsOnTheCallerAndDroppingStopsHandingOut)
+{
+    std::vector<std::thread::id> where(3);
+    {
+        OrderedWork pool(3, 1, [&](int i) { where[size_t(i)] = std::this_thread::get_id(); });
+        for (int i = 0; i < 3; ++i)
+            pool.take(i);
+    }
+    for (const auto &id : where)
+        EXPECT_EQ(id, std::this_thread::get_id());
+
+    std::atomic<int> ran{0};
+    {
+        OrderedWork pool(1000, 4, [&](int) { ++ran; });
+        pool.take(0);
+    }
+    EXPECT_LE(ran.load(), 1 + 8 + 4) << "nothing is handed out past the lookahead once dropped";
+}
