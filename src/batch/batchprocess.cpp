@@ -42,6 +42,12 @@ QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &capt
     const std::vector<BatchCommand> &script = job.mCommands;
     const int n = int(sources.size());
 
+    const QString namingProblem = job.namingProblem();
+    if (!namingProblem.isEmpty()) {
+        infoMessage(job.mOwner, namingProblem + QStringLiteral(". Nothing was written."));
+        glAbortBatch = true;
+        return {};
+    }
     QStringList names;
     names.reserve(n);
     for (int i = 0; i < n; ++i)
