@@ -171,19 +171,14 @@ bool Be::validate()
 
 QString Be::namingProblem() const
 {
-    // The naming texts become part of a file name: a "/" would put the file in another
-    // folder, and ".." could climb out of the output folder.
-    QString text, what;
-    switch (naming()) {
-    case NamingNamePlusText: text = stdName(); what = QStringLiteral("text added to the names"); break;
-    case NamingNumberPlusSuffix: text = stdSuffix(); what = QStringLiteral("suffix"); break;
-    case NamingPrefixPlusNumber: text = stdPrefix(); what = QStringLiteral("prefix"); break;
-    default: return QString();
-    }
-    if (text.contains(QLatin1Char('/')) || text.contains(QLatin1String("..")))
-        return QStringLiteral("The %1 \"%2\" must not hold \"/\" or \"..\": output files stay in the output folder")
-            .arg(what, text);
-    return QString();
+    const QString text = namingTextInUse(naming(), stdName(), stdSuffix(), stdPrefix());
+    if (!leavesItsFolder(text))
+        return QString();
+    const QString what = naming() == NamingNamePlusText       ? QStringLiteral("text added to the names")
+                         : naming() == NamingNumberPlusSuffix ? QStringLiteral("suffix")
+                                                              : QStringLiteral("prefix");
+    return QStringLiteral("The %1 \"%2\" must not hold \"/\" or \"..\": output files stay in the output folder")
+        .arg(what, text);
 }
 
 } // namespace gb
