@@ -3,11 +3,11 @@
 #include "catalog/archivestruct.h"
 #include "catalog/openarchive.h"
 #include "common/messages.h"
+#include "common/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace gb {
@@ -49,26 +49,6 @@ void swapStepDone()
 QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 
 bool exists(const QString &path) { return QFileInfo::exists(path); }
-
-// Makes the folder's entries (renames, new and removed files) last through a crash.
-void syncFolderOf(const QString &path)
-{
-    const int fd = ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-bool syncFile(const QString &path)
-{
-    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
 
 // rename(2) replaces a file of the target name in one step: an old backup goes as the new
 // one arrives.
@@ -125,11 +105,11 @@ bool settleSwap(const QString &stem)
     bool ok = rollForward(stem);
     if (!ok)
         rollBack(stem);
-    syncFolderOf(stem);
+    syncFolderToDisk(stem);
     if (!QFile::remove(journalOf(stem)))
         return false;
     swapStepDone();
-    syncFolderOf(stem);
+    syncFolderToDisk(stem);
     return ok;
 }
 
@@ -138,7 +118,7 @@ bool settleSwap(const QString &stem)
 bool swapIn(const QString &stem)
 {
     for (const char *ext : kExtensions) {
-        if (!syncFile(stem + QStringLiteral("_") + QLatin1String(ext)))
+        if (!syncFileToDisk(stem + QStringLiteral("_") + QLatin1String(ext)))
             return false;
     }
     QFile journal(journalOf(stem));
@@ -149,7 +129,7 @@ bool swapIn(const QString &stem)
         return false;
     }
     journal.close();
-    syncFolderOf(stem);
+    syncFolderToDisk(stem);
     swapStepDone();
     return settleSwap(stem);
 }
