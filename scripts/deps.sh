@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config clang
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libjpeg-dev libpng-dev libgif-dev libtiff-dev libblkid-dev
   libgtest-dev libgmock-dev googletest libsqlite3-dev

@@ -68,6 +68,12 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
     const QStringList sources = sourceFiles;
     const int n = int(sources.size());
 
+    const QString namingProblem = job.namingProblem();
+    if (!namingProblem.isEmpty()) {
+        infoMessage(job.mOwner, namingProblem + QStringLiteral(". Nothing was written."));
+        glAbortBatch = true;
+        return {};
+    }
     QStringList names;
     names.reserve(n);
     for (int i = 0; i < n; ++i)

@@ -161,7 +161,24 @@ bool Be::validate()
         infoMessage(mOwner, QStringLiteral("Output folder does not exist"));
         return false;
     }
+    const QString problem = namingProblem();
+    if (!problem.isEmpty()) {
+        infoMessage(mOwner, problem);
+        return false;
+    }
     return true;
+}
+
+QString Be::namingProblem() const
+{
+    const QString text = namingTextInUse(naming(), stdName(), stdSuffix(), stdPrefix());
+    if (!leavesItsFolder(text))
+        return QString();
+    const QString what = naming() == NamingNamePlusText       ? QStringLiteral("text added to the names")
+                         : naming() == NamingNumberPlusSuffix ? QStringLiteral("suffix")
+                                                              : QStringLiteral("prefix");
+    return QStringLiteral("The %1 \"%2\" must not hold \"/\" or \"..\": output files stay in the output folder")
+        .arg(what, text);
 }
 
 } // namespace gb

@@ -109,14 +109,19 @@ public:
 
     // Checks the output folder: trims FINALFOLDER, completes it with "/" and stores it;
     // says "Please define final images folder" or "Output folder does not exist" (Info box
-    // over the owner) and gives false when it is empty or missing.
+    // over the owner) and gives false when it is empty or missing. Then refuses, with
+    // namingProblem()'s text, naming texts that would put outputs outside that folder.
     bool validate();
+    // "" when the naming text in use (STDNAME, STDSUFFIX or STDPREFIX, after NAMING) keeps
+    // every output in the output folder; otherwise the sentence saying that it holds "/" or "..".
+    QString namingProblem() const;
 
     // Runs the script over the source files under a progress window captioned caption.
     // Returns one output path per source, in order ("" where no name could be made), or an
     // empty list when the run was aborted or refused. A run whose outputs would replace one
     // of its sources, or write two sources to one path, is refused before anything is
-    // written: it says why, sets glAbortBatch and returns an empty list. Failed loads and
+    // written, and so is one whose naming texts leave the output folder (namingProblem()):
+    // it says why, sets glAbortBatch and returns an empty list. Failed loads and
     // saves are logged, counted in one more log line at the end ("Not processed: n of m
     // files"), and never stop the run.
     QStringList batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone);

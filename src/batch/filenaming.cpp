@@ -35,6 +35,21 @@ QString numberText(int start, int index, int length)
     return digits.rightJustified(length, QLatin1Char('0'));
 }
 
+QString namingTextInUse(int naming, const QString &text, const QString &suffix, const QString &prefix)
+{
+    switch (naming) {
+    case NamingNamePlusText: return text;
+    case NamingNumberPlusSuffix: return suffix;
+    case NamingPrefixPlusNumber: return prefix;
+    default: return QString();
+    }
+}
+
+bool leavesItsFolder(const QString &nameText)
+{
+    return nameText.contains(QLatin1Char('/')) || nameText.contains(QLatin1String(".."));
+}
+
 QString applyFileNaming(int naming, const QString &fileName, const QString &number, const QString &text,
                         const QString &suffix, const QString &prefix)
 {

@@ -1,6 +1,7 @@
 #include "catalog/openarchive.h"
 
 #include "catalog/archivestruct.h"
+#include "catalog/repairarch.h"
 #include "common/messages.h"
 
 #include <QFileInfo>
@@ -21,6 +22,8 @@ bool makeOrders(ArchServer &server, const QString &stem)
 
 std::unique_ptr<ArchServer> openArchive(QWidget *owner, const QString &stem)
 {
+    // A compaction killed between its renames leaves its journal: the swap is ended first.
+    finishInterruptedCompaction(stem);
     const QString file = stem + QStringLiteral(".dbf");
     if (!QFileInfo::exists(file))
         return nullptr;

@@ -1,8 +1,14 @@
 #include "common/imagsysserver.h"
 
 #include "common/appdirs.h"
+#include "common/safefile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace gb {
 
@@ -42,6 +48,24 @@ private:
 
 ImagSysServer *gInstalled = nullptr;
 
+QString memoPath(const QString &tablePath)
+{
+    return tablePath.left(tablePath.size() - 4) + QStringLiteral(".fpt");
+}
+
+// Where a new database is built before it is moved in: "Glbox111.new/" beside the table.
+QString buildFolder(const QString &tablePath)
+{
+    return tablePath.left(tablePath.size() - 4) + QStringLiteral(".new/");
+}
+
+void removeBuildFolder(const QString &tablePath)
+{
+    const QString building = buildFolder(tablePath);
+    if (QFileInfo::exists(building))
+        QDir(building).removeRecursively();
+}
+
 } // namespace
 
 ImagSysServer::ImagSysServer()
@@ -62,6 +86,8 @@ void ImagSysServer::init(const QString &folder)
         mError = QStringLiteral("Fail to create system database");
         return;
     }
+    // What a creation cut short left behind is of no use now.
+    removeBuildFolder(mTablePath);
     if (!mTable.open(mTablePath, true, false)) {
         mError = mTable.errorString();
         return;
@@ -81,27 +107,81 @@ void ImagSysServer::init(const QString &folder)
     }
     mTable.setOrder(1);
     mValid = true;
+    if (!seekKey(kSystemKey) && !restoreSystemRecord()) {
+        mError = mTable.errorString();
+        mValid = false;
+        mTable.close();
+    }
+}
+
+bool ImagSysServer::restoreSystemRecord()
+{
+    // Without the system record no key can be issued and every save fails: it is made
+    // again, holding the highest key in use, so no key is ever issued twice.
+    TableLock lock(mTable);
+    if (!lock.ok())
+        return false;
+    if (seekKey(kSystemKey))
+        return true; // another copy of the program made it meanwhile
+    int highest = 0;
+    mTable.setOrder(0);
+    for (mTable.goTop(); !mTable.eof(); mTable.skip())
+        highest = std::max(highest, mTable.fieldGet(QStringLiteral("RECID")).toString().trimmed().toInt());
+    mTable.setOrder(1);
+    if (!mTable.append())
+        return false;
+    mTable.fieldPut(QStringLiteral("RECID"), kSystemKey);
+    mTable.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
+    mTable.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
+    mTable.fieldPut(QStringLiteral("INFO"), ValueArray{highest});
+    return mTable.commit();
 }
 
 bool ImagSysServer::createNew()
 {
-    if (!DbServer::create(mTablePath, settingsStructure(), &mError))
-        return false;
-    DbServer table;
-    if (!table.open(mTablePath, true, false) || !table.createIndex(mIndexPath, QStringLiteral("RECID"), true)
-        || !table.append()) {
-        mError = table.errorString();
-        return false;
-    }
-    table.fieldPut(QStringLiteral("RECID"), kSystemKey);
-    table.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
-    table.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
-    table.fieldPut(QStringLiteral("INFO"), ValueArray{0});
-    if (!table.commit()) {
-        mError = table.errorString();
+    // The database is built whole in a folder of its own beside the final one and moved in
+    // file by file, the table last: a start that finds the table finds it complete, and a
+    // creation cut short anywhere leaves no table, so the next start builds it again.
+    const QString building = buildFolder(mTablePath);
+    removeBuildFolder(mTablePath);
+    if (!QDir().mkpath(building)) {
+        mError = QStringLiteral("Cannot create ") + building;
         return false;
     }
-    table.close();
+    const QString names[] = {QFileInfo(mTablePath).fileName(), QFileInfo(memoPath(mTablePath)).fileName(),
+                             QFileInfo(mIndexPath).fileName()};
+    const QString table = building + names[0];
+    if (!DbServer::create(table, settingsStructure(), &mError))
+        return false;
+    {
+        DbServer t;
+        if (!t.open(table, true, false) || !t.createIndex(building + names[2], QStringLiteral("RECID"), true)
+            || !t.append()) {
+            mError = t.errorString();
+            return false;
+        }
+        t.fieldPut(QStringLiteral("RECID"), kSystemKey);
+        t.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
+        t.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
+        t.fieldPut(QStringLiteral("INFO"), ValueArray{0});
+        if (!t.commit()) {
+            mError = t.errorString();
+            return false;
+        }
+        t.close();
+    }
+    // Memo and index first, the table last; rename(2) replaces what an earlier cut left.
+    const QString folder = QFileInfo(mTablePath).absolutePath() + QLatin1Char('/');
+    for (const QString &name : {names[1], names[2], names[0]}) {
+        if (!syncFileToDisk(building + name)
+            || ::rename(QFile::encodeName(building + name).constData(), QFile::encodeName(folder + name).constData())
+                   != 0) {
+            mError = QStringLiteral("Cannot move ") + building + name + QStringLiteral(" into place");
+            return false;
+        }
+    }
+    syncFolderToDisk(mTablePath);
+    removeBuildFolder(mTablePath);
     return true;
 }
 

@@ -40,7 +40,11 @@ public:
     QString lastErrorMessage() const { return mError; }
     QString tablePath() const { return mTablePath; }
 
-    // Creates the table, its unique key order and the system record; true on success.
+    // Creates the table, its unique key order and the system record; true on success. The
+    // files are built in a folder beside the table and moved in, the table last, so that a
+    // creation cut short leaves no table and the next start creates it again. A table of
+    // ours found without its system record (as an older creation could leave it) gets it
+    // back when it is opened.
     bool createNew();
     // The next key ("000001", "001234"); "" when the system record is missing or the six
     // digits are used up. Every call uses a number up, also when the append after it fails.
@@ -85,6 +89,7 @@ public:
 
 private:
     void init(const QString &folder);
+    bool restoreSystemRecord();
     bool seekKey(const QString &key);
 
     QString mTablePath;

@@ -3,7 +3,38 @@
 #include "common/batchprogress.h"
 #include "common/uiseam.h"
 
+#include <QFileInfo>
+
 namespace gb {
+
+namespace {
+
+bool made(const QString &output)
+{
+    return !output.isEmpty() && QFileInfo(output).isFile();
+}
+
+// Leaves out of the page lists every image whose thumbnail or full-size image was not made,
+// with its title: a cell for it would link files that are not there.
+void dropFailedImages(QStringList &thumbs, QStringList &fulls, GalleryTitles &titles)
+{
+    QStringList keptThumbs, keptFulls;
+    GalleryTitles keptTitles;
+    for (qsizetype i = 0; i < thumbs.size(); ++i) {
+        if (!made(thumbs[i]) || (i < fulls.size() && !made(fulls[i])))
+            continue;
+        keptThumbs << thumbs[i];
+        if (i < fulls.size())
+            keptFulls << fulls[i];
+        if (size_t(i) < titles.size())
+            keptTitles.push_back(titles[size_t(i)]);
+    }
+    thumbs = keptThumbs;
+    fulls = keptFulls;
+    titles = keptTitles;
+}
+
+} // namespace
 
 GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTitles &titles)
 {
@@ -15,8 +46,11 @@ GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTit
     }
     // An abort ends the run after the phase it happened in; what was written stays.
     QStringList thumbs, fulls;
-    if (makeImages(sources, thumbs, fulls, &result.failures))
-        createHtmlPages(createVirtualPages(thumbs, fulls, titles), &result.failures);
+    if (makeImages(sources, thumbs, fulls, &result.failures)) {
+        GalleryTitles kept = titles;
+        dropFailedImages(thumbs, fulls, kept);
+        createHtmlPages(createVirtualPages(thumbs, fulls, kept), &result.failures);
+    }
     result.aborted = glAbortBatch;
     if (!result.aborted && !result.failures.isEmpty())
         ui().reportErrors(mOOwner, result.failures);

@@ -1,5 +1,6 @@
 #include "gallery/hgallery.h"
 
+#include "batch/filenaming.h"
 #include "common/messages.h"
 #include "common/safefile.h"
 #include "gallery/galleryutil.h"
@@ -184,6 +185,22 @@ QStringList HGallery::validate(const QStringList &sources)
         if (stripped == QLatin1String(".") || stripped == QLatin1String(".."))
             problems << QStringLiteral("[General] The %1 subfolder cannot be named \".\" or \"..\"")
                             .arg(QLatin1String(label));
+    }
+
+    // Page names and image naming texts become file names in their folders: one holding "/"
+    // or ".." would write pages or images outside the base folder.
+    const std::pair<QString, const char *> nameTexts[] = {
+        {thPgBaseName(), "thumbnails pages base name"},
+        {createFullSizePages() ? fsPgBaseName() : QString(), "full size images pages base name"},
+        {createMasterIndex() ? masterIndexPage() : QString(), "master index page name"},
+        {namingTextInUse(thImNaming(), thImStdName(), thImSuffix(), thImPrefix()), "thumbnails images naming text"},
+        {namingTextInUse(fsImNaming(), fsImStdAppendName(), fsImStdSuffix(), fsImStdPrefix()),
+         "full size images naming text"},
+    };
+    for (const auto &[text, label] : nameTexts) {
+        if (leavesItsFolder(text))
+            problems << QStringLiteral("[General] The %1 \"%2\" cannot hold \"/\" or \"..\"")
+                            .arg(QLatin1String(label), text);
     }
 
     if (!problems.isEmpty())

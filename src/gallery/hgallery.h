@@ -445,7 +445,8 @@ public:
     // Validation, thumbnails, full-size images (unless aborted), pages (unless aborted),
     // as the gallery window's Do It runs them. Shows the problems found by validation in
     // the error log and stops; after a run that was not aborted, shows every image, page
-    // or copy that failed in the error log.
+    // or copy that failed in the error log. A source whose thumbnail or full-size image was
+    // not made is left out of the pages (its title with it): it is in the error log already.
     GalleryRunResult generate(const QStringList &sources, const GalleryTitles &titles);
 
 private:

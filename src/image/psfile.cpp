@@ -315,10 +315,11 @@ RgbImage PsFile::createRgb()
                 out[2] = rows[2][i];
                 break;
             case Cmyk: {
-                // Samples as stored: R = (255 - C)(255 - K) / 255, and alike for G with M, B with Y.
-                const unsigned k = 255u - rows[3][i];
+                // Photoshop stores every ink inverted (255 is no ink, 0 full ink), so on the
+                // stored samples R = C * K / 255, and alike for G with M, B with Y.
+                const unsigned k = rows[3][i];
                 for (int ch = 0; ch < 3; ++ch)
-                    out[ch] = uint8_t((255u - rows[ch][i]) * k / 255u);
+                    out[ch] = uint8_t(rows[ch][i] * k / 255u);
                 break;
             }
             default:

@@ -1,6 +1,7 @@
 // Batch runs over files made here, with the real progress window behind a scripted UI.
 
 #include "batch/be.h"
+#include "batch/filenaming.h"
 #include "common/batchprogresswin.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -372,6 +374,56 @@ TEST(BatchRun, RunsThatWouldWriteOntoTheirSourcesAreRefused)
     EXPECT_EQ(ui.boxes.size(), 2u);
     EXPECT_FALSE(QFileInfo::exists(f.out + "/a.png"));
     glAbortBatch = false;
+}
+
+// Naming texts are parts of a file name: one that would leave the output folder is refused
+// by validation and by the run, before anything is written.
+TEST(BatchRun, NamingTextsThatLeaveTheOutputFolderAreRefused)
+{
+    WindowedUi ui;
+    Fixture f;
+    const QString a = f.image("a.png");
+    struct Case {
+        int naming;
+        const char *text;
+        bool refused;
+    } cases[] = {
+        {NamingPrefixPlusNumber, "../../p", true},
+        {NamingPrefixPlusNumber, "sub/p", true},
+        {NamingPrefixPlusNumber, "..", true},
+        {NamingNumberPlusSuffix, "/../x", true},
+        {NamingNamePlusText, "_../..", true},
+        {NamingPrefixPlusNumber, "holiday.", false},
+        {NamingNamePlusText, "-small", false},
+        // Only the text the naming uses counts.
+        {NamingSameName, "../../p", false},
+    };
+    for (const Case &c : cases) {
+        Be job = f.job();
+        job.setNaming(c.naming);
+        job.setStdPrefix(c.naming == NamingPrefixPlusNumber || c.naming == NamingSameName ? c.text : "img");
+        job.setStdSuffix(c.naming == NamingNumberPlusSuffix ? c.text : "img");
+        job.setStdName(c.naming == NamingNamePlusText ? c.text : "");
+        ui.boxes.clear();
+        EXPECT_EQ(job.validate(), !c.refused) << c.text;
+        EXPECT_EQ(job.namingProblem().isEmpty(), !c.refused) << c.text;
+        if (!c.refused)
+            continue;
+        ASSERT_EQ(ui.boxes.size(), 1u) << c.text;
+        EXPECT_TRUE(ui.boxes[0].text.contains(QString("\"%1\" must not hold").arg(c.text))) << c.text;
+        // The run refuses too, when started without validating.
+        EXPECT_TRUE(job.batchProcess({a}, "Batch Processing", false).isEmpty()) << c.text;
+        EXPECT_TRUE(glAbortBatch);
+        EXPECT_EQ(ui.windowsMade, 0);
+        glAbortBatch = false;
+    }
+    // Nothing was written anywhere under the test folder but the source.
+    QStringList written;
+    QDirIterator it(f.dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        written << it.next();
+    EXPECT_EQ(written, QStringList{a});
+    EXPECT_TRUE(QDir(QFileInfo(f.dir).path()).entryList({"p0001.*"}).isEmpty());
 }
 
 TEST(BatchRun, PhotoshopSourcesAreWrittenInTheOutputFormat)

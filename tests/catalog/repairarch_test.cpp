@@ -207,6 +207,52 @@ TEST(RepairArch, AnIncompleteCopyIsNotSwappedIn)
     EXPECT_EQ(server->recCount(), 40u);
 }
 
+// The program killed after any step of the swap (journal written, each of the six renames,
+// journal removed): the next opening, or the next compaction, ends the swap and the catalog
+// opens with all its records, compacted.
+TEST(RepairArch, ASwapCutShortAnywhereIsFinishedAtTheNextOpening)
+{
+    for (int steps = 1;; ++steps) {
+        const QString stem = sampleCatalog();
+        const QList<ValueArray> before = records(stem);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            gb::archtesting::exitAfterSwapSteps(steps);
+            gbtest::ScriptedUi ui;
+            CountingProgress progress;
+            _exit(gb::repairArch(nullptr, stem, progress) ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << steps;
+        const bool finished = WEXITSTATUS(status) == 0;
+        ASSERT_TRUE(finished || WEXITSTATUS(status) == 77) << "steps " << steps;
+
+        gbtest::ScriptedUi ui;
+        if (steps % 2) {
+            auto server = gb::openArchive(nullptr, stem);
+            ASSERT_TRUE(server) << "steps " << steps;
+            EXPECT_EQ(server->recCount(), 3u) << "steps " << steps; // compacted: deleted records gone
+            EXPECT_EQ(server->orderCount(), 3) << "steps " << steps;
+            EXPECT_TRUE(server->locateRec("1", "PHOTOS", "/set/img5.jpg")) << "steps " << steps;
+        } else {
+            CountingProgress progress;
+            ASSERT_TRUE(gb::repairArch(nullptr, stem, progress)) << "steps " << steps;
+        }
+        EXPECT_EQ(records(stem), before) << "steps " << steps;
+        EXPECT_TRUE(ui.boxTexts().filter("error").isEmpty()) << "steps " << steps;
+        EXPECT_FALSE(QFileInfo::exists(stem + ".swap")) << "steps " << steps;
+        for (const char *ext : {".dbf", ".cdx", ".fpt"})
+            EXPECT_TRUE(QFileInfo::exists(stem + "$" + ext)) << ext << " steps " << steps;
+        if (finished) {
+            EXPECT_EQ(steps, 9); // journal, six renames, journal removed, then past the end
+            break;
+        }
+        ASSERT_LT(steps, 20);
+    }
+}
+
 TEST(RepairArch, RefusesACatalogOpenInAWindow)
 {
     const QString stem = sampleCatalog();

@@ -1,4 +1,5 @@
 #include "common/imagsysserver.h"
+#include "platform/table/rawfile.h"
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
@@ -166,6 +167,57 @@ TEST(ImagSysServer, ALostIndexFileIsMadeAgain)
     EXPECT_EQ(db.getInfo(key), ValueArray{7});
     ASSERT_TRUE(db.appendNewPrin("next", {}, key));
     EXPECT_EQ(key, "000002");
+}
+
+// The first start killed after any write of the creation: the next start finds either no
+// database and makes it, or a whole one; saving works either way.
+TEST(ImagSysServer, ACreationCutShortIsMadeAgainAtTheNextStart)
+{
+    for (int writes = 1;; ++writes) {
+        const QString dir = gbtest::makeTempDir();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            gb::tabletesting::exitAfterWrites(writes);
+            ImagSysServer db(dir);
+            _exit(db.isValid() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << writes;
+        const bool finished = WEXITSTATUS(status) == 0;
+        ASSERT_TRUE(finished || WEXITSTATUS(status) == 77) << "writes " << writes;
+
+        ImagSysServer db(dir);
+        ASSERT_TRUE(db.isValid()) << "writes " << writes << ": " << db.lastErrorMessage().toStdString();
+        QString key;
+        ASSERT_TRUE(db.appendNewBatchEdit("saved", {1}, key)) << "writes " << writes;
+        EXPECT_EQ(key, "000001") << "writes " << writes;
+        EXPECT_EQ(db.getInfo(key), ValueArray{1});
+        EXPECT_FALSE(QFileInfo::exists(dir + "/Glbox111.new")) << "writes " << writes;
+        if (finished)
+            break;
+        ASSERT_LT(writes, 100);
+    }
+}
+
+// A table an older creation left without its system record gets it back, holding the
+// highest key in use, so that saving works and no key is issued twice.
+TEST(ImagSysServer, AMissingSystemRecordIsMadeAgainAtTheNextStart)
+{
+    const QString dir = gbtest::makeTempDir();
+    {
+        ImagSysServer db(dir);
+        QString key;
+        ASSERT_TRUE(db.appendNewComp("a", {}, key));
+        ASSERT_TRUE(db.appendNewComp("b", {}, key));
+        ASSERT_TRUE(db.removeRecord("XXXXXX"));
+    }
+    ImagSysServer db(dir);
+    ASSERT_TRUE(db.isValid());
+    QString key;
+    ASSERT_TRUE(db.appendNewComp("c", {}, key));
+    EXPECT_EQ(key, "000003");
 }
 
 TEST(ImagSysServer, KeysStopAtSixDigits)

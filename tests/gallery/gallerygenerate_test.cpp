@@ -143,8 +143,8 @@ TEST(GalleryGenerate, ProblemsAreShownAndNothingIsWritten)
     EXPECT_TRUE(QDir(g.baseFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-// A source that does not load keeps its place on the pages; its failures are shown at the end.
-TEST(GalleryGenerate, FailedImagesAreShownAtTheEnd)
+// A source that does not load is left out of the pages; its failures are shown at the end.
+TEST(GalleryGenerate, FailedImagesAreShownAtTheEndAndLeftOutOfThePages)
 {
     RunUi ui;
     HGallery g = runGallery();
@@ -153,15 +153,21 @@ TEST(GalleryGenerate, FailedImagesAreShownAtTheEnd)
     const QString broken = QFileInfo(sources[0]).path() + "/broken.jpg";
     ASSERT_TRUE(gbtest::writeFile(broken, "not a picture"));
     sources.insert(1, broken);
-    const gb::GalleryRunResult result = g.generate(sources, {});
+    const gb::GalleryRunResult result = g.generate(sources, {{"first", ""}, {"broken", ""}, {"last", ""}});
     const QStringList failures = {"Fail to create the thumbnail of " + broken,
                                   "Fail to create the full size image of " + broken};
     EXPECT_EQ(result.failures, failures);
     ASSERT_EQ(ui.errorLogs.size(), 1u);
     EXPECT_EQ(ui.errorLogs[0], failures);
     const QString page = gbtest::pageText(g.baseFolder() + "thumb0001.htm");
-    EXPECT_TRUE(page.contains("<img src=\"thumbs/thumb0002.jpg\" width=\"\" height=\"\"")) << page.toStdString();
-    EXPECT_EQ(filesIn(g.baseFolder()).size(), 6);
+    EXPECT_FALSE(page.contains("thumb0002.jpg")) << page.toStdString();
+    EXPECT_FALSE(page.contains("broken")) << page.toStdString();
+    EXPECT_FALSE(page.contains("width=\"\"")) << page.toStdString();
+    EXPECT_FALSE(page.contains(" 0 kb")) << page.toStdString();
+    EXPECT_TRUE(page.contains("thumbs/thumb0001.jpg")) << page.toStdString();
+    EXPECT_TRUE(page.contains("thumbs/thumb0003.jpg")) << page.toStdString();
+    // Two images fill one page of thumbnails; each has its full-size page.
+    EXPECT_EQ(filesIn(g.baseFolder()), (QStringList{"img0001.htm", "img0002.htm", "masteridx.htm", "thumb0001.htm"}));
 }
 
 // A second run over the output of a first one: images and pages are replaced, kept, or

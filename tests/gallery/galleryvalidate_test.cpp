@@ -268,3 +268,38 @@ TEST(GalleryValidate, OutputClashesAreRefusedBeforeWriting)
     support.setBackground(two + "/b.gif");
     EXPECT_EQ(support.validate(sources), QStringList{"[General] Two support images have the same name: b.gif"});
 }
+
+// Page names and image naming texts that would write outside the base folder are refused as
+// problems of their own, before any folder or file is made.
+TEST(GalleryValidate, NamesLeavingTheBaseFolderAreRefusedUpFront)
+{
+    const QStringList sources{"/photos/a.jpg", "/photos/b.jpg"};
+    struct Case {
+        const char *what;
+        std::function<void(HGallery &)> set;
+        QString problem;
+    } cases[] = {
+        {"thumbnail pages", [](HGallery &g) { g.setThPgBaseName("../../thpage"); },
+         "[General] The thumbnails pages base name \"../../thpage\" cannot hold \"/\" or \"..\""},
+        {"full-size pages", [](HGallery &g) { g.setFsPgBaseName("pages/fs"); },
+         "[General] The full size images pages base name \"pages/fs\" cannot hold \"/\" or \"..\""},
+        {"master index", [](HGallery &g) { g.setMasterIndexPage("../index"); },
+         "[General] The master index page name \"../index\" cannot hold \"/\" or \"..\""},
+        {"thumbnail images", [](HGallery &g) { g.setThImNaming(4); g.setThImPrefix("../../thimg"); },
+         "[General] The thumbnails images naming text \"../../thimg\" cannot hold \"/\" or \"..\""},
+        {"full-size images", [](HGallery &g) { g.setFsImNaming(3); g.setFsImStdSuffix("/x"); },
+         "[General] The full size images naming text \"/x\" cannot hold \"/\" or \"..\""},
+    };
+    for (const Case &c : cases) {
+        HGallery g = validGallery();
+        c.set(g);
+        EXPECT_EQ(g.validate(sources), QStringList{c.problem}) << c.what;
+        EXPECT_TRUE(QDir(g.baseFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()) << c.what;
+    }
+    // A text the naming does not use, and dots that climb nowhere, are fine.
+    HGallery unused = validGallery();
+    unused.setThImNaming(1);
+    unused.setThImPrefix("../../thimg");
+    unused.setThPgBaseName("my.page");
+    EXPECT_TRUE(unused.validate(sources).isEmpty());
+}

@@ -377,3 +377,93 @@ TEST(Thumbnail, FittedLoadMatchesFullLoadAndReportsTheFullSize)
     EXPECT_TRUE(createFittedRgbFromFile(dir + "/none.jpg", 80, 80, w, h, error).isNull());
     EXPECT_EQ(error, "Error on file open");
 }
+
+namespace {
+
+QByteArray patchedLe(QByteArray file, int at, std::initializer_list<uint32_t> values)
+{
+    for (uint32_t v : values) {
+        for (int i = 0; i < 4; ++i)
+            file[at++] = char((v >> (8 * i)) & 255);
+    }
+    return file;
+}
+
+QByteArray patchedLe16(QByteArray file, int at, std::initializer_list<int> values)
+{
+    for (int v : values) {
+        file[at++] = char(v & 255);
+        file[at++] = char((v >> 8) & 255);
+    }
+    return file;
+}
+
+} // namespace
+
+// The size read from the header is the size the loader gives, and a header the loader refuses
+// has no size.
+TEST(ImageLoad, DimsAgreeWithTheLoader)
+{
+    const QString dir = gbtest::makeTempDir();
+    const QByteArray gif = gbtest::readFile(saved(dir, "g.gif", picture(8, 6), 0, 2));
+    // The frame's descriptor follows the screen and its colour table.
+    const int frame = 13 + 3 * (1 << ((uchar(gif[10]) & 7) + 1));
+    ASSERT_EQ(gif[frame], ',');
+    const QByteArray bmp = gbtest::readFile(saved(dir, "b.bmp", picture(8, 6)));
+    const QByteArray png = gbtest::readFile(saved(dir, "p.png", picture(8, 6)));
+    QByteArray hugePng = png;
+    for (int at : {16, 20}) // IHDR width and height, big-endian 2^31
+        hugePng.replace(at, 4, QByteArray("\x80\x00\x00\x00", 4));
+    const struct Case {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"screen.gif", patchedLe16(gif, 6, {0})},               // the frame stands alone
+        {"nothing.gif", patchedLe16(patchedLe16(gif, 6, {0}), frame + 5, {0})}, // width 0 everywhere
+        {"tall.gif", patchedLe16(gif, frame + 7, {0})},
+        {"huge.bmp", patchedLe(bmp, 18, {0x80000000u, 0x80000000u})},
+        {"huge.png", hugePng},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir + "/" + c.name;
+        ASSERT_TRUE(gbtest::writeFile(path, c.bytes));
+        int lw = -1, lh = -1, w = -1, h = -1, bits = 0;
+        QString loadError, dimsError;
+        const bool loaded = !createRgbFromFile(path, lw, lh, loadError).isNull();
+        EXPECT_EQ(getImageDims(path, w, h, bits, dimsError), loaded) << c.name << " " << w << "x" << h;
+        if (loaded) {
+            EXPECT_EQ(w, lw) << c.name;
+            EXPECT_EQ(h, lh) << c.name;
+        } else {
+            EXPECT_FALSE(dimsError.isEmpty()) << c.name;
+        }
+    }
+}
+
+// A camera's quarter-turned photo is measured and loaded upright, thumbnails included.
+TEST(ImageLoad, TurnedPhotoIsUprightEverywhere)
+{
+    const QString dir = gbtest::makeTempDir();
+    const QByteArray plain = gbtest::readFile(saved(dir, "plain.jpg", picture(400, 200), 0, 256, 95));
+    QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0", 32);
+    QByteArray app1("\xFF\xE1", 2);
+    app1 += char(0);
+    app1 += char(exif.size() + 2);
+    const QString path = dir + "/turned.jpg";
+    ASSERT_TRUE(gbtest::writeFile(path, plain.left(2) + app1 + exif + plain.mid(2)));
+
+    int w = 0, h = 0, bits = 0;
+    QString error;
+    ASSERT_TRUE(getImageDims(path, w, h, bits, error));
+    EXPECT_EQ(w * 10000 + h, 200 * 10000 + 400);
+    const RgbImage full = createRgbFromFile(path, w, h, error);
+    ASSERT_FALSE(full.isNull());
+    EXPECT_EQ(full.width() * 10000 + full.height(), 200 * 10000 + 400);
+    // The stored top-left (dark red, green 0) turns to the top-right.
+    EXPECT_LT(full.pixel(199, 0)[0], 40);
+    EXPECT_LT(full.pixel(199, 0)[1], 40);
+    const RgbImage thumb = createFittedRgbFromFile(path, 40, 40, w, h, error);
+    ASSERT_FALSE(thumb.isNull());
+    EXPECT_EQ(thumb.width() * 100 + thumb.height(), 20 * 100 + 40);
+    EXPECT_EQ(w * 10000 + h, 200 * 10000 + 400);
+}

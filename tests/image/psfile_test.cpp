@@ -135,8 +135,11 @@ TEST(PsFile, ConvertsEachModeRawAndCoded)
         {"duotone from the first channel", {8, 8, 2, {{bytes({0x40, 0x41})}, {bytes({1, 1})}}}, {0x404040, 0x414141}},
         {"indexed", {2, 8, 2, {{bytes({5, 200})}}, 0, palette}, {0x332211, blue}},
         {"rgb 16", {3, 16, 1, {{bytes({0xAB, 0xCD})}, {bytes({0x01, 0xFF})}, {bytes({0x00, 0x10})}}}, {0x0001AB}},
-        // R = (255 - C)(255 - K) / 255 with the samples as stored.
-        {"cmyk", {4, 8, 2, {{bytes({0, 255})}, {bytes({255, 0})}, {bytes({255, 0})}, {bytes({0, 51})}}}, {red, 0xCCCC00}},
+        // Inks are stored inverted: paper white, full cyan ink, full black ink, and cyan
+        // over a fifth of black (R = C * K / 255 on the stored samples).
+        {"cmyk", {4, 8, 4, {{bytes({255, 0, 255, 0})}, {bytes({255, 255, 255, 255})}, {bytes({255, 255, 255, 255})},
+                            {bytes({255, 255, 0, 204})}}},
+         {0xFFFFFF, 0xFFFF00, 0x000000, 0xCCCC00}},
         {"long coded rows", {1, 8, 300, {{QByteArray(300, '\x07'), QByteArray(300, '\x07')}}}, {}},
     };
     for (const Case &c : cases) {

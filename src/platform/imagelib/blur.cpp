@@ -2,6 +2,7 @@
 
 #include "platform/imagelib/paddedrows.h"
 #include "platform/imagelib/parallel.h"
+#include "platform/imagelib/vectorclones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +45,7 @@ std::vector<uint16_t> gaussian(double sigma)
 
 // acc[i] += wk * (a[i] + b[i]) in 16 bits. Kept out of line: inlined into the loop over
 // the taps, the compiler fuses the taps and gives up vectorising.
-__attribute__((noinline, target_clones("avx2", "default")))
+GB_VECTOR_CLONES_OUT_OF_LINE
 void addPair(uint16_t *__restrict acc, const uint8_t *__restrict a, const uint8_t *__restrict b, size_t m,
              uint16_t wk)
 {

@@ -1,6 +1,7 @@
 #include "platform/imagelib/decimate.h"
 
 #include "platform/imagelib/parallel.h"
+#include "platform/imagelib/vectorclones.h"
 
 #include <algorithm>
 #include <vector>
@@ -44,7 +45,7 @@ Spans spans(int srcLen, int dstLen)
 }
 
 // acc[i] = w * p[i] (first row of a span) or acc[i] += w * p[i], over a whole source row.
-__attribute__((noinline, target_clones("avx2", "default")))
+GB_VECTOR_CLONES_OUT_OF_LINE
 void weighRow(uint32_t *__restrict acc, const uint8_t *__restrict p, size_t n, uint32_t w, bool first)
 {
     if (first) {

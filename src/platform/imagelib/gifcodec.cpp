@@ -58,18 +58,92 @@ GifFileType *openGif(ByteSpan file, MemoryReader &reader)
 
 } // namespace
 
-bool readGifDims(ByteSpan file, int &width, int &height, int &bits, int &error)
+namespace {
+
+// Where the first frame goes: its own size, the canvas it is drawn on and its place there.
+struct FirstFrame {
+    int64_t frameW = 0, frameH = 0, canvasW = 0, canvasH = 0;
+    int offX = 0, offY = 0;
+    int transparent = -1;
+};
+
+// Reads the records up to the first image descriptor and lays the frame out as the reader
+// shows it. False, with error set, for a file the reader refuses before decoding.
+bool findFirstFrame(GifFileType *gif, size_t fileSize, FirstFrame &f, int &error)
 {
-    if (!hasGifSignature(file)) {
-        error = ImgBadGif;
+    error = ImgBadGif;
+    for (;;) {
+        GifRecordType type;
+        if (DGifGetRecordType(gif, &type) == GIF_ERROR)
+            return false;
+        if (type == TERMINATE_RECORD_TYPE)
+            return false;
+        if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType *block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) == GIF_ERROR)
+                return false;
+            // Graphic control extension: flags, delay (2), transparent index.
+            if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4 && (block[1] & 1))
+                f.transparent = block[4];
+            while (block) {
+                if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
+                    return false;
+            }
+            continue;
+        }
+        if (type != IMAGE_DESC_RECORD_TYPE)
+            continue;
+        if (DGifGetImageDesc(gif) == GIF_ERROR)
+            return false;
+        break;
+    }
+
+    const GifImageDesc &desc = gif->Image;
+    const int64_t fw = desc.Width, fh = desc.Height;
+    const int64_t sw = gif->SWidth, sh = gif->SHeight;
+    if (fw <= 0 || fh <= 0)
+        return false;
+    // One 12-bit LZW code stands for at most 4096 pixels, so a file holds no more than
+    // about 2731 pixels per byte; a frame that claims more is a lie.
+    const int64_t mostPixels = int64_t(fileSize) * 2731 + 4096;
+    if (!pixelCountAllowed(fw, fh)) {
+        error = ImgOutOfMemory;
         return false;
     }
-    // Logical screen descriptor: width and height little-endian, then the packed flags:
-    // bit 7 a global colour table, bits 0-2 its size (2^(n+1) entries), bits 4-6 the
-    // colour resolution minus one. Bits per pixel are those of the table when there is one.
+    if (fw * fh > mostPixels)
+        return false;
+    // The frame sits on its logical screen when it fits there; a screen far larger than
+    // anything the file could fill is not allocated, and the frame stands alone.
+    const bool onScreen = desc.Left + fw <= sw && desc.Top + fh <= sh && pixelCountAllowed(sw, sh)
+        && sw * sh <= mostPixels;
+    f.frameW = fw;
+    f.frameH = fh;
+    f.canvasW = onScreen ? sw : fw;
+    f.canvasH = onScreen ? sh : fh;
+    f.offX = onScreen ? desc.Left : 0;
+    f.offY = onScreen ? desc.Top : 0;
     error = ImgOk;
-    width = file.data[6] | (file.data[7] << 8);
-    height = file.data[8] | (file.data[9] << 8);
+    return true;
+}
+
+} // namespace
+
+bool readGifDims(ByteSpan file, int &width, int &height, int &bits, int &error)
+{
+    // The size is the one the reader gives: the logical screen when the first frame fits
+    // on it, else the frame's own; a file the reader refuses has no size.
+    error = ImgBadGif;
+    MemoryReader reader;
+    GifCloser closer{openGif(file, reader)};
+    FirstFrame f;
+    if (!closer.gif || !findFirstFrame(closer.gif, file.size, f, error))
+        return false;
+    width = int(f.canvasW);
+    height = int(f.canvasH);
+    // Packed flags of the screen descriptor: bit 7 a global colour table, bits 0-2 its size
+    // (2^(n+1) entries), bits 4-6 the colour resolution minus one. Bits per pixel are those
+    // of the table when there is one.
     const uint8_t flags = file.data[10];
     bits = (flags & 0x80) ? (flags & 7) + 1 : ((flags >> 4) & 7) + 1;
     return true;
@@ -81,57 +155,14 @@ RgbImage readGif(ByteSpan file, int &error)
     MemoryReader reader;
     GifCloser closer{openGif(file, reader)};
     GifFileType *gif = closer.gif;
-    if (!gif)
+    FirstFrame layout;
+    if (!gif || !findFirstFrame(gif, file.size, layout, error))
         return {};
-
-    int transparent = -1;
-    for (;;) {
-        GifRecordType type;
-        if (DGifGetRecordType(gif, &type) == GIF_ERROR)
-            return {};
-        if (type == TERMINATE_RECORD_TYPE)
-            return {};
-        if (type == EXTENSION_RECORD_TYPE) {
-            int code = 0;
-            GifByteType *block = nullptr;
-            if (DGifGetExtension(gif, &code, &block) == GIF_ERROR)
-                return {};
-            // Graphic control extension: flags, delay (2), transparent index.
-            if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4 && (block[1] & 1))
-                transparent = block[4];
-            while (block) {
-                if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
-                    return {};
-            }
-            continue;
-        }
-        if (type != IMAGE_DESC_RECORD_TYPE)
-            continue;
-        if (DGifGetImageDesc(gif) == GIF_ERROR)
-            return {};
-        break;
-    }
-
+    error = ImgBadGif;
     const GifImageDesc &desc = gif->Image;
-    const int64_t fw = desc.Width, fh = desc.Height;
-    const int64_t sw = gif->SWidth, sh = gif->SHeight;
-    if (fw <= 0 || fh <= 0)
-        return {};
-    // One 12-bit LZW code stands for at most 4096 pixels, so a file holds no more than
-    // about 2731 pixels per byte; a frame that claims more is a lie.
-    const int64_t mostPixels = int64_t(file.size) * 2731 + 4096;
-    if (!pixelCountAllowed(fw, fh)) {
-        error = ImgOutOfMemory;
-        return {};
-    }
-    if (fw * fh > mostPixels)
-        return {};
-    // The frame sits on its logical screen when it fits there; a screen far larger than
-    // anything the file could fill is not allocated, and the frame stands alone.
-    const bool onScreen = desc.Left + fw <= sw && desc.Top + fh <= sh && pixelCountAllowed(sw, sh)
-        && sw * sh <= mostPixels;
-    const int64_t cw = onScreen ? sw : fw, ch = onScreen ? sh : fh;
-    const int offX = onScreen ? desc.Left : 0, offY = onScreen ? desc.Top : 0;
+    const int64_t fw = layout.frameW, fh = layout.frameH, cw = layout.canvasW, ch = layout.canvasH;
+    const int offX = layout.offX, offY = layout.offY;
+    const int transparent = layout.transparent;
 
     uint8_t colors[256][3];
     const ColorMapObject *map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;

@@ -112,15 +112,29 @@ RgbImage readImage(ByteSpan file, int type, int &error, int fitW, int fitH)
 
 bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, int &error)
 {
+    int w = 0, h = 0, b = 0, badFile = ImgBadParameter;
+    bool ok = false;
     switch (type) {
-    case ImgTypeBmp: return readBmpDims(file, width, height, bits, error);
-    case ImgTypeJpg: return readJpegDims(file, width, height, bits, error);
-    case ImgTypePng: return readPngDims(file, width, height, bits, error);
-    case ImgTypeGif: return readGifDims(file, width, height, bits, error);
-    case ImgTypeTiff: return readTiffDims(file, width, height, bits, error);
-    case ImgTypePcx: return readPcxDims(file, width, height, bits, error);
+    case ImgTypeBmp: ok = readBmpDims(file, w, h, b, error); badFile = ImgBadBmp; break;
+    case ImgTypeJpg: ok = readJpegDims(file, w, h, b, error); badFile = ImgBadJpg; break;
+    case ImgTypePng: ok = readPngDims(file, w, h, b, error); badFile = ImgBadPng; break;
+    case ImgTypeGif: ok = readGifDims(file, w, h, b, error); badFile = ImgBadGif; break;
+    case ImgTypeTiff: ok = readTiffDims(file, w, h, b, error); badFile = ImgBadTiff; break;
+    case ImgTypePcx: ok = readPcxDims(file, w, h, b, error); badFile = ImgBadPcx; break;
     default: error = ImgBadParameter; return false;
     }
+    if (!ok)
+        return false;
+    // A size the reader refuses is no size either: an empty side is a damaged file, and an
+    // area past the readers' limit could never be loaded.
+    if (!pixelCountAllowed(w, h)) {
+        error = (w <= 0 || h <= 0) ? badFile : ImgOutOfMemory;
+        return false;
+    }
+    width = w;
+    height = h;
+    bits = b;
+    return true;
 }
 
 bool writeImage(const RgbImage &img, int type, QByteArray &out, int &error, const WriteOptions &options)

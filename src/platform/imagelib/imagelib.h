@@ -35,6 +35,8 @@ RgbImage readImage(ByteSpan file, int type, int &error, int fitW = 0, int fitH =
 
 // Header-only width, height and bits per pixel for the types with a header reader
 // (BMP, GIF, JPEG, PNG, PCX, TIFF). Other types (metafiles, Targa) fail with ImgBadParameter.
+// The size is the upright one the reader gives; a size the reader would refuse (a side of 0,
+// an area over its limit) fails, and the outputs are then left alone.
 bool readImageDims(ByteSpan file, int type, int &width, int &height, int &bits, int &error);
 
 // Options of the writers; each format reads only its own.

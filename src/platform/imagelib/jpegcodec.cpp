@@ -1,8 +1,11 @@
 #include "platform/imagelib/jpegcodec.h"
 
+#include "platform/imagelib/orientation.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <algorithm>
 
 #include <jpeglib.h>
@@ -79,6 +82,22 @@ bool headerAllowed(const jpeg_decompress_struct &cinfo, size_t fileSize, int &er
     return true;
 }
 
+// Asks the decoder to keep the APP1 markers, where cameras store the EXIF block.
+void keepExif(jpeg_decompress_struct &cinfo)
+{
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
+}
+
+// The orientation tag of the first EXIF block read with the header; 1 when there is none.
+int orientationOf(const jpeg_decompress_struct &cinfo)
+{
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next) {
+        if (m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && memcmp(m->data, "Exif\0\0", 6) == 0)
+            return exifOrientation(ByteSpan{m->data, m->data_length});
+    }
+    return 1;
+}
+
 } // namespace
 
 int jpegScaleDenominator(int width, int height, int fitW, int fitH)
@@ -119,14 +138,19 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, RgbImage &img)
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+    keepExif(cinfo);
     jpeg_read_header(&cinfo, TRUE);
     if (!headerAllowed(cinfo, file.size, error)) {
         jpeg_destroy_decompress(&cinfo);
         return;
     }
+    const int orientation = orientationOf(cinfo);
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    const int denom = jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height), fitW, fitH);
+    // The box is meant for the upright picture; the decoder scales the stored one.
+    const bool transposed = orientationTransposes(orientation);
+    const int denom = jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height),
+                                           transposed ? fitH : fitW, transposed ? fitW : fitH);
     if (denom > 1) {
         cinfo.scale_num = 1;
         cinfo.scale_denom = unsigned(denom);
@@ -168,6 +192,11 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, RgbImage &img)
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     free(cmykRow);
+    if (orientation != 1) {
+        img = applyOrientation(std::move(img), orientation);
+        if (img.isNull())
+            error = ImgOutOfMemory;
+    }
 }
 
 } // namespace
@@ -202,9 +231,12 @@ bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+    keepExif(cinfo);
     jpeg_read_header(&cinfo, TRUE);
-    width = int(cinfo.image_width);
-    height = int(cinfo.image_height);
+    // The upright picture's size, as the reader gives it.
+    const bool transposed = orientationTransposes(orientationOf(cinfo));
+    width = int(transposed ? cinfo.image_height : cinfo.image_width);
+    height = int(transposed ? cinfo.image_width : cinfo.image_height);
     bits = cinfo.num_components * 8;
     jpeg_destroy_decompress(&cinfo);
     return true;

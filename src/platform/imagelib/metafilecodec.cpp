@@ -296,13 +296,14 @@ bool drawBitmap(RgbImage &canvas, const BitmapDraw &d, const Rect &frame, double
     const int64_t cx1 = std::min<int64_t>(canvas.width(), std::llround(std::max(px0, px1)));
     const int64_t cy0 = std::max<int64_t>(0, std::llround(std::min(py0, py1)));
     const int64_t cy1 = std::min<int64_t>(canvas.height(), std::llround(std::max(py0, py1)));
-    if (cx1 > cx0 && cy1 > cy0) {
-        budget -= (cx1 - cx0) * (cy1 - cy0);
-        if (budget < 0)
-            return false;
-    }
+    // A bitmap wholly off the canvas paints nothing; no canvas address is taken for it.
+    if (cx1 <= cx0 || cy1 <= cy0)
+        return true;
+    budget -= (cx1 - cx0) * (cy1 - cy0);
+    if (budget < 0)
+        return false;
     // Source column of every canvas column, worked out once for all rows.
-    std::vector<int> columns(size_t(std::max<int64_t>(cx1 - cx0, 0)));
+    std::vector<int> columns(size_t(cx1 - cx0));
     for (int64_t cx = cx0; cx < cx1; ++cx) {
         const double fx = (cx + 0.5 - px0) / (px1 - px0); // 0..1 along the destination
         columns[size_t(cx - cx0)] = int(std::clamp<int64_t>(src.x + int64_t(std::floor(fx * src.w)), sx0, sx1 - 1));

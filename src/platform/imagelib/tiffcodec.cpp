@@ -1,5 +1,7 @@
 #include "platform/imagelib/tiffcodec.h"
 
+#include "platform/imagelib/orientation.h"
+
 #include <tiffio.h>
 
 #include <algorithm>
@@ -133,6 +135,14 @@ bool sizeBackedByFile(TIFF *tif, uint32_t w, uint32_t h, size_t fileSize)
     return rawBytes <= int64_t(fileSize) * ratio + 4096;
 }
 
+// The Orientation tag of the first directory (1 when absent).
+int orientationOf(TIFF *tif)
+{
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+    return orientation;
+}
+
 } // namespace
 
 bool readTiffDims(ByteSpan file, int &width, int &height, int &bits, int &error)
@@ -150,8 +160,10 @@ bool readTiffDims(ByteSpan file, int &width, int &height, int &bits, int &error)
     TIFFGetFieldDefaulted(h.tif, TIFFTAG_BITSPERSAMPLE, &bps);
     TIFFGetFieldDefaulted(h.tif, TIFFTAG_SAMPLESPERPIXEL, &spp);
     error = ImgOk;
-    width = int(w);
-    height = int(ht);
+    // The upright picture's size, as the reader gives it.
+    const bool transposed = orientationTransposes(orientationOf(h.tif));
+    width = int(transposed ? ht : w);
+    height = int(transposed ? w : ht);
     bits = int(bps) * int(spp);
     return true;
 }
@@ -188,7 +200,17 @@ RgbImage readTiff(ByteSpan file, int &error)
         error = ImgOutOfMemory;
         return {};
     }
-    if (!TIFFReadRGBAImageOriented(h.tif, w, ht, raster.data(), ORIENTATION_TOPLEFT, 0))
+    // The raster is taken in stored order and turned upright afterwards: libtiff's own
+    // handling of the tag mirrors the quarter-turned orientations instead of turning them.
+    TIFFRGBAImage rgba;
+    if (!TIFFRGBAImageBegin(&rgba, h.tif, 0, message))
+        return {};
+    const int orientation = orientationOf(h.tif);
+    rgba.orientation = ORIENTATION_TOPLEFT;
+    rgba.req_orientation = ORIENTATION_TOPLEFT;
+    const int got = TIFFRGBAImageGet(&rgba, raster.data(), w, ht);
+    TIFFRGBAImageEnd(&rgba);
+    if (!got)
         return {};
     const uint32_t *src = raster.data();
     uint8_t *dst = img.data();
@@ -200,7 +222,9 @@ RgbImage readTiff(ByteSpan file, int &error)
         dst[1] = uint8_t(std::min<uint32_t>(255, TIFFGetG(p) + inv));
         dst[2] = uint8_t(std::min<uint32_t>(255, TIFFGetB(p) + inv));
     }
-    error = ImgOk;
+    raster = std::vector<uint32_t>();
+    img = applyOrientation(std::move(img), orientation);
+    error = img.isNull() ? ImgOutOfMemory : ImgOk;
     return img;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/imagelib/bmpcodec.h"
 #include "platform/imagelib/codectestutil.h"
+#include "support/testutil.h"
 
 #include <gtest/gtest.h>
 
@@ -189,4 +190,22 @@ TEST(MetafileCodec, DamagedOrVectorOnlyFilesFail)
         {"EMF header size past the end", gbtest::patched(vectorEmf, 4, QByteArray("\x00\x10\x00\x00", 4)),
          ImgBadMetafile},
     });
+}
+
+TEST(MetafileCodec, BitmapsOffTheCanvasPaintNothing)
+{
+    // Beside the canvas on one axis while overlapping it on the other: nothing is painted and
+    // no pixel address outside the canvas is ever worked out (the sanitizer build checks that).
+    const QByteArray dib = encodeDib(quad());
+    const QByteArray emf = emfFile(0, 0, 1, 1, emfStretchDiBits(0, 0, 2, 2, 0, 0, 2, 2, dib)
+                                                + emfStretchDiBits(0x10000000, 0, 2, 2, 0, 0, 2, 2, dib)
+                                                + emfStretchDiBits(0, -0x10000000, 2, 2, 0, 0, 2, 2, dib));
+    int error = -1;
+    expectPixels(readEmf(byteSpan(emf), error), {red, green, blue, black}, "beside the canvas");
+
+    // A file found by fuzzing: a bitmap record far outside the frame of the picture.
+    const QByteArray found = gbtest::readFile(QStringLiteral(GB_FIXTURES "/emf-bitmap-off-canvas.emf"));
+    ASSERT_FALSE(found.isEmpty());
+    const RgbImage img = readEmf(byteSpan(found), error);
+    EXPECT_FALSE(img.isNull()) << error;
 }
