@@ -7,7 +7,9 @@
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
+#include "common/filedialogs.h"
 #include "explorer/fileexplorer.h"
+#include "image/imagesplitwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -44,11 +46,24 @@ QWidget *openExplorer(MainShellWindow *owner, const QStringList &)
     return explorer;
 }
 
+// The splitter is modal: it asks for the image when given none, runs, and leaves no window.
+QWidget *openSplitter(MainShellWindow *owner, const QStringList &files)
+{
+    const QString file = files.isEmpty() ? getOpenFileName(owner, QStringLiteral("Select an image to split..."), 1)
+                                         : files.first();
+    if (!file.isEmpty()) {
+        ImageSplitWin splitter(owner, {file});
+        splitter.exec();
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void registerTools()
 {
     MainShellWindow::registerTool(QStringLiteral("BROWSEIMAGES"), openExplorer);
+    MainShellWindow::registerTool(QStringLiteral("IMAGESPLIT"), openSplitter);
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
 }
