@@ -11,17 +11,19 @@
 #include "explorer/filepropertieswin.h"
 #include "image/previewft.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringListModel>
 
 #include <algorithm>
 
@@ -50,6 +52,44 @@ void colourLabel(QLabel *label, const QColor &back, const QColor &text)
 }
 
 } // namespace
+
+// The result list's rows. Matches arrive in batches that mostly sort after every row there
+// is (the walk goes through each folder in name order), so a batch is appended in one step
+// and only a batch that falls among the rows makes the list anew.
+class FoundPathsModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(mPaths.size()); }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        return mPaths.at(index.row());
+    }
+    void setPaths(const QStringList &paths)
+    {
+        beginResetModel();
+        mPaths = paths;
+        endResetModel();
+    }
+    void appendPaths(const QStringList &paths)
+    {
+        beginInsertRows({}, int(mPaths.size()), int(mPaths.size() + paths.size() - 1));
+        mPaths += paths;
+        endInsertRows();
+    }
+    void removePath(int row)
+    {
+        beginRemoveRows({}, row, row);
+        mPaths.removeAt(row);
+        endRemoveRows();
+    }
+
+private:
+    QStringList mPaths;
+};
 
 FindImageWin::FindImageWin(QWidget *owner)
     : QDialog(owner)
@@ -101,15 +141,26 @@ FindImageWin::FindImageWin(QWidget *owner)
     colourLabel(mSearchIn, Qt::black, Qt::white);
     mPreview = new PreviewFt(this);
     mPreview->setGeometry(du.rect(293, 163, 66, 91));
-    mList = new QListView(this);
+    // A one-column table rather than a list view: rows of one height cost it nothing to lay
+    // out, so tens of thousands of matches arrive without stalling the window.
+    mList = new QTableView(this);
     mList->setGeometry(du.rect(2, 128, 284, 130));
     mList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mList->setSelectionBehavior(QAbstractItemView::SelectRows);
     mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mList->setUniformItemSizes(true);
-    mModel = new QStringListModel(this);
+    mList->setShowGrid(false);
+    mList->setWordWrap(false);
+    mList->horizontalHeader()->hide();
+    mList->verticalHeader()->hide();
+    mList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mList->verticalHeader()->setDefaultSectionSize(mList->fontMetrics().height() + 2);
+    mModel = new FoundPathsModel(this);
     mList->setModel(mModel);
+    // The list scrolls sideways over 700 pixels, so long paths can be read.
+    mList->horizontalHeader()->setMinimumSectionSize(10);
+    mList->setColumnWidth(0, 700);
     fixedText(this, QStringLiteral("Searched:"), du.rect(290, 131, 34, 12));
     mSearched = fixedText(this, QString(), du.rect(325, 129, 36, 12));
     fixedText(this, QStringLiteral("Found:"), du.rect(290, 144, 26, 12));
@@ -121,7 +172,7 @@ FindImageWin::FindImageWin(QWidget *owner)
 
     mMenu = makeContextMenu(QStringLiteral("FindImageCM"), this);
     mList->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(mList, &QListView::customContextMenuRequested, this, [this](const QPoint &at) {
+    connect(mList, &QTableView::customContextMenuRequested, this, [this](const QPoint &at) {
         if (mMenu)
             mMenu->popup(mList->viewport()->mapToGlobal(at));
     });
@@ -195,7 +246,7 @@ void FindImageWin::pbFind()
         label->clear();
     mResults.clear();
     mPending.clear();
-    mModel->setStringList({});
+    mModel->setPaths({});
     mList->repaint();
     actualFind();
     mSearchIn->clear();
@@ -210,11 +261,18 @@ void FindImageWin::actualFind()
     ImageFinder finder;
     finder.folderEntered = [this](const QString &folder) { mSearchIn->setText(folder); };
     finder.found = [this](const QString &path) { mPending << path; };
-    finder.progress = [this, self](qint64 searched, qint64 found) {
+    // The list takes the matches in few large batches: each batch costs the list a new
+    // layout, while the counters may move at every turn.
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+    finder.progress = [this, self, &sinceFlush](qint64 searched, qint64 found) {
         mSearched->setText(QString::number(searched));
         if (found > 0)
             mFound->setText(QString::number(found));
-        flushFound();
+        if (sinceFlush.elapsed() >= 100) {
+            flushFound();
+            sinceFlush.restart();
+        }
         // The window stays live while the search runs: repaints, Close, moving the window.
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         return self && !mStopRequested;
@@ -222,6 +280,7 @@ void FindImageWin::actualFind()
     finder.run(mCriteria);
     if (!self)
         return;
+    flushFound();
     mSearching = false;
     mFind->setEnabled(true);
     if (mCloseAfterSearch)
@@ -232,14 +291,22 @@ void FindImageWin::flushFound()
 {
     if (mPending.isEmpty())
         return;
-    std::sort(mPending.begin(), mPending.end(), pathLess);
+    // The walk finds most matches in order already; sorting is then a single look.
+    if (!std::is_sorted(mPending.cbegin(), mPending.cend(), pathLess))
+        std::sort(mPending.begin(), mPending.end(), pathLess);
+    if (mResults.isEmpty() || !pathLess(mPending.first(), mResults.last())) {
+        mResults += mPending;
+        mModel->appendPaths(mPending);
+        mPending.clear();
+        return;
+    }
     QStringList merged;
     merged.reserve(mResults.size() + mPending.size());
     std::merge(mResults.cbegin(), mResults.cend(), mPending.cbegin(), mPending.cend(), std::back_inserter(merged),
                pathLess);
     mResults = merged;
     mPending.clear();
-    mModel->setStringList(mResults);
+    mModel->setPaths(mResults);
 }
 
 void FindImageWin::pbCancel()
@@ -270,7 +337,7 @@ void FindImageWin::closeEvent(QCloseEvent *event)
 
 QString FindImageWin::selectedPath() const
 {
-    const QModelIndexList rows = mList->selectionModel()->selectedRows();
+    const QModelIndexList rows = mList->selectionModel()->selectedRows(0);
     return rows.isEmpty() ? QString() : rows.first().data().toString();
 }
 
@@ -292,7 +359,7 @@ void FindImageWin::removeSelectedEntry()
     if (row < 0)
         return;
     mResults.removeAt(row);
-    mModel->removeRow(row);
+    mModel->removePath(row);
 }
 
 void FindImageWin::copyFile()

@@ -8,13 +8,13 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QMenu;
 class QPushButton;
-class QStringListModel;
 
 namespace gb {
 
+class FoundPathsModel;
 class PreviewFt;
 
 // "Find Image File ...": searches a folder, and on request the folders below it, for image
@@ -51,7 +51,7 @@ public:
     QLabel *searchedLabel() const { return mSearched; }
     QLabel *foundLabel() const { return mFound; }
     PreviewFt *preview() const { return mPreview; }
-    QListView *resultList() const { return mList; }
+    QTableView *resultList() const { return mList; }
     QPushButton *findButton() const { return mFind; }
     QPushButton *closeButton() const { return mClose; }
 
@@ -87,8 +87,8 @@ private:
     QList<QCheckBox *> mTypeBoxes;
     QLabel *mSearchIn, *mSearched, *mFound;
     PreviewFt *mPreview;
-    QListView *mList;
-    QStringListModel *mModel;
+    QTableView *mList;
+    FoundPathsModel *mModel;
     QMenu *mMenu = nullptr;
     QPushButton *mBrowse, *mFind, *mClose;
 };

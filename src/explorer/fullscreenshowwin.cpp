@@ -68,7 +68,7 @@ void FullScreenShowWin::advanceImage()
     setWindowTitle(path + QStringLiteral(" (Press any mouse button to close ...)"));
     // Read straight into the screen's box: a large JPEG is decoded at a reduced scale.
     QString error;
-    mDisplay = createFittedRgbFromFile(path, mWindowWidth, mWindowHeight, mImageWidth, mImageHeight, error);
+    mDisplay = createScreenRgbFromFile(path, mWindowWidth, mWindowHeight, mImageWidth, mImageHeight, error);
     if (!mDisplay.isNull()) {
         mDisplayWidth = mDisplay.width();
         mDisplayHeight = mDisplay.height();

@@ -38,16 +38,15 @@ QElapsedTimer &clock()
     return timer;
 }
 
-const qint64 kTickMs = 50;
+const qint64 kTickMs = 25;
 
 } // namespace
 
-bool matchesFindCriteria(const FindCriteria &c, const QString &name, qint64 sizeBytes, const QString &day)
+namespace {
+
+// The tests after the extension, which the walk has made already on the raw name.
+bool passesNameSizeDate(const FindCriteria &c, const QString &name, qint64 sizeBytes, const QString &day)
 {
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toUpper();
-    if (!c.imageTypes.contains(extension))
-        return false;
     if (!c.includeInFile.isEmpty() && !name.contains(c.includeInFile, Qt::CaseSensitive))
         return false;
     if (!c.excludeFromFile.isEmpty() && name.contains(c.excludeFromFile, Qt::CaseSensitive))
@@ -62,6 +61,15 @@ bool matchesFindCriteria(const FindCriteria &c, const QString &name, qint64 size
     if (c.modBefore.isValid() && day > date2AnsiFormat(c.modBefore))
         return false;
     return true;
+}
+
+} // namespace
+
+bool matchesFindCriteria(const FindCriteria &c, const QString &name, qint64 sizeBytes, const QString &day)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toUpper();
+    return c.imageTypes.contains(extension) && passesNameSizeDate(c, name, sizeBytes, day);
 }
 
 bool ImageFinder::tick()
@@ -99,6 +107,7 @@ bool ImageFinder::search(const QByteArray &folder, dev_t device)
 {
     if (folderEntered)
         folderEntered(QFile::decodeName(folder));
+
     const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return tick();
@@ -112,6 +121,7 @@ bool ImageFinder::search(const QByteArray &folder, dev_t device)
         QByteArray name;
         unsigned char type;
     };
+    const QString folderText = QFile::decodeName(folder);
     std::vector<Entry> entries;
     while (const dirent *e = ::readdir(dir))
         entries.push_back({QByteArray(e->d_name), e->d_type});
@@ -163,11 +173,11 @@ bool ImageFinder::search(const QByteArray &folder, dev_t device)
             day = localDay(st.st_mtim.tv_sec);
         }
         const QString name = QFile::decodeName(e.name);
-        if (!matchesFindCriteria(mCriteria, name, size, day))
+        if (!passesNameSizeDate(mCriteria, name, size, day))
             continue;
         ++mFound;
         if (found)
-            found(QFile::decodeName(folder) + name);
+            found(folderText + name);
     }
     ::closedir(dir);
     return !mStopped;

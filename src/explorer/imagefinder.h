@@ -33,7 +33,7 @@ bool matchesFindCriteria(const FindCriteria &criteria, const QString &name, qint
 // of pseudo file systems are not entered.
 //
 // The search calls its owner back: when it enters a folder, for every match (full path), and
-// about every 50 ms with the counts so far, so that a window can repaint and serve its
+// about every 25 ms with the counts so far, so that a window can repaint and serve its
 // events; a false answer from that call stops the search.
 class ImageFinder
 {
