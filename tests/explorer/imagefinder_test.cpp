@@ -69,7 +69,7 @@ TEST(ImageFinder, WalksDepthFirstCountsEveryEntryAndNeverFollowsLinks)
 {
     const QString root = gbtest::makeTempDir("find") + "/";
     QDir(root).mkpath("sub/deeper");
-    for (const QString &f : {"a.jpg", "notes.txt", "sub/b.JPG", "sub/deeper/c.png"})
+    for (const char *f : {"a.jpg", "notes.txt", "sub/b.JPG", "sub/deeper/c.png"})
         ASSERT_TRUE(gbtest::writeFile(root + f, "x"));
     // A link back up the tree would loop forever if it were followed.
     ASSERT_EQ(::symlink(QFile::encodeName(root).constData(), QFile::encodeName(root + "sub/loop").constData()), 0);

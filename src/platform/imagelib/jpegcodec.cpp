@@ -131,6 +131,8 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     if (coverScale < 8) {
         cinfo.scale_num = unsigned(coverScale);
         cinfo.scale_denom = 8;
+        // Averaged down again by the caller as well.
+        cinfo.do_fancy_upsampling = FALSE;
     } else if (denom > 1) {
         cinfo.scale_num = 1;
         cinfo.scale_denom = unsigned(denom);
