@@ -9,11 +9,13 @@
 #include "catalog/repairarchwin.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
+#include "common/filedialogs.h"
 #include "explorer/fileexplorer.h"
 #include "gallery_setup/htmlmainwin.h"
 #include "renamer/renamerwin.h"
 #include "sheets/comwin.h"
 #include "sheets/printwin.h"
+#include "image/imagesplitwin.h"
 #include "sheets/printdialoghost.h"
 
 #include <QAction>
@@ -61,6 +63,18 @@ QWidget *withCatalogMenu(ArchiveExplorer *catalog, MainShellWindow *owner, const
     return catalog;
 }
 
+// The splitter is modal: it asks for the image when given none, runs, and leaves no window.
+QWidget *openSplitter(MainShellWindow *owner, const QStringList &files)
+{
+    const QString file = files.isEmpty() ? getOpenFileName(owner, QStringLiteral("Select an image to split..."), 1)
+                                         : files.first();
+    if (!file.isEmpty()) {
+        ImageSplitWin splitter(owner, {file});
+        splitter.exec();
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void registerTools()
@@ -80,6 +94,7 @@ void registerTools()
     MainShellWindow::registerTool(QStringLiteral("PRINTIMAGEGALLERY"), [](MainShellWindow *owner, const QStringList &files) -> QWidget * {
         return new PrintWin(owner, files);
     });
+    MainShellWindow::registerTool(QStringLiteral("IMAGESPLIT"), openSplitter);
     MainShellWindow::registerCommand(QStringLiteral("COMPACTARCHIVE"),
                                      [](MainShellWindow *owner) { compactArchiveCommand(owner); });
     MainShellWindow::registerTool(QStringLiteral("OPENARCHIVE"), [](MainShellWindow *owner, const QStringList &files) {

@@ -68,9 +68,9 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
     const QStringList sources = sourceFiles;
     const int n = int(sources.size());
 
-    const QString namingProblem = job.namingProblem();
+    const QString namingProblem = this->namingProblem();
     if (!namingProblem.isEmpty()) {
-        infoMessage(job.mOwner, namingProblem + QStringLiteral(". Nothing was written."));
+        infoMessage(mOwner, namingProblem + QStringLiteral(". Nothing was written."));
         glAbortBatch = true;
         return {};
     }

@@ -2,7 +2,7 @@
 
 #include "resources/resourceclasses.h"
 #include "catalog/addimageswin.h"
-#include "catalog/archiveclipboard.h"
+#include "image/clipboard.h"
 #include "catalog/archivebrowse.h"
 #include "catalog/archivestruct.h"
 #include "catalog/archivethumbswin.h"
@@ -321,7 +321,7 @@ void ArchiveExplorer::copyThumbnail2Clipboard()
     int w = 0, h = 0;
     const RgbImage copy = mGrid->duplicateRgbThumbHandle(paths.first(), w, h);
     if (!copy.isNull())
-        copyRgbPtr2Clipboard(copy);
+        copyRgbPtr2Clipboard(copy, copy.width(), copy.height());
 }
 
 void ArchiveExplorer::removeThumbnails()

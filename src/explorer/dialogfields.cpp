@@ -55,4 +55,17 @@ QDate dateFromField(const QString &text)
     return date;
 }
 
+QLabel *valueField(QWidget *parent, const QRect &rect)
+{
+    auto *l = new QLabel(parent);
+    l->setGeometry(rect);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(pal);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
 } // namespace gb

@@ -14,6 +14,8 @@ namespace gb {
 
 // A fixed text at a place.
 QLabel *fixedText(QWidget *parent, const QString &text, const QRect &rect);
+// A read-only value shown in black on white at a place.
+QLabel *valueField(QWidget *parent, const QRect &rect);
 // An edit at a place that takes at most three digits (the "999" picture).
 QLineEdit *numberEdit(QWidget *parent, const QRect &rect, int digits = 3);
 // The whole number of a trimmed text; 0 when it is not one.

@@ -107,6 +107,39 @@ public slots:
     void helpIndex();
     void pageSetup();
 
+    // Commands on the selected files (explorercommands.cpp).
+    void editImage();
+    void copyFile();
+    void moveFile();
+    void renameFile();
+    void saveAsFile();
+    void fileProperties();
+    void removeFile();
+    void copyImage2Clipboard();
+    void copyThumbnail2Clipboard();
+
+    // The selection handed to the other tools, printing, find (explorerlaunches.cpp).
+    void batchEdit();
+    void htmlGenerate();
+    void createContactSheet();
+    void previewFiles();
+    void printFiles();
+    void previewOriginal();
+    void printOriginal();
+    void splitImage();
+    void slideShow();
+    void fullScreen();
+    void findImage();
+
+public:
+    // Converts a file to the format its new name's extension names, asking for the JPEG
+    // options when that is JPEG, and relists when the new file lies in the listed folder.
+    void save2NewFile(const QString &file, const QString &newFile);
+    // True when both paths have a folder and the folders are equal ignoring letter case.
+    static bool inSameDir(const QString &fileA, const QString &fileB);
+    // The launches of tools are there only when the main window has the tool.
+    Q_INVOKABLE bool commandAvailable(const QString &command) const;
+
 signals:
     void menuCheckChanged(int itemId, bool checked);
 
@@ -115,6 +148,12 @@ protected:
 
 private:
     void relist();
+    void launchTool(const char *method, const QStringList &files);
+    void printPreview(bool print);
+    void printPreviewOriginal(bool print);
+    // The first selected file after the rule of the one-file commands: nothing selected shows
+    // the info text and gives an empty path; several show the warning first.
+    QString firstSelected(const QString &noneText, const QString &severalText);
     void checkOne(int itemId, int first, int last);
     void setSort(int sortBy, int sortOrder);
 

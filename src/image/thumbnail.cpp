@@ -6,6 +6,8 @@
 #include "image/psfile.h"
 #include "image/rgbutils.h"
 #include "platform/imagelib/imagelib.h"
+#include "platform/imagelib/decimate.h"
+#include "platform/imagelib/jpegcodec.h"
 
 #include <vector>
 
@@ -152,6 +154,35 @@ RgbImage createFittedRgbFromFile(const QString &fileName, int boxW, int boxH, in
         return img.isNull() ? std::move(img) : fitDecoded(std::move(img), width, height, boxW, boxH);
     }
     return loadFitted(file.span(), type, boxW, boxH, width, height, errorText);
+}
+
+RgbImage createScreenRgbFromFile(const QString &fileName, int boxW, int boxH, int &width, int &height,
+                                 QString &errorText)
+{
+    const ImageFileBytes file(fileName);
+    if (!file.ok()) {
+        errorText = getErrorMsg(ImgFileOpen);
+        return {};
+    }
+    if (imageTypeOf(file.span(), fileName) != ImageTypeJpg)
+        return createFittedRgbFromFile(fileName, boxW, boxH, width, height, errorText);
+    int error = ImgOk, bits = 0;
+    RgbImage img = readJpegCovering(file.span(), error, boxW, boxH);
+    if (img.isNull() || !readJpegDims(file.span(), width, height, bits, error)) {
+        errorText = getErrorMsg(error);
+        return {};
+    }
+    int newW = 0, newH = 0;
+    if (!calcNewDims(width, height, boxW, boxH, newW, newH) && img.width() == width && img.height() == height)
+        return img;
+    // The same pixel-area average as reduceToSize(), spread over the cores: this one runs
+    // while the user waits for the next picture.
+    RgbImage fitted = RgbImage::create(newW, newH);
+    if (fitted.isNull() || !isDecimateRgb(img, fitted)) {
+        errorText = getErrorMsg(ImgOutOfMemory);
+        return {};
+    }
+    return fitted;
 }
 
 RgbImage createFittedRgbFromString(const QByteArray &bytes, int boxW, int boxH, int &width,

@@ -24,6 +24,11 @@ namespace gb {
 RgbImage createFittedRgbFromFile(const QString &fileName, int boxW, int boxH, int &width, int &height,
                                  QString &errorText);
 
+// As createFittedRgbFromFile() for a picture shown at about the box's size (the full-screen
+// view): a JPEG is decoded at the smallest of its M/8 scales that still covers the fitted
+// size, then averaged down to it, which costs little more than the decode at screen size.
+RgbImage createScreenRgbFromFile(const QString &fileName, int boxW, int boxH, int &width, int &height,
+                                 QString &errorText);
 // The same for the bytes of a complete image file held in memory (catalog thumbnails).
 RgbImage createFittedRgbFromString(const QByteArray &bytes, int boxW, int boxH, int &width,
                                    int &height, QString &errorText);

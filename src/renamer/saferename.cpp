@@ -27,8 +27,8 @@ bool fail(QString *error, const QString &text)
     return false;
 }
 
-// renameat2() with RENAME_NOREPLACE; on a file system without it, link() + unlink(), which
-// refuses an existing target just as atomically. Returns 0 or an errno value.
+} // namespace
+
 int noReplaceRename(const QByteArray &from, const QByteArray &to)
 {
 #ifdef SYS_renameat2
@@ -46,8 +46,6 @@ int noReplaceRename(const QByteArray &from, const QByteArray &to)
     }
     return 0;
 }
-
-} // namespace
 
 bool renameNoReplace(const QString &oldPath, const QString &newPath, QString *error)
 {

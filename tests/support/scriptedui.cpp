@@ -43,9 +43,9 @@ QStringList ScriptedUi::openFileNames(QWidget *, const QString &caption, const Q
 }
 
 QString ScriptedUi::saveFileName(QWidget *, const QString &caption, const QString &initialPath,
-                                 const QStringList &filters, int *)
+                                 const QStringList &filters, int *filterIndex)
 {
-    dialogs.push_back({QStringLiteral("save"), caption, initialPath, filters});
+    dialogs.push_back({QStringLiteral("save"), caption, initialPath, filters, filterIndex ? *filterIndex : -1});
     return takeFront(saveAnswers, QString());
 }
 

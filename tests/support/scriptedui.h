@@ -30,6 +30,7 @@ public:
         QString caption;
         QString start;
         QStringList filters;
+        int filterIndex = -1; // the filter preselected, when the dialog has one
     };
 
     ScriptedUi();

@@ -122,7 +122,7 @@ namespace {
 
 // The decoder proper. The image is the caller's object, so nothing this function changes
 // after setjmp lives in its own frame except what is volatile.
-void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, RgbImage &img)
+void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbImage &img)
 {
     jpeg_decompress_struct cinfo;
     JpegErrorTrap trap;
@@ -149,9 +149,15 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, RgbImage &img)
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     // The box is meant for the upright picture; the decoder scales the stored one.
     const bool transposed = orientationTransposes(orientation);
-    const int denom = jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height),
-                                           transposed ? fitH : fitW, transposed ? fitW : fitH);
-    if (denom > 1) {
+    const int boxW = transposed ? fitH : fitW, boxH = transposed ? fitW : fitH;
+    const int coverScale = cover ? jpegCoverScale(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH) : 8;
+    const int denom = cover ? 1 : jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH);
+    if (coverScale < 8) {
+        cinfo.scale_num = unsigned(coverScale);
+        cinfo.scale_denom = 8;
+        // Averaged down again by the caller as well.
+        cinfo.do_fancy_upsampling = FALSE;
+    } else if (denom > 1) {
         cinfo.scale_num = 1;
         cinfo.scale_denom = unsigned(denom);
         // The reduced image is averaged down again by the caller, which hides the blockier
@@ -208,7 +214,33 @@ RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
     if (!file.data || file.size < 4)
         error = ImgBadJpg;
     else
-        decodeJpeg(file, error, fitW, fitH, img);
+        decodeJpeg(file, error, fitW, fitH, false, img);
+    if (error != ImgOk)
+        img = RgbImage();
+    return img;
+}
+
+int jpegCoverScale(int width, int height, int fitW, int fitH)
+{
+    if (fitW <= 0 || fitH <= 0 || width <= 0 || height <= 0)
+        return 8;
+    const double f = std::min(1.0, std::min(double(fitW) / width, double(fitH) / height));
+    const int64_t tw = std::max<int64_t>(1, int64_t(width * f + 0.5));
+    const int64_t th = std::max<int64_t>(1, int64_t(height * f + 0.5));
+    for (int m = 1; m < 8; ++m)
+        if ((int64_t(width) * m + 7) / 8 >= tw && (int64_t(height) * m + 7) / 8 >= th)
+            return m;
+    return 8;
+}
+
+RgbImage readJpegCovering(ByteSpan file, int &error, int fitW, int fitH)
+{
+    error = ImgOk;
+    RgbImage img;
+    if (!file.data || file.size < 4)
+        error = ImgBadJpg;
+    else
+        decodeJpeg(file, error, fitW, fitH, true, img);
     if (error != ImgOk)
         img = RgbImage();
     return img;

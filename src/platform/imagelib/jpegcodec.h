@@ -26,4 +26,12 @@ bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bo
 // size on both sides.
 int jpegScaleDenominator(int width, int height, int fitW, int fitH);
 
+// For pictures shown at about their fitted size (the full-screen view): decodes at the
+// smallest of the decoder's scales M/8 (1 <= M <= 8) whose output still covers the image
+// fitted into fitW x fitH, so the caller only averages it down a little. The decoder's
+// scaled transform filters as it shrinks, so nothing aliases.
+RgbImage readJpegCovering(ByteSpan file, int &error, int fitW, int fitH);
+// The M of readJpegCovering() for an image of width x height (8: the full size).
+int jpegCoverScale(int width, int height, int fitW, int fitH);
+
 } // namespace gb

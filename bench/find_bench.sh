@@ -1,0 +1,9 @@
+#!/bin/sh
+# Builds the photo set and runs bench/find_bench on it.
+#   sh bench/find_bench.sh [BUILD_DIR] [PHOTO_ROOT] [REPEATS]
+set -eu
+. "$(dirname "$0")/common.sh"
+PHOTOS=${2:-/tmp/photos}
+REPEATS=${3:-3}
+need_photos "$PHOTOS" real
+run_bench find_bench "$PHOTOS/real" "$REPEATS"

@@ -1,0 +1,168 @@
+// Times the slide show's next picture of 24-megapixel photos on a full-HD screen against a
+// bare libjpeg-turbo decode at the reduced scale that still covers the screen size.
+//
+//   slideshow_bench [PHOTO_FOLDER] [REPEATS]
+//
+// Each photo of PHOTO_FOLDER (*.jpg) is fitted to 6000 x 4000 and saved once at quality 90;
+// without photos, generated pictures serve. Per photo, with the file in the page cache:
+//   (show)  what the full-screen window does for the next picture: the file read into the
+//           1920 x 1080 box (createFittedRgbFromFile()) and drawn centred on a 1920 x 1080
+//           surface;
+//   (bare)  libjpeg-turbo alone: the file decoded at the smallest scale M/8 whose output
+//           still covers the picture fitted to 1920 x 1080, nothing else.
+// Best of REPEATS (default 5) runs each. Goal: show at most 1.20 times bare.
+#include "barejpeg.h"
+#include "benchutil.h"
+
+#include "image/imageload.h"
+#include "image/imagesave.h"
+#include "image/rgbutils.h"
+#include "image/thumbnail.h"
+#include "platform/imagelib/drawrgb.h"
+#include "platform/imagelib/resize.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+const int kScreenW = 1920, kScreenH = 1080;
+
+gb::RgbImage generated(int w, int h, int seed)
+{
+    gb::RgbImage img = gb::RgbImage::create(w, h);
+    uint32_t state = 2463534242u + uint32_t(seed);
+    for (int y = 0; y < h; ++y) {
+        uint8_t *p = img.row(y);
+        for (int x = 0; x < w; ++x, p += 3) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int noise = int(state & 31) - 16;
+            p[0] = uint8_t(std::clamp(128 + int(100 * std::sin((x + seed * 97) / 300.0)) + noise, 0, 255));
+            p[1] = uint8_t(std::clamp(x * 255 / w + noise, 0, 255));
+            p[2] = uint8_t(std::clamp(y * 255 / h + noise, 0, 255));
+        }
+    }
+    return img;
+}
+
+// libjpeg's decode at the smallest M/8 scale whose output covers fitW x fitH.
+bool bareScreenDecode(const QByteArray &bytes, int fitW, int fitH, gbbench::Pixels &out)
+{
+    jpeg_decompress_struct d;
+    jpeg_error_mgr err;
+    d.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&d);
+    jpeg_mem_src(&d, reinterpret_cast<const unsigned char *>(bytes.constData()), (unsigned long)bytes.size());
+    if (jpeg_read_header(&d, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&d);
+        return false;
+    }
+    unsigned num = 8;
+    for (unsigned m = 1; m <= 8; ++m)
+        if ((d.image_width * m + 7) / 8 >= unsigned(fitW) && (d.image_height * m + 7) / 8 >= unsigned(fitH)) {
+            num = m;
+            break;
+        }
+    d.scale_num = num;
+    d.scale_denom = 8;
+    d.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&d);
+    out.width = int(d.output_width);
+    out.height = int(d.output_height);
+    out.rgb.resize(size_t(out.width) * out.height * 3);
+    while (d.output_scanline < d.output_height) {
+        JSAMPROW line = out.rgb.data() + size_t(d.output_scanline) * out.width * 3;
+        jpeg_read_scanlines(&d, &line, 1);
+    }
+    jpeg_finish_decompress(&d);
+    jpeg_destroy_decompress(&d);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString photos = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    QTemporaryDir tmp;
+    QStringList sources;
+    const QStringList names = photos.isEmpty() ? QStringList() : QDir(photos).entryList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name);
+    for (int i = 0; i < std::max<qsizetype>(3, std::min<qsizetype>(names.size(), 6)); ++i) {
+        gb::RgbImage img;
+        if (i < names.size()) {
+            int w = 0, h = 0;
+            QString error;
+            const gb::RgbImage photo = gb::createRgbFromFile(QDir(photos).filePath(names[i]), w, h, error);
+            if (!photo.isNull()) {
+                img = gb::RgbImage::create(w >= h ? 6000 : 4000, w >= h ? 4000 : 6000);
+                if (!gb::isResizeRgb(photo, img))
+                    img = gb::RgbImage();
+            }
+        }
+        if (img.isNull())
+            img = generated(6000, 4000, i);
+        const QString path = tmp.filePath(QString("p%1.jpg").arg(i));
+        if (!gb::saveRgb2File(img, path, 3, 90, false, 0, 0))
+            return 1;
+        sources << path;
+    }
+
+    QImage screen(kScreenW, kScreenH, QImage::Format_RGB32);
+    double showTotal = 0, bareTotal = 0, loadTotal = 0;
+    bool ok = true;
+    for (const QString &path : sources) {
+        QByteArray bytes;
+        gbbench::readBytes(path, bytes);
+        bool runOk = true;
+        const double show = gbbench::seconds(
+            [&](int) {
+                int w = 0, h = 0;
+                QString error;
+                const gb::RgbImage shown = gb::createScreenRgbFromFile(path, kScreenW, kScreenH, w, h, error);
+                QPainter painter(&screen);
+                painter.fillRect(screen.rect(), Qt::black);
+                return !shown.isNull()
+                       && gb::isDrawRgb(painter, shown, (kScreenW - shown.width()) / 2, (kScreenH - shown.height()) / 2,
+                                        shown.width(), shown.height());
+            },
+            repeats, &runOk);
+        ok = ok && runOk;
+        const double load = gbbench::seconds(
+            [&](int) {
+                int w = 0, h = 0;
+                QString error;
+                return !gb::createScreenRgbFromFile(path, kScreenW, kScreenH, w, h, error).isNull();
+            },
+            repeats, &runOk);
+        loadTotal += load;
+        const double bare = gbbench::seconds(
+            [&](int) {
+                QByteArray again;
+                gbbench::readBytes(path, again);
+                int fitW = 0, fitH = 0;
+                gb::calcNewDims(6000, 4000, kScreenW, kScreenH, fitW, fitH);
+                gbbench::Pixels px;
+                return bareScreenDecode(again, fitW, fitH, px);
+            },
+            repeats, &runOk);
+        ok = ok && runOk;
+        showTotal += show;
+        bareTotal += bare;
+    }
+    const int n = int(sources.size());
+    std::printf("slide show: next 24 MP picture on a %d x %d screen, %d photos, best of %d\n", kScreenW, kScreenH, n, repeats);
+    const gbbench::ResultTable table{30, 6};
+    table.row("bare libjpeg screen decode", bareTotal / n, 0, "");
+    table.row("picture read and fitted", loadTotal / n, bareTotal / n, "bare");
+    table.row("slide show next picture", showTotal / n, bareTotal / n, "bare (goal <= 1.20)");
+    return ok ? 0 : 1;
+}

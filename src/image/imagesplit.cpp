@@ -1,0 +1,124 @@
+#include "image/imagesplit.h"
+
+#include "image/imageload.h"
+#include "image/imagesave.h"
+#include "image/imagetypes.h"
+
+#include <cstring>
+
+namespace gb {
+
+bool splitTileRect(int64_t width, int64_t height, int columns, int rows, int c, int r, SplitTile &tile)
+{
+    if (columns < 1 || rows < 1 || int64_t(columns) * rows <= 1 || columns > width || rows > height)
+        return false;
+    const int64_t tileW = width / columns;
+    const int64_t tileH = height / rows;
+    tile.left = int(1 + (c - 1) * tileW);
+    tile.top = int(1 + (r - 1) * tileH);
+    tile.width = int(c == columns ? tileW + width % columns : tileW);
+    tile.height = int(r == rows ? tileH + height % rows : tileH);
+    return true;
+}
+
+namespace {
+
+bool cutTile(const RgbImage &img, int columns, int rows, int c, int r, SplitTile &tile)
+{
+    if (!splitTileRect(img.width(), img.height(), columns, rows, c, r, tile))
+        return false;
+    tile.image = RgbImage::create(tile.width, tile.height);
+    if (tile.image.isNull())
+        return false;
+    const size_t rowBytes = size_t(tile.width) * 3;
+    for (int k = 0; k < tile.height; ++k)
+        std::memcpy(tile.image.row(k), img.pixel(tile.left - 1, tile.top - 1 + k), rowBytes);
+    return true;
+}
+
+QString twoDigits(int n)
+{
+    return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
+}
+
+} // namespace
+
+SplitTiles split(const RgbImage &img, int columns, int rows)
+{
+    SplitTiles tiles;
+    SplitTile probe;
+    if (img.isNull() || !splitTileRect(img.width(), img.height(), columns, rows, 1, 1, probe))
+        return tiles;
+    tiles.resize(size_t(columns));
+    for (int c = 1; c <= columns; ++c) {
+        tiles[size_t(c - 1)].resize(size_t(rows));
+        for (int r = 1; r <= rows; ++r)
+            if (!cutTile(img, columns, rows, c, r, tiles[size_t(c - 1)][size_t(r - 1)]))
+                return {};
+    }
+    return tiles;
+}
+
+QString getPartialName(const QString &base, int row, int column)
+{
+    const QString number = twoDigits(row) + twoDigits(column);
+    const int dot = base.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return base + number;
+    return base.left(dot) + QLatin1Char('_') + number + base.mid(dot);
+}
+
+QString splitTileBase(const QString &sourcePath, const QString &folder, int format)
+{
+    const int slash = sourcePath.lastIndexOf(QLatin1Char('/'));
+    const int dot = sourcePath.lastIndexOf(QLatin1Char('.'));
+    if (slash < 0 || dot < slash)
+        return sourcePath;
+    return folder + sourcePath.mid(slash + 1, dot - slash - 1) + QLatin1Char('.') + returnProperExt(format);
+}
+
+SplitResult splitImage(const SplitRequest &request)
+{
+    SplitResult result;
+    RgbImage loaded;
+    int width = 0, height = 0;
+    if (request.source) {
+        loaded = request.source->clone();
+        width = loaded.width();
+        height = loaded.height();
+    } else {
+        QString error;
+        loaded = createRgbFromFile(request.sourcePath, width, height, error);
+    }
+    if (loaded.isNull())
+        return result;
+    result.obtained = true;
+
+    SplitTile probe;
+    if (!splitTileRect(width, height, request.columns, request.rows, 1, 1, probe)) {
+        result.errors << QStringLiteral("The image (%1 x %2 pixels) is too small to split into %3 rows and %4 columns.")
+                             .arg(width).arg(height).arg(request.rows).arg(request.columns);
+        return result;
+    }
+    result.table.assign(size_t(request.rows), std::vector<SplitCell>(size_t(request.columns)));
+    // One tile at a time: the run holds the image and a single tile, never a full second copy.
+    for (int c = 1; c <= request.columns; ++c) {
+        for (int r = 1; r <= request.rows; ++r) {
+            const QString name = getPartialName(request.base, r, c);
+            SplitTile tile;
+            QString error = QStringLiteral("not enough memory for the tile");
+            const bool saved = cutTile(loaded, request.columns, request.rows, c, r, tile)
+                               && saveRgb2File(tile.image, name, request.format, request.jpegQuality,
+                                               request.jpegProgressive != 0, 0.0, 256, &error);
+            if (saved)
+                ++result.tilesWritten;
+            else
+                result.errors << QStringLiteral("Tile %1 not saved: %2").arg(name, error);
+            splitTileRect(width, height, request.columns, request.rows, c, r, tile);
+            result.table[size_t(r - 1)][size_t(c - 1)] = {name, tile.width, tile.height, request.alt};
+        }
+    }
+    return result;
+}
+
+} // namespace gb

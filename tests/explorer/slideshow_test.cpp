@@ -1,0 +1,184 @@
+#include "explorer/defineorderwin.h"
+#include "explorer/definepausewin.h"
+#include "explorer/fullscreenshowwin.h"
+
+#include "explorerfixture.h"
+#include "image/imagesave.h"
+#include "image/imagethumbswin.h"
+#include "image/previewft.h"
+#include "support/scriptedui.h"
+#include "support/testutil.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace gb;
+using gbtest::whenModal;
+
+namespace {
+
+QStringList listed(const DefineOrderWin &w)
+{
+    QStringList out;
+    for (int i = 0; i < w.filesLv()->count(); ++i)
+        out << w.filesLv()->item(i)->text();
+    return out;
+}
+
+} // namespace
+
+TEST(DefineOrderWin, MovesSortsAndHandsBackTheListsOrder)
+{
+    const QString dir = gbtest::makeTempDir("order") + "/";
+    for (const char *n : {"b.png", "c.png", "a.png"})
+        ASSERT_TRUE(gbtest::writePng(dir + n, 300, 200));
+    const QStringList given = {dir + "b.png", dir + "c.png", dir + "a.png"};
+    DefineOrderWin w(nullptr);
+    w.setFileNames(given);
+    EXPECT_EQ(listed(w), given);
+    EXPECT_TRUE(w.filesLv()->selectedItems().isEmpty());
+    EXPECT_EQ(w.preview()->image(), nullptr);
+
+    // Up on the first and down on the last change nothing.
+    w.filesLv()->setCurrentRow(0);
+    w.pbMoveUp();
+    EXPECT_EQ(listed(w), given);
+    // The selected file is previewed within the 100 x 100 box.
+    ASSERT_NE(w.preview()->image(), nullptr);
+    EXPECT_EQ(w.preview()->image()->width(), 100);
+    EXPECT_EQ(w.preview()->text(), dir + "b.png");
+    w.pbMoveDown();
+    w.pbMoveDown();
+    EXPECT_EQ(listed(w), QStringList({dir + "c.png", dir + "a.png", dir + "b.png"}));
+    w.pbMoveDown();
+    EXPECT_EQ(listed(w).last(), dir + "b.png");
+    // A sort works on the files given at opening, so the moves are lost.
+    w.pbNameDescending();
+    EXPECT_EQ(listed(w), QStringList({dir + "c.png", dir + "b.png", dir + "a.png"}));
+    w.pbNameAscending();
+    w.filesLv()->setCurrentRow(2);
+    w.pbMoveUp();
+    w.pbOk();
+    EXPECT_EQ(w.result(), 1);
+    EXPECT_EQ(w.fileNames(), QStringList({dir + "a.png", dir + "c.png", dir + "b.png"}));
+}
+
+TEST(DefinePauseWin, StartsAtFiveSecondsWithLoopOn)
+{
+    DefinePauseWin w(nullptr);
+    EXPECT_EQ(w.windowTitle(), "Slide show");
+    EXPECT_EQ(w.interval(), 5);
+    EXPECT_EQ(w.slider()->value(), 5);
+    EXPECT_EQ(w.slider()->minimum(), 1);
+    EXPECT_EQ(w.slider()->maximum(), 30);
+    EXPECT_TRUE(w.loopBox()->isChecked());
+    w.slider()->setValue(12);
+    w.loopBox()->setChecked(false);
+    w.pbOk();
+    EXPECT_EQ(w.interval(), 12);
+    EXPECT_FALSE(w.looped());
+}
+
+TEST(FullScreenShowWin, ShowsEachPictureFittedCentredAndLoopsOrEnds)
+{
+    const QString dir = gbtest::makeTempDir("show") + "/";
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    ASSERT_TRUE(gbtest::writePng(dir + "small.png", 50, 30));
+    ASSERT_TRUE(gbtest::writePng(dir + "wide.png", screen.width() * 2, 10));
+    ASSERT_TRUE(gbtest::writeFile(dir + "bad.png", "not an image"));
+    const QStringList files = {dir + "small.png", dir + "wide.png", dir + "bad.png"};
+
+    FullScreenShowWin show(nullptr, files, 2, true);
+    EXPECT_EQ(show.interval(), 2000);
+    EXPECT_TRUE(show.timerActive());
+    EXPECT_EQ(show.currentIndex(), 1);
+    EXPECT_TRUE(show.ready());
+    EXPECT_EQ(show.displaySize(), QSize(50, 30));
+    EXPECT_EQ(show.displayOrigin(), QPoint((screen.width() - 50) / 2, (screen.height() - 30) / 2));
+    EXPECT_EQ(show.windowTitle(), dir + "small.png (Press any mouse button to close ...)");
+    show.advanceImage();
+    EXPECT_EQ(show.displaySize(), QSize(screen.width(), 5));
+    EXPECT_EQ(show.imageSize(), QSize(screen.width() * 2, 10));
+    show.advanceImage();
+    EXPECT_EQ(show.currentIndex(), 3);
+    EXPECT_FALSE(show.ready());
+    show.advanceImage();
+    EXPECT_EQ(show.currentIndex(), 1);
+
+    FullScreenShowWin once(nullptr, files, 1, false);
+    once.show();
+    once.advanceImage();
+    once.advanceImage();
+    EXPECT_TRUE(once.isVisible());
+    once.advanceImage();
+    EXPECT_FALSE(once.isVisible());
+    EXPECT_FALSE(once.timerActive());
+
+    FullScreenShowWin single(nullptr, dir + "small.png");
+    EXPECT_FALSE(single.isSlideShow());
+    EXPECT_FALSE(single.timerActive());
+    single.show();
+    QTest::mouseClick(&single, Qt::RightButton);
+    EXPECT_FALSE(single.isVisible());
+}
+
+// The whole road from the explorer: order, pause and loop, then the show, ended by a key.
+TEST(SlideShow, FromTheExplorerThroughItsDialogs)
+{
+    const QString dir = gbtest::makeTempDir("road") + "/";
+    for (const char *n : {"a.png", "b.png"})
+        ASSERT_TRUE(gbtest::writePng(dir + n));
+    gbtest::ScriptedUi ui;
+    auto e = gbtest::explorerOn(dir);
+    gbtest::select(*e, {"a.png", "b.png"});
+
+    // The pause dialog cancelled: no show.
+    int windows = 0;
+    whenModal([&](QDialog *order) {
+        ++windows;
+        EXPECT_EQ(order->windowTitle(), "Define images slide show sequence");
+        auto *w = qobject_cast<DefineOrderWin *>(order);
+        w->pbNameDescending();
+        whenModal([&](QDialog *pause) {
+            ++windows;
+            pause->reject();
+        });
+        w->pbOk();
+    });
+    e->slideShow();
+    EXPECT_EQ(windows, 2);
+
+    QStringList shownFiles;
+    int interval = 0;
+    bool looped = true;
+    whenModal([&](QDialog *order) {
+        whenModal([&](QDialog *pause) {
+            auto *p = qobject_cast<DefinePauseWin *>(pause);
+            p->slider()->setValue(3);
+            p->loopBox()->setChecked(false);
+            whenModal([&](QDialog *full) {
+                auto *s = qobject_cast<FullScreenShowWin *>(full);
+                shownFiles = s->files();
+                interval = s->interval();
+                looped = s->isLooped();
+                QTest::keyClick(s, Qt::Key_Space);
+            });
+            p->okButton()->click();
+        });
+        qobject_cast<DefineOrderWin *>(order)->pbNameDescending();
+        qobject_cast<DefineOrderWin *>(order)->okButton()->click();
+    });
+    e->slideShow();
+    EXPECT_EQ(shownFiles, QStringList({dir + "b.png", dir + "a.png"}));
+    EXPECT_EQ(interval, 3000);
+    EXPECT_FALSE(looped);
+    EXPECT_TRUE(ui.boxes.empty());
+}
