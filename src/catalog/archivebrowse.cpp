@@ -5,7 +5,10 @@
 #include "common/drives.h"
 #include "common/uiseam.h"
 
+#include <QSet>
+
 #include <algorithm>
+#include <map>
 
 namespace gb {
 
@@ -30,10 +33,15 @@ QString recordFolder(const ArchServer &server)
 {
     // A PATH that was blank-padded was not cut, and a folder ends with "/", never with a
     // blank: it is the folder itself, and the memo need not be read.
-    const QString stored = server.fieldGet(QStringLiteral("PATH")).toString();
+    return recordFolder(server.fieldGet(QStringLiteral("PATH")).toString(),
+                        [&] { return server.fieldGet(kFullPath).toString(); });
+}
+
+QString recordFolder(const QString &stored, const std::function<QString()> &fullPath)
+{
     if (stored.endsWith(QLatin1Char(' ')) && stored.trimmed().endsWith(QLatin1Char('/')))
         return stored.trimmed();
-    const QString path = server.fieldGet(kFullPath).toString();
+    const QString path = fullPath();
     return path.contains(QLatin1Char('/')) ? folderOfPath(path) : path;
 }
 
@@ -41,25 +49,41 @@ VolumeTable buildVolumeTable(ArchServer &server)
 {
     VolumeTable table;
     // The grouping and sorting happen in memory, so the records are read in the table's own
-    // order, which costs no index look-up per record.
-    server.setOrder(0);
-    for (server.goTop(); !server.eof(); server.skip()) {
-        const QString media = server.fieldGet(QStringLiteral("MEDIA")).toString();
+    // order, many at a time, which costs no index look-up per record.
+    const int fMedia = server.fieldPos(QStringLiteral("MEDIA")) - 1;
+    const int fLabel = server.fieldPos(QStringLiteral("VLABEL")) - 1;
+    const int fPath = server.fieldPos(QStringLiteral("PATH")) - 1;
+    const int fFullPath = server.fieldPos(kFullPath) - 1;
+    if (std::min({fMedia, fLabel, fPath, fFullPath}) < 0) {
+        server.setOrder(1);
+        return table;
+    }
+    // The folders each volume has already, to look them up without a walk of the list.
+    std::map<std::pair<int, QString>, QSet<QString>> known;
+    DbServer::Scan scan(server);
+    while (scan.next()) {
+        const QString media = scan.fieldGet(fMedia).toString();
         const int m = media.size() == 1 ? media.at(0).digitValue() : -1;
         if (m < 1 || m > 4)
             continue;
-        const QString label = server.fieldGet(QStringLiteral("VLABEL")).toString().trimmed();
-        const QString folder = recordFolder(server);
+        const QString label = scan.fieldGet(fLabel).toString().trimmed();
+        const QString folder = recordFolder(scan.fieldGet(fPath).toString(),
+                                            [&] { return scan.fieldGet(fFullPath).toString(); });
         std::vector<VolumeEntry> &volumes = table[size_t(m - 1)];
         auto v = std::find_if(volumes.begin(), volumes.end(), [&](const VolumeEntry &e) { return e.label == label; });
         if (v == volumes.end()) {
             volumes.push_back({label, {}});
             v = volumes.end() - 1;
         }
-        if (!v->folders.contains(folder))
+        QSet<QString> &folders = known[{m, label}];
+        if (!folders.contains(folder)) {
+            folders.insert(folder);
             v->folders << folder;
+        }
     }
     server.setOrder(1);
+    // The server ends past the last record, as a walk through every record leaves it.
+    server.goTo(0);
     for (std::vector<VolumeEntry> &volumes : table) {
         std::sort(volumes.begin(), volumes.end(),
                   [](const VolumeEntry &a, const VolumeEntry &b) { return a.label < b.label; });

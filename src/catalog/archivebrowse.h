@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -34,6 +35,9 @@ VolumeTable buildVolumeTable(ArchServer &server);
 // The folder of the current record: the part of FULLPATH up to its last "/" (all of it
 // without one), read from PATH when PATH holds it whole.
 QString recordFolder(const ArchServer &server);
+// The same from PATH as stored (blank-padded) and a reader of FULLPATH, called only when
+// PATH does not hold the folder whole.
+QString recordFolder(const QString &storedPath, const std::function<QString()> &fullPath);
 
 // One image of a folder listing.
 struct FolderImage

@@ -4,7 +4,10 @@
 #include "catalog/archivestruct.h"
 #include "catalog/catalogpaths.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <string_view>
 #include <tuple>
 
 namespace gb {
@@ -100,12 +103,63 @@ bool storedNameMayMatch(const SearchCriteria &c, const QString &storedName)
     return !storedName.endsWith(QLatin1Char(' ')) || nameMatches(c, storedName.trimmed());
 }
 
-} // namespace
-
-bool matchesSearch(const SearchCriteria &c, const SearchRecord &r)
+// The prepared name rules in UTF-8, for testing FILENAME's bytes without making a text of
+// every record's name.
+struct NameBytes
 {
-    if (!nameMatches(c, fileOfPath(r.fullPath)))
+    QByteArray include;
+    QByteArray exclude;
+    std::vector<QByteArray> types;
+
+    explicit NameBytes(const SearchCriteria &prepared)
+        : include(prepared.includeInFile.toUtf8()), exclude(prepared.excludeFromFile.toUtf8())
+    {
+        for (const QString &t : prepared.imageTypes)
+            types.push_back(t.toUtf8());
+    }
+};
+
+bool isAsciiSpace(char ch)
+{
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
+// storedNameMayMatch() on FILENAME's bytes. An all-ASCII name upper-cases, trims and
+// compares byte by byte exactly as its text does; any other goes through the text.
+bool storedBytesMayMatch(const SearchCriteria &c, const NameBytes &p, QByteArrayView raw)
+{
+    if (raw.isEmpty() || raw.back() != ' ')
+        return true;
+    QVarLengthArray<char, 256> upper(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const uchar b = uchar(raw[i]);
+        if (b >= 0x80)
+            return nameMatches(c, QString::fromUtf8(raw).trimmed());
+        upper[i] = b >= 'a' && b <= 'z' ? char(b - 'a' + 'A') : char(b);
+    }
+    qsizetype begin = 0, end = raw.size();
+    while (begin < end && isAsciiSpace(upper[begin]))
+        ++begin;
+    while (end > begin && isAsciiSpace(upper[end - 1]))
+        --end;
+    const std::string_view name(upper.data() + begin, size_t(end - begin));
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos)
         return false;
+    const std::string_view ext = name.substr(dot + 1);
+    if (std::none_of(p.types.begin(), p.types.end(),
+                     [&](const QByteArray &t) { return std::string_view(t.constData(), size_t(t.size())) == ext; }))
+        return false;
+    const std::string_view base = name.substr(0, dot);
+    auto has = [&](const QByteArray &part) {
+        return base.find(std::string_view(part.constData(), size_t(part.size()))) != std::string_view::npos;
+    };
+    return (p.include.isEmpty() || has(p.include)) && (p.exclude.isEmpty() || !has(p.exclude));
+}
+
+// The size and date rules, which need no memo.
+bool plainRulesMatch(const SearchCriteria &c, const SearchRecord &r)
+{
     // Size in kilobytes: SIZE / 1024 + 1 with the fraction dropped.
     const qint64 kb = r.size / 1024 + 1;
     if (!(c.sizeGreater < kb))
@@ -116,8 +170,16 @@ bool matchesSearch(const SearchCriteria &c, const SearchRecord &r)
         return false;
     if (c.modifiedAfter.isValid() && !(r.modified.isValid() && r.modified >= c.modifiedAfter))
         return false;
-    if (!c.keywords.isEmpty() && !checkKeywords(c.keywords, r.keys, c.allKeywords, c.exactMatch, c.caseSensitive))
-        return false;
+    return true;
+}
+
+bool keywordRulesMatch(const SearchCriteria &c, const SearchRecord &r)
+{
+    return c.keywords.isEmpty() || checkKeywords(c.keywords, r.keys, c.allKeywords, c.exactMatch, c.caseSensitive);
+}
+
+bool commentRulesMatch(const SearchCriteria &c, const SearchRecord &r)
+{
     if (!c.includeInComments.isEmpty() && !commentHas(r.comments, c.includeInComments, c.commentsCaseSensitive))
         return false;
     if (!c.excludeFromComments.isEmpty() && commentHas(r.comments, c.excludeFromComments, c.commentsCaseSensitive))
@@ -125,16 +187,25 @@ bool matchesSearch(const SearchCriteria &c, const SearchRecord &r)
     return true;
 }
 
+} // namespace
+
+bool matchesSearch(const SearchCriteria &c, const SearchRecord &r)
+{
+    return nameMatches(c, fileOfPath(r.fullPath)) && plainRulesMatch(c, r) && keywordRulesMatch(c, r)
+           && commentRulesMatch(c, r);
+}
+
 int searchArchive(ArchServer &server, const SearchCriteria &criteria,
                   const std::function<void(const SearchRecord &)> &examined,
                   const std::function<void(const SearchRecord &)> &found)
 {
     const SearchCriteria prepared = prepareCriteria(criteria);
+    const NameBytes nameBytes(prepared);
     const bool needsComments = !prepared.includeInComments.isEmpty() || !prepared.excludeFromComments.isEmpty();
-    // The records are read in the table's own order, which costs no index look-up per
-    // record; what is found is then put in the order of the chosen media kinds and of
-    // order 1 (label, folder, file name, then record number), as a scan per media kind in
-    // order 1 would list it.
+    // The records are read in the table's own order, many at a time, which costs no index
+    // look-up per record; what is found is then put in the order of the chosen media kinds
+    // and of order 1 (label, folder, file name, then record number), as a scan per media
+    // kind in order 1 would list it.
     struct Hit
     {
         int mediaRank;
@@ -146,43 +217,79 @@ int searchArchive(ArchServer &server, const SearchCriteria &criteria,
     const int labelWidth = archiveFieldWidth(QStringLiteral("VLABEL"));
     const int pathWidth = archiveFieldWidth(QStringLiteral("PATH"));
     const int nameWidth = archiveFieldWidth(QStringLiteral("FILENAME"));
+    auto fieldIndex = [&](const char *name) { return server.fieldPos(QLatin1String(name)) - 1; };
+    const int fMedia = fieldIndex("MEDIA"), fLabel = fieldIndex("VLABEL"), fPath = fieldIndex("PATH"),
+              fName = fieldIndex("FILENAME"), fFullPath = fieldIndex("FULLPATH"), fDate = fieldIndex("MODDATE"),
+              fSize = fieldIndex("SIZE"), fKeys = fieldIndex("KEYS"), fComments = fieldIndex("COMMENTS");
+    if (std::min({fMedia, fLabel, fPath, fName, fFullPath, fDate, fSize, fKeys, fComments}) < 0) {
+        server.setOrder(1);
+        return 0;
+    }
+    const bool nameIsText = server.dbStruct()[size_t(fName)].type == 'C';
     int count = 0;
-    server.setOrder(0);
-    for (server.goTop(); !server.eof(); server.skip()) {
-        SearchRecord r;
-        r.media = server.fieldGet(QStringLiteral("MEDIA")).toString();
-        const int rank = int(criteria.mediaTypes.indexOf(r.media));
+    // Nearly every record repeats the media code of the one before: it is decoded and
+    // looked up only when its bytes change.
+    QByteArray mediaBytes;
+    QString media;
+    int rank = -1;
+    bool mediaKnown = false;
+    DbServer::Scan scan(server);
+    while (scan.next()) {
+        const QByteArrayView rawMedia = scan.raw(fMedia);
+        if (!mediaKnown || rawMedia != mediaBytes) {
+            mediaBytes = rawMedia.toByteArray();
+            media = scan.fieldGet(fMedia).toString();
+            rank = int(criteria.mediaTypes.indexOf(media));
+            mediaKnown = true;
+        }
         if (rank < 0)
             continue;
-        const QString storedLabel = server.fieldGet(QStringLiteral("VLABEL")).toString();
-        r.volume = storedLabel.trimmed();
-        const QString storedName = server.fieldGet(QStringLiteral("FILENAME")).toString();
         ++count;
-        // The other fields and the memos are read only for records whose name may pass.
-        if (!storedNameMayMatch(prepared, storedName)) {
-            if (examined) {
-                r.fullPath = recordFolder(server) + storedName.trimmed();
-                examined(r);
-            }
+        const bool mayMatch = nameIsText ? storedBytesMayMatch(prepared, nameBytes, scan.raw(fName))
+                                         : storedNameMayMatch(prepared, scan.fieldGet(fName).toString());
+        if (!mayMatch && !examined)
+            continue;
+        SearchRecord r;
+        r.media = media;
+        const QString storedLabel = scan.fieldGet(fLabel).toString();
+        r.volume = storedLabel.trimmed();
+        const QString storedName = scan.fieldGet(fName).toString();
+        const QString storedPath = scan.fieldGet(fPath).toString();
+        auto fullPath = [&] { return scan.fieldGet(fFullPath).toString(); };
+        // The other fields and the memos are read only for records whose name may pass;
+        // without a watcher, each memo only while the rules before it pass.
+        if (!mayMatch) {
+            r.fullPath = recordFolder(storedPath, fullPath) + storedName.trimmed();
+            examined(r);
             continue;
         }
-        r.modified = server.fieldGet(QStringLiteral("MODDATE")).toDate();
-        r.size = qint64(server.fieldGet(QStringLiteral("SIZE")).toNumber());
-        r.fullPath = server.fieldGet(QStringLiteral("FULLPATH")).toString();
-        if (!prepared.keywords.isEmpty())
-            r.keys = keysOf(server.fieldGet(QStringLiteral("KEYS")));
-        if (needsComments)
-            r.comments = server.fieldGet(QStringLiteral("COMMENTS")).toString();
+        r.modified = scan.fieldGet(fDate).toDate();
+        r.size = qint64(scan.fieldGet(fSize).toNumber());
+        if (!examined && !plainRulesMatch(prepared, r))
+            continue;
+        if (!prepared.keywords.isEmpty()) {
+            r.keys = keysOf(scan.fieldGet(fKeys));
+            if (!examined && !keywordRulesMatch(prepared, r))
+                continue;
+        }
+        if (needsComments) {
+            r.comments = scan.fieldGet(fComments).toString();
+            if (!examined && !commentRulesMatch(prepared, r))
+                continue;
+        }
+        r.fullPath = fullPath();
         if (examined)
             examined(r);
         if (!matchesSearch(prepared, r))
             continue;
         const QByteArray key = DbServer::fitToWidth(storedLabel, labelWidth)
-                               + DbServer::fitToWidth(server.fieldGet(QStringLiteral("PATH")).toString(), pathWidth)
+                               + DbServer::fitToWidth(storedPath, pathWidth)
                                + DbServer::fitToWidth(storedName, nameWidth);
-        hits.push_back({rank, key, server.recNo(), std::move(r)});
+        hits.push_back({rank, key, scan.recNo(), std::move(r)});
     }
     server.setOrder(1);
+    // The server ends past the last record, as a walk through every record leaves it.
+    server.goTo(0);
     std::sort(hits.begin(), hits.end(), [](const Hit &a, const Hit &b) {
         return std::tie(a.mediaRank, a.key, a.recNo) < std::tie(b.mediaRank, b.key, b.recNo);
     });

@@ -152,3 +152,69 @@ TEST(CatalogSearch, ScanVisitsChosenMediaInOrder)
     EXPECT_EQ(getMediaDesc("4"), "Removable Disk");
     EXPECT_EQ(getMediaDesc("x"), "");
 }
+
+TEST(CatalogSearch, ScanFindsWhatTheRulesPassWithOrWithoutAWatcher)
+{
+    // Names that the scan tests on FILENAME's bytes (ASCII, either case, blanks inside) or
+    // through their text (accents, a letter that upper-cases to two), and names longer than
+    // FILENAME, which only FULLPATH holds whole.
+    const char *const names[] = {
+        "sea12.jpg",       "SEA12.JPG",         "Sea 12 .Png",          "seaside.jpeg",          "12.jpg",
+        "x.12",            "noext",             "été12.jpg",            "ÉTÉ.gif",               "straße.tif",
+        "STRASSE.tif",     "a_very_long_name_of_a_sea_photo_12.jpg", "a_very_long_name_of_a_photo.jpg.txt",
+        "twenty-five-chars-12.jpg", "twenty-five-chars-123.jpg",  "café sea.bmp",
+    };
+    auto server = createNewArchive(nullptr, gbtest::freshStem());
+    ASSERT_TRUE(server);
+    std::vector<SearchRecord> all;
+    int i = 0;
+    for (const char *n : names) {
+        const QString name = QString::fromUtf8(n);
+        const QString media = i % 3 ? "1" : "4";
+        const ValueArray keys = i % 2 ? ValueArray{Value(QString("Sunset")), Value(QString("beach"))} : ValueArray{};
+        ASSERT_TRUE(gbtest::addImage(*server, {media, "VOL", "/f/", name, keys, i % 4 ? "" : "old Sea", {}}));
+        all.push_back({media, "VOL", "/f/" + name, QDate(2004, 7, 1), 123456,
+                       i % 2 ? QStringList{"Sunset", "beach"} : QStringList{}, i % 4 ? "" : "old Sea"});
+        ++i;
+    }
+    // A deleted record is never found.
+    ASSERT_TRUE(gbtest::addImage(*server, {"1", "VOL", "/f/", "sea12.jpg", {}, {}, {}}));
+    ASSERT_TRUE(server->deleteRecord());
+
+    const struct { const char *include, *exclude, *keyword, *comment; } cases[] = {
+        {"12", "", "", ""}, {"sea", "12", "", ""},   {"été", "", "", ""}, {"ss", "", "", ""},
+        {"", "", "sun", ""}, {"12", "", "sunset", ""}, {"", "", "", "sea"}, {"E", "", "", ""},
+    };
+    for (const auto &t : cases) {
+        SearchCriteria c = defaults();
+        c.mediaTypes = {"4", "1"};
+        c.includeInFile = QString::fromUtf8(t.include);
+        c.excludeFromFile = QString::fromUtf8(t.exclude);
+        if (*t.keyword)
+            c.keywords = {QString::fromUtf8(t.keyword)};
+        c.includeInComments = QString::fromUtf8(t.comment);
+        QStringList expected;
+        for (const QString &m : c.mediaTypes) {
+            QStringList ofMedia;
+            for (const SearchRecord &r : all)
+                if (r.media == m && passes(c, r))
+                    ofMedia << r.fullPath;
+            ofMedia.sort();
+            expected << ofMedia;
+        }
+        QStringList found, watched, examinedPaths;
+        const int quiet = searchArchive(*server, c, {}, [&](const SearchRecord &r) { found << r.fullPath; });
+        const int seen = searchArchive(
+            *server, c, [&](const SearchRecord &r) { examinedPaths << r.fullPath; },
+            [&](const SearchRecord &r) { watched << r.fullPath; });
+        const QString what = QString("%1|%2|%3|%4").arg(t.include, t.exclude, t.keyword, t.comment);
+        EXPECT_EQ(found, expected) << what.toStdString();
+        EXPECT_EQ(watched, expected) << what.toStdString();
+        EXPECT_EQ(quiet, int(all.size()));
+        EXPECT_EQ(seen, int(all.size()));
+        EXPECT_EQ(examinedPaths.size(), qsizetype(all.size()));
+        for (const SearchRecord &r : all)
+            EXPECT_TRUE(examinedPaths.contains(r.fullPath)) << r.fullPath.toStdString();
+        EXPECT_TRUE(server->eof());
+    }
+}

@@ -513,15 +513,56 @@ Value DbServer::fieldGet(const QString &name) const
         mError = QStringLiteral("The table has no field %1").arg(name);
         return Value();
     }
-    const FieldSpec &f = mDbf.structure()[size_t(i)];
-    const QByteArray raw = mRecord.mid(mDbf.fieldOffset(i), f.width);
-    if (f.type != 'M')
-        return fieldcodec::decode(f, raw);
     const auto pending = mPendingMemos.find(i);
     if (pending != mPendingMemos.end())
         return pending->second;
-    const uint32_t block = fieldcodec::memoBlock(raw);
+    return decodeField(i, QByteArrayView(mRecord).sliced(mDbf.fieldOffset(i), mDbf.structure()[size_t(i)].width));
+}
+
+Value DbServer::decodeField(int index, QByteArrayView raw) const
+{
+    const FieldSpec &f = mDbf.structure()[size_t(index)];
+    const QByteArray bytes = QByteArray::fromRawData(raw.data(), raw.size());
+    if (f.type != 'M')
+        return fieldcodec::decode(f, bytes);
+    const uint32_t block = fieldcodec::memoBlock(bytes);
     return block && mMemo.isOpen() ? const_cast<MemoFile &>(mMemo).read(block) : Value(QString());
+}
+
+DbServer::Scan::Scan(DbServer &server) : mServer(server)
+{
+    if (!server.mOpen || !server.flush()) {
+        mFailed = true;
+        return;
+    }
+    server.syncShared();
+    mTotal = server.mDbf.recCount();
+}
+
+bool DbServer::Scan::next()
+{
+    const int length = mServer.mDbf.recordLength();
+    for (;;) {
+        if (mFailed || mRecNo >= mTotal) {
+            mRecord = nullptr;
+            return false;
+        }
+        ++mRecNo;
+        if (mRecNo >= mChunkFirst + mChunkCount) {
+            // About a megabyte at a time: one read instead of one per record.
+            const uint32_t slice = uint32_t(std::max(1, (1 << 20) / length));
+            mChunkFirst = mRecNo;
+            mChunkCount = std::min(slice, mTotal - mRecNo + 1);
+            if (!mServer.mDbf.readRecords(mChunkFirst, mChunkCount, mChunk)) {
+                mServer.fail(mServer.mDbf.errorString());
+                mFailed = true;
+                continue;
+            }
+        }
+        mRecord = mChunk.constData() + qsizetype(mRecNo - mChunkFirst) * length;
+        if (mRecord[0] != '*')
+            return true;
+    }
 }
 
 QByteArray DbServer::fitToWidth(const QString &text, int width)

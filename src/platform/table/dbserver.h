@@ -106,8 +106,11 @@ public:
     // character boundary, blank-padded.
     static QByteArray fitToWidth(const QString &text, int width);
 
+    class Scan;
+
 private:
     struct Locker;
+    Value decodeField(int index, QByteArrayView raw) const;
     bool fail(const QString &text);
     bool parseKey(const QString &expression, std::vector<int> &fields, int &length);
     QByteArray keyOf(int tag, const QByteArray &record) const;
@@ -148,6 +151,42 @@ private:
     QByteArray mOriginal;
     std::map<int, Value> mPendingMemos;
     mutable QString mError;
+};
+
+// Walks the live records of an open table in record order, reading many records at a time,
+// for work that looks at every record (a search, a summary). The server's current record and
+// order are left alone; a change the server holds in memory is written first. Records that
+// other processes append during the walk are not seen.
+class DbServer::Scan
+{
+public:
+    explicit Scan(DbServer &server);
+    Scan(const Scan &) = delete;
+    Scan &operator=(const Scan &) = delete;
+
+    // Moves to the next live record (the first on the first call); false past the last one
+    // or when the table cannot be read (then failed() is true).
+    bool next();
+    bool failed() const { return mFailed; }
+    uint32_t recNo() const { return mRecNo; }
+    // The stored bytes of a non-memo field (index as in dbStruct(), from 0) of the record.
+    QByteArrayView raw(int index) const
+    {
+        return QByteArrayView(mRecord + mServer.mDbf.fieldOffset(index),
+                              mServer.mDbf.structure()[size_t(index)].width);
+    }
+    // The field's value as fieldGet() reads it, memos included.
+    Value fieldGet(int index) const { return mServer.decodeField(index, raw(index)); }
+
+private:
+    DbServer &mServer;
+    QByteArray mChunk;
+    uint32_t mTotal = 0;
+    uint32_t mChunkFirst = 1; // record number of the chunk's first record
+    uint32_t mChunkCount = 0;
+    uint32_t mRecNo = 0;
+    const char *mRecord = nullptr;
+    bool mFailed = false;
 };
 
 } // namespace gb

@@ -432,3 +432,78 @@ TEST(DbServer, RandomDamageNeverCrashes)
         }
     }
 }
+
+TEST(DbServer, BatchScanReadsWhatTheRecordWalkReads)
+{
+    // Records of about a kilobyte, so that the scan's batches of a megabyte end inside the
+    // table; records deleted at both ends of the table and around the first batch's end.
+    const gb::TableStructure wide = {
+        {"A", 'C', 250, 0}, {"B", 'C', 250, 0}, {"C", 'C', 250, 0}, {"D", 'C', 250, 0},
+        {"N", 'N', 6, 0},   {"NOTE", 'M', 10, 0},
+    };
+    const QString path = gbtest::makeTempDir() + "/wide.dbf";
+    ASSERT_TRUE(DbServer::create(path, wide));
+    DbServer t;
+    ASSERT_TRUE(t.open(path));
+    const uint32_t total = 2500;
+    const uint32_t perBatch = (1u << 20) / 1017;
+    const std::set<uint32_t> gone = {1, perBatch - 1, perBatch, perBatch + 1, 2 * perBatch + 1, total};
+    ASSERT_TRUE(t.lock());
+    for (uint32_t i = 1; i <= total; ++i) {
+        ASSERT_TRUE(t.append());
+        t.fieldPut("A", QString("a%1").arg(i));
+        t.fieldPut("D", QString("d%1").arg(i));
+        t.fieldPut("N", int(i));
+        t.fieldPut("NOTE", i % 3 ? Value(QString("memo %1").arg(i)) : Value(ValueArray{Value(QString("k")), Value(1.0)}));
+        ASSERT_TRUE(t.commit());
+        if (gone.count(i))
+            ASSERT_TRUE(t.deleteRecord());
+    }
+    t.unlock();
+    // An uncommitted change is written before the scan reads.
+    ASSERT_TRUE(t.goTo(7));
+    t.fieldPut("D", QString("changed"));
+
+    DbServer::Scan scan(t);
+    std::vector<uint32_t> scanned;
+    QStringList scannedFields;
+    while (scan.next()) {
+        scanned.push_back(scan.recNo());
+        EXPECT_EQ(scan.raw(4).size(), 6);
+        scannedFields << scan.fieldGet(0).toString().trimmed() + "|" + scan.fieldGet(3).toString().trimmed() + "|"
+                             + QString::number(scan.fieldGet(4).toNumber()) + "|"
+                             + scan.fieldGet(5).toString() + QString::number(scan.fieldGet(5).array().size());
+    }
+    EXPECT_FALSE(scan.failed());
+    EXPECT_FALSE(scan.next());
+    // The scan leaves the current record alone.
+    EXPECT_EQ(t.recNo(), 7u);
+    EXPECT_EQ(t.fieldGet("D").toString().trimmed(), "changed");
+
+    std::vector<uint32_t> walked;
+    QStringList walkedFields;
+    t.setOrder(0);
+    for (t.goTop(); !t.eof(); t.skip()) {
+        walked.push_back(t.recNo());
+        walkedFields << t.fieldGet("A").toString().trimmed() + "|" + t.fieldGet("D").toString().trimmed() + "|"
+                            + QString::number(t.fieldGet("N").toNumber()) + "|" + t.fieldGet("NOTE").toString()
+                            + QString::number(t.fieldGet("NOTE").array().size());
+    }
+    EXPECT_EQ(scanned.size(), total - gone.size());
+    EXPECT_EQ(scanned, walked);
+    EXPECT_EQ(scannedFields, walkedFields);
+    EXPECT_TRUE(scannedFields.contains("a7|changed|7|memo 70"));
+    EXPECT_TRUE(scannedFields.contains("a3|d3|3|2"));
+}
+
+TEST(DbServer, BatchScanOfAnEmptyOrClosedTableEndsAtOnce)
+{
+    DbServer t;
+    DbServer::Scan closed(t);
+    EXPECT_FALSE(closed.next());
+    EXPECT_TRUE(closed.failed());
+    ASSERT_TRUE(t.open(makeTable()));
+    DbServer::Scan empty(t);
+    EXPECT_FALSE(empty.next());
+    EXPECT_FALSE(empty.failed());
+}
