@@ -148,8 +148,9 @@ BeSiWin::BeSiWin(QWidget *owner, int controlId)
         if (!menu)
             continue;
         l->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(l, &QWidget::customContextMenuRequested, menu,
-                [menu, l](const QPoint &at) { menu->popup(l->viewport()->mapToGlobal(at)); });
+        QListWidget *list = l;
+        connect(list, &QWidget::customContextMenuRequested, menu,
+                [menu, list](const QPoint &at) { menu->popup(list->viewport()->mapToGlobal(at)); });
     }
 
     mTypingPause = new QTimer(this);
