@@ -50,6 +50,22 @@ enum class Upsampling {
     PlainWhenReduced, // the cheap one at 1/2 .. 1/8, where the area reduction hides it
 };
 
+// Runs a decoder set up by the caller into out, then ends it.
+inline bool decodeInto(jpeg_decompress_struct &d, Pixels &out)
+{
+    jpeg_start_decompress(&d);
+    out.width = int(d.output_width);
+    out.height = int(d.output_height);
+    out.rgb.resize(size_t(out.width) * out.height * 3);
+    while (d.output_scanline < d.output_height) {
+        JSAMPROW line = out.rgb.data() + size_t(d.output_scanline) * out.width * 3;
+        jpeg_read_scanlines(&d, &line, 1);
+    }
+    jpeg_finish_decompress(&d);
+    jpeg_destroy_decompress(&d);
+    return true;
+}
+
 // Decodes at the smallest of libjpeg's scales 1/1 .. 1/8 that still gives at least twice
 // the size of the image fitted into box x box; *fit, when given, receives that fitted size.
 inline bool decodeReduced(const QByteArray &bytes, int box, Upsampling upsampling, Pixels &out,
@@ -76,17 +92,7 @@ inline bool decodeReduced(const QByteArray &bytes, int box, Upsampling upsamplin
     d.out_color_space = JCS_RGB;
     if (upsampling == Upsampling::Plain || (upsampling == Upsampling::PlainWhenReduced && denom > 1))
         d.do_fancy_upsampling = FALSE;
-    jpeg_start_decompress(&d);
-    out.width = int(d.output_width);
-    out.height = int(d.output_height);
-    out.rgb.resize(size_t(out.width) * out.height * 3);
-    while (d.output_scanline < d.output_height) {
-        JSAMPROW line = out.rgb.data() + size_t(d.output_scanline) * out.width * 3;
-        jpeg_read_scanlines(&d, &line, 1);
-    }
-    jpeg_finish_decompress(&d);
-    jpeg_destroy_decompress(&d);
-    return true;
+    return decodeInto(d, out);
 }
 
 // Area reduction to size: each target pixel is the mean of the source pixels whose centres

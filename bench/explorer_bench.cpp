@@ -15,6 +15,7 @@
 // Each is the best of three runs with the files in the page cache. Goals: grid on one thread
 // at most 1.20 times alone, on every core at most 0.30 times one thread with the event loop
 // never blocked over 50 ms, and peak memory below 300 MB.
+#include "benchpictures.h"
 #include "benchutil.h"
 
 #include "common/registry.h"
@@ -41,25 +42,6 @@
 
 namespace {
 
-// A picture with detail everywhere, so that the encoder and decoder work as on a photo.
-gb::RgbImage generated(int w, int h, int seed)
-{
-    gb::RgbImage img = gb::RgbImage::create(w, h);
-    uint32_t state = 2463534242u + uint32_t(seed);
-    for (int y = 0; y < h; ++y) {
-        uint8_t *p = img.row(y);
-        for (int x = 0; x < w; ++x, p += 3) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            const int noise = int(state & 31) - 16;
-            p[0] = uint8_t(std::clamp(128 + int(100 * std::sin((x + seed * 97) / 300.0)) + noise, 0, 255));
-            p[1] = uint8_t(std::clamp(x * 255 / w + noise, 0, 255));
-            p[2] = uint8_t(std::clamp(y * 255 / h + noise, 0, 255));
-        }
-    }
-    return img;
-}
 
 // The 24-megapixel sources, from the photos or generated.
 QStringList makeSources(const QString &photos, const QString &out)
@@ -83,7 +65,7 @@ QStringList makeSources(const QString &photos, const QString &out)
             if (!gb::isDecimateRgb(photo, img))
                 continue;
         } else {
-            img = generated(6000, 4000, i);
+            img = gbbench::generated(6000, 4000, i);
         }
         const QString path = out + QString("/src%1.jpg").arg(i, 3, 10, QChar('0'));
         if (gb::saveRgb2File(img, path, 3, 90, false, 0, 0))

@@ -12,6 +12,7 @@
 //           still covers the picture fitted to 1920 x 1080, nothing else.
 // Best of REPEATS (default 5) runs each. Goal: show at most 1.20 times bare.
 #include "barejpeg.h"
+#include "benchpictures.h"
 #include "benchutil.h"
 
 #include "image/imageload.h"
@@ -32,24 +33,6 @@ namespace {
 
 const int kScreenW = 1920, kScreenH = 1080;
 
-gb::RgbImage generated(int w, int h, int seed)
-{
-    gb::RgbImage img = gb::RgbImage::create(w, h);
-    uint32_t state = 2463534242u + uint32_t(seed);
-    for (int y = 0; y < h; ++y) {
-        uint8_t *p = img.row(y);
-        for (int x = 0; x < w; ++x, p += 3) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            const int noise = int(state & 31) - 16;
-            p[0] = uint8_t(std::clamp(128 + int(100 * std::sin((x + seed * 97) / 300.0)) + noise, 0, 255));
-            p[1] = uint8_t(std::clamp(x * 255 / w + noise, 0, 255));
-            p[2] = uint8_t(std::clamp(y * 255 / h + noise, 0, 255));
-        }
-    }
-    return img;
-}
 
 // libjpeg's decode at the smallest M/8 scale whose output covers fitW x fitH.
 bool bareScreenDecode(const QByteArray &bytes, int fitW, int fitH, gbbench::Pixels &out)
@@ -72,17 +55,7 @@ bool bareScreenDecode(const QByteArray &bytes, int fitW, int fitH, gbbench::Pixe
     d.scale_num = num;
     d.scale_denom = 8;
     d.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&d);
-    out.width = int(d.output_width);
-    out.height = int(d.output_height);
-    out.rgb.resize(size_t(out.width) * out.height * 3);
-    while (d.output_scanline < d.output_height) {
-        JSAMPROW line = out.rgb.data() + size_t(d.output_scanline) * out.width * 3;
-        jpeg_read_scanlines(&d, &line, 1);
-    }
-    jpeg_finish_decompress(&d);
-    jpeg_destroy_decompress(&d);
-    return true;
+    return gbbench::decodeInto(d, out);
 }
 
 } // namespace
@@ -109,7 +82,7 @@ int main(int argc, char **argv)
             }
         }
         if (img.isNull())
-            img = generated(6000, 4000, i);
+            img = gbbench::generated(6000, 4000, i);
         const QString path = tmp.filePath(QString("p%1.jpg").arg(i));
         if (!gb::saveRgb2File(img, path, 3, 90, false, 0, 0))
             return 1;
