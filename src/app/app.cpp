@@ -8,7 +8,9 @@
 #include "common/contextmenus.h"
 #include "common/globals.h"
 #include "common/helpdisplay.h"
+#include "common/orderedwork.h"
 #include "common/registry.h"
+#include "platform/imagelib/parallel.h"
 
 #include <QApplication>
 
@@ -61,6 +63,9 @@ int App::start(QApplication &app)
 
     placeMainWindow(main);
     writeDefaults();
+    // The worker threads are started while the splash screen shows, not when the first
+    // page of thumbnails is wanted.
+    startWorkerThreads(workerThreads());
     return app.exec();
 }
 

@@ -30,7 +30,9 @@ int workerThreads();
 // takes; it must touch nothing but item i's own result and must not throw (a throw leaves
 // the result as it was). With one thread there is no pool: take(i) serves events once and
 // runs work(i) on the calling thread. Dropping the object (or stop()) hands out nothing
-// more and waits for the items that are running.
+// more and waits for the items that are running. The workers are the process's own kept
+// threads (platform/imagelib/parallel.h), so a run pays no thread start-up; created on one
+// of them, the work runs on that thread alone.
 class OrderedWork
 {
 public:
@@ -41,11 +43,18 @@ public:
 
     void take(int index);
     void stop();
+    // What take() calls to serve events while it waits (by default every pending event is
+    // processed); a window that must not take user input meanwhile gives its own.
+    void serveEventsWith(std::function<void()> serve);
+    // How far past the item the owner takes items may be handed out: the owner may prepare
+    // what items up to that far need before it calls take().
+    int ahead() const;
+
+    struct State;
 
 private:
-    struct State;
     std::shared_ptr<State> d;
-    std::vector<std::thread> mThreads;
+    std::function<void()> mServe;
 };
 
 } // namespace gb

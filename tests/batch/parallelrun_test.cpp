@@ -207,3 +207,51 @@ TEST(OrderedWork, OneThreadRunsOnTheCallerAndDroppingStopsHandingOut)
     }
     EXPECT_LE(ran.load(), 1 + 8 + 4) << "nothing is handed out past the lookahead once dropped";
 }
+
+TEST(OrderedWork, RunsStartedWhileAnotherWaitsOrOnAWorkerFinish)
+{
+    // A run started from the events served while another waits (a page of thumbnails drawn
+    // during a batch run), and runs started inside a worker's item, all finish in order.
+    const int n = 24;
+    std::vector<int> outer(n, -1), nested(n, -1);
+    std::vector<std::vector<int>> inner(n);
+    OrderedWork pool(n, 4, [&](int i) {
+        std::vector<int> &mine = inner[size_t(i)];
+        mine.assign(5, -1);
+        OrderedWork onWorker(5, 4, [&](int k) { mine[size_t(k)] = i + k; });
+        for (int k = 0; k < 5; ++k)
+            onWorker.take(k);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        outer[size_t(i)] = i;
+    });
+    bool nestedRan = false;
+    QTimer::singleShot(0, [&] {
+        OrderedWork second(n, 4, [&](int i) { nested[size_t(i)] = 2 * i; });
+        for (int i = 0; i < n; ++i)
+            second.take(i);
+        nestedRan = true;
+    });
+    for (int i = 0; i < n; ++i) {
+        pool.take(i);
+        ASSERT_EQ(outer[size_t(i)], i);
+        for (int k = 0; k < 5; ++k)
+            ASSERT_EQ(inner[size_t(i)][size_t(k)], i + k);
+    }
+    for (int i = 0; i < 200 && !nestedRan; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(nestedRan);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(nested[size_t(i)], 2 * i);
+}
+
+TEST(OrderedWork, ServesEventsThroughTheGivenFunction)
+{
+    int served = 0;
+    OrderedWork pool(6, 3, [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(8)); });
+    pool.serveEventsWith([&] { ++served; });
+    EXPECT_EQ(pool.ahead(), 6);
+    for (int i = 0; i < 6; ++i)
+        pool.take(i);
+    EXPECT_GT(served, 0);
+}
+

@@ -2,19 +2,133 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 namespace gb {
 
 namespace {
+
 std::atomic<int> gThreads{0};
 thread_local bool tWholeImageWorker = false;
-}
+thread_local bool tPoolThread = false;
+
+// The process's worker threads. Starting a thread costs a millisecond or more on a busy
+// machine, which a thumbnail page or a resize pays on every call; these are started once,
+// on demand, and then wait for tasks until the process ends.
+class WorkerPool
+{
+public:
+    static WorkerPool &instance()
+    {
+        // Never destroyed: the threads may still wait on it while the process exits.
+        static WorkerPool *pool = new WorkerPool;
+        return *pool;
+    }
+
+    // Only the first thread is started here; the threads start the others, so that the
+    // caller (often the thread that owns the windows) waits for one start-up at most. Tasks
+    // posted meanwhile are served as the threads come up.
+    int ensure(int wanted)
+    {
+        std::unique_lock<std::mutex> lock(mMutex);
+        if (wanted > mWanted) {
+            mWanted = std::min(wanted, 256);
+            mWake.notify_one();
+        }
+        if (mThreads == 0 && mWanted > 0 && !startOne(lock))
+            mWanted = 0;
+        return mThreads == 0 ? 0 : mWanted;
+    }
+
+    void post(std::function<void()> task)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mMutex);
+            mTasks.push_back(std::move(task));
+        }
+        mWake.notify_one();
+    }
+
+private:
+    // Starts one thread with the lock released meanwhile; false when none could be started,
+    // and then no more are tried: the queue is served by the threads there are.
+    bool startOne(std::unique_lock<std::mutex> &lock)
+    {
+        ++mStarting;
+        lock.unlock();
+        bool started = true;
+        try {
+            std::thread([this] { loop(); }).detach();
+        } catch (...) {
+            started = false;
+        }
+        lock.lock();
+        --mStarting;
+        if (started)
+            ++mThreads;
+        else
+            mWanted = mThreads + mStarting;
+        return started;
+    }
+
+    void loop()
+    {
+        tPoolThread = true;
+        std::unique_lock<std::mutex> lock(mMutex);
+        for (;;) {
+            if (mThreads + mStarting < mWanted) {
+                startOne(lock);
+                continue;
+            }
+            mWake.wait(lock, [this] { return !mTasks.empty() || mThreads + mStarting < mWanted; });
+            if (mTasks.empty())
+                continue;
+            std::function<void()> task = std::move(mTasks.front());
+            mTasks.pop_front();
+            lock.unlock();
+            try {
+                task();
+            } catch (...) {
+            }
+            task = nullptr; // whatever it holds goes before the next wait
+            lock.lock();
+        }
+    }
+
+    std::mutex mMutex;
+    std::condition_variable mWake;
+    std::deque<std::function<void()>> mTasks;
+    int mThreads = 0;
+    int mStarting = 0;
+    int mWanted = 0;
+};
+
+} // namespace
 
 void setWholeImageWorker(bool worker)
 {
     tWholeImageWorker = worker;
+}
+
+bool isPoolThread()
+{
+    return tPoolThread;
+}
+
+int startWorkerThreads(int wanted)
+{
+    return WorkerPool::instance().ensure(wanted);
+}
+
+void postToWorkerThreads(std::function<void()> task)
+{
+    WorkerPool::instance().post(std::move(task));
 }
 
 void setImageOpThreads(int count)
@@ -34,34 +148,59 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
 {
     if (count <= 0)
         return true;
-    std::atomic<bool> ok{true};
-    const auto band = [&fn, &ok](int begin, int end) {
-        try {
-            fn(begin, end);
-        } catch (...) {
-            ok = false;
-        }
-    };
     const int threads =
         tWholeImageWorker ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
     if (threads <= 1) {
-        band(0, count);
-        return ok;
-    }
-    std::vector<std::thread> pool;
-    const int64_t total = count;
-    for (int t = 1; t < threads; ++t) {
-        const int begin = int(total * t / threads), end = int(total * (t + 1) / threads);
         try {
-            pool.emplace_back(band, begin, end);
+            fn(0, count);
         } catch (...) {
-            band(begin, end);
+            return false;
         }
+        return true;
     }
-    band(0, int(total / threads));
-    for (std::thread &th : pool)
-        th.join();
-    return ok;
+
+    // The bands are fixed by the thread count alone, so the result never depends on which
+    // thread runs which band. The caller takes bands too: a band whose worker is late (the
+    // pool busy with other work) is run here rather than waited for.
+    struct Bands
+    {
+        const std::function<void(int, int)> *fn = nullptr;
+        int64_t total = 0;
+        int bands = 0;
+        std::atomic<int> next{0};
+        std::atomic<bool> ok{true};
+        std::mutex mutex;
+        std::condition_variable allDone;
+        int done = 0;
+    };
+    auto b = std::make_shared<Bands>();
+    b->fn = &fn;
+    b->total = count;
+    b->bands = threads;
+    // fn is only reached through a band taken before the last one ends, and the caller
+    // waits for that: a helper that starts later finds nothing left and leaves.
+    const auto runBands = [](Bands &s) {
+        for (;;) {
+            const int k = s.next.fetch_add(1);
+            if (k >= s.bands)
+                return;
+            try {
+                (*s.fn)(int(s.total * k / s.bands), int(s.total * (k + 1) / s.bands));
+            } catch (...) {
+                s.ok = false;
+            }
+            std::lock_guard<std::mutex> lock(s.mutex);
+            if (++s.done == s.bands)
+                s.allDone.notify_all();
+        }
+    };
+    const int helpers = std::min(threads - 1, startWorkerThreads(threads - 1));
+    for (int t = 0; t < helpers; ++t)
+        postToWorkerThreads([b, runBands] { runBands(*b); });
+    runBands(*b);
+    std::unique_lock<std::mutex> lock(b->mutex);
+    b->allDone.wait(lock, [&] { return b->done == b->bands; });
+    return b->ok;
 }
 
 } // namespace gb

@@ -14,6 +14,15 @@ int imageOpThreads();
 // whole images: operations on it then run on that thread alone instead of starting more.
 void setWholeImageWorker(bool worker);
 
+// The process's worker threads, started on demand and kept until it ends. startWorkerThreads
+// makes sure that up to `wanted` exist and returns how many do (0 when none could be
+// started); postToWorkerThreads queues a task for the first free one. A task must not wait
+// for another task to start: the queue is first come, first served.
+int startWorkerThreads(int wanted);
+void postToWorkerThreads(std::function<void()> task);
+// True on one of those threads.
+bool isPoolThread();
+
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. Fewer than
 // minPerThread items per thread are not worth a thread: small jobs run on the caller, as

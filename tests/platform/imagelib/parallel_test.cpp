@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <new>
+#include <thread>
 #include <vector>
 
 using namespace gb;
@@ -43,4 +45,45 @@ TEST(ParallelRanges, ABandThatThrowsIsReportedNotThrown)
         }));
     }
     setImageOpThreads(0);
+}
+
+TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
+{
+    setImageOpThreads(4);
+    ASSERT_GE(startWorkerThreads(4), 1);
+    // Every kept thread is held by a task of its own until the bands are done.
+    std::mutex gate;
+    std::unique_lock<std::mutex> held(gate);
+    std::atomic<int> blocked{0};
+    for (int t = 0; t < 300; ++t)
+        postToWorkerThreads([&gate, &blocked] {
+            ++blocked;
+            std::lock_guard<std::mutex> wait(gate);
+            --blocked;
+        });
+    std::vector<int> seen(1000, 0);
+    EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
+        for (int i = b; i < e; ++i)
+            ++seen[size_t(i)];
+    }));
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
+    held.unlock();
+    while (blocked > 0)
+        std::this_thread::yield();
+    setImageOpThreads(0);
+}
+
+TEST(WorkerThreads, AreKeptAndKnowThemselves)
+{
+    EXPECT_FALSE(isPoolThread());
+    ASSERT_GE(startWorkerThreads(2), 1);
+    std::atomic<int> onPool{0}, done{0};
+    for (int t = 0; t < 20; ++t)
+        postToWorkerThreads([&] {
+            onPool += isPoolThread() ? 1 : 0;
+            ++done;
+        });
+    while (done < 20)
+        std::this_thread::yield();
+    EXPECT_EQ(onPool.load(), 20);
 }
