@@ -4,15 +4,12 @@
 #include "catalog/createthumb.h"
 #include "common/drives.h"
 #include "common/messages.h"
-#include "platform/imagelib/parallel.h"
+#include "common/orderedwork.h"
 
 #include <QHash>
-#include <QThread>
-#include <QThreadPool>
 
-#include <functional>
-#include <future>
-#include <memory>
+#include <algorithm>
+#include <vector>
 
 namespace gb {
 
@@ -20,58 +17,10 @@ namespace {
 
 struct Made
 {
+    bool made = false; // decoded ahead: ok, record and error hold the outcome
     bool ok = false;
     ThumbRecord record;
     QString error;
-};
-
-// Pictures decoded ahead of the writer, on a bounded pool. A file is given to the pool at
-// most once; the writer takes the results in list order.
-class ThumbPipeline
-{
-public:
-    ThumbPipeline(const QStringList &files, int threads) : mFiles(files)
-    {
-        mPool.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount()));
-        mAhead = 2 * mPool.maxThreadCount();
-        mFutures.resize(size_t(files.size()));
-    }
-    ~ThumbPipeline() { mPool.waitForDone(); }
-
-    // Starts the pictures from index on that the writer will want soon.
-    void fillFrom(int index, const std::function<bool(int)> &wanted)
-    {
-        for (int i = index; i < mFiles.size() && i < index + mAhead; ++i) {
-            if (mFutures[size_t(i)].valid() || !wanted(i))
-                continue;
-            auto task = std::make_shared<std::packaged_task<Made()>>([file = mFiles.at(i)] {
-                Made m;
-                m.ok = createThumb(file, m.record, m.error);
-                return m;
-            });
-            mFutures[size_t(i)] = task->get_future();
-            mPool.start([task] { (*task)(); });
-        }
-    }
-
-    Made take(int index, AddImagesHost &host)
-    {
-        std::future<Made> &f = mFutures[size_t(index)];
-        if (!f.valid()) {
-            Made m;
-            m.ok = createThumb(mFiles.at(index), m.record, m.error);
-            return m;
-        }
-        while (f.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
-            host.idle();
-        return f.get();
-    }
-
-private:
-    QStringList mFiles;
-    QThreadPool mPool;
-    int mAhead = 2;
-    std::vector<std::future<Made>> mFutures;
 };
 
 void writeThumbFields(ArchServer &server, const ThumbRecord &r)
@@ -90,12 +39,8 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
                                  AddImagesHost &host, int threads)
 {
     AddImagesResult result;
-    host.start(int(files.size()));
-    // Each picture is made on one core: the pool gives the parallelism, and pixel operations
-    // splitting themselves over every core as well would only oversubscribe the machine.
-    const int opThreads = imageOpThreads();
-    setImageOpThreads(1);
-    ThumbPipeline pipeline(files, threads);
+    const int n = int(files.size());
+    host.start(n);
 
     // A drive's kind and label are read once per run: reading them means the mount table,
     // the registry and the device links. A label given for an unlabelled drive is kept for
@@ -123,6 +68,21 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
         return refresh || !server.seek2Rec(media, label, f.folder, f.fileName, f.drivelessPath());
     };
 
+    // The workers decode the pictures of the files marked as wanted, ahead of the writer.
+    // The marks are set here, on the catalog's thread, for every file the pool may hand
+    // out before it is let to: take() hands out no further than ahead() past its item.
+    std::vector<Made> made(size_t(std::max(0, n)));
+    std::vector<char> decodeAhead(made.size(), 0);
+    OrderedWork pool(n, threads > 0 ? threads : workerThreads(), [&](int i) {
+        Made &m = made[size_t(i)];
+        if (!decodeAhead[size_t(i)])
+            return;
+        m.ok = createThumb(files.at(i), m.record, m.error);
+        m.made = true;
+    });
+    pool.serveEventsWith([&host] { host.idle(); });
+    int marked = -1;
+
     for (int i = 0; i < files.size(); ++i) {
         const QString &file = files.at(i);
         const CatalogFile f = splitCatalogFile(file, drives);
@@ -147,17 +107,25 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
             host.advance();
             continue;
         }
-        pipeline.fillFrom(i + 1, wanted);
-        const Made made = pipeline.take(i, host);
-        if (!made.ok) {
-            result.errors << made.error;
+        for (const int last = std::min(i + pool.ahead(), n - 1); marked < last;) {
+            ++marked;
+            decodeAhead[size_t(marked)] = marked == i || wanted(marked);
+        }
+        pool.take(i);
+        Made m = std::move(made[size_t(i)]);
+        made[size_t(i)] = Made();
+        // Not decoded ahead (its drive had no label then): decoded now.
+        if (!m.made)
+            m.ok = createThumb(file, m.record, m.error);
+        if (!m.ok) {
+            result.errors << m.error;
             host.advance();
             continue;
         }
         if (found) {
             // take() may have let the window repaint; the record is found again to be sure.
             server.seek2Rec(media, label, f.folder, f.fileName, f.drivelessPath());
-            writeThumbFields(server, made.record);
+            writeThumbFields(server, m.record);
             server.commit();
             ++result.refreshed;
         } else {
@@ -171,7 +139,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
             server.fieldPut(QStringLiteral("FILENAME"), f.fileName);
             server.fieldPut(QStringLiteral("FULLPATH"), f.drivelessPath());
             server.fieldPut(QStringLiteral("KEYS"), Value(ValueArray{}));
-            writeThumbFields(server, made.record);
+            writeThumbFields(server, m.record);
             if (!server.commit()) {
                 errorMsg(owner, QStringLiteral("Failed to append database record"));
                 break;
@@ -182,7 +150,6 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     }
     server.commit();
     host.finish();
-    setImageOpThreads(opThreads);
     return result;
 }
 

@@ -246,3 +246,45 @@ TEST(AddImagesChild, KillsItselfAfterThree)
     };
     addGroupOfImages(nullptr, *server, qEnvironmentVariable("GB_KILL_FILES").split('\n'), false, host, 2);
 }
+
+TEST_F(AddImages, AnyThreadCountGivesTheSameCatalog)
+{
+    // A label asked for at the first file, a file already catalogued and a damaged one in the
+    // middle: the records, their thumbnails and the errors match whatever the thread count.
+    QStringList files;
+    for (int i = 0; i < 10; ++i) {
+        files << dir + QString("p%1.png").arg(i);
+        if (i == 5)
+            ASSERT_TRUE(gbtest::writeFile(files.last(), "damaged"));
+        else
+            ASSERT_TRUE(writeImage(files.last(), 90 + 7 * i, 60 + 3 * i, 4));
+    }
+    const auto run = [&](int threads, QStringList &errors) {
+        auto catalog = createNewArchive(nullptr, gbtest::freshStem());
+        EXPECT_TRUE(catalog);
+        setVolumeLabel("/", "VOL");
+        EXPECT_EQ(addGroupOfImages(nullptr, *catalog, {files[3]}, false, host, 1).added, 1);
+        setVolumeLabel("/", QString());
+        host.labels = {"VOL"};
+        const int askedBefore = host.asked;
+        const AddImagesResult r = addGroupOfImages(nullptr, *catalog, files, false, host, threads);
+        EXPECT_EQ(host.asked - askedBefore, 1);
+        EXPECT_EQ(r.added, 8);
+        EXPECT_EQ(r.skipped, 1);
+        errors = r.errors;
+        QStringList rows;
+        catalog->setOrder(0);
+        for (catalog->goTop(); !catalog->eof(); catalog->skip())
+            rows << catalog->fieldGet("FULLPATH").toString() + " " + catalog->fieldGet("WIDTH").toString() + " " +
+                        QString::fromLatin1(catalog->fieldGet("RGB").toBytes().toHex());
+        return rows;
+    };
+    QStringList errorsOne, errorsMany;
+    const QStringList one = run(1, errorsOne);
+    const QStringList many = run(4, errorsMany);
+    setVolumeLabel("/", "TESTDISK");
+    ASSERT_EQ(one.size(), 9);
+    EXPECT_EQ(one, many);
+    ASSERT_EQ(errorsOne.size(), 1);
+    EXPECT_EQ(errorsOne, errorsMany);
+}
