@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -82,11 +84,18 @@ OrderedWork::OrderedWork(int count, int threads, std::function<void(int)> work, 
     d->ahead = ahead >= 0 ? ahead : 2 * threads;
     d->done.assign(size_t(d->count), 0);
     mServe = [] { QCoreApplication::processEvents(); };
+    mStarted.start();
 }
 
 OrderedWork::~OrderedWork()
 {
     stop();
+    // Each worker thread keeps its own heap, which holds on to the large blocks that its
+    // photos needed; after a long run they go back to the system rather than stay with the
+    // program for as long as it runs. A short one (a page of thumbnails) keeps them for the
+    // next page.
+    if (d->threads > 1 && mStarted.elapsed() > 1000)
+        malloc_trim(0);
 }
 
 void OrderedWork::serveEventsWith(std::function<void()> serve)

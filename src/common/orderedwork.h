@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include <functional>
 #include <memory>
 #include <thread>
@@ -55,6 +57,7 @@ public:
 private:
     std::shared_ptr<State> d;
     std::function<void()> mServe;
+    QElapsedTimer mStarted;
 };
 
 } // namespace gb

@@ -1,4 +1,5 @@
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/orientation.h"
 
@@ -120,6 +121,27 @@ int jpegScaleDenominator(int width, int height, int fitW, int fitH)
 
 namespace {
 
+// What the decoder holds while it runs: the output picture and, for a file of several scans
+// (a progressive one), every coefficient of the whole image, whatever the output scale.
+size_t decodeFootprint(jpeg_decompress_struct &cinfo)
+{
+    size_t bytes = size_t(cinfo.output_width) * cinfo.output_height * 3;
+    if (!jpeg_has_multiple_scans(&cinfo))
+        return bytes;
+    int maxH = 1, maxV = 1;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        maxH = std::max(maxH, cinfo.comp_info[c].h_samp_factor);
+        maxV = std::max(maxV, cinfo.comp_info[c].v_samp_factor);
+    }
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info &comp = cinfo.comp_info[c];
+        const size_t blocksW = (size_t(cinfo.image_width) * comp.h_samp_factor + 8 * maxH - 1) / (8 * maxH);
+        const size_t blocksH = (size_t(cinfo.image_height) * comp.v_samp_factor + 8 * maxV - 1) / (8 * maxV);
+        bytes += blocksW * blocksH * DCTSIZE2 * sizeof(JCOEF);
+    }
+    return bytes;
+}
+
 // The decoder proper. The image is the caller's object, so nothing this function changes
 // after setjmp lives in its own frame except what is volatile.
 void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbImage &img)
@@ -128,9 +150,11 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     JpegErrorTrap trap;
     installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
     uint8_t *volatile cmykRow = nullptr;
+    volatile size_t reserved = 0;
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&cinfo);
         free(cmykRow);
+        releaseDecodeMemory(reserved);
         if (error == ImgOk)
             error = ImgBadJpg;
         img = RgbImage();
@@ -164,12 +188,15 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
         // chroma of plain upsampling; the fast path is worth it there.
         cinfo.do_fancy_upsampling = FALSE;
     }
+    jpeg_calc_output_dimensions(&cinfo);
+    reserved = reserveDecodeMemory(decodeFootprint(cinfo));
     jpeg_start_decompress(&cinfo);
     img = RgbImage::create(cinfo.output_width, cinfo.output_height);
     if (img.isNull()) {
         error = ImgOutOfMemory;
         jpeg_abort_decompress(&cinfo);
         jpeg_destroy_decompress(&cinfo);
+        releaseDecodeMemory(reserved);
         return;
     }
     if (cmyk) {
@@ -198,6 +225,7 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     free(cmykRow);
+    releaseDecodeMemory(reserved);
     if (orientation != 1) {
         img = applyOrientation(std::move(img), orientation);
         if (img.isNull())

@@ -109,7 +109,77 @@ private:
     int mWanted = 0;
 };
 
+// Grants in ticket order: the head waiter goes ahead when its bytes fit beside what is held,
+// or when nothing is held.
+struct DecodeBudget
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    size_t budget = size_t(512) << 20;
+    size_t held = 0;
+    uint64_t nextTicket = 0;
+    uint64_t serving = 0;
+};
+
+DecodeBudget &decodeBudget()
+{
+    static DecodeBudget *b = new DecodeBudget;
+    return *b;
+}
+
 } // namespace
+
+size_t reserveDecodeMemory(size_t bytes)
+{
+    if (bytes == 0)
+        return 0;
+    DecodeBudget &b = decodeBudget();
+    std::unique_lock<std::mutex> lock(b.mutex);
+    const uint64_t ticket = b.nextTicket++;
+    b.changed.wait(lock, [&] {
+        return ticket == b.serving && (b.held == 0 || b.held + bytes <= b.budget);
+    });
+    ++b.serving;
+    b.held += bytes;
+    b.changed.notify_all(); // the next in line may fit too
+    return bytes;
+}
+
+void releaseDecodeMemory(size_t bytes)
+{
+    if (bytes == 0)
+        return;
+    DecodeBudget &b = decodeBudget();
+    {
+        std::lock_guard<std::mutex> lock(b.mutex);
+        b.held -= std::min(bytes, b.held);
+    }
+    b.changed.notify_all();
+}
+
+void setDecodeMemoryBudget(size_t bytes)
+{
+    DecodeBudget &b = decodeBudget();
+    {
+        std::lock_guard<std::mutex> lock(b.mutex);
+        b.budget = bytes;
+    }
+    b.changed.notify_all();
+}
+
+size_t decodeMemoryBudget()
+{
+    DecodeBudget &b = decodeBudget();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    return b.budget;
+}
+
+size_t decodeMemoryHeld()
+{
+    DecodeBudget &b = decodeBudget();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    return b.held;
+}
 
 void setWholeImageWorker(bool worker)
 {

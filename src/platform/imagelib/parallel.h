@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 namespace gb {
@@ -22,6 +23,21 @@ int startWorkerThreads(int wanted);
 void postToWorkerThreads(std::function<void()> task);
 // True on one of those threads.
 bool isPoolThread();
+
+// Memory that decoders hold only while they run (a progressive JPEG's coefficients, say) is
+// reserved first, out of one budget for the whole process: with every core decoding large
+// photos at once, the later decoders wait for the earlier ones rather than hold several
+// hundred megabytes together. Reservations are granted in the order asked; one asked while
+// nothing is held is granted whatever its size, so every decode can go ahead. Release what
+// was reserved with the returned amount (0 when nothing was).
+size_t reserveDecodeMemory(size_t bytes);
+void releaseDecodeMemory(size_t bytes);
+// The budget, in bytes: 512 MB unless set, which eight decoders of 20-megapixel progressive
+// photos stay under; tests make it small.
+void setDecodeMemoryBudget(size_t bytes);
+size_t decodeMemoryBudget();
+// What is reserved now.
+size_t decodeMemoryHeld();
 
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. Fewer than

@@ -1,6 +1,7 @@
 #include "platform/imagelib/gifcodec.h"
 #include "platform/imagelib/imagelib.h"
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/parallel.h"
 #include "platform/imagelib/pngcodec.h"
 #include "platform/imagelib/tiffcodec.h"
 
@@ -398,6 +399,23 @@ TEST(Codecs, JpegCutShortIsRefusedNotPaddedWithGrey)
             EXPECT_EQ(error, ImgBadJpg);
         }
     }
+}
+
+TEST(Codecs, JpegDecodesGiveBackTheMemoryTheyReserve)
+{
+    // Whole, reduced and damaged decodes of both kinds of file leave nothing reserved, with a
+    // budget smaller than any of them (each goes ahead alone).
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(1);
+    for (bool progressive : {false, true}) {
+        const QByteArray file = encode(gradient(320, 240), ImgTypeJpg, {90, progressive, 256});
+        int error = 0;
+        EXPECT_FALSE(readJpeg(byteSpan(file), error).isNull());
+        EXPECT_FALSE(readJpeg(byteSpan(file), error, 40, 40).isNull());
+        EXPECT_TRUE(readJpeg(byteSpan(file.left(file.size() - 40)), error).isNull());
+        EXPECT_EQ(decodeMemoryHeld(), 0u) << progressive;
+    }
+    setDecodeMemoryBudget(budget);
 }
 
 TEST(Codecs, LyingAndHugeHeadersAreRefusedBeforeAllocation)

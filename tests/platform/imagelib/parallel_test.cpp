@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -86,4 +87,41 @@ TEST(WorkerThreads, AreKeptAndKnowThemselves)
     while (done < 20)
         std::this_thread::yield();
     EXPECT_EQ(onPool.load(), 20);
+}
+
+TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
+{
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(100);
+    // Nothing held: granted whatever its size.
+    const size_t big = reserveDecodeMemory(1000);
+    EXPECT_EQ(big, 1000u);
+    std::atomic<int> order{0}, smallAt{0}, fitAt{0};
+    std::thread small([&] {
+        const size_t r = reserveDecodeMemory(10);
+        smallAt = ++order;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        releaseDecodeMemory(r);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    std::thread fits([&] {
+        const size_t r = reserveDecodeMemory(80);
+        fitAt = ++order;
+        releaseDecodeMemory(r);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(order.load(), 0) << "nothing goes ahead beside an oversized reservation";
+    releaseDecodeMemory(big);
+    small.join();
+    fits.join();
+    EXPECT_EQ(smallAt.load(), 1) << "first asked, first granted";
+    EXPECT_EQ(fitAt.load(), 2);
+    // Small ones go ahead side by side.
+    const size_t a = reserveDecodeMemory(40), b = reserveDecodeMemory(40);
+    EXPECT_EQ(decodeMemoryHeld(), 80u);
+    releaseDecodeMemory(a);
+    releaseDecodeMemory(b);
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
+    EXPECT_EQ(reserveDecodeMemory(0), 0u);
+    setDecodeMemoryBudget(budget);
 }
