@@ -28,19 +28,8 @@ int main(int argc, char **argv)
     for (int i = gallery ? 3 : 4; i < argc; ++i) {
         const QString in = QString::fromLocal8Bit(argv[i]);
         const QString base = outDir + "/" + QFileInfo(in).completeBaseName();
-        if (!gallery) {
-            failed += !bareFit(in, base + ".jpg", box, Upsampling::PlainWhenReduced);
-            continue;
-        }
-        QByteArray bytes;
-        Pixels decoded;
-        if (!readBytes(in, bytes) || !decodeReduced(bytes, 800, Upsampling::Fancy, decoded)) {
-            ++failed;
-            continue;
-        }
-        const Pixels full = reduce(decoded, fitted(decoded.width, decoded.height, 800));
-        const Pixels thumb = reduce(full, fitted(full.width, full.height, 120));
-        failed += !(encodeTo(full, base + "_full.jpg") && encodeTo(thumb, base + "_thumb.jpg"));
+        failed += gallery ? !bareGallery(in, base + "_full.jpg", base + "_thumb.jpg")
+                          : !bareFit(in, base + ".jpg", box, Upsampling::PlainWhenReduced);
     }
     return failed ? 1 : 0;
 }

@@ -169,4 +169,17 @@ inline bool bareFit(const QString &in, const QString &out, int box, Upsampling u
         && encodeTo(reduce(decoded, fit), out);
 }
 
+// The gallery pipeline: one reduced-scale decode to at least twice the full-size fit, an
+// area reduction to 800 x 800 and from that to 120 x 120, two encodes, two files.
+inline bool bareGallery(const QString &in, const QString &fullOut, const QString &thumbOut)
+{
+    QByteArray bytes;
+    Pixels decoded;
+    if (!readBytes(in, bytes) || !decodeReduced(bytes, 800, Upsampling::Fancy, decoded))
+        return false;
+    const Pixels full = reduce(decoded, fitted(decoded.width, decoded.height, 800));
+    const Pixels thumb = reduce(full, fitted(full.width, full.height, 120));
+    return encodeTo(full, fullOut) && encodeTo(thumb, thumbOut);
+}
+
 } // namespace gbbench

@@ -4,16 +4,14 @@
 //   batch_bench FOLDER [REPEATS]
 //
 // The job: one command, Resize best fit into 640 x 640, written as baseline JPEG of quality
-// 80 (Be::batchProcess over one file at a time, so every file has its own time; and once
-// over the whole folder, whose time per image is the total over the count). On the same
-// files it times `vipsthumbnail -s 640` with VIPS_CONCURRENCY=1 (one process per file),
-// `gm mogrify -size 1280x1280 -resize 640x640 -quality 80` over copies of all files in one
-// process (time per image: total over count), and the bare pipeline: reduced-scale decode
-// to at least twice the target, area reduction, encode, write. Each per-file timing is the
-// best of REPEATS runs (default 3); the table gives medians over the files (means for the
-// one-process rows, against the bare pipeline's mean) in wall-clock and processor time,
-// and the ratios of the job to vipsthumbnail and to the bare pipeline. Missing peers are skipped;
-// bench/batch_bench.sh installs them.
+// 80. First per file, on one thread: Be::batchProcess over one file at a time against the
+// bare pipeline (reduced-scale decode to at least twice the target, area reduction, encode,
+// write) in this process, each the best of REPEATS runs (default 3), medians over the files
+// in wall-clock and processor time. Then the whole set, median of REPEATS runs: ours with
+// one thread and with one per core; the bare pipeline, `vipsthumbnail -s 640` and
+// `gm mogrify -resize 640x640 -quality 80` each as one process over the set and as one
+// process per core over slices of it, pinned to one thread each. Missing peers are
+// skipped; bench/batch_bench.sh installs them.
 
 #include "barejpeg.h"
 #include "benchui.h"
@@ -104,18 +102,6 @@ Time medians(const std::vector<Time> &times)
     return Time{median(wall), median(cpu)};
 }
 
-// Means, the reference of the one-process rows, whose time per image is a mean too.
-Time means(const std::vector<Time> &times)
-{
-    Time sum{0, 0};
-    for (const Time &t : times) {
-        sum.wall += t.wall;
-        sum.cpu += t.cpu;
-    }
-    const double n = times.empty() ? 1 : double(times.size());
-    return Time{sum.wall / n, sum.cpu / n};
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -134,7 +120,6 @@ int main(int argc, char **argv)
 
     QTemporaryDir out;
     QDir(out.path()).mkpath("job");
-    QDir(out.path()).mkpath("all");
     gb::Be job;
     job.setFinalFolder(out.filePath("job") + "/");
     job.setFinalFormat(3);
@@ -144,57 +129,23 @@ int main(int argc, char **argv)
     job.setOverwrite(1);
     job.setCommands({gb::BatchCommand::make(gb::ActionResize, {1, 640, 640, 0, true})});
 
-    const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
-    const QString gm = QStandardPaths::findExecutable("gm");
-    const QProcessEnvironment vipsEnv = gbbench::singleThreadVips();
-
-    std::vector<Time> tJob, tVips, tBare;
+    // Per file, one thread against the bare pipeline's one.
+    gbbench::setOurThreads(1);
+    std::vector<Time> tJob, tBare;
     bool allOk = true;
-    for (int i = 0; i < files.size(); ++i) {
-        const QString &f = files[i];
+    for (const QString &f : files) {
         bool ok = false;
         tJob.push_back(timed([&] { return job.batchProcess({f}, "Batch Processing", true).size() == 1; }, repeats, &ok));
         allOk &= ok;
         tBare.push_back(timed([&] { return barePipeline(f, out.filePath("bare.jpg")); }, repeats, &ok));
         allOk &= ok;
-        if (!vips.isEmpty()) {
-            tVips.push_back(timed([&] {
-                return runProgram(vips, {f, "-s", "640", "-o", out.filePath("vips.jpg[Q=80]")}, vipsEnv);
-            }, repeats, &ok));
-            allOk &= ok;
-        }
     }
-
-    // The whole folder in one run of the job, and in one gm process.
-    job.setFinalFolder(out.filePath("all") + "/");
-    bool ok = false;
     const int n = int(files.size());
-    Time jobAll = timed([&] { return job.batchProcess(files, "Batch Processing", true).size() == n; }, 1, &ok);
-    jobAll = Time{jobAll.wall / n, jobAll.cpu / n};
-    allOk &= ok;
-    Time gmAll{0, 0};
-    if (!gm.isEmpty()) {
-        const QStringList copies = gbbench::numberedCopies(files, out.filePath("gm"));
-        gmAll = timed([&] {
-            return runProgram(gm, QStringList{"mogrify", "-size", "1280x1280", "-resize", "640x640", "-quality", "80"} + copies);
-        }, 1, &ok);
-        gmAll = Time{gmAll.wall / n, gmAll.cpu / n};
-        allOk &= ok;
-    }
-
-    const Time job1 = medians(tJob), bare = medians(tBare), vipsMed = medians(tVips);
-    std::printf("batch_bench: %d JPEG files in %s, best of %d, medians per image\n", n, argv[1], repeats);
+    const Time job1 = medians(tJob), bare = medians(tBare);
+    std::printf("batch_bench: %d JPEG files in %s, best of %d, medians per image, 1 thread\n", n, argv[1], repeats);
     std::printf("Resize best fit 640x640, JPEG quality 80          wall    / bare    processor / bare\n");
     row("bare libjpeg-turbo pipeline (the limit)", bare, bare);
     row("batch job, one file per run", job1, bare);
-    const Time bareMean = means(tBare);
-    row("bare pipeline (mean)", bareMean, bareMean);
-    row("batch job, whole folder in one run (mean)", jobAll, bareMean);
-    row("vipsthumbnail -s 640, VIPS_CONCURRENCY=1", vipsMed, bare);
-    row("gm mogrify, one process (mean)", gmAll, bareMean);
-    if (vipsMed.wall > 0)
-        std::printf("  batch job / vipsthumbnail: wall %.2f, processor %.2f (goal at most 1.00)\n",
-                    job1.wall / vipsMed.wall, job1.cpu / vipsMed.cpu);
     std::printf("  batch job / bare pipeline: wall %.2f, processor %.2f (goal at most 1.10)\n", job1.wall / bare.wall,
                 job1.cpu / bare.cpu);
 
@@ -209,39 +160,36 @@ int main(int argc, char **argv)
         QDir().mkpath(dir);
         return dir;
     };
-    const auto perImage = [&](const std::function<bool()> &run) {
-        return gbbench::medianSeconds(repeats, run, &allOk) / n;
-    };
     const QString wholeDir = freshDir("whole");
     job.setFinalFolder(wholeDir + "/");
     double ours[2] = {0, 0};
     for (int k = 0; k < 2; ++k) {
         gbbench::setOurThreads(k == 0 ? 1 : cores);
-        ours[k] = perImage([&] { return job.batchProcess(files, "Batch Processing", true).size() == n; });
+        ours[k] = gbbench::medianSeconds(repeats, [&] {
+            return job.batchProcess(files, "Batch Processing", true).size() == n;
+        }, &allOk) / n;
     }
     gbbench::setOurThreads(0);
     const double peak = gbbench::peakMegabytes();
-    const auto sliced = [&](const QString &program, const QProcessEnvironment &env, int slices,
-                            const std::function<QStringList(const QStringList &)> &args) {
-        if (program.isEmpty())
-            return 0.0;
-        return perImage([&] {
-            return gbbench::runSlices(program, [&](const QStringList &slice, int) {
-                return std::vector<QStringList>{args(slice)};
-            }, files, slices, env);
-        });
-    };
+    const QString vips = QStandardPaths::findExecutable("vipsthumbnail");
+    const QString gm = QStandardPaths::findExecutable("gm");
     const QString bareDir = freshDir("bare-whole"), vipsDir = freshDir("vips-whole"), gmDir = freshDir("gm-whole");
-    const auto bareArgs = [&](const QStringList &slice) { return QStringList{"fit", "640", bareDir} + slice; };
-    const auto vipsArgs = [&](const QStringList &slice) {
-        return QStringList{"-s", "640", "-o", vipsDir + "/%s.jpg[Q=80]"} + slice;
+    const gbbench::SliceCommands bareArgs = [&](const QStringList &slice) {
+        return std::vector<QStringList>{QStringList{"fit", "640", bareDir} + slice};
     };
-    const auto gmArgs = [&](const QStringList &slice) {
-        return QStringList{"mogrify", "-output-directory", gmDir, "-create-directories", "-size", "1280x1280", "-resize", "640x640",
-                           "-quality", "80"} + slice;
+    const gbbench::SliceCommands vipsArgs = [&](const QStringList &slice) {
+        return std::vector<QStringList>{QStringList{"-s", "640", "-o", vipsDir + "/%s.jpg[Q=80]"} + slice};
+    };
+    const gbbench::SliceCommands gmArgs = [&](const QStringList &slice) {
+        return std::vector<QStringList>{QStringList{"mogrify", "-output-directory", gmDir, "-create-directories", "-size",
+                                                    "1280x1280", "-resize", "640x640", "-quality", "80"} + slice};
     };
     const QProcessEnvironment vipsOne = gbbench::withVariable("VIPS_CONCURRENCY", "1");
     const QProcessEnvironment gmOne = gbbench::withVariable("OMP_NUM_THREADS", "1");
+    const auto sliced = [&](const QString &program, const QProcessEnvironment &env, int slices,
+                            const gbbench::SliceCommands &args) {
+        return gbbench::slicedPerFile(program, env, files, slices, args, repeats, &allOk);
+    };
     const double bareOne = sliced(bareProgram, {}, 1, bareArgs), bareN = sliced(bareProgram, {}, cores, bareArgs);
     const double vips1 = sliced(vips, vipsOne, 1, vipsArgs), vipsN = sliced(vips, vipsOne, cores, vipsArgs);
     const double gm1 = sliced(gm, gmOne, 1, gmArgs), gmN = sliced(gm, gmOne, cores, gmArgs);

@@ -13,6 +13,7 @@
 //   alone on the same image plus one reduced decode of the sample file into the pane.
 //   Goal: at most that sum.
 // Every time is the best of three runs with the files in the page cache.
+#include "benchpictures.h"
 #include "benchutil.h"
 
 #include "batch/batchaction.h"
@@ -25,7 +26,6 @@
 #include "image/imagesave.h"
 #include "image/previewft.h"
 #include "image/thumbnail.h"
-#include "platform/imagelib/decimate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,7 +36,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -120,30 +119,12 @@ public:
 QString makeSample(const QString &photos, const QString &out)
 {
     gb::RgbImage img;
-    if (!photos.isEmpty()) {
-        for (const QString &n : QDir(photos).entryList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name)) {
-            int w = 0, h = 0;
-            QString error;
-            gb::RgbImage photo = gb::createRgbFromFile(QDir(photos).filePath(n), w, h, error);
-            if (photo.isNull())
-                continue;
-            img = gb::RgbImage::create(6000, 4000);
-            if (gb::isDecimateRgb(photo, img))
+    if (!photos.isEmpty())
+        for (const QString &n : QDir(photos).entryList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name))
+            if (!(img = gbbench::photoAt24Mp(QDir(photos).filePath(n))).isNull())
                 break;
-            img = gb::RgbImage();
-        }
-    }
-    if (img.isNull()) {
-        img = gb::RgbImage::create(6000, 4000);
-        for (int y = 0; y < 4000; ++y) {
-            uint8_t *p = img.row(y);
-            for (int x = 0; x < 6000; ++x, p += 3) {
-                p[0] = uint8_t(128 + 100 * std::sin(x / 300.0));
-                p[1] = uint8_t(x * 255 / 6000);
-                p[2] = uint8_t((y * 255 / 4000) ^ (x & 15));
-            }
-        }
-    }
+    if (img.isNull())
+        img = gbbench::generated(6000, 4000, 0);
     const QString path = out + "/sample24.jpg";
     gb::saveRgb2File(img, path, 3, 90, false, 0, 0);
     return path;

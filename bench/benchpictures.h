@@ -1,8 +1,13 @@
 #pragma once
 
-// Pictures for the benchmarks that run without photos.
+// Pictures for the benchmarks: photos brought to 24 megapixels, or generated ones where
+// there are no photos.
 
+#include "image/imageload.h"
+#include "platform/imagelib/decimate.h"
 #include "platform/imagelib/rgbimage.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +32,22 @@ inline gb::RgbImage generated(int w, int h, int seed)
             p[2] = uint8_t(std::clamp(y * 255 / h + noise, 0, 255));
         }
     }
+    return img;
+}
+
+// The photo fitted to 6000 x 4000 (4000 x 6000 when it stands upright), as a 24-megapixel
+// camera takes it; null when it cannot be read.
+inline gb::RgbImage photoAt24Mp(const QString &path)
+{
+    int w = 0, h = 0;
+    QString error;
+    const gb::RgbImage photo = gb::createRgbFromFile(path, w, h, error);
+    if (photo.isNull())
+        return {};
+    const bool tall = h > w;
+    gb::RgbImage img = gb::RgbImage::create(tall ? 4000 : 6000, tall ? 6000 : 4000);
+    if (!gb::isDecimateRgb(photo, img))
+        return {};
     return img;
 }
 

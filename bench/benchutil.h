@@ -56,12 +56,25 @@ inline bool runProgram(const QString &program, const QStringList &args,
     return p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-// The environment that keeps vips to one thread, as our code runs.
-inline QProcessEnvironment singleThreadVips()
+// An environment with one variable set (VIPS_CONCURRENCY, OMP_NUM_THREADS) for a peer.
+inline QProcessEnvironment withVariable(const char *name, const QString &value)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VIPS_CONCURRENCY", "1");
+    env.insert(QString::fromLatin1(name), value);
     return env;
+}
+
+// The peak resident size of this process image, in MB. Not getrusage(): its maximum
+// survives exec, so a child would report the parent's peak from before it was started.
+inline double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
 }
 
 // The JPEG files of the folder named by `PROGRAM FOLDER [REPEATS]` and the repeat count

@@ -14,6 +14,7 @@
 
 #include "barejpeg.h"
 #include "benchutil.h"
+#include "wholeset.h"
 
 #include "catalog/addimages.h"
 #include "catalog/archivebrowse.h"
@@ -27,7 +28,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 #include <sqlite3.h>
 
@@ -41,17 +41,6 @@ struct SilentHost : AddImagesHost
 {
     QString askLabel(const QString &) override { return QStringLiteral("BENCH"); }
 };
-
-long peakRssMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong() / 1024;
-    return -1;
-}
 
 double benchAdding(const QString &photos, int count, const QString &work)
 {
@@ -98,7 +87,7 @@ double benchAdding(const QString &photos, int count, const QString &work)
         return ms;
     };
     const double one = run(1, QStringLiteral("one"));
-    const int cores = QThread::idealThreadCount();
+    const int cores = gbbench::cores();
     const double all = run(cores, QStringLiteral("all"));
     std::printf("adding %d photos, ms per image:\n", count);
     std::printf("  bare pipeline, 1 core   %8.2f\n", bare);
@@ -193,8 +182,8 @@ void benchBrowsing(const QString &work)
     }
     const double browseMs = t.nsecsElapsed() / 1e6;
     std::printf("browsing %d records: open + tree + first page (%d of %zu thumbnails) %.0f ms (goal < 1000 ms), "
-                "peak memory %ld MB (goal < 300 MB)\n",
-                total, decoded, images.size(), browseMs, peakRssMb());
+                "peak memory %.0f MB (goal < 300 MB)\n",
+                total, decoded, images.size(), browseMs, gbbench::peakMegabytes());
 
     // Search by name pattern and keyword.
     SearchCriteria c;
@@ -232,7 +221,7 @@ void benchBrowsing(const QString &work)
     std::printf("search by name pattern and keyword over %d records: ours %.0f ms (%d found), sqlite3 %.0f ms "
                 "(%d found): %.2fx (goal <= 1.0x)\n",
                 total, ours * 1000, found, sql * 1000, sqlFound, ours / sql);
-    std::printf("peak memory %ld MB\n", peakRssMb());
+    std::printf("peak memory %.0f MB\n", gbbench::peakMegabytes());
 }
 
 } // namespace

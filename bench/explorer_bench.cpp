@@ -17,14 +17,13 @@
 // never blocked over 50 ms, and peak memory below 300 MB.
 #include "benchpictures.h"
 #include "benchutil.h"
+#include "wholeset.h"
 
-#include "common/registry.h"
 #include "explorer/fileexplorer.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
 #include "image/imagethumbswin.h"
 #include "image/thumbnail.h"
-#include "platform/imagelib/decimate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,9 +35,7 @@
 
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
-#include <thread>
 
 namespace {
 
@@ -53,20 +50,9 @@ QStringList makeSources(const QString &photos, const QString &out)
             inputs << QDir(photos).filePath(n);
     const int count = inputs.isEmpty() ? 8 : int(inputs.size());
     for (int i = 0; i < count; ++i) {
-        gb::RgbImage img;
-        if (!inputs.isEmpty()) {
-            int w = 0, h = 0;
-            QString error;
-            gb::RgbImage photo = gb::createRgbFromFile(inputs[i], w, h, error);
-            if (photo.isNull())
-                continue;
-            const bool tall = h > w;
-            img = gb::RgbImage::create(tall ? 4000 : 6000, tall ? 6000 : 4000);
-            if (!gb::isDecimateRgb(photo, img))
-                continue;
-        } else {
-            img = gbbench::generated(6000, 4000, i);
-        }
+        const gb::RgbImage img = inputs.isEmpty() ? gbbench::generated(6000, 4000, i) : gbbench::photoAt24Mp(inputs[i]);
+        if (img.isNull())
+            continue;
         const QString path = out + QString("/src%1.jpg").arg(i, 3, 10, QChar('0'));
         if (gb::saveRgb2File(img, path, 3, 90, false, 0, 0))
             sources << path;
@@ -76,25 +62,12 @@ QStringList makeSources(const QString &photos, const QString &out)
     return sources;
 }
 
-// The peak resident size of this process image. Not getrusage(): its maximum survives exec,
-// so a child would report the parent's peak from before it was started.
-long peakKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-// One measured run in this process with that many worker threads; prints "seconds peakKb
+// One measured run in this process with that many worker threads; prints "seconds peakMB
 // visibleCount longestGapMs", the last the longest time the event loop went without serving
 // a timer during the fills.
 int runGrid(const QString &folder, int threads)
 {
-    gb::kvtSetRtRegInt(QStringLiteral("General Options"), QStringLiteral("Worker Threads"), threads);
+    gbbench::setOurThreads(threads);
     double best = 1e30;
     int visible = 0;
     qint64 longestGap = 0;
@@ -121,13 +94,14 @@ int runGrid(const QString &folder, int threads)
         best = std::min(best, t.nsecsElapsed() / 1e9);
         visible = explorer.oThumbs()->cellCount();
     }
-    std::printf("%.4f %ld %d %lld\n", best, peakKb(), visible, (long long)longestGap);
+    std::printf("%.4f %.1f %d %lld\n", best, gbbench::peakMegabytes(), visible, (long long)longestGap);
     return 0;
 }
 
 int runAlone(const QString &folder, int visible)
 {
     const QStringList names = QDir(folder).entryList({"*.jpg"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    gbbench::setOurThreads(1);
     double best = 1e30;
     for (int r = 0; r < 3; ++r) {
         QElapsedTimer t;
@@ -141,7 +115,7 @@ int runAlone(const QString &folder, int visible)
         }
         best = std::min(best, t.nsecsElapsed() / 1e9);
     }
-    std::printf("%.4f %ld %d\n", best, peakKb(), visible);
+    std::printf("%.4f %.1f %d\n", best, gbbench::peakMegabytes(), visible);
     return 0;
 }
 
@@ -190,7 +164,7 @@ int main(int argc, char **argv)
     // The worker threads are pinned through a registry of the benchmark's own.
     QTemporaryDir home;
     qputenv("GLIMMERBOX_HOME", home.path().toLocal8Bit());
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int cores = gbbench::cores();
     const QStringList grid = child({"--grid", folder, QString::number(cores)});
     const QStringList one = child({"--grid", folder, "1"});
     const QStringList alone = child({"--alone", folder, grid.value(2)});
@@ -199,7 +173,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const double g = grid[0].toDouble(), a = alone[0].toDouble();
-    const double peakMb = grid[1].toDouble() / 1024.0;
+    const double peakMb = grid[1].toDouble();
     std::printf("explorer_bench: %d files of ~24 MP (%d distinct, %.1f MB each on average), %s visible cells\n",
                 count, int(sources.size()), bytes / 1048576.0 / sources.size(), qPrintable(grid[2]));
     const double g1 = one[0].toDouble();
@@ -211,6 +185,6 @@ int main(int argc, char **argv)
     std::printf("  thumbnails alone, 1 thread %8.3f s\n", a);
     std::printf("  grid 1 thread / alone  %8.3f   (goal <= 1.20)\n", a > 0 ? g1 / a : 0.0);
     std::printf("  explorer peak memory   %8.1f MB (goal < 300)\n", peakMb);
-    std::printf("  thumbnails-alone peak  %8.1f MB\n", alone[1].toDouble() / 1024.0);
+    std::printf("  thumbnails-alone peak  %8.1f MB\n", alone[1].toDouble());
     return 0;
 }

@@ -27,7 +27,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <cmath>
 
 namespace {
 
@@ -71,16 +70,8 @@ int main(int argc, char **argv)
     const QStringList names = photos.isEmpty() ? QStringList() : QDir(photos).entryList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name);
     for (int i = 0; i < std::max<qsizetype>(3, std::min<qsizetype>(names.size(), 6)); ++i) {
         gb::RgbImage img;
-        if (i < names.size()) {
-            int w = 0, h = 0;
-            QString error;
-            const gb::RgbImage photo = gb::createRgbFromFile(QDir(photos).filePath(names[i]), w, h, error);
-            if (!photo.isNull()) {
-                img = gb::RgbImage::create(w >= h ? 6000 : 4000, w >= h ? 4000 : 6000);
-                if (!gb::isResizeRgb(photo, img))
-                    img = gb::RgbImage();
-            }
-        }
+        if (i < names.size())
+            img = gbbench::photoAt24Mp(QDir(photos).filePath(names[i]));
         if (img.isNull())
             img = gbbench::generated(6000, 4000, i);
         const QString path = tmp.filePath(QString("p%1.jpg").arg(i));

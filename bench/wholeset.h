@@ -9,12 +9,10 @@
 
 #include "common/registry.h"
 
+#include "platform/imagelib/parallel.h"
+
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <memory>
 #include <thread>
 
 namespace gbbench {
@@ -24,10 +22,13 @@ inline int cores()
     return int(std::max(1u, std::thread::hardware_concurrency()));
 }
 
-// Pins the worker threads of our runs (0: one per core).
+// Pins the worker threads of our runs (0: one per core). One thread is one thread in all:
+// the image operations then stop splitting their own work too, as the peers' one-thread
+// rows are pinned (VIPS_CONCURRENCY=1, OMP_NUM_THREADS=1).
 inline void setOurThreads(int threads)
 {
     gb::kvtSetRtRegInt(QStringLiteral("General Options"), QStringLiteral("Worker Threads"), threads);
+    gb::setImageOpThreads(threads == 1 ? 1 : 0);
 }
 
 // The files cut into `slices` contiguous parts of nearly equal size (none empty).
@@ -41,11 +42,13 @@ inline std::vector<QStringList> slicesOf(const QStringList &files, int slices)
     return parts;
 }
 
-// Runs one process per slice, all at once, each given its own arguments (a list of
-// commands to run one after another per slice); true when every one exited with 0.
-inline bool runSlices(const QString &program,
-                      const std::function<std::vector<QStringList>(const QStringList &slice, int index)> &args,
-                      const QStringList &files, int slices, const QProcessEnvironment &env = {})
+// The commands (run one after another) for one slice of the files.
+using SliceCommands = std::function<std::vector<QStringList>(const QStringList &slice)>;
+
+// Runs one process per slice, all at once, each given its own commands; true when every
+// one exited with 0.
+inline bool runSlices(const QString &program, const SliceCommands &args, const QStringList &files, int slices,
+                      const QProcessEnvironment &env = {})
 {
     const std::vector<QStringList> parts = slicesOf(files, slices);
     // Each slice runs its commands in turn on a thread of its own.
@@ -53,7 +56,7 @@ inline bool runSlices(const QString &program,
     std::vector<char> ok(parts.size(), 1);
     for (size_t s = 0; s < parts.size(); ++s)
         threads.emplace_back([&, s] {
-            for (const QStringList &a : args(parts[s], int(s)))
+            for (const QStringList &a : args(parts[s]))
                 if (!runProgram(program, a, env))
                     ok[s] = 0;
         });
@@ -63,10 +66,14 @@ inline bool runSlices(const QString &program,
 }
 
 // The median wall time in seconds of `repeats` runs of job; *ok false when a run failed.
-inline double medianSeconds(int repeats, const std::function<bool()> &job, bool *ok)
+// prepare, when given, runs untimed before each run (clearing the last run's output).
+inline double medianSeconds(int repeats, const std::function<bool()> &job, bool *ok,
+                            const std::function<void()> &prepare = {})
 {
     std::vector<double> times;
     for (int r = 0; r < repeats; ++r) {
+        if (prepare)
+            prepare();
         const auto t0 = std::chrono::steady_clock::now();
         if (!job())
             *ok = false;
@@ -75,20 +82,14 @@ inline double medianSeconds(int repeats, const std::function<bool()> &job, bool 
     return median(times);
 }
 
-// Peak resident memory of this process so far, in MB.
-inline double peakMegabytes()
+// The median seconds per file of a program run over the whole set as `slices` processes
+// (1: one process over the whole set); 0 when the program is not installed.
+inline double slicedPerFile(const QString &program, const QProcessEnvironment &env, const QStringList &files,
+                            int slices, const SliceCommands &args, int repeats, bool *ok)
 {
-    rusage self{};
-    getrusage(RUSAGE_SELF, &self);
-    return double(self.ru_maxrss) / 1024.0;
-}
-
-// An environment with one variable set (VIPS_CONCURRENCY, OMP_NUM_THREADS) for a peer.
-inline QProcessEnvironment withVariable(const char *name, const QString &value)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(name), value);
-    return env;
+    if (program.isEmpty() || files.isEmpty())
+        return 0;
+    return medianSeconds(repeats, [&] { return runSlices(program, args, files, slices, env); }, ok) / files.size();
 }
 
 // The bare pipeline program built beside the benchmarks.
