@@ -46,7 +46,12 @@ void Be::runScript(RgbImage &image, size_t from, int &colorCount) const
 void Be::makeOutput(const QString &source, const QString &name, Output &out) const
 {
     bool firstDone = false;
-    RgbImage image = loadScriptSource(source, mCommands.empty() ? nullptr : &mCommands.front(), firstDone, out.loadError);
+    RgbImage image = loadScriptSource(source, firstCommand(), firstDone, out.loadError);
+    encodeOutput(std::move(image), firstDone, source, name, out);
+}
+
+void Be::encodeOutput(RgbImage image, bool firstDone, const QString &source, const QString &name, Output &out) const
+{
     if (image.isNull()) {
         if (out.loadError.isEmpty())
             out.loadError = getErrorMsg(ImgOutOfMemory);

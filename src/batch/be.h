@@ -85,6 +85,8 @@ public:
     void setEnumLength(int length);
     // A copy of the script: changing it changes nothing in the job.
     std::vector<BatchCommand> commands() const { return mCommands; }
+    // The script's first command, which loading may do on the way (a reducing Resize).
+    const BatchCommand *firstCommand() const { return mCommands.empty() ? nullptr : &mCommands.front(); }
     void setCommands(std::vector<BatchCommand> commands) { mCommands = std::move(commands); }
     bool showThumbs() const;
     void setShowThumbs(bool show);
@@ -153,6 +155,10 @@ public:
                          const MakeOutput &make) const;
     // The work of one file in batchProcess(): load, script, encode for name.
     void makeOutput(const QString &source, const QString &name, Output &out) const;
+    // The rest of that work on an image already loaded: the script from its second command
+    // when loading did the first, then the encoding for name. A null image is one that could
+    // not be had: out says why.
+    void encodeOutput(RgbImage image, bool firstDone, const QString &source, const QString &name, Output &out) const;
     // Runs the script from command `from` on, carrying the colour count that a colour-depth
     // command sets and saving uses.
     void runScript(RgbImage &image, size_t from, int &colorCount) const;

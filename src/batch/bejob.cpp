@@ -4,8 +4,7 @@ namespace gb {
 
 void BeJob::run(const QStringList &files)
 {
-    Be copy(mBe.owner(), mBe.aData());
-    mLastOutputs = copy.batchProcess(files, QStringLiteral("Batch Processing"), false);
+    mLastOutputs = mBe.batchProcess(files, QStringLiteral("Batch Processing"), false);
 }
 
 } // namespace gb

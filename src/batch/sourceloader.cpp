@@ -141,8 +141,7 @@ RgbImage loadScriptSource(const QString &path, const BatchCommand *firstCommand,
                           QString &errorText)
 {
     resizeDone = false;
-    SharedSource source = firstCommand ? loadSharedSource(path, {firstCommand}, errorText)
-                                       : loadSharedSource(path, {}, errorText);
+    SharedSource source = loadSharedSource(path, {firstCommand}, errorText);
     if (source.image.isNull())
         return {};
     RgbImage image = scriptInput(std::move(source), firstCommand, false, resizeDone);

@@ -45,7 +45,6 @@ namespace {
 // stop() touches no work at all: the owner's data it refers to may be gone by then.
 void runItems(const std::shared_ptr<OrderedWork::State> &s)
 {
-    setWholeImageWorker(true);
     std::unique_lock<std::mutex> lock(s->mutex);
     while (!s->stopped && s->next < s->count && s->next <= s->limit) {
         const int index = s->next++;
@@ -62,8 +61,6 @@ void runItems(const std::shared_ptr<OrderedWork::State> &s)
     }
     --s->runners;
     s->finished.notify_all();
-    lock.unlock();
-    setWholeImageWorker(false);
 }
 
 } // namespace

@@ -7,13 +7,11 @@
 #include "common/orderedwork.h"
 #include "image/imagefile.h"
 #include "image/imageload.h"
-#include "image/imagesave.h"
 #include "image/imagetypes.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <algorithm>
 
 namespace gb {
 
@@ -30,25 +28,6 @@ void collectMissing(const QStringList &sources, const QStringList &outputs, cons
     for (int i = 0; i < outputs.size() && i < sources.size(); ++i)
         if (outputs[i].isEmpty() || !QFileInfo(outputs[i]).isFile())
             failures->append(QStringLiteral("Fail to create %1 of %2").arg(what, sources[i]));
-}
-
-const BatchCommand *firstOf(const std::vector<BatchCommand> &script)
-{
-    return script.empty() ? nullptr : &script.front();
-}
-
-// One image of a phase made from the shared decode: its script and its encoding.
-void finishOutput(const Be &job, RgbImage image, bool firstDone, const QString &source, const QString &name,
-                  Be::Output &out)
-{
-    if (image.isNull()) {
-        out.loadError = getErrorMsg(ImgOutOfMemory);
-        return;
-    }
-    int colorCount = 256;
-    job.runScript(image, firstDone ? 1 : 0, colorCount);
-    out.encoded = encodeRgb(image, name, job.outputFormat(source), std::clamp(job.jpgQuality(), 1, 100),
-                            job.jpgProg(), colorCount, out.bytes);
 }
 
 } // namespace
@@ -71,11 +50,9 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
 {
     const Be thumbJob = thumbsJob();
     const Be fullJob = finalImagesJob();
-    const std::vector<BatchCommand> thumbScript = thumbJob.commands();
-    const std::vector<BatchCommand> fullScript = fullJob.commands();
-    QStringList fullNames;
-    for (int i = 0; i < sources.size(); ++i)
-        fullNames << fullJob.findNewName(sources[i], i + 1);
+    const BatchCommand *thumbFirst = thumbJob.firstCommand();
+    const BatchCommand *fullFirst = fullJob.firstCommand();
+    const QStringList fullNames = fullSizeOutputPaths(sources);
 
     // Full-size images made in the thumbnail phase wait here, in their own folder so that
     // the full-size phase only renames them into place; an abort before that phase removes
@@ -93,24 +70,24 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
         const QString &fullName = fullNames[i];
         const bool wantFull = !fullName.isEmpty() && !(keepFulls && QFileInfo::exists(fullName));
         QString error;
-        SharedSource decoded = wantFull ? loadSharedSource(source, {firstOf(thumbScript), firstOf(fullScript)}, error)
-                                        : loadSharedSource(source, {firstOf(thumbScript)}, error);
+        SharedSource decoded = wantFull ? loadSharedSource(source, {thumbFirst, fullFirst}, error)
+                                        : loadSharedSource(source, {thumbFirst}, error);
         if (decoded.image.isNull()) {
             out.loadError = full.loadError = error.isEmpty() ? getErrorMsg(ImgOutOfMemory) : error;
             return;
         }
         bool done = false;
-        RgbImage thumb = scriptInput(decoded, firstOf(thumbScript), true, done);
-        finishOutput(thumbJob, std::move(thumb), done, source, thumbName, out);
+        RgbImage thumb = scriptInput(decoded, thumbFirst, true, done);
+        thumbJob.encodeOutput(std::move(thumb), done, source, thumbName, out);
         if (!wantFull)
             return;
-        RgbImage image = scriptInput(std::move(decoded), firstOf(fullScript), false, done);
+        RgbImage image = scriptInput(std::move(decoded), fullFirst, false, done);
         if (image.isNull()) // a reduced decode that could not be resampled
-            image = loadScriptSource(source, firstOf(fullScript), done, full.loadError);
+            image = loadScriptSource(source, fullFirst, done, full.loadError);
         if (image.isNull() && !full.loadError.isEmpty())
             return;
         Be::Output made;
-        finishOutput(fullJob, std::move(image), done, source, fullName, made);
+        fullJob.encodeOutput(std::move(image), done, source, fullName, made);
         full.loadError = made.loadError;
         if (!made.encoded)
             return;
@@ -125,10 +102,12 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
         return false;
 
     fulls = fullJob.batchRun(sources, kFullsCaption, true, 1,
-                             [&](int i, const QString &, const QString &, Be::Output &out) {
+                             [&](int i, const QString &source, const QString &name, Be::Output &out) {
         out = std::move(staged[size_t(i)]);
+        // Nothing staged and no reason known: the thumbnail phase passed this source by (its
+        // thumbnail kept, or never named) or could not stage it. It is made here.
         if (out.stagedPath.isEmpty() && out.loadError.isEmpty())
-            out.encoded = false; // made nowhere: a failed save
+            fullJob.makeOutput(source, name, out);
     });
     collectMissing(sources, fulls, QStringLiteral("the full size image"), failures);
     return !glAbortBatch;

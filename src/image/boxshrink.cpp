@@ -1,7 +1,8 @@
 #include "image/boxshrink.h"
 
+#include "platform/imagelib/parallel.h"
+
 #include <algorithm>
-#include <thread>
 #include <vector>
 
 namespace gb {
@@ -52,20 +53,14 @@ RgbImage boxShrink(const RgbImage &src, int factor)
         return src.clone();
     const int dw = (src.width() + factor - 1) / factor;
     const int dh = (src.height() + factor - 1) / factor;
-    RgbImage dst = RgbImage::create(dw, dh);
-    if (dst.isNull())
-        return dst;
     // A factor of up to 4096 keeps a block's sum of 255s within 32 bits.
     if (int64_t(factor) * factor * 255 > int64_t(UINT32_MAX))
         return {};
-    const int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
-    const int band = (dh + threads - 1) / threads;
-    std::vector<std::thread> workers;
-    for (int t = 1; t < threads && t * band < dh; ++t)
-        workers.emplace_back(shrinkRows, std::cref(src), std::ref(dst), factor, t * band, std::min(dh, (t + 1) * band));
-    shrinkRows(src, dst, factor, 0, std::min(dh, band));
-    for (std::thread &w : workers)
-        w.join();
+    RgbImage dst = RgbImage::create(dw, dh);
+    if (dst.isNull())
+        return dst;
+    if (!parallelRanges(dh, 8, [&](int begin, int end) { shrinkRows(src, dst, factor, begin, end); }))
+        return {};
     return dst;
 }
 

@@ -20,8 +20,10 @@
 #include "platform/imagelib/overlay.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace gb {
 
@@ -109,8 +111,13 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 
     // The thumbnails are decoded on the worker threads, handed out in list order; the sheets
     // are drawn and written here, in order, so any thread count gives the same sheets.
+    // A sheet that is not written marks its pictures skipped, so the workers pass over
+    // them instead of decoding thumbnails nobody draws.
     std::vector<RgbImage> thumbs(size_t(std::max(0, fileCount)));
+    std::unique_ptr<std::atomic<bool>[]> skipped(new std::atomic<bool>[size_t(std::max(0, fileCount))]());
     OrderedWork pool(fileCount, workerThreads(), [&](int i) {
+        if (skipped[size_t(i)])
+            return;
         int fullWidth = 0, fullHeight = 0;
         QString error;
         thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
@@ -120,17 +127,30 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     int failed = 0;
     const int width = imageWidth();
     const int height = imageHeight();
+    const auto skipSheet = [&](int s) {
+        const qint64 first = qint64(s - 1) * l.perSheet;
+        const int end = int(std::min<qint64>(first + l.perSheet, fileCount));
+        for (int i = int(std::min<qint64>(first, fileCount)); i < end; ++i)
+            skipped[size_t(i)] = true;
+        // Items already handed out finish; their thumbnails are dropped at once.
+        for (int i = int(std::min<qint64>(first, fileCount)); i < end; ++i) {
+            pool.take(i);
+            thumbs[size_t(i)] = RgbImage();
+        }
+    };
     for (int s = 1; s <= l.sheets; ++s) {
         const QString title = sheetTitle(*this, s);
         const QString &path = sheetPaths[s - 1];
         if (!mayOverwrite(overwrite(), owner, path)) {
             progress->updateLog(path + QStringLiteral(" - image file exist and will not be replaced"));
+            skipSheet(s);
             continue;
         }
         RgbImage sheet = RgbImage::create(width, height);
         if (sheet.isNull()) {
             ++failed;
             progress->updateLog(path + QStringLiteral(" - not enough memory for the sheet"));
+            skipSheet(s);
             continue;
         }
         const uint32_t back = backColor();

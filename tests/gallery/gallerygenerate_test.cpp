@@ -125,6 +125,25 @@ TEST(GalleryGenerate, AbortBetweenPhases)
         EXPECT_EQ(ui.captions.size(), c.caption == kThumbs ? 1 : 2);
     }
     gb::glAbortBatch = false;
+
+    // A rerun that never overwrites completes what an abort in the full-size phase left:
+    // the thumbnails it keeps still get their missing full-size images.
+    {
+        RunUi aborted;
+        aborted.abortCaption = kFulls;
+        aborted.abortAtFile = 1;
+        HGallery g = runGallery();
+        g.setLaunchHtml(false);
+        const QStringList sources = makeSources(2);
+        ASSERT_TRUE(g.generate(sources, {}).aborted);
+        gb::glAbortBatch = false;
+        RunUi ui;
+        g.setOverwrite(2);
+        const gb::GalleryRunResult result = g.generate(sources, {});
+        EXPECT_TRUE(result.completed());
+        EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join('\n').toStdString();
+        EXPECT_EQ(filesIn(g.baseFolder() + "fsimages"), (QStringList{"img0001.jpg", "img0002.jpg"}));
+    }
 }
 
 TEST(GalleryGenerate, ProblemsAreShownAndNothingIsWritten)
@@ -337,8 +356,9 @@ TEST(GalleryGenerate, SameGalleryWithAnyThreadCount)
     for (const auto &c : cases) {
         const GalleryOutcome one = run(1, c.caption, c.atFile);
         EXPECT_EQ(one.files.value("fsimages/img0005.jpg"), QByteArray("kept"));
-        if (c.caption == kThumbs)
+        if (c.caption == kThumbs) {
             EXPECT_EQ(one.files.keys().filter("fsimages/").size(), 1) << "no full-size image after a thumbnail abort";
+        }
         if (c.caption.isEmpty()) {
             EXPECT_TRUE(one.files.contains("masteridx.htm"));
             ASSERT_EQ(one.errorLogs.size(), 1u);

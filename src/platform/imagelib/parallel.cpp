@@ -8,14 +8,12 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace gb {
 
 namespace {
 
 std::atomic<int> gThreads{0};
-thread_local bool tWholeImageWorker = false;
 thread_local bool tPoolThread = false;
 
 // The process's worker threads. Starting a thread costs a millisecond or more on a busy
@@ -87,7 +85,8 @@ private:
                 continue;
             }
             mWake.wait(lock, [this] { return !mTasks.empty() || mThreads + mStarting < mWanted; });
-            if (mTasks.empty())
+            // A thread still to be started comes first: a task may keep this one for a whole run.
+            if (mTasks.empty() || mThreads + mStarting < mWanted)
                 continue;
             std::function<void()> task = std::move(mTasks.front());
             mTasks.pop_front();
@@ -181,11 +180,6 @@ size_t decodeMemoryHeld()
     return b.held;
 }
 
-void setWholeImageWorker(bool worker)
-{
-    tWholeImageWorker = worker;
-}
-
 bool isPoolThread()
 {
     return tPoolThread;
@@ -219,7 +213,7 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
     if (count <= 0)
         return true;
     const int threads =
-        tWholeImageWorker ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
+        tPoolThread ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
     if (threads <= 1) {
         try {
             fn(0, count);

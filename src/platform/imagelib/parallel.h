@@ -11,10 +11,6 @@ namespace gb {
 void setImageOpThreads(int count);
 int imageOpThreads();
 
-// Marks the calling thread as one worker of a pool that already keeps every core busy with
-// whole images: operations on it then run on that thread alone instead of starting more.
-void setWholeImageWorker(bool worker);
-
 // The process's worker threads, started on demand and kept until it ends. startWorkerThreads
 // makes sure that up to `wanted` exist and returns how many do (0 when none could be
 // started); postToWorkerThreads queues a task for the first free one. A task must not wait
@@ -40,7 +36,8 @@ size_t decodeMemoryBudget();
 size_t decodeMemoryHeld();
 
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
-// up to imageOpThreads() threads, and returns when all have finished. Fewer than
+// up to imageOpThreads() threads, and returns when all have finished. On a worker thread it
+// runs on that thread alone: the workers are already kept busy with whole images or bands. Fewer than
 // minPerThread items per thread are not worth a thread: small jobs run on the caller, as
 // do the bands of threads that cannot be started. Nothing is thrown: false when a band
 // threw (its scratch memory could not be had), true when every band ran to its end.

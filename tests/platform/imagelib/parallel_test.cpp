@@ -55,12 +55,12 @@ TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
     // Every kept thread is held by a task of its own until the bands are done.
     std::mutex gate;
     std::unique_lock<std::mutex> held(gate);
-    std::atomic<int> blocked{0};
-    for (int t = 0; t < 300; ++t)
-        postToWorkerThreads([&gate, &blocked] {
-            ++blocked;
+    std::atomic<int> finished{0};
+    constexpr int kBlockers = 300;
+    for (int t = 0; t < kBlockers; ++t)
+        postToWorkerThreads([&gate, &finished] {
             std::lock_guard<std::mutex> wait(gate);
-            --blocked;
+            ++finished;
         });
     std::vector<int> seen(1000, 0);
     EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
@@ -69,7 +69,8 @@ TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
     }));
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
     held.unlock();
-    while (blocked > 0)
+    // Every blocker refers to this frame: all of them must have run before it ends.
+    while (finished < kBlockers)
         std::this_thread::yield();
     setImageOpThreads(0);
 }
