@@ -16,7 +16,7 @@ AlignPicker::AlignPicker(QWidget *parent, const DialogUnits &du, const QRect &st
     : QObject(parent), mStrip(new QLabel(parent))
 {
     mStrip->setObjectName(QStringLiteral("TEXTPOSITION"));
-    mStrip->setGeometry(du.rect(stripPlace.x(), stripPlace.y(), stripPlace.width(), stripPlace.height()));
+    mStrip->setGeometry(du.rect(stripPlace));
     mStrip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     mStrip->setAutoFillBackground(true);
     mStrip->setBackgroundRole(QPalette::Base);

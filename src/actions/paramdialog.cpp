@@ -72,18 +72,9 @@ void ParamDialog::withoutCloseBox()
 QLabel *ParamDialog::label(const QString &text, const QRect &place, const QString &name)
 {
     auto *l = new QLabel(text, this);
-    l->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    l->setGeometry(mUnits.rect(place));
     if (!name.isEmpty())
         l->setObjectName(name);
-    return l;
-}
-
-QLabel *ParamDialog::strip(const QRect &place, const QString &name)
-{
-    QLabel *l = label(QString(), place, name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    l->setBackgroundRole(QPalette::Base);
     return l;
 }
 
@@ -91,7 +82,7 @@ QLineEdit *ParamDialog::edit(const QString &name, const QRect &place, int digits
 {
     auto *e = new QLineEdit(this);
     e->setObjectName(name);
-    e->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    e->setGeometry(mUnits.rect(place));
     if (digits > 0) {
         e->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), e));
@@ -103,7 +94,7 @@ QPushButton *ParamDialog::button(const QString &name, const QString &text, const
 {
     auto *b = new QPushButton(text, this);
     b->setObjectName(name);
-    b->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    b->setGeometry(mUnits.rect(place));
     b->setAutoDefault(false);
     return b;
 }
@@ -111,7 +102,7 @@ QPushButton *ParamDialog::button(const QString &name, const QString &text, const
 QGroupBox *ParamDialog::group(const QString &text, const QRect &place)
 {
     auto *g = new QGroupBox(text, this);
-    g->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    g->setGeometry(mUnits.rect(place));
     g->lower(); // behind the controls it frames
     return g;
 }
@@ -120,7 +111,7 @@ QCheckBox *ParamDialog::checkBox(const QString &name, const QString &text, const
 {
     auto *c = new QCheckBox(text, this);
     c->setObjectName(name);
-    c->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    c->setGeometry(mUnits.rect(place));
     return c;
 }
 
@@ -128,7 +119,7 @@ QRadioButton *ParamDialog::radio(const QString &name, const QString &text, const
 {
     auto *r = new QRadioButton(text, this);
     r->setObjectName(name);
-    r->setGeometry(mUnits.rect(place.x(), place.y(), place.width(), place.height()));
+    r->setGeometry(mUnits.rect(place));
     return r;
 }
 

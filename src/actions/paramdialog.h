@@ -80,8 +80,6 @@ protected:
 
     // Controls placed in dialog units; a non-empty name becomes the object name.
     QLabel *label(const QString &text, const QRect &place, const QString &name = QString());
-    // A framed strip that shows a text of the program's (a position, a colour sample).
-    QLabel *strip(const QRect &place, const QString &name);
     // An edit; digits > 0 limits it to that many digits.
     QLineEdit *edit(const QString &name, const QRect &place, int digits = 0);
     QPushButton *button(const QString &name, const QString &text, const QRect &place);

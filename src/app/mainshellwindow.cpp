@@ -117,19 +117,31 @@ bool MainShellWindow::commandAvailable(const QString &command) const
     return toolRegistered(upper);
 }
 
-QWidget *MainShellWindow::openToolWithFiles(const QString &command, const QStringList &files)
+QMdiSubWindow *MainShellWindow::openInMdi(const QString &command, const QStringList &files)
 {
     const ToolOpener opener = tools().value(command);
     if (!opener)
         return nullptr;
-    showMaximized();
-    QWidget *tool = opener(this, files);
-    if (!tool)
+    // An opener that asks for something first (a catalog, an image) gives nothing when
+    // cancelled or refused.
+    QWidget *window = opener(this, files);
+    if (!window)
         return nullptr;
-    QMdiSubWindow *sub = addMdiChild(tool);
-    add2Child(tool);
+    QMdiSubWindow *sub = addMdiChild(window);
+    add2Child(window);
+    return sub;
+}
+
+QWidget *MainShellWindow::openToolWithFiles(const QString &command, const QStringList &files)
+{
+    if (!tools().value(command))
+        return nullptr;
+    showMaximized();
+    QMdiSubWindow *sub = openInMdi(command, files);
+    if (!sub)
+        return nullptr;
     sub->show();
-    return tool;
+    return sub->widget();
 }
 
 void MainShellWindow::htmlCreations() { htmlCreations({}); }
@@ -169,32 +181,19 @@ void MainShellWindow::placeFromRegistry(QMdiSubWindow *sub, const QString &prefi
 
 void MainShellWindow::browseImages()
 {
-    const ToolOpener opener = tools().value(QStringLiteral("BROWSEIMAGES"));
-    if (!opener)
+    QMdiSubWindow *sub = openInMdi(QStringLiteral("BROWSEIMAGES"), {});
+    if (!sub)
         return;
-    QWidget *explorer = opener(this, {});
-    if (!explorer)
-        return;
-    QMdiSubWindow *sub = addMdiChild(explorer);
     placeFromRegistry(sub, QStringLiteral("Explorer"));
     // The new explorer is the one the user works in: in front, at the end of the cascade.
     mMdi->setActiveSubWindow(sub);
     windowCascade();
-    add2Child(explorer);
 }
 
 void MainShellWindow::imageSplit()
 {
-    const ToolOpener opener = tools().value(QStringLiteral("IMAGESPLIT"));
-    if (!opener)
-        return;
-    // The splitter's opener asks for the image itself and gives nothing when cancelled.
-    QWidget *splitter = opener(this, {});
-    if (!splitter)
-        return;
-    QMdiSubWindow *sub = addMdiChild(splitter);
-    add2Child(splitter);
-    sub->show();
+    if (QMdiSubWindow *sub = openInMdi(QStringLiteral("IMAGESPLIT"), {}))
+        sub->show();
 }
 
 void MainShellWindow::compactArchive()
@@ -209,15 +208,9 @@ void MainShellWindow::newArchive() { openCatalogWindow(QStringLiteral("NEWARCHIV
 
 void MainShellWindow::openCatalogWindow(const QString &command, const QStringList &files)
 {
-    const ToolOpener opener = tools().value(command);
-    if (!opener)
+    QMdiSubWindow *sub = openInMdi(command, files);
+    if (!sub)
         return;
-    // The opener asks for the catalog and gives nothing when cancelled or refused.
-    QWidget *catalog = opener(this, files);
-    if (!catalog)
-        return;
-    QMdiSubWindow *sub = addMdiChild(catalog);
-    add2Child(catalog);
     placeFromRegistry(sub, QStringLiteral("Archive"));
     windowCascade();
 }

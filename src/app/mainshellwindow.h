@@ -109,6 +109,9 @@ protected:
 
 private:
     QWidget *openToolWithFiles(const QString &command, const QStringList &files);
+    // The window of a registered opener in a new MDI child, listed among the children; null
+    // when there is no opener or it gave no window.
+    QMdiSubWindow *openInMdi(const QString &command, const QStringList &files);
     void openCatalogWindow(const QString &command, const QStringList &files);
     void showMenuOf(QWidget *child);
     void fillWindowList();

@@ -5,6 +5,7 @@
 #include "common/dialogunits.h"
 #include "common/selectfolder.h"
 #include "image/imagetypes.h"
+#include "resources/resourceclasses.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -109,11 +110,11 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
     mBrowse = new QPushButton(this);
     at(mBrowse, "PBBROWSE", 358, 7, 13, 12);
     mBrowse->setAutoDefault(false);
-    const QIcon find(QStringLiteral(":/bitmaps/FINDFILE.png"));
-    if (find.availableSizes().isEmpty())
+    const QPixmap find = resourceBitmap(QStringLiteral("FINDFILE"));
+    if (find.isNull())
         mBrowse->setText(QStringLiteral("..."));
     else
-        mBrowse->setIcon(find);
+        mBrowse->setIcon(QIcon(find));
     mRoFormatType = combo("ROFORMATTYPE", 134, 28, 112);
     mSame = radio("SAME", QStringLiteral("Use the original image name"), 20, 67, 112,
                   QStringLiteral("Thumbnail images will have the same name with the original images"));

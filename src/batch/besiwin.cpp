@@ -8,6 +8,7 @@
 #include "common/messages.h"
 #include "common/selectfolder.h"
 #include "image/previewft.h"
+#include "resources/resourceclasses.h"
 #include "image/thumbnail.h"
 #include "image/viewerwin.h"
 
@@ -46,30 +47,30 @@ BeSiWin::BeSiWin(QWidget *owner, int controlId)
     const DialogUnits &du = units();
     auto label = [&](const QString &text, QRect r) {
         auto *l = new QLabel(text, this);
-        l->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+        l->setGeometry(du.rect(r));
         return l;
     };
     auto push = [&](const char *name, const QString &text, QRect r, const QString &tip) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+        b->setGeometry(du.rect(r));
         b->setAutoDefault(false);
         b->setToolTip(tip);
         return b;
     };
     auto bitmapButton = [&](const char *name, const char *bitmap, const QString &fallback, QRect r, const QString &tip) {
         QPushButton *b = push(name, QString(), r, tip);
-        const QIcon icon(QStringLiteral(":/bitmaps/%1.png").arg(QLatin1String(bitmap)));
-        if (icon.isNull() || icon.availableSizes().isEmpty())
+        const QPixmap icon = resourceBitmap(QLatin1String(bitmap));
+        if (icon.isNull())
             b->setText(fallback);
         else
-            b->setIcon(icon);
+            b->setIcon(QIcon(icon));
         return b;
     };
     auto list = [&](const char *name, QRect r, const QString &tip) {
         auto *l = new QListWidget(this);
         l->setObjectName(QLatin1String(name));
-        l->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+        l->setGeometry(du.rect(r));
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         l->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -80,7 +81,7 @@ BeSiWin::BeSiWin(QWidget *owner, int controlId)
     auto check = [&](const char *name, const QString &text, QRect r, const QString &tip) {
         auto *c = new QCheckBox(text, this);
         c->setObjectName(QLatin1String(name));
-        c->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+        c->setGeometry(du.rect(r));
         c->setToolTip(tip);
         return c;
     };
@@ -409,36 +410,23 @@ void BeSiWin::swapSelected(int a, int b)
     mSelectedLb->item(b)->setText(textA);
 }
 
-void BeSiWin::pbMoveUp()
-{
-    const int n = mSelectedLb->currentRow();
-    if (n < 0 || !mSelectedLb->currentItem()->isSelected()) {
-        warningMsg(this, kSelectFromSelected);
-        return;
-    }
-    if (n == 0)
-        return;
-    swapSelected(n, n - 1);
-    {
-        const QSignalBlocker block(mSelectedLb);
-        mSelectedLb->setCurrentRow(n - 1);
-    }
-    refreshPreview1();
-}
+void BeSiWin::pbMoveUp() { moveSelected(-1); }
+void BeSiWin::pbMoveDown() { moveSelected(1); }
 
-void BeSiWin::pbMoveDown()
+void BeSiWin::moveSelected(int step)
 {
     const int n = mSelectedLb->currentRow();
     if (n < 0 || !mSelectedLb->currentItem()->isSelected()) {
         warningMsg(this, kSelectFromSelected);
         return;
     }
-    if (n + 1 >= mSelectedLb->count())
+    const int to = n + step;
+    if (to < 0 || to >= mSelectedLb->count())
         return;
-    swapSelected(n, n + 1);
+    swapSelected(n, to);
     {
         const QSignalBlocker block(mSelectedLb);
-        mSelectedLb->setCurrentRow(n + 1);
+        mSelectedLb->setCurrentRow(to);
     }
     refreshPreview1();
 }
@@ -460,23 +448,10 @@ void BeSiWin::refreshPreview1()
 // image fitted into it and the labels give the size of the image file.
 static void showInPane(PreviewFt *pane, RgbImage *buffer, QLabel *w, QLabel *h, const QString &path)
 {
-    int width = -1, height = -1;
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        pane->update(nullptr, 0, 0, QString());
-        *buffer = RgbImage();
-    } else {
-        int fileW = 0, fileH = 0;
-        QString error;
-        const RgbImage fitted = createFittedRgbFromFile(path, std::max(1, pane->width() - 2),
-                                                        std::max(1, pane->height() - 2), fileW, fileH, error);
-        if (!fitted.isNull()) {
-            previewImage(pane, buffer, fitted);
-            width = fileW;
-            height = fileH;
-        }
-    }
-    w->setText(sizeLabel("Width: ", width));
-    h->setText(sizeLabel("Height: ", height));
+    QSize size(-1, -1);
+    previewFile(pane, buffer, path, QSize(), &size);
+    w->setText(sizeLabel("Width: ", size.width()));
+    h->setText(sizeLabel("Height: ", size.height()));
     w->repaint();
     h->repaint();
 }

@@ -113,6 +113,8 @@ private:
     void previewFile(const QString &path);
     void previewFile1(const QString &path);
     void swapSelected(int a, int b);
+    // Moves the current row of the selected list one place up (-1) or down (1).
+    void moveSelected(int step);
 
     QComboBox *mCurFolder;
     QPushButton *mBrowse;

@@ -5,6 +5,7 @@
 #include "batch/beprocessingwin.h"
 #include "batch/besiwin.h"
 #include "common/imagsysserver.h"
+#include "resources/resourceclasses.h"
 
 namespace gb {
 
@@ -12,7 +13,7 @@ WizardSpec BeWin::beSpec()
 {
     WizardSpec spec;
     spec.caption = QStringLiteral("Batch Image Processing");
-    spec.icon = QIcon(QStringLiteral(":/icons/BATCHEDITICON.png"));
+    spec.icon = BatchEditIcon();
     spec.sections = {
         {QStringLiteral("1/3 - Select Source Images"), [](QWidget *o, int id) { return new BeSiWin(o, id); }, 112},
         {QStringLiteral("2/3 - Final Images Properties"), [](QWidget *o, int id) { return new BeFiWin(o, id); }, 113},

@@ -166,11 +166,6 @@ void CommandScriptWin::selectCommand(int row)
     updateInfoWin();
 }
 
-Value CommandScriptWin::getActionDetails(int id, const Value *old)
-{
-    return getCommandDetails(this, id, old);
-}
-
 void CommandScriptWin::pbAddCommand()
 {
     const QListWidgetItem *item = mAvailCommandsLb->currentItem();
@@ -179,7 +174,7 @@ void CommandScriptWin::pbAddCommand()
         warningMsg(this, QStringLiteral("Select a command to add to script"));
         return;
     }
-    const std::optional<BatchCommand> command = BatchCommand::fromValue(getActionDetails(id, nullptr));
+    const std::optional<BatchCommand> command = BatchCommand::fromValue(getCommandDetails(this, id, nullptr));
     if (!command)
         return;
     mScript.push_back(*command);
@@ -201,7 +196,7 @@ void CommandScriptWin::pbEdit()
     }
     const ValueArray &record = mScript[size_t(n)].record();
     const Value old(ValueArray(record.begin() + std::min<size_t>(2, record.size()), record.end()));
-    const std::optional<BatchCommand> command = BatchCommand::fromValue(getActionDetails(mScript[size_t(n)].id(), &old));
+    const std::optional<BatchCommand> command = BatchCommand::fromValue(getCommandDetails(this, mScript[size_t(n)].id(), &old));
     if (!command)
         return;
     mScript[size_t(n)] = *command;
@@ -224,32 +219,22 @@ void CommandScriptWin::pbRemove()
     selectCommand(std::min(n, int(mScript.size()) - 1));
 }
 
-void CommandScriptWin::pbMoveUp()
-{
-    const int n = mCommandsLb->currentRow();
-    if (n < 0 || n >= int(mScript.size())) {
-        infoMessage(this, QStringLiteral("Select a command to move up"));
-        return;
-    }
-    if (n == 0)
-        return;
-    std::swap(mScript[size_t(n - 1)], mScript[size_t(n)]);
-    updateLb();
-    selectCommand(n - 1);
-}
+void CommandScriptWin::pbMoveUp() { moveCommand(-1, QStringLiteral("Select a command to move up")); }
+void CommandScriptWin::pbMoveDown() { moveCommand(1, QStringLiteral("Select a command to move down")); }
 
-void CommandScriptWin::pbMoveDown()
+void CommandScriptWin::moveCommand(int step, const QString &noneSelected)
 {
     const int n = mCommandsLb->currentRow();
     if (n < 0 || n >= int(mScript.size())) {
-        infoMessage(this, QStringLiteral("Select a command to move down"));
+        infoMessage(this, noneSelected);
         return;
     }
-    if (n + 1 >= int(mScript.size()))
+    const int to = n + step;
+    if (to < 0 || to >= int(mScript.size()))
         return;
-    std::swap(mScript[size_t(n)], mScript[size_t(n + 1)]);
+    std::swap(mScript[size_t(n)], mScript[size_t(to)]);
     updateLb();
-    selectCommand(n + 1);
+    selectCommand(to);
 }
 
 bool CommandScriptWin::setSampleFile(const QString &path)

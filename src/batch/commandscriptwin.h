@@ -78,18 +78,14 @@ public slots:
     void pbTest();
 
 protected:
-    // Asks the action's dialog for a new step (old null) or a changed one (old: the step's
-    // parameters from the third slot on). A command, or an empty array when nothing is to
-    // change.
-    virtual Value getActionDetails(int id, const Value *old);
     // The script has been tried on the sample; the batch page stores it into its job then.
     virtual void scriptTested() {}
     WizardJob *boundJob() const { return mJob; }
-    // The controls sit this far down (dialog units) under a heading.
-    int top() const { return mTop; }
 
 private:
     void updateLb();
+    // Moves the current command one place up (-1) or down (1).
+    void moveCommand(int step, const QString &noneSelected);
     void updateInfoWin();
     void previewSample();
     void selectCommand(int row);

@@ -1,6 +1,7 @@
 #include "batch/folderscan.h"
 
 #include "common/drives.h"
+#include "image/imagetypes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -65,7 +66,7 @@ std::vector<Entry> readFolder(const QString &folder, bool wantFolders, dev_t *de
         if (type != DT_REG)
             continue;
         const QString name = QFile::decodeName(n);
-        if (isSourceImageName(name))
+        if (guessFormatFromExtension(name) != ImageTypeUnknown)
             entries.push_back({name, false});
     }
     ::closedir(dir);
@@ -80,19 +81,6 @@ QString withSlash(const QString &folder)
 }
 
 } // namespace
-
-bool isSourceImageName(const QString &name)
-{
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || name.size() - dot - 1 != 3)
-        return false;
-    static const char *const kExtensions[] = {"BMP", "EMF", "GIF", "JPG", "PCX", "PNG", "TGA", "TIF", "WMF", "PSD"};
-    const QStringView ext = QStringView(name).mid(dot + 1);
-    for (const char *e : kExtensions)
-        if (ext.compare(QLatin1String(e), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 QStringList listFolderImages(const QString &folder)
 {
@@ -156,15 +144,6 @@ bool FolderWalk::step(int budgetMs, QStringList *found)
             break;
     }
     return done();
-}
-
-QStringList FolderWalk::walkAll(const QString &folder)
-{
-    QStringList found;
-    FolderWalk walk(folder);
-    while (!walk.step(1000, &found)) {
-    }
-    return found;
 }
 
 } // namespace gb

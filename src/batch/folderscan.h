@@ -13,9 +13,6 @@ namespace gb {
 // Only ten extensions count, compared whole and without regard to case: BMP EMF GIF JPG PCX
 // PNG TGA TIF WMF PSD ("a.jpeg" and "b.tiff" are not images here).
 
-// True when the name's extension is one of the ten.
-bool isSourceImageName(const QString &name);
-
 // The images of one folder (ending with "/"), files only, each as folder + name, sorted by
 // name ignoring case (ties in plain character order). A missing folder gives nothing.
 QStringList listFolderImages(const QString &folder);
@@ -39,9 +36,6 @@ public:
     // found to *found. Returns done().
     bool step(int budgetMs, QStringList *found);
     bool done() const { return mStack.empty(); }
-
-    // The whole walk at once.
-    static QStringList walkAll(const QString &folder);
 
 private:
     struct Level;

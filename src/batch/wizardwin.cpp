@@ -71,7 +71,7 @@ WizardWin::WizardWin(QWidget *owner, WizardSpec spec)
     auto button = [&](const char *name, const QString &text, QRect r) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+        b->setGeometry(du.rect(r));
         b->setAutoDefault(false);
         return b;
     };
@@ -219,7 +219,7 @@ void WizardWin::pbLoad()
         return;
     mCurrentKey = key;
     showDescription(key);
-    mJob->setAData(Value(adjustLoadedData(std::move(data))));
+    mJob->setAData(Value(std::move(data)));
     updateChildWin();
 }
 

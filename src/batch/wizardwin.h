@@ -75,8 +75,8 @@ struct WizardSpec {
 // pages, hands the files to page 1 when it is a source images page (BeSiWin) and shows
 // page 1. Hooks a tool may override: pbDoIt() (the default reads page 1's selection, warns
 // when it is empty, gathers the pages, validates and runs the job), updateData() and
-// updateChildWin() (to add fields of the frame itself), adjustLoadedData() (to convert an
-// older record on Load), pageShown() (work when a page comes up). Extra controls of a tool's
+// updateChildWin() (to add fields of the frame itself), pageShown() (work when a page comes
+// up); a job converts an older record itself, in its setAData(). Extra controls of a tool's
 // frame go on the frame with units().
 //
 // While the job runs (its run() pumps events) the window refuses Do It, Load, Save, Save New
@@ -138,8 +138,6 @@ protected:
     virtual void updateChildWin();
     // Pages into job: updateObject() on every page in order.
     virtual void updateData();
-    // A loaded settings array before it becomes the job's; the default takes it unchanged.
-    virtual ValueArray adjustLoadedData(ValueArray data) { return data; }
     // Runs after page n became the visible one.
     virtual void pageShown(int n) {}
     // Runs the job over the files with the window's buttons refusing work meanwhile.
@@ -161,7 +159,6 @@ private:
     QString mCurrentKey;
     int mActivePage = 0;
     bool mRunning = false;
-    bool mClosing = false;
 
     QListWidget *mSectionsLb;
     QPushButton *mLoad, *mSave, *mSaveNew, *mDoIt, *mHelp, *mClose, *mPrev, *mNext;

@@ -17,7 +17,6 @@ namespace {
 
 struct Made
 {
-    bool made = false; // decoded ahead: ok, record and error hold the outcome
     bool ok = false;
     ThumbRecord record;
     QString error;
@@ -46,6 +45,10 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     // the registry and the device links. A label given for an unlabelled drive is kept for
     // it (the label dialog stored it), so its later files are not asked again.
     const QStringList drives = getValidDrives();
+    std::vector<CatalogFile> parts;
+    parts.reserve(size_t(std::max(0, n)));
+    for (const QString &file : files)
+        parts.push_back(splitCatalogFile(file, drives));
     struct DriveFacts { QString media, label; };
     QHash<QString, DriveFacts> facts;
     auto factsOf = [&](const QString &drive) -> DriveFacts & {
@@ -59,7 +62,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     // its drive is known and labelled, and it is new or to be refreshed. A wrong guess only
     // costs a decode or a wait.
     auto wanted = [&](int i) {
-        const CatalogFile f = splitCatalogFile(files.at(i), drives);
+        const CatalogFile &f = parts[size_t(i)];
         const DriveFacts &d = factsOf(f.drive);
         const QString &media = d.media;
         const QString &label = d.label;
@@ -78,14 +81,13 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
         if (!decodeAhead[size_t(i)])
             return;
         m.ok = createThumb(files.at(i), m.record, m.error);
-        m.made = true;
     });
     pool.serveEventsWith([&host] { host.idle(); });
     int marked = -1;
 
     for (int i = 0; i < files.size(); ++i) {
         const QString &file = files.at(i);
-        const CatalogFile f = splitCatalogFile(file, drives);
+        const CatalogFile &f = parts[size_t(i)];
         DriveFacts &d = factsOf(f.drive);
         const QString media = d.media;
         QString label = d.label;
@@ -115,7 +117,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
         Made m = std::move(made[size_t(i)]);
         made[size_t(i)] = Made();
         // Not decoded ahead (its drive had no label then): decoded now.
-        if (!m.made)
+        if (!decodeAhead[size_t(i)])
             m.ok = createThumb(file, m.record, m.error);
         if (!m.ok) {
             result.errors << m.error;

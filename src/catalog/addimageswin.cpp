@@ -4,6 +4,7 @@
 #include "common/dirtv.h"
 #include "common/filedir.h"
 #include "common/messages.h"
+#include "image/imagetypes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,12 +21,6 @@ const QStringList &AddImagesWin::imageMasks()
     static const QStringList masks = {"*.jpg", "*.gif", "*.png", "*.tga", "*.tif",
                                       "*.pcx", "*.bmp", "*.emf", "*.wmf", "*.psd"};
     return masks;
-}
-
-const QStringList &AddImagesWin::imageExtensions()
-{
-    static const QStringList extensions = {"BMP", "EMF", "GIF", "JPG", "PCX", "PNG", "TGA", "TIF", "WMF", "PSD"};
-    return extensions;
 }
 
 static QPushButton *arrowButton(QWidget *parent, const QPixmap &bitmap)
@@ -218,7 +213,7 @@ void AddImagesWin::actualFind(const QString &folder)
         if (e.isFolder()) {
             if (walkable.contains(e.name))
                 actualFind(folder + e.name + QLatin1Char('/'));
-        } else if (imageExtensions().contains(e.extension.toUpper())) {
+        } else if (guessFormatFromExtension(e.name) != ImageTypeUnknown) {
             addToSelection(folder + e.name);
             showCount();
         }

@@ -42,9 +42,8 @@ public:
     QLabel *curPathFt() const { return mCurPath; }
     QLabel *selFt() const { return mSelFt; }
 
-    // The ten masks of the folder list and the ten extensions of the walk.
+    // The ten masks of the folder list.
     static const QStringList &imageMasks();
-    static const QStringList &imageExtensions();
 
 public slots:
     void pbRefresh();

@@ -3,12 +3,13 @@
 #include "catalog/archivestruct.h"
 #include "catalog/catalogpaths.h"
 #include "common/drives.h"
+#include "common/filepaths.h"
 #include "common/uiseam.h"
 
-#include <QSet>
-
 #include <algorithm>
+#include <array>
 #include <map>
+#include <set>
 
 namespace gb {
 
@@ -28,14 +29,6 @@ struct ScopeGuard
 };
 
 } // namespace
-
-QString recordFolder(const ArchServer &server)
-{
-    // A PATH that was blank-padded was not cut, and a folder ends with "/", never with a
-    // blank: it is the folder itself, and the memo need not be read.
-    return recordFolder(server.fieldGet(QStringLiteral("PATH")).toString(),
-                        [&] { return server.fieldGet(kFullPath).toString(); });
-}
 
 QString recordFolder(const QString &stored, const std::function<QString()> &fullPath)
 {
@@ -58,8 +51,8 @@ VolumeTable buildVolumeTable(ArchServer &server)
         server.setOrder(1);
         return table;
     }
-    // The folders each volume has already, to look them up without a walk of the list.
-    std::map<std::pair<int, QString>, QSet<QString>> known;
+    // Each media's volumes and their folders, kept sorted as they are gathered.
+    std::array<std::map<QString, std::set<QString>>, 4> grouped;
     DbServer::Scan scan(server);
     while (scan.next()) {
         const QString media = scan.fieldGet(fMedia).toString();
@@ -67,29 +60,15 @@ VolumeTable buildVolumeTable(ArchServer &server)
         if (m < 1 || m > 4)
             continue;
         const QString label = scan.fieldGet(fLabel).toString().trimmed();
-        const QString folder = recordFolder(scan.fieldGet(fPath).toString(),
-                                            [&] { return scan.fieldGet(fFullPath).toString(); });
-        std::vector<VolumeEntry> &volumes = table[size_t(m - 1)];
-        auto v = std::find_if(volumes.begin(), volumes.end(), [&](const VolumeEntry &e) { return e.label == label; });
-        if (v == volumes.end()) {
-            volumes.push_back({label, {}});
-            v = volumes.end() - 1;
-        }
-        QSet<QString> &folders = known[{m, label}];
-        if (!folders.contains(folder)) {
-            folders.insert(folder);
-            v->folders << folder;
-        }
+        grouped[size_t(m - 1)][label].insert(
+            recordFolder(scan.fieldGet(fPath).toString(), [&] { return scan.fieldGet(fFullPath).toString(); }));
     }
     server.setOrder(1);
     // The server ends past the last record, as a walk through every record leaves it.
     server.goTo(0);
-    for (std::vector<VolumeEntry> &volumes : table) {
-        std::sort(volumes.begin(), volumes.end(),
-                  [](const VolumeEntry &a, const VolumeEntry &b) { return a.label < b.label; });
-        for (VolumeEntry &v : volumes)
-            std::sort(v.folders.begin(), v.folders.end());
-    }
+    for (size_t m = 0; m < grouped.size(); ++m)
+        for (const auto &[label, folders] : grouped[m])
+            table[m].push_back({label, QStringList(folders.begin(), folders.end())});
     return table;
 }
 
@@ -100,9 +79,7 @@ std::vector<FolderImage> listFolderImages(ArchServer &server, const QString &med
     // A blank media code starts no record's key: nothing chosen lists nothing.
     if (media.trimmed().isEmpty())
         return images;
-    const QByteArray key = DbServer::fitToWidth(media, archiveFieldWidth(QStringLiteral("MEDIA")))
-                           + DbServer::fitToWidth(label.trimmed(), archiveFieldWidth(QStringLiteral("VLABEL")))
-                           + DbServer::fitToWidth(folder, archiveFieldWidth(QStringLiteral("PATH")));
+    const QByteArray key = ArchServer::folderKey(media, label, folder);
     server.setOrder(1);
     ScopeGuard guard{server};
     server.orderScope(DbServer::ScopeTop, key);
@@ -111,7 +88,7 @@ std::vector<FolderImage> listFolderImages(ArchServer &server, const QString &med
         const QString path = server.fieldGet(kFullPath).toString();
         if (folderOfPath(path) != folder)
             continue;
-        images.push_back({fileOfPath(path), server.fieldGet(QStringLiteral("RGB")).toBytes()});
+        images.push_back({extractFileName(path), server.fieldGet(QStringLiteral("RGB")).toBytes()});
     }
     return images;
 }

@@ -32,11 +32,9 @@ using VolumeTable = std::array<std::vector<VolumeEntry>, 4>;
 // left out.
 VolumeTable buildVolumeTable(ArchServer &server);
 
-// The folder of the current record: the part of FULLPATH up to its last "/" (all of it
-// without one), read from PATH when PATH holds it whole.
-QString recordFolder(const ArchServer &server);
-// The same from PATH as stored (blank-padded) and a reader of FULLPATH, called only when
-// PATH does not hold the folder whole.
+// The folder of a record: the part of FULLPATH up to its last "/" (all of it without one),
+// from PATH as stored (blank-padded) when PATH holds it whole, otherwise from fullPath,
+// called only then.
 QString recordFolder(const QString &storedPath, const std::function<QString()> &fullPath);
 
 // One image of a folder listing.

@@ -12,13 +12,16 @@
 #include "catalog/findinarchivewin.h"
 #include "catalog/openarchive.h"
 #include "catalog/physicalinfowin.h"
+#include "catalog/repairarchwin.h"
 #include "catalog/showerrorswin.h"
 #include "catalog/thumbdatawin.h"
 #include "catalog/voltree.h"
 #include "common/collectdatawin.h"
+#include "common/filepaths.h"
 #include "common/globals.h"
 #include "common/messages.h"
 #include "common/registry.h"
+#include "common/windowplacement.h"
 #include "common/uiseam.h"
 #include "explorer/optionswin.h"
 #include "explorer/spacingwin.h"
@@ -42,17 +45,10 @@ namespace {
 class WindowAddHost : public AddImagesHost
 {
 public:
-    explicit WindowAddHost(QWidget *owner) : mOwner(owner) {}
-    void start(int files) override
-    {
-        mWin = std::make_unique<CollectDataWin>(mOwner);
-        mWin->setWindowTitle(QStringLiteral("Creating thumbnails ..."));
-        mWin->pb()->setRange(1, std::max(1, files));
-        mWin->pb()->setValue(1);
-        mWin->show();
-    }
-    void advance() override { mWin->pb()->setValue(mWin->pb()->value() + 1); }
-    void finish() override { mWin->close(); }
+    explicit WindowAddHost(QWidget *owner) : mOwner(owner), mProgress(owner, QStringLiteral("Creating thumbnails ...")) {}
+    void start(int files) override { mProgress.start(files); }
+    void advance() override { mProgress.advance(); }
+    void finish() override { mProgress.finish(); }
     QString askLabel(const QString &driveRoot) override
     {
         EnterLabelWin dialog(mOwner, driveRoot);
@@ -64,7 +60,7 @@ public:
 
 private:
     QWidget *mOwner;
-    std::unique_ptr<CollectDataWin> mWin;
+    CompactProgressWin mProgress;
 };
 
 } // namespace
@@ -234,7 +230,7 @@ void ArchiveExplorer::clickOnImage(const QString &path)
     page->setMedia(mMedia);
     page->setVolume(mLabel);
     page->setFolder(mFolder);
-    page->setFileName(fileOfPath(path));
+    page->setFileName(extractFileName(path));
     page->setModified(before.modified);
     page->setFileSize(before.size);
     page->setWidth(before.width);
@@ -257,14 +253,10 @@ void ArchiveExplorer::addKeywords()
     BatchAddKeywordsWin dialog(this);
     if (dialog.exec() != 1)
         return;
-    CollectDataWin progress(this);
-    progress.setWindowTitle(QStringLiteral("Updating thumbnails records ..."));
-    progress.pb()->setRange(1, int(paths.size()));
-    progress.pb()->setValue(1);
-    progress.show();
-    addKeywordsToRecords(*mServer, mMedia, mLabel, paths, dialog.keywords(),
-                         [&] { progress.pb()->setValue(progress.pb()->value() + 1); });
-    progress.close();
+    CompactProgressWin progress(this, QStringLiteral("Updating thumbnails records ..."));
+    progress.start(int(paths.size()));
+    addKeywordsToRecords(*mServer, mMedia, mLabel, paths, dialog.keywords(), [&] { progress.advance(); });
+    progress.finish();
 }
 
 QString ArchiveExplorer::driveOfCurrentVolume()
@@ -357,7 +349,7 @@ void ArchiveExplorer::printPreview(bool print)
     for (const QString &path : paths) {
         if (!mServer->locateRec(mMedia, mLabel, path))
             continue;
-        captions << fileOfPath(path);
+        captions << extractFileName(path);
         thumbnails << mServer->fieldGet(QStringLiteral("RGB")).toBytes();
     }
     if (captions.isEmpty())
@@ -373,7 +365,7 @@ void ArchiveExplorer::findImage()
                 // Shows the image's folder with the image selected, and leaves the search open.
                 if (QTreeWidgetItem *item = mTree->findFolder(media, volume, folderOfPath(fullPath))) {
                     mTree->setCurrentItem(item);
-                    mGrid->mouseClickOnCaptionSingle(fileOfPath(fullPath));
+                    mGrid->mouseClickOnCaptionSingle(extractFileName(fullPath));
                 }
             });
     dialog.exec();
@@ -398,33 +390,12 @@ void ArchiveExplorer::thumbnailsSpacing()
 
 void ArchiveExplorer::closeEvent(QCloseEvent *event)
 {
-    // The placement is that of the frame around the window when it sits in the MDI area.
-    QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget()) ? parentWidget() : this;
-    const QString section = QStringLiteral("Window");
-    const QRect normal = frame->isMaximized() || frame->isMinimized() ? frame->normalGeometry() : frame->geometry();
-    const QRect place = normal.isValid() ? normal : frame->geometry();
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveX"), std::max(0, frame->x()));
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveY"), std::max(0, frame->y()));
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveW"), place.width());
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveH"), place.height());
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveZoomed"), frame->isMaximized() ? kRegYes : kRegNo);
-    kvtSetRtRegInt(section, QStringLiteral("ArchiveIconic"), frame->isMinimized() ? kRegYes : kRegNo);
+    saveWindowPlacement(this, QStringLiteral("Archive"));
     mGrid->close();
     gaOpenArchives.removeOne(mStem);
     mServer->close();
     QMainWindow::closeEvent(event);
 }
-
-namespace {
-
-// The stem of a chosen catalog file: the name without its extension.
-QString stemOf(const QString &file)
-{
-    const int dot = file.lastIndexOf(QLatin1Char('.'));
-    return dot > file.lastIndexOf(QLatin1Char('/')) ? file.left(dot) : file;
-}
-
-} // namespace
 
 ArchiveExplorer *openArchiveCommand(QWidget *owner)
 {
@@ -436,7 +407,7 @@ ArchiveExplorer *openArchiveCommand(QWidget *owner)
                                                   {QStringLiteral("image catalogs (*.dbf)")}, nullptr, false);
     if (chosen.isEmpty())
         return nullptr;
-    const QString stem = stemOf(chosen.first());
+    const QString stem = catalogStem(chosen.first());
     if (isArchiveOpen(stem)) {
         warningMsg(owner, QStringLiteral("This catalog is already opened"));
         return nullptr;
@@ -454,7 +425,7 @@ ArchiveExplorer *newArchiveCommand(QWidget *owner)
                                              {QStringLiteral("image catalogs (*.dbf)")}, nullptr);
     if (chosen.isEmpty())
         return nullptr;
-    const QString stem = stemOf(chosen);
+    const QString stem = catalogStem(chosen);
     std::unique_ptr<ArchServer> server = createNewArchive(owner, stem);
     if (!server) {
         errorMsg(owner, QStringLiteral("Failed to create new image catalog"));

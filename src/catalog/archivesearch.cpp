@@ -3,6 +3,7 @@
 #include "catalog/archivebrowse.h"
 #include "catalog/archivestruct.h"
 #include "catalog/catalogpaths.h"
+#include "common/filepaths.h"
 
 #include <QVarLengthArray>
 
@@ -191,7 +192,7 @@ bool commentRulesMatch(const SearchCriteria &c, const SearchRecord &r)
 
 bool matchesSearch(const SearchCriteria &c, const SearchRecord &r)
 {
-    return nameMatches(c, fileOfPath(r.fullPath)) && plainRulesMatch(c, r) && keywordRulesMatch(c, r)
+    return nameMatches(c, extractFileName(r.fullPath)) && plainRulesMatch(c, r) && keywordRulesMatch(c, r)
            && commentRulesMatch(c, r);
 }
 

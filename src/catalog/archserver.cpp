@@ -4,13 +4,17 @@
 
 namespace gb {
 
-QByteArray ArchServer::archiveKey(const QString &media, const QString &volumeLabel, const QString &folder,
-                                  const QString &fileName)
+QByteArray ArchServer::folderKey(const QString &media, const QString &volumeLabel, const QString &folder)
 {
     return fitToWidth(media, archiveFieldWidth(QStringLiteral("MEDIA")))
            + fitToWidth(volumeLabel.trimmed(), archiveFieldWidth(QStringLiteral("VLABEL")))
-           + fitToWidth(folder, archiveFieldWidth(QStringLiteral("PATH")))
-           + fitToWidth(fileName, archiveFieldWidth(QStringLiteral("FILENAME")));
+           + fitToWidth(folder, archiveFieldWidth(QStringLiteral("PATH")));
+}
+
+QByteArray ArchServer::archiveKey(const QString &media, const QString &volumeLabel, const QString &folder,
+                                  const QString &fileName)
+{
+    return folderKey(media, volumeLabel, folder) + fitToWidth(fileName, archiveFieldWidth(QStringLiteral("FILENAME")));
 }
 
 bool ArchServer::seek2Rec(const QString &media, const QString &volumeLabel, const QString &folder,

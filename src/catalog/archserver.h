@@ -15,6 +15,8 @@ public:
     // to its field's width.
     static QByteArray archiveKey(const QString &media, const QString &volumeLabel, const QString &folder,
                                  const QString &fileName);
+    // Its first three parts: the key range of a folder's records.
+    static QByteArray folderKey(const QString &media, const QString &volumeLabel, const QString &folder);
 
     // True when a live record of that media code, label and full path (folder with its
     // final "/" + file name) exists; it is then the current record, with no scope active.

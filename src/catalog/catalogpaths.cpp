@@ -1,6 +1,7 @@
 #include "catalog/catalogpaths.h"
 
 #include "common/drives.h"
+#include "common/filepaths.h"
 
 namespace gb {
 
@@ -19,7 +20,7 @@ CatalogFile splitCatalogFile(const QString &fullPath, const QStringList &drives)
     // The drive root keeps its final "/" and the folder begins with it.
     const QString rest = fullPath.mid(f.drive.size() - 1);
     f.folder = folderOfPath(rest);
-    f.fileName = fileOfPath(rest);
+    f.fileName = extractFileName(rest);
     return f;
 }
 
@@ -28,9 +29,10 @@ QString folderOfPath(const QString &path)
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString fileOfPath(const QString &path)
+QString catalogStem(const QString &file)
 {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    return dot > file.lastIndexOf(QLatin1Char('/')) ? file.left(dot) : file;
 }
 
 QString driveName(const QString &driveRoot)

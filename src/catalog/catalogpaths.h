@@ -23,8 +23,9 @@ CatalogFile splitCatalogFile(const QString &fullPath, const QStringList &drives)
 // The folder of a drive-less path: everything up to and including its last "/" (empty
 // when it holds none).
 QString folderOfPath(const QString &path);
-// The file name of a path: everything after its last "/" (the whole text without one).
-QString fileOfPath(const QString &path);
+// The stem of a catalog file: the name without its extension (a "." in a folder name is no
+// extension).
+QString catalogStem(const QString &file);
 
 // A drive root as messages name it: the mount point without its final "/", "/" itself for
 // the root file system.

@@ -3,6 +3,7 @@
 #include "catalog/archserver.h"
 #include "catalog/catalogpaths.h"
 #include "catalog/findpages.h"
+#include "common/filepaths.h"
 #include "common/messages.h"
 #include "image/previewft.h"
 #include "image/thumbnail.h"
@@ -163,10 +164,9 @@ void FindInArchiveWin::pbFind()
         },
         [&](const SearchRecord &r) {
             auto *item = new QTreeWidgetItem(mList, {getMediaDesc(r.media), r.volume, folderOfPath(r.fullPath),
-                                                     fileOfPath(r.fullPath)});
+                                                     extractFileName(r.fullPath)});
             item->setData(0, Qt::UserRole, r.media);
             item->setData(1, Qt::UserRole, r.volume);
-            item->setData(2, Qt::UserRole, folderOfPath(r.fullPath));
             item->setData(3, Qt::UserRole, r.fullPath);
             ++listed;
             mFound->setText(QString::number(listed));
@@ -196,15 +196,7 @@ void FindInArchiveWin::updatePreview(const QString &media, const QString &volume
 {
     if (!mServer.locateRec(media, volume, fullPath))
         return;
-    int w = 0, h = 0;
-    QString error;
-    RgbImage fitted = createFittedRgbFromString(mServer.fieldGet(QStringLiteral("RGB")).toBytes(),
-                                                mPreview->width() - 2, mPreview->height() - 2, w, h, error);
-    if (fitted.isNull())
-        return;
-    mPreview->update(nullptr, 0, 0, QString());
-    mPreviewImage = std::move(fitted);
-    mPreview->update(&mPreviewImage, mPreviewImage.width(), mPreviewImage.height(), QString());
+    previewBytes(mPreview, &mPreviewImage, mServer.fieldGet(QStringLiteral("RGB")).toBytes());
 }
 
 } // namespace gb

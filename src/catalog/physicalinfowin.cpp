@@ -67,14 +67,7 @@ void PhysicalInfoWin::setHeight(int pixels) { mHeight->setText(QString::number(p
 
 void PhysicalInfoWin::setRgb(const QByteArray &jpeg)
 {
-    int w = 0, h = 0;
-    QString error;
-    RgbImage fitted = createFittedRgbFromString(jpeg, mPreview->width() - 2, mPreview->height() - 2, w, h, error);
-    if (fitted.isNull())
-        return;
-    mPreview->update(nullptr, 0, 0, QString());
-    mPreviewImage = std::move(fitted);
-    mPreview->update(&mPreviewImage, mPreviewImage.width(), mPreviewImage.height(), QString());
+    previewBytes(mPreview, &mPreviewImage, jpeg);
 }
 
 QLineEdit *PhysicalInfoWin::value(const QString &name) const

@@ -154,8 +154,7 @@ bool repairArch(QWidget *owner, const QString &stem, CompactProgress &progress)
         warningMsg(owner, QStringLiteral("This archive is opened."));
         return false;
     }
-    // A compaction cut short before is ended first, so that the copy starts from whole files.
-    finishInterruptedCompaction(stem);
+    // Opening ends a compaction cut short before, so the copy starts from whole files.
     const QString fresh = stem + QStringLiteral("_");
     const QString backup = stem + QStringLiteral("$");
     bool ok = false;

@@ -1,6 +1,7 @@
 #include "catalog/repairarchwin.h"
 
 #include "catalog/archivestruct.h"
+#include "catalog/catalogpaths.h"
 #include "common/collectdatawin.h"
 #include "common/messages.h"
 #include "common/uiseam.h"
@@ -9,14 +10,14 @@
 
 namespace gb {
 
-CompactProgressWin::CompactProgressWin(QWidget *owner) : mOwner(owner) {}
+CompactProgressWin::CompactProgressWin(QWidget *owner, const QString &caption) : mOwner(owner), mCaption(caption) {}
 
 CompactProgressWin::~CompactProgressWin() = default;
 
 void CompactProgressWin::start(int records)
 {
     mWin = std::make_unique<CollectDataWin>(mOwner);
-    mWin->setWindowTitle(QStringLiteral("Compact Archive ..."));
+    mWin->setWindowTitle(mCaption);
     mWin->pb()->setRange(1, qMax(1, records));
     mWin->pb()->setValue(1);
     mWin->show();
@@ -46,11 +47,7 @@ void compactArchiveCommand(QWidget *owner)
                                                   {QStringLiteral("archive database (*.dbf)")}, nullptr, false);
     if (chosen.isEmpty())
         return;
-    // The stem is the name without its extension; a "." in a folder name is no extension.
-    QString stem = chosen.first();
-    const int dot = stem.lastIndexOf(QLatin1Char('.'));
-    if (dot > stem.lastIndexOf(QLatin1Char('/')))
-        stem.truncate(dot);
+    const QString stem = catalogStem(chosen.first());
     if (isArchiveOpen(stem)) {
         warningMsg(owner, QStringLiteral("This archive is opened."));
         return;

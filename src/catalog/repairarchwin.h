@@ -13,7 +13,9 @@ class CollectDataWin;
 class CompactProgressWin : public CompactProgress
 {
 public:
-    explicit CompactProgressWin(QWidget *owner);
+    // A progress window of that caption over a count of steps; compacting by default, and
+    // every other run over a catalog's records or files uses it too.
+    explicit CompactProgressWin(QWidget *owner, const QString &caption = QStringLiteral("Compact Archive ..."));
     ~CompactProgressWin() override;
 
     void start(int records) override;
@@ -24,6 +26,7 @@ public:
 
 private:
     QWidget *mOwner;
+    QString mCaption;
     std::unique_ptr<CollectDataWin> mWin;
 };
 

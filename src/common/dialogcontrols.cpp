@@ -89,11 +89,11 @@ NumberPair::NumberPair(QWidget *parent, QAbstractSlider *partner, const DialogUn
                        const QRect &partnerRect, int min, int max, int digits, Cap cap)
     : QObject(parent), mEdit(new QLineEdit(parent)), mPartner(partner), mCap(cap)
 {
-    mEdit->setGeometry(du.rect(editRect.x(), editRect.y(), editRect.width(), editRect.height()));
+    mEdit->setGeometry(du.rect(editRect));
     const QString sign = min < 0 ? QStringLiteral("-?") : QString();
     mEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("%1[0-9]{0,%2}").arg(sign).arg(qMax(1, digits))), mEdit));
-    mPartner->setGeometry(du.rect(partnerRect.x(), partnerRect.y(), partnerRect.width(), partnerRect.height()));
+    mPartner->setGeometry(du.rect(partnerRect));
     mPartner->setRange(min, max);
     connect(mEdit, &QLineEdit::textChanged, this, &NumberPair::editChanged);
     connect(mPartner, &QAbstractSlider::valueChanged, this, &NumberPair::partnerMoved);
@@ -208,8 +208,8 @@ ColorField::ColorField(QWidget *parent, const DialogUnits &du, const QRect &samp
     : QObject(parent), mSample(new QLabel(parent)), mButton(new QPushButton(parent)), mColor(color)
 {
     mSample->setFrameStyle(QFrame::Box | QFrame::Plain);
-    mSample->setGeometry(du.rect(sampleRect.x(), sampleRect.y(), sampleRect.width(), sampleRect.height()));
-    mButton->setGeometry(du.rect(buttonRect.x(), buttonRect.y(), buttonRect.width(), buttonRect.height()));
+    mSample->setGeometry(du.rect(sampleRect));
+    mButton->setGeometry(du.rect(buttonRect));
     mButton->setIcon(changeColorIcon());
     mButton->setAutoDefault(false);
     changeBackColor(mSample, mColor);

@@ -19,6 +19,7 @@ public:
     int x(int units) const;
     int y(int units) const;
     QRect rect(int x, int y, int width, int height) const;
+    QRect rect(const QRect &units) const { return rect(units.x(), units.y(), units.width(), units.height()); }
     QSize size(int width, int height) const;
 
     // The font of the program's dialogs ("MS Sans Serif" 8 point, which maps to DejaVu Sans).

@@ -66,6 +66,15 @@ void removeBuildFolder(const QString &tablePath)
         QDir(building).removeRecursively();
 }
 
+// The record that holds the highest key issued, on the record just appended.
+void fillSystemRecord(DbServer &table, int highestKey)
+{
+    table.fieldPut(QStringLiteral("RECID"), kSystemKey);
+    table.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
+    table.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
+    table.fieldPut(QStringLiteral("INFO"), ValueArray{highestKey});
+}
+
 } // namespace
 
 ImagSysServer::ImagSysServer()
@@ -130,10 +139,7 @@ bool ImagSysServer::restoreSystemRecord()
     mTable.setOrder(1);
     if (!mTable.append())
         return false;
-    mTable.fieldPut(QStringLiteral("RECID"), kSystemKey);
-    mTable.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
-    mTable.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
-    mTable.fieldPut(QStringLiteral("INFO"), ValueArray{highest});
+    fillSystemRecord(mTable, highest);
     return mTable.commit();
 }
 
@@ -160,10 +166,7 @@ bool ImagSysServer::createNew()
             mError = t.errorString();
             return false;
         }
-        t.fieldPut(QStringLiteral("RECID"), kSystemKey);
-        t.fieldPut(QStringLiteral("DESC"), QStringLiteral("System Record"));
-        t.fieldPut(QStringLiteral("CATEGORY"), QStringLiteral("0"));
-        t.fieldPut(QStringLiteral("INFO"), ValueArray{0});
+        fillSystemRecord(t, 0);
         if (!t.commit()) {
             mError = t.errorString();
             return false;

@@ -13,14 +13,13 @@ LinePromptWin::LinePromptWin(QWidget *owner, const QString &caption, const Layou
 {
     setWindowTitle(caption);
     const DialogUnits du = DialogUnits::setUp(this, layout.width, layout.height);
-    const auto place = [&du](const QRect &r) { return du.rect(r.x(), r.y(), r.width(), r.height()); };
     mEdit = new QLineEdit(this);
-    mEdit->setGeometry(place(layout.edit));
+    mEdit->setGeometry(du.rect(layout.edit));
     mOk = new QPushButton(QStringLiteral("Ok"), this);
-    mOk->setGeometry(place(layout.ok));
+    mOk->setGeometry(du.rect(layout.ok));
     mOk->setDefault(true);
     mCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    mCancel->setGeometry(place(layout.cancel));
+    mCancel->setGeometry(du.rect(layout.cancel));
     mCancel->setAutoDefault(false);
     connect(mOk, &QPushButton::clicked, this, &LinePromptWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &LinePromptWin::pbCancel);

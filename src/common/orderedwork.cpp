@@ -112,6 +112,13 @@ void OrderedWork::stop()
     d->finished.wait(lock, [&] { return d->busy == 0; });
 }
 
+void OrderedWork::cancel()
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->stopped = true;
+    d->finished.notify_all();
+}
+
 void OrderedWork::take(int index)
 {
     if (index < 0 || index >= d->count)

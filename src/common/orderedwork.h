@@ -45,6 +45,9 @@ public:
 
     void take(int index);
     void stop();
+    // Hands out nothing more, without waiting: a take() under way returns at once. For a
+    // run that a newer one replaces while it serves events.
+    void cancel();
     // What take() calls to serve events while it waits (by default every pending event is
     // processed); a window that must not take user input meanwhile gives its own.
     void serveEventsWith(std::function<void()> serve);

@@ -2,6 +2,7 @@
 #include "resources/resourceclasses.h"
 
 #include "common/registry.h"
+#include "common/windowplacement.h"
 #include "explorer/customimagedimwin.h"
 #include "explorer/optionswin.h"
 #include "explorer/spacingwin.h"
@@ -321,17 +322,7 @@ void FileExplorer::pageSetup()
 
 void FileExplorer::closeEvent(QCloseEvent *event)
 {
-    // The placement is that of the frame around the explorer when it sits in the MDI area.
-    QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget()) ? parentWidget() : this;
-    const QString section = QStringLiteral("Window");
-    const QRect normal = frame->isMaximized() || frame->isMinimized() ? frame->normalGeometry() : frame->geometry();
-    const QRect place = normal.isValid() ? normal : frame->geometry();
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerX"), std::max(0, frame->x()));
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerY"), std::max(0, frame->y()));
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerW"), place.width());
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerH"), place.height());
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerZoomed"), frame->isMaximized() ? kRegYes : kRegNo);
-    kvtSetRtRegInt(section, QStringLiteral("ExplorerIconic"), frame->isMinimized() ? kRegYes : kRegNo);
+    saveWindowPlacement(this, QStringLiteral("Explorer"));
     // The grid lets its thumbnails go now, and a page still filling stops at the next cell.
     mThumbs->close();
     QMainWindow::closeEvent(event);

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,28 @@
 #include <QVBoxLayout>
 
 namespace gb {
+
+namespace {
+
+// Gives each entry the title and comment of the first of `from` with its path, letter case
+// aside.
+void takeTexts(std::vector<CommentEntry> &entries, const std::vector<CommentEntry> &from)
+{
+    QHash<QString, const CommentEntry *> byPath;
+    for (const CommentEntry &e : from) {
+        const QString key = e.file.toUpper();
+        if (!byPath.contains(key))
+            byPath.insert(key, &e);
+    }
+    for (CommentEntry &entry : entries) {
+        if (const CommentEntry *found = byPath.value(entry.file.toUpper())) {
+            entry.title = found->title;
+            entry.comment = found->comment;
+        }
+    }
+}
+
+} // namespace
 
 HgCommentsWin::HgCommentsWin(QWidget *owner, HgSiWin *source, int controlId) : SectionPage(owner, controlId), mSource(source)
 {
@@ -72,20 +95,11 @@ HgCommentsWin::HgCommentsWin(QWidget *owner, HgSiWin *source, int controlId) : S
 
 void HgCommentsWin::updateData()
 {
-    const std::vector<CommentEntry> previous = mEntries;
+    const std::vector<CommentEntry> previous = std::move(mEntries);
     mEntries.clear();
-    for (const QString &file : mSource->selectedFiles()) {
-        CommentEntry entry{file, {}, {}};
-        const QString upper = file.toUpper();
-        for (const CommentEntry &old : previous) {
-            if (old.file.toUpper() == upper) {
-                entry.title = old.title;
-                entry.comment = old.comment;
-                break;
-            }
-        }
-        mEntries.push_back(entry);
-    }
+    for (const QString &file : mSource->selectedFiles())
+        mEntries.push_back(CommentEntry{file, {}, {}});
+    takeTexts(mEntries, previous);
 }
 
 GalleryTitles HgCommentsWin::updatedData() const
@@ -163,16 +177,7 @@ void HgCommentsWin::pbLoadFromFile()
     const std::vector<CommentEntry> records = readCommentsFile(this);
     if (records.empty())
         return;
-    for (CommentEntry &entry : mEntries) {
-        const QString upper = entry.file.toUpper();
-        for (const CommentEntry &record : records) {
-            if (record.file.toUpper() == upper) {
-                entry.title = record.title;
-                entry.comment = record.comment;
-                break;
-            }
-        }
-    }
+    takeTexts(mEntries, records);
     loadFiles();
 }
 

@@ -133,20 +133,14 @@ void HgMasterIndexWin::adjustControls()
 
 void HgMasterIndexWin::pbChangeFont()
 {
-    if (!mGallery)
-        return;
-    if (const std::optional<FontData> font = changeFont(this, mGallery->masterIndexTitleFont(),
-                                                        QStringLiteral("Master Index Title Font")))
-        mGallery->setMasterIndexTitleFont(*font);
+    editFont(&HGallery::masterIndexTitleFont, &HGallery::setMasterIndexTitleFont,
+             QStringLiteral("Master Index Title Font"));
 }
 
 void HgMasterIndexWin::pbLinkFont()
 {
-    if (!mGallery)
-        return;
-    if (const std::optional<FontData> font = changeFont(this, mGallery->masterIndexLinkFont(),
-                                                        QStringLiteral("Links to thumbnails font")))
-        mGallery->setMasterIndexLinkFont(*font);
+    editFont(&HGallery::masterIndexLinkFont, &HGallery::setMasterIndexLinkFont,
+             QStringLiteral("Links to thumbnails font"));
 }
 
 } // namespace gb

@@ -60,9 +60,6 @@ public:
     void previewFile();
     void previewFile1();
 
-    const LinkBlock &firstBlock() const { return mBlocks[0]; }
-    const LinkBlock &secondBlock() const { return mBlocks[1]; }
-
 protected:
     // withHomeUrl adds the "Home URL:" field to the first block.
     HgNavigationWin(QWidget *owner, int controlId, const QString &name, const LinkTexts &first, const LinkSlots &firstSlots,

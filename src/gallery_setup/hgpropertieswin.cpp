@@ -247,18 +247,12 @@ void HgPropertiesWin::pbBrowseBackImage()
 
 void HgPropertiesWin::pbChangeFont()
 {
-    if (!mGallery)
-        return;
-    if (const std::optional<FontData> font = changeFont(this, mGallery->siteTitleFont(), QStringLiteral("Site Title Font")))
-        mGallery->setSiteTitleFont(*font);
+    editFont(&HGallery::siteTitleFont, &HGallery::setSiteTitleFont, QStringLiteral("Site Title Font"));
 }
 
 void HgPropertiesWin::pbLinkFont()
 {
-    if (!mGallery)
-        return;
-    if (const std::optional<FontData> font = changeFont(this, mGallery->linkFont(), QStringLiteral("Link to other pages font")))
-        mGallery->setLinkFont(*font);
+    editFont(&HGallery::linkFont, &HGallery::setLinkFont, QStringLiteral("Link to other pages font"));
 }
 
 } // namespace gb

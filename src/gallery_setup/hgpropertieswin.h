@@ -33,9 +33,6 @@ public:
     void pbChangeFont();
     void pbLinkFont();
 
-    const RgbImage &logoBlock() const { return mLogoBlock; }
-    const RgbImage &backBlock() const { return mBackBlock; }
-
 private:
     ColorField *colorRow(const QString &sample, const QString &button, const QString &tip,
                          void (HGallery::*set)(uint32_t));

@@ -33,7 +33,6 @@ public:
     void pbBrowseBackground();
 
     PreviewFt *previewPane() const { return mPreviewFt; }
-    const RgbImage &previewBlock() const { return mPreviewBlock; }
 
 private:
     NumberPair *mRows;

@@ -135,16 +135,6 @@ void HtmlMainWin::updateData()
     WizardWin::updateData();
 }
 
-ValueArray HtmlMainWin::adjustLoadedData(ValueArray data)
-{
-    // Settings saved before the last two settings existed read them as FALSE.
-    if (data.size() == 128) {
-        data.push_back(Value(false));
-        data.push_back(Value(false));
-    }
-    return data;
-}
-
 void HtmlMainWin::pageShown(int n)
 {
     if (n == 2)
@@ -162,16 +152,10 @@ void HtmlMainWin::pbDoIt()
 {
     if (refuseWhileRunning())
         return;
-    const QStringList files = siWin()->selectedFiles();
+    // The titles and comments follow the files of the source page as they are now.
     commentsWin()->updateData();
-    GalleryTitles titles = commentsWin()->updatedData();
-    if (files.isEmpty()) {
-        warningMsg(this, spec().noSourceText);
-        return;
-    }
-    updateData();
-    galleryJob()->setTitles(std::move(titles));
-    runJob(files);
+    galleryJob()->setTitles(commentsWin()->updatedData());
+    WizardWin::pbDoIt();
 }
 
 } // namespace gb

@@ -28,7 +28,6 @@ public:
     HgCommentsWin *commentsWin() const;
     GalleryJob *galleryJob() const;
     QLineEdit *baseFolder() const { return mBaseFolder; }
-    QPushButton *baseFolderBrowse() const { return mBrowse; }
 
     static WizardSpec htmlSpec();
 
@@ -39,7 +38,6 @@ public slots:
 protected:
     void updateChildWin() override;
     void updateData() override;
-    ValueArray adjustLoadedData(ValueArray data) override;
     void pageShown(int n) override;
 
 private:

@@ -102,13 +102,4 @@ int PagesLayoutPage::readNaming(int stored) const
     return stored;
 }
 
-void PagesLayoutPage::editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
-                               const QString &caption)
-{
-    if (!mGallery)
-        return;
-    if (const std::optional<FontData> font = changeFont(this, (mGallery->*get)(), caption))
-        (mGallery->*set)(*font);
-}
-
 } // namespace gb

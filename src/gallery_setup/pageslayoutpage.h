@@ -33,9 +33,6 @@ protected:
     // keeping the stored code when neither button is on.
     void showNaming(int naming);
     int readNaming(int stored) const;
-    // The font dialog over one font setting; a cancelled dialog keeps the font.
-    void editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
-                  const QString &caption);
 
     QGridLayout *mTop; // title row; the pages add their own options to it
     QLineEdit *mTitle;

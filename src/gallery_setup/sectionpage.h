@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/fontdata.h"
 #include "batch/wizardpagewin.h"
 
 namespace gb {
@@ -27,6 +28,10 @@ public:
     HGallery *gallery() const { return mGallery; }
 
 protected:
+    // The font dialog over one font setting of the gallery; a cancelled dialog keeps the font.
+    void editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
+                  const QString &caption);
+
     HGallery *mGallery = nullptr;
 };
 

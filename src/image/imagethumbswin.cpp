@@ -226,6 +226,10 @@ void ImageThumbsWin::refreshDisplay()
         // Only thumbnails are kept: a box of another size decodes the file again.
         return !known || item.thumb.isNull() || newW != item.thumbWidth || newH != item.thumbHeight;
     };
+    // A pass started while this one serves events replaces it: this one's workers stop
+    // decoding for cells the new pass lays out again.
+    if (mFillPool)
+        mFillPool->cancel();
     std::vector<DecodedAhead> ahead;
     std::unique_ptr<OrderedWork> pool;
     if (mDecodeInParallel) {
@@ -242,6 +246,7 @@ void ImageThumbsWin::refreshDisplay()
             if (!a.path.isEmpty())
                 a.thumb = createFittedRgbFromFile(a.path, boxW, boxH, a.width, a.height, error);
         });
+        mFillPool = pool.get();
     }
 
     // The bound is read again at every step: a resize during the pump lays the cells out
@@ -283,6 +288,8 @@ void ImageThumbsWin::refreshDisplay()
         if (!self || mClosed || pass != mPassSerial || list != mListSerial)
             break;
     }
+    if (self && pool && mFillPool == pool.get())
+        mFillPool = nullptr;
     delete bar;
 }
 

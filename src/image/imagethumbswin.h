@@ -15,6 +15,8 @@ class QScrollBar;
 
 namespace gb {
 
+class OrderedWork;
+
 class WinCaption;
 class WinSle;
 
@@ -160,6 +162,7 @@ protected:
     bool mClosed = false;
     bool mFillPending = false;
     bool mDecodeInParallel = false;
+    OrderedWork *mFillPool = nullptr; // the workers of the pass filling the cells, if any
     int mWheelRest = 0;
     int mThumbnailsMade = 0;
     // Whether a page fill lets pending events run after every cell. A grid whose cells are

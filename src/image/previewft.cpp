@@ -48,7 +48,7 @@ static void show(PreviewFt *pane, RgbImage *preview, RgbImage fitted, const QStr
     pane->update(preview, preview->width(), preview->height(), text);
 }
 
-bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box)
+bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box, QSize *fileSize)
 {
     if (!QFileInfo(path).isFile()) {
         pane->update(nullptr, 0, 0, QString());
@@ -62,6 +62,20 @@ bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize 
     if (fitted.isNull())
         return false;
     show(pane, preview, std::move(fitted), path);
+    if (fileSize)
+        *fileSize = QSize(width, height);
+    return true;
+}
+
+bool previewBytes(PreviewFt *pane, RgbImage *preview, const QByteArray &bytes, QSize box)
+{
+    const QSize b = previewBox(pane, box);
+    int width = 0, height = 0;
+    QString error;
+    RgbImage fitted = createFittedRgbFromString(bytes, std::max(1, b.width()), std::max(1, b.height()), width, height, error);
+    if (fitted.isNull())
+        return false;
+    show(pane, preview, std::move(fitted), QString());
     return true;
 }
 

@@ -38,8 +38,14 @@ private:
 // held in *preview. A file is fitted into the pane less one pixel each side (or into box,
 // when given) and shown; a JPEG is decoded at a reduced scale when that is enough. When the
 // file is missing the pane is cleared; when it cannot be loaded the previous preview stays.
-// False when nothing new is shown.
-bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box = QSize());
+// False when nothing new is shown. *fileSize, when given, receives the size of the image in
+// the file when it is shown.
+bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box = QSize(),
+                 QSize *fileSize = nullptr);
+
+// The same for an image file held in memory (a catalog's stored thumbnail): fitted and shown,
+// the previous preview kept when it cannot be decoded.
+bool previewBytes(PreviewFt *pane, RgbImage *preview, const QByteArray &bytes, QSize box = QSize());
 
 // The same for an image the caller holds (a test-run result); it is not kept or freed. A null
 // image clears the pane. An image that already fits is copied byte for byte.

@@ -63,17 +63,9 @@ RenScriptWin::RenScriptWin(QWidget *owner, int controlId)
 void RenScriptWin::connect2Source(WizardJob *wizardJob)
 {
     auto *bound = wizardJobCast<RenamerJob>(wizardJob);
-    mJob = bound ? &bound->renamer() : nullptr;
-    mScript = mJob ? &mJob->data() : &mOwnScript;
+    mScript = bound ? &bound->renamer().data() : &mOwnScript;
     updateLb();
     previewScript();
-}
-
-void RenScriptWin::updateObject()
-{
-    // The page edits the job's array itself; only an unconnected page has its own.
-    if (mJob && mScript != &mJob->data())
-        mJob->setData(*mScript);
 }
 
 void RenScriptWin::updateLb()

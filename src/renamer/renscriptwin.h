@@ -8,7 +8,6 @@ class QPushButton;
 
 namespace gb {
 
-class Renamer;
 class WizardJob;
 
 // The rename script page of the renamer window: builds the script from the four command
@@ -16,7 +15,7 @@ class WizardJob;
 // the script does to the files selected on the source page, one row "old  --> new" per file.
 //
 // Once connected, the page's script is the renamer's own array: every change is the job's
-// script at once, and updateObject() has nothing left to copy. The preview asks the
+// script at once, so the page has nothing to copy into the job. The preview asks the
 // window's source page (page 1 of the owner WizardWin) for its selected files each time it
 // is rebuilt, which happens after every change of the script and whenever the window shows
 // the page again, so a changed selection on the source page shows on return.
@@ -28,8 +27,6 @@ public:
 
     // Takes the renamer's script array itself as the page's script and shows it.
     void connect2Source(WizardJob *job) override;
-    // Leaves the job's script as the page shows it (they are one array).
-    void updateObject() override;
 
     // Rebuilds the command list from the script; no row is selected afterwards.
     void updateLb();
@@ -59,7 +56,6 @@ private:
     int selectedCommand() const;
     void selectCommand(int n);
 
-    Renamer *mJob = nullptr;
     ValueArray mOwnScript;
     ValueArray *mScript = &mOwnScript;
     QListWidget *mAvailCommandsLb;

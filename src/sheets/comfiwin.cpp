@@ -26,14 +26,14 @@ namespace {
 QRadioButton *radio(QGroupBox *group, const DialogUnits &du, const QString &text, const QRect &r)
 {
     auto *button = new QRadioButton(text, group);
-    button->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+    button->setGeometry(du.rect(r));
     return button;
 }
 
 QLineEdit *sizeEdit(QWidget *page, const DialogUnits &du, const QRect &r)
 {
     auto *edit = new QLineEdit(page);
-    edit->setGeometry(du.rect(r.x(), r.y(), r.width(), r.height()));
+    edit->setGeometry(du.rect(r));
     edit->setMaxLength(4);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), edit));
     return edit;

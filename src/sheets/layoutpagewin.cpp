@@ -16,7 +16,7 @@ namespace gb {
 QLabel *pageLabel(QWidget *page, const DialogUnits &du, const QString &text, const QRect &rect)
 {
     auto *label = new QLabel(text, page);
-    label->setGeometry(du.rect(rect.x(), rect.y(), rect.width(), rect.height()));
+    label->setGeometry(du.rect(rect));
     return label;
 }
 
@@ -65,7 +65,7 @@ LayoutPageWin::LayoutPageWin(QWidget *owner, int controlId, const Texts &texts)
     mPbInfoFont = new QPushButton(this);
     mPbInfoFont->setIcon(QIcon(FontBm()));
     mPbInfoFont->setToolTip(QStringLiteral("Select information font attributes"));
-    mPbInfoFont->setGeometry(du.rect(spare.x(), spare.y(), spare.width(), spare.height()));
+    mPbInfoFont->setGeometry(du.rect(spare));
 
     connect(mPbPagesTitleFont, &QPushButton::clicked, this, &LayoutPageWin::pbPagesTitleFont);
     connect(mPbInfoFont, &QPushButton::clicked, this, &LayoutPageWin::pbInfoFont);

@@ -18,6 +18,7 @@
 
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,15 +36,6 @@
 using namespace gb;
 
 namespace {
-
-void whenShown(std::function<void(QDialog *)> steps)
-{
-    QTimer::singleShot(0, [steps] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        steps(dialog);
-    });
-}
 
 template<class W>
 W *child(QWidget *parent, const char *name)
@@ -116,7 +108,7 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
 
         BeProcessingWin *script = win.processingWin();
         // Resize by percent, first 25, then edited to 50.
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             QComboBox *type = child<QComboBox>(d, "RESTYPE");
             type->setCurrentIndex(type->findData(5));
             child<QLineEdit>(d, "PERCENT")->setText("25");
@@ -124,25 +116,25 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
         });
         add(script, "Resize");
         script->commandsLb()->setCurrentRow(0);
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             EXPECT_EQ(child<QLineEdit>(d, "PERCENT")->text(), "25");
             child<QLineEdit>(d, "PERCENT")->setText("50");
             child<QPushButton>(d, "PBOK")->click();
         });
         script->button("PBEDIT")->click();
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             QComboBox *rotation = child<QComboBox>(d, "ROTATIONCB");
             rotation->setCurrentIndex(rotation->findData("L"));
             child<QPushButton>(d, "PBAPPLY")->click();
         });
         add(script, "Rotate");
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             child<QLineEdit>(d, "BRIGHT")->setText("20");
             child<QPushButton>(d, "PBOK")->click();
         });
         add(script, "Adjust Brightness/Contrast");
         add(script, "Invert Red");
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             QListWidget *filters = child<QListWidget>(d, "FILTERS");
             const auto found = filters->findItems("Crisp", Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1);
@@ -151,13 +143,13 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
         });
         add(script, "Apply Filter");
         // A cancelled dialog adds nothing.
-        whenShown([](QDialog *d) { d->reject(); });
+        gbtest::whenModal([](QDialog *d) { d->reject(); });
         add(script, "Sharpen");
         ASSERT_EQ(script->script().size(), 5u);
         EXPECT_EQ(script->script()[4].description(), "Apply Filter - Crisp");
         EXPECT_EQ(script->script()[4].slot(3), crisp.toValue());
 
-        whenShown([](QDialog *d) {
+        gbtest::whenModal([](QDialog *d) {
             auto *prompt = qobject_cast<NewKeywordWin *>(d);
             ASSERT_NE(prompt, nullptr);
             prompt->keyEdit()->setText("Photos for the web");
@@ -168,7 +160,7 @@ TEST(BatchEditorEndToEnd, JobBuiltInTheWindowRunsLikeTheEngine)
     }
 
     BeWin fresh(nullptr, photos);
-    whenShown([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *picker = qobject_cast<SettingsWin *>(d);
         ASSERT_NE(picker, nullptr);
         picker->settings()->setCurrentRow(0);

@@ -14,6 +14,7 @@
 
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,16 +40,10 @@ struct OwnSettings {
     ~OwnSettings() { setGoSysServer(nullptr); }
 };
 
-// Runs the steps on the modal dialog once it is up.
-void whenShown(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(0, [steps] { steps(QApplication::activeModalWidget()); });
-}
-
 // Answers the description prompt of Save New.
 void answerPrompt(const QString &text)
 {
-    whenShown([text](QWidget *w) {
+    gbtest::whenModal([text](QWidget *w) {
         auto *prompt = qobject_cast<NewKeywordWin *>(w);
         ASSERT_NE(prompt, nullptr);
         EXPECT_EQ(prompt->windowTitle(), "Settings Description ...");
@@ -64,7 +59,7 @@ void answerPrompt(const QString &text)
 // Picks a record by description in the settings picker of Load (null: cancel).
 void answerPicker(const QString &description)
 {
-    whenShown([description](QWidget *w) {
+    gbtest::whenModal([description](QWidget *w) {
         auto *picker = qobject_cast<SettingsWin *>(w);
         ASSERT_NE(picker, nullptr);
         if (description.isNull()) {

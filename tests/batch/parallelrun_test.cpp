@@ -255,3 +255,33 @@ TEST(OrderedWork, ServesEventsThroughTheGivenFunction)
     EXPECT_GT(served, 0);
 }
 
+TEST(OrderedWork, CancelledWhileItServesEventsItsTakeReturnsAndNothingMoreIsHandedOut)
+{
+    // As when a new page of thumbnails replaces the one still filling: the newer run,
+    // started from the events the older one serves, cancels it.
+    std::atomic<int> started{0};
+    std::atomic<bool> release{false};
+    OrderedWork pool(40, 4, [&](int) {
+        ++started;
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    bool cancelled = false;
+    pool.serveEventsWith([&] {
+        if (!cancelled && started > 0) {
+            cancelled = true;
+            pool.cancel();
+        }
+    });
+    QElapsedTimer waited;
+    waited.start();
+    pool.take(0);
+    EXPECT_TRUE(cancelled);
+    EXPECT_LT(waited.elapsed(), 2000) << "take() returned though its item never finished";
+    release = true;
+    pool.take(30);
+    pool.stop();
+    // Only items handed out before the cancel ran: a take() after it lets no more go.
+    EXPECT_LE(started.load(), pool.ahead() + 1);
+}
+

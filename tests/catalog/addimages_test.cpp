@@ -275,7 +275,7 @@ TEST_F(AddImages, AnyThreadCountGivesTheSameCatalog)
         QStringList rows;
         catalog->setOrder(0);
         for (catalog->goTop(); !catalog->eof(); catalog->skip())
-            rows << catalog->fieldGet("FULLPATH").toString() + " " + catalog->fieldGet("WIDTH").toString() + " " +
+            rows << catalog->fieldGet("FULLPATH").toString() + " " + QString::number(catalog->fieldGet("WIDTH").toInt()) + " " +
                         QString::fromLatin1(catalog->fieldGet("RGB").toBytes().toHex());
         return rows;
     };

@@ -5,6 +5,7 @@
 
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,16 +21,6 @@
 using namespace gb;
 
 namespace {
-
-// Runs the action on the modal dialog once it is shown.
-void whenModal(std::function<void(QDialog *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
 
 // Opens the tree down to a folder the way a user does: double-clicking each level.
 QTreeWidgetItem *openPath(DirTv &tree, const QString &folder)
@@ -62,7 +53,7 @@ QStringList childTexts(const QTreeWidgetItem *item)
 TEST(GetName, OkTrimsAndCancelKeepsTheName)
 {
     QString name = "old";
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *win = qobject_cast<GetNameWin *>(d);
         EXPECT_EQ(win->windowTitle(), "Enter new folder name");
         EXPECT_EQ(win->nameEdit()->text(), "old");
@@ -72,7 +63,7 @@ TEST(GetName, OkTrimsAndCancelKeepsTheName)
     EXPECT_TRUE(getName(nullptr, "Enter new folder name", &name));
     EXPECT_EQ(name, "New Name");
 
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText("other");
         qobject_cast<GetNameWin *>(d)->cancelButton()->click();
     });
@@ -150,7 +141,7 @@ TEST(DirTv, NewAndRenameFolders)
 
     // A new folder under an item never opened: it is filled with all its folders and expanded.
     tree.setCurrentItem(oldItem);
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText(" fresh ");
         qobject_cast<GetNameWin *>(d)->okButton()->click();
     });
@@ -161,7 +152,7 @@ TEST(DirTv, NewAndRenameFolders)
     EXPECT_TRUE(oldItem->isExpanded());
 
     // Rename keeps the identifier, changes text and path and reads the children again.
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         EXPECT_EQ(qobject_cast<GetNameWin *>(d)->nameEdit()->text(), "Old");
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText("New");
         qobject_cast<GetNameWin *>(d)->okButton()->click();
@@ -175,20 +166,20 @@ TEST(DirTv, NewAndRenameFolders)
 
     // Failures: an existing name is never replaced, an empty name creates nothing.
     QDir(dir).mkpath("Pics/Taken");
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText("Taken");
         qobject_cast<GetNameWin *>(d)->okButton()->click();
     });
     tree.renameFolder();
-    whenModal([](QDialog *d) { qobject_cast<GetNameWin *>(d)->okButton()->click(); });
+    gbtest::whenModal([](QDialog *d) { qobject_cast<GetNameWin *>(d)->okButton()->click(); });
     tree.newFolder();
     // A name holding "/" would move the folder elsewhere or create one below another.
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText("../Moved");
         qobject_cast<GetNameWin *>(d)->okButton()->click();
     });
     tree.renameFolder();
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         qobject_cast<GetNameWin *>(d)->nameEdit()->setText("fresh/deeper");
         qobject_cast<GetNameWin *>(d)->okButton()->click();
     });

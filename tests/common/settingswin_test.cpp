@@ -3,6 +3,7 @@
 #include "common/settingswin.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,6 @@ QStringList listed(const SettingsWin &win)
     for (int i = 0; i < win.settings()->count(); ++i)
         texts << win.settings()->item(i)->text();
     return texts;
-}
-
-// Runs the steps on the modal dialog once it is up.
-void whenShown(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(0, [steps] { steps(QApplication::activeModalWidget()); });
 }
 
 void select(SettingsWin &win, const QString &text)
@@ -107,7 +102,7 @@ TEST(SettingsWin, LoadSettingsGivesTheRecordOrNothing)
     fresh.db.appendNewPrin("A5 layout", {"A5"}, stored);
 
     QString key = "unchanged";
-    whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *win = qobject_cast<SettingsWin *>(w);
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->windowTitle(), "Saved Settings");
@@ -117,7 +112,7 @@ TEST(SettingsWin, LoadSettingsGivesTheRecordOrNothing)
     EXPECT_EQ(gb::loadSettings(nullptr, "PRIN", key), ValueArray{});
     EXPECT_EQ(key, "unchanged");
 
-    whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *win = qobject_cast<SettingsWin *>(w);
         ASSERT_NE(win, nullptr);
         select(*win, "A4 layout");
@@ -140,7 +135,7 @@ TEST(NewKeywordWin, AcceptsOnlyATextWithoutSurroundingBlanks)
 
     gb::NewKeywordWin named;
     named.setWindowTitle("Settings Description ...");
-    whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *win = qobject_cast<gb::NewKeywordWin *>(w);
         ASSERT_NE(win, nullptr);
         win->keyEdit()->setText("  Holiday 2001  ");
@@ -150,7 +145,7 @@ TEST(NewKeywordWin, AcceptsOnlyATextWithoutSurroundingBlanks)
     EXPECT_EQ(named.keyword(), "Holiday 2001");
 
     gb::NewKeywordWin cancelled;
-    whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *win = qobject_cast<gb::NewKeywordWin *>(w);
         ASSERT_NE(win, nullptr);
         win->keyEdit()->setText("ignored");

@@ -20,15 +20,6 @@
 
 namespace gbtest {
 
-void whenModal(std::function<void(QDialog *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
-
 bool writePng(const QString &path, int width, int height)
 {
     return gb::saveRgb2File(gb::RgbImage::filled(width, height, 200, 40, 40), path, 4, 90, false, 0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "explorer/fileexplorer.h"
+#include "support/modal.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -22,8 +23,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace gbtest {
 
-// Runs the action on the modal dialog that the code about to run will open.
-void whenModal(std::function<void(QDialog *)> action);
 
 // Writes a PNG of one colour; false when it could not.
 bool writePng(const QString &path, int width = 32, int height = 24);

@@ -33,18 +33,18 @@ struct Launches : ::testing::Test {
 
     void SetUp() override
     {
-        for (const QString &tool : {"BATCHPROCESSING", "HTMLCREATIONS", "IMAGECOMPOSER", "PRINTIMAGEGALLERY", "RENAMEFILES"})
+        for (const char *tool : {"BATCHPROCESSING", "HTMLCREATIONS", "IMAGECOMPOSER", "PRINTIMAGEGALLERY", "RENAMEFILES"})
             MainShellWindow::registerTool(tool, [this, tool](MainShellWindow *, const QStringList &files) -> QWidget * {
                 opened[tool] = files;
                 return nullptr;
             });
         dir = gbtest::makeTempDir("launch") + "/";
-        for (const QString &n : {"a.png", "b.png", "c.png"})
+        for (const char *n : {"a.png", "b.png", "c.png"})
             ASSERT_TRUE(gbtest::writePng(dir + n));
     }
     void TearDown() override
     {
-        for (const QString &tool : {"BATCHPROCESSING", "HTMLCREATIONS", "IMAGECOMPOSER", "PRINTIMAGEGALLERY", "RENAMEFILES"})
+        for (const char *tool : {"BATCHPROCESSING", "HTMLCREATIONS", "IMAGECOMPOSER", "PRINTIMAGEGALLERY", "RENAMEFILES"})
             MainShellWindow::unregisterTool(tool);
     }
 };

@@ -12,6 +12,7 @@
 #include "explorer/explorertree.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,15 +34,6 @@
 using namespace gb;
 
 namespace {
-
-void whenModal(std::function<void(QDialog *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
 
 bool writePng(const QString &path, int w = 32, int h = 24)
 {
@@ -169,7 +161,7 @@ TEST(FileExplorer, FilterAppliesRemovesAndRemembers)
     selectFolder(*e, dir);
     EXPECT_TRUE(shown(*e).contains("clip.avi"));
 
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *f = qobject_cast<ThumbsFilterWin *>(d);
         f->box("jpg")->setChecked(true);
         f->inFiles()->setText("IMG");
@@ -181,12 +173,12 @@ TEST(FileExplorer, FilterAppliesRemovesAndRemembers)
     EXPECT_EQ(e->aFiles().size(), 4u);
 
     // Remove shows every file; the dialog offers the old values again.
-    whenModal([](QDialog *d) { qobject_cast<ThumbsFilterWin *>(d)->removeButton()->click(); });
+    gbtest::whenModal([](QDialog *d) { qobject_cast<ThumbsFilterWin *>(d)->removeButton()->click(); });
     e->thumbnailsFilter();
     EXPECT_EQ(shown(*e).size(), 4);
     EXPECT_EQ(e->statusTexts()[2], "Filter: No");
     bool offered = false;
-    whenModal([&](QDialog *d) {
+    gbtest::whenModal([&](QDialog *d) {
         auto *f = qobject_cast<ThumbsFilterWin *>(d);
         offered = f->box("jpg")->isChecked() && f->inFiles()->text() == "IMG";
         f->cancelButton()->click();
@@ -196,7 +188,7 @@ TEST(FileExplorer, FilterAppliesRemovesAndRemembers)
     EXPECT_EQ(shown(*e).size(), 4);
 
     // One day for both dates shows exactly the files of that day; the filter stays on across folders.
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *f = qobject_cast<ThumbsFilterWin *>(d);
         f->box("jpg")->setChecked(false);
         f->inFiles()->clear();
@@ -217,7 +209,7 @@ TEST(FileExplorer, SizeAndSpacingDialogsApplyOnlySensibleValues)
     auto e = makeExplorer();
     selectFolder(*e, dir);
     auto answer = [](const char *w, const char *h) {
-        whenModal([w, h](QDialog *d) {
+        gbtest::whenModal([w, h](QDialog *d) {
             auto *c = qobject_cast<CustomImageDimWin *>(d);
             c->widthEdit()->setText(w);
             c->heightEdit()->setText(h);
@@ -239,14 +231,14 @@ TEST(FileExplorer, SizeAndSpacingDialogsApplyOnlySensibleValues)
     EXPECT_TRUE(e->menuItemChecked(15190));
     EXPECT_FALSE(e->menuItemChecked(15191));
 
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *s = qobject_cast<SpacingWin *>(d);
         s->ver()->setText("20");
         s->okButton()->click();
     });
     e->thumbnailsSpacing();
     EXPECT_EQ(e->oThumbs()->vSpacing(), 10);
-    whenModal([](QDialog *d) {
+    gbtest::whenModal([](QDialog *d) {
         auto *s = qobject_cast<SpacingWin *>(d);
         s->ver()->setText("20");
         s->hor()->setText("7");

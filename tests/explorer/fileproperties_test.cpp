@@ -97,8 +97,9 @@ TEST(FileProperties, GeneralValuesOfAFileAndOfWhatCannotBeRead)
     EXPECT_TRUE(p.hidden);
     EXPECT_TRUE(p.archive);
     EXPECT_FALSE(p.system);
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
         EXPECT_TRUE(p.readOnly);
+    }
 
     const GeneralProperties gone = generalProperties("gone.jpg");
     EXPECT_EQ(gone.location, "");

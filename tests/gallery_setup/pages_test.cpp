@@ -20,6 +20,7 @@
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 #include "../gallery/galleryfixture.h"
+#include "support/modal.h"
 
 #include <gtest/gtest.h>
 
@@ -51,11 +52,6 @@ T *control(QWidget *page, const char *name)
     T *w = page->findChild<T *>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
-}
-
-void whenShown(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(0, [steps] { steps(QApplication::activeModalWidget()); });
 }
 
 // Every setting a page edits through its plain controls, set away from its default (texts
@@ -412,7 +408,7 @@ TEST(GalleryPages, FontButtonsOpenTheirDialog)
     for (const Case &c : cases) {
         const gb::FontData before = c.font();
         QString caption;
-        whenShown([&caption](QWidget *w) {
+        gbtest::whenModal([&caption](QWidget *w) {
             auto *dialog = qobject_cast<gb::SelectFontWin *>(w);
             ASSERT_NE(dialog, nullptr);
             caption = dialog->windowTitle();
@@ -422,7 +418,7 @@ TEST(GalleryPages, FontButtonsOpenTheirDialog)
         control<QPushButton>(c.page, c.button)->click();
         EXPECT_EQ(caption, c.caption);
         EXPECT_EQ(c.font(), before) << c.caption;
-        whenShown([](QWidget *w) {
+        gbtest::whenModal([](QWidget *w) {
             auto *dialog = qobject_cast<gb::SelectFontWin *>(w);
             ASSERT_NE(dialog, nullptr);
             dialog->underlineBox()->setChecked(!dialog->underlineBox()->isChecked());
@@ -511,8 +507,8 @@ TEST(GalleryPages, ScriptPagesEditTheirOwnScript)
     auto *full = bound.page<gb::HgFullSizeBatchWin>();
     EXPECT_EQ(thumbs->commandsLb()->count(), 1);
     EXPECT_EQ(full->commandsLb()->count(), 0);
-    EXPECT_TRUE(control<QLabel>(thumbs, "FIXEDTEXT1") == nullptr ||
-                control<QLabel>(thumbs, "FIXEDTEXT1")->text().startsWith("The following processing commands"));
+    ASSERT_NE(control<QLabel>(thumbs, "FIXEDTEXT1"), nullptr);
+    EXPECT_TRUE(control<QLabel>(thumbs, "FIXEDTEXT1")->text().startsWith("The following processing commands"));
 
     thumbs->commandsLb()->setCurrentRow(0);
     ui.boxAnswers = {gb::UiSeam::ResultYes};

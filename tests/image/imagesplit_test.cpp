@@ -9,6 +9,7 @@
 #include "image/imagetypes.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -48,15 +49,6 @@ RgbImage coordinates(int w, int h)
     return img;
 }
 
-void whenModal(std::function<void(QDialog *)> action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
-
 void clickOk(QDialog *d)
 {
     for (QPushButton *b : d->findChildren<QPushButton *>())
@@ -82,8 +74,9 @@ TEST(Split, TileSizesGiveTheRemainderToTheLastColumnAndRow)
         for (int col = 1; col <= c.columns; ++col) {
             SplitTile t;
             ASSERT_TRUE(splitTileRect(c.w, c.h, c.columns, c.rows, col, c.rows, t));
-            if (!c.widths.empty())
+            if (!c.widths.empty()) {
                 EXPECT_EQ(t.width, c.widths[size_t(col - 1)]);
+            }
             EXPECT_EQ(t.left, 1 + (col - 1) * int(c.w / c.columns));
         }
         for (int row = 1; row <= c.rows && !c.heights.empty(); ++row) {
@@ -301,7 +294,7 @@ TEST(ImageSplitWin, JpegOptionsComeFirstAndARunStoresTheFolder)
         w.rowsEdit()->setText("1");
         w.colsEdit()->setText("1");
         bool asked = false;
-        whenModal([&](QDialog *d) {
+        gbtest::whenModal([&](QDialog *d) {
             asked = true;
             clickOk(d);
         });
@@ -310,7 +303,7 @@ TEST(ImageSplitWin, JpegOptionsComeFirstAndARunStoresTheFolder)
         EXPECT_EQ(ui.boxTexts(), QStringList{"At least one from rows or columns must be greater than 1"});
         // Cancelled options: nothing else.
         ui.boxes.clear();
-        whenModal([](QDialog *d) { d->reject(); });
+        gbtest::whenModal([](QDialog *d) { d->reject(); });
         w.pbOk();
         EXPECT_TRUE(ui.boxes.empty());
     }
@@ -321,7 +314,7 @@ TEST(ImageSplitWin, JpegOptionsComeFirstAndARunStoresTheFolder)
     w.folderEdit()->setText(dir.chopped(1));
     w.createHtmlBox()->click();
     w.altTagEdit()->setText("Beach");
-    whenModal(clickOk);
+    gbtest::whenModal(clickOk);
     w.pbOk();
     EXPECT_EQ(ui.boxTexts(), QStringList{"Procedure finished."});
     EXPECT_EQ(w.result(), 1);

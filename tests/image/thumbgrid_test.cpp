@@ -372,7 +372,8 @@ TEST(ThumbGrid, ParallelPassGivesTheSameThumbnailsAndServesEvents)
         const ThumbItem &a = serial->items()[i], &b = parallel->items()[i];
         EXPECT_EQ(QSize(b.imageWidth, b.imageHeight), QSize(a.imageWidth, a.imageHeight));
         ASSERT_EQ(a.thumb.isNull(), b.thumb.isNull()) << i;
-        if (!a.thumb.isNull())
+        if (!a.thumb.isNull()) {
             EXPECT_TRUE(std::equal(a.thumb.data(), a.thumb.data() + a.thumb.byteCount(), b.thumb.data())) << i;
+        }
     }
 }

@@ -52,7 +52,7 @@ void addCommand(gb::RenScriptWin &page, const QString &kindName, std::function<v
     const auto items = page.availCommandsLb()->findItems(kindName, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
     page.availCommandsLb()->setCurrentItem(items[0]);
-    gbtest::whenShown([steps, ok](QWidget *w) {
+    gbtest::whenModal([steps, ok](QWidget *w) {
         auto *dialog = qobject_cast<gb::RenameDialog *>(w);
         ASSERT_NE(dialog, nullptr);
         if (steps)
@@ -113,14 +113,14 @@ TEST(RenamerWin, ScriptPageEditsTheJobsScriptAndPreviewsEveryFile)
 
     // Edit opens the command's dialog on a copy; Cancel keeps it.
     page.commandsLb()->setCurrentRow(0);
-    gbtest::whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *d = qobject_cast<gb::InsertRenWin *>(w);
         ASSERT_NE(d, nullptr);
         d->startButton()->click();
         d->cancelButton()->click();
     });
     page.editButton()->click();
-    gbtest::whenShown([](QWidget *w) {
+    gbtest::whenModal([](QWidget *w) {
         auto *d = qobject_cast<gb::InsertRenWin *>(w);
         ASSERT_NE(d, nullptr);
         EXPECT_TRUE(d->endButton()->isChecked());

@@ -3,6 +3,7 @@
 #include "batch/wizardwin.h"
 #include "common/newkeywordwin.h"
 #include "common/settingswin.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,12 +16,6 @@
 #include <functional>
 
 namespace gbtest {
-
-// Runs the steps on the modal dialog that the next call opens, once it is up.
-inline void whenShown(std::function<void(QWidget *)> steps)
-{
-    QTimer::singleShot(0, [steps] { steps(QApplication::activeModalWidget()); });
-}
 
 // The texts of a list's rows, in order.
 inline QStringList rows(const QListWidget *list)
@@ -41,7 +36,7 @@ inline int selectedRow(const QListWidget *list)
 // Save New of a wizard window, answering the description prompt with the text.
 inline void saveNewAs(gb::WizardWin &win, const QString &description)
 {
-    whenShown([description](QWidget *w) {
+    whenModal([description](QWidget *w) {
         auto *prompt = qobject_cast<gb::NewKeywordWin *>(w);
         ASSERT_NE(prompt, nullptr);
         EXPECT_EQ(prompt->windowTitle(), "Settings Description ...");
@@ -54,7 +49,7 @@ inline void saveNewAs(gb::WizardWin &win, const QString &description)
 // Load of a wizard window, choosing the saved settings of that description in the picker.
 inline void loadByDescription(gb::WizardWin &win, const QString &description)
 {
-    whenShown([description](QWidget *w) {
+    whenModal([description](QWidget *w) {
         auto *picker = qobject_cast<gb::SettingsWin *>(w);
         ASSERT_NE(picker, nullptr);
         const auto items = picker->settings()->findItems(description, Qt::MatchExactly);
