@@ -60,14 +60,25 @@ bool renameStep(const QString &from, const QString &to)
     return true;
 }
 
+// One file of the catalog under its three names: its own, the compacted copy's and the backup's.
+struct SwapNames
+{
+    QString current, fresh, backup;
+};
+
+SwapNames swapNames(const QString &stem, const char *ext)
+{
+    return {stem + QLatin1String(ext), stem + QStringLiteral("_") + QLatin1String(ext),
+            stem + QStringLiteral("$") + QLatin1String(ext)};
+}
+
 // The swap, file by file: the catalog's file becomes the backup, the fresh file takes the
 // catalog's name. Each file's state is known from which of the three names exist, so the
 // same walk finishes a swap that was cut short anywhere.
 bool rollForward(const QString &stem)
 {
     for (const char *ext : kExtensions) {
-        const QString current = stem + QLatin1String(ext), fresh = stem + QStringLiteral("_") + QLatin1String(ext),
-                      backup = stem + QStringLiteral("$") + QLatin1String(ext);
+        const auto [current, fresh, backup] = swapNames(stem, ext);
         if (!exists(fresh))
             continue; // swapped already
         if (exists(current) && !renameStep(current, backup))
@@ -84,8 +95,7 @@ bool rollBack(const QString &stem)
 {
     bool ok = true;
     for (const char *ext : kExtensions) {
-        const QString current = stem + QLatin1String(ext), fresh = stem + QStringLiteral("_") + QLatin1String(ext),
-                      backup = stem + QStringLiteral("$") + QLatin1String(ext);
+        const auto [current, fresh, backup] = swapNames(stem, ext);
         if (!exists(fresh) && exists(current) && !renameStep(current, fresh)) {
             ok = false;
             continue;

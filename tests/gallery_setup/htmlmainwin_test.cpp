@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -381,6 +382,8 @@ TEST(HtmlMainWin, ScreenshotsOfEverySection)
             QApplication::processEvents();
             QThread::msleep(20);
         }
-        QProcess::execute("import", {"-window", "root", shots + QStringLiteral("/section%1.png").arg(n, 2, 10, QLatin1Char('0'))});
+        const QString shot = shots + QStringLiteral("/section%1.png").arg(n, 2, 10, QLatin1Char('0'));
+        EXPECT_EQ(QProcess::execute("import", {"-window", "root", shot}), 0) << n;
+        EXPECT_GT(QFileInfo(shot).size(), 0) << shot.toStdString();
     }
 }
