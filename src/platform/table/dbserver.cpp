@@ -199,13 +199,23 @@ QByteArray DbServer::keyOf(int tag, const QByteArray &record) const
     return key;
 }
 
+namespace {
+
+// Records are read about a megabyte at a time: one read instead of one per record.
+uint32_t recordsPerRead(int recordLength)
+{
+    return uint32_t(std::max(1, (1 << 20) / std::max(1, recordLength)));
+}
+
+} // namespace
+
 bool DbServer::rebuildIndex()
 {
     std::vector<std::vector<QByteArray>> entries(size_t(mCdx.tagCount()));
     const uint32_t total = mDbf.recCount();
     const int length = mDbf.recordLength();
-    // Read the records in slices of about a megabyte: the table may be large.
-    const uint32_t slice = uint32_t(std::max(1, (1 << 20) / length));
+    // The table may be large: it is read a slice at a time.
+    const uint32_t slice = recordsPerRead(length);
     QByteArray chunk;
     for (uint32_t first = 1; first <= total; first += slice) {
         const uint32_t n = std::min(slice, total - first + 1);
@@ -549,8 +559,7 @@ bool DbServer::Scan::next()
         }
         ++mRecNo;
         if (mRecNo >= mChunkFirst + mChunkCount) {
-            // About a megabyte at a time: one read instead of one per record.
-            const uint32_t slice = uint32_t(std::max(1, (1 << 20) / length));
+            const uint32_t slice = recordsPerRead(length);
             mChunkFirst = mRecNo;
             mChunkCount = std::min(slice, mTotal - mRecNo + 1);
             if (!mServer.mDbf.readRecords(mChunkFirst, mChunkCount, mChunk)) {
