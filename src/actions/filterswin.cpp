@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <optional>
+
 namespace gb {
 
 FiltersWin::FiltersWin(QWidget *owner, bool matrix)
@@ -60,23 +62,48 @@ bool FiltersWin::applyValues()
     return true;
 }
 
+namespace {
+
+// What a filter editor gave when Apply accepted it.
+struct EditedFilter
+{
+    QString description;
+    ValueArray values;
+};
+
+// Runs one filter editor under its caption, preset from stored (nil for a new filter).
+template <class Editor>
+std::optional<EditedFilter> runEditor(QWidget *owner, const QString &caption, const Value &stored)
+{
+    Editor editor(owner, stored);
+    editor.setWindowTitle(caption);
+    if (editor.exec() != 1)
+        return std::nullopt;
+    return EditedFilter{editor.description(), editor.results().toValue().array()};
+}
+
+// The editor of the list's kind: the 3 x 3 matrix or the convolution filter editor.
+std::optional<EditedFilter> editFilter(QWidget *owner, bool matrix, const QString &matrixCaption,
+                                       const QString &convCaption, const Value &stored)
+{
+    return matrix ? runEditor<AddFilterWin>(owner, matrixCaption, stored)
+                  : runEditor<AddFilterWin_1>(owner, convCaption, stored);
+}
+
+} // namespace
+
 void FiltersWin::pbAdd()
 {
+    const std::optional<EditedFilter> filter = editFilter(this, mMatrix, QStringLiteral("Add new filter"),
+                                                          QStringLiteral("Add new convolutional filter"), Value());
+    if (!filter)
+        return;
     ImagSysServer &db = goSysServer();
     QString key;
-    if (mMatrix) {
-        AddFilterWin editor(this);
-        editor.setWindowTitle(QStringLiteral("Add new filter"));
-        if (editor.exec() != 1)
-            return;
-        db.appendNewFilter(editor.description(), editor.results().toValue().array(), key);
-    } else {
-        AddFilterWin_1 editor(this);
-        editor.setWindowTitle(QStringLiteral("Add new convolutional filter"));
-        if (editor.exec() != 1)
-            return;
-        db.appendNewCFilter(editor.description(), editor.results().toValue().array(), key);
-    }
+    if (mMatrix)
+        db.appendNewFilter(filter->description, filter->values, key);
+    else
+        db.appendNewCFilter(filter->description, filter->values, key);
     refreshList();
 }
 
@@ -89,19 +116,11 @@ void FiltersWin::pbEdit()
     }
     ImagSysServer &db = goSysServer();
     const Value stored(ValueArray{db.getDesc(key), Value(db.getInfo(key))});
-    if (mMatrix) {
-        AddFilterWin editor(this, stored);
-        editor.setWindowTitle(QStringLiteral("Edit filter"));
-        if (editor.exec() != 1)
-            return;
-        db.updateDataAndDesc(key, editor.description(), editor.results().toValue().array());
-    } else {
-        AddFilterWin_1 editor(this, stored);
-        editor.setWindowTitle(QStringLiteral("Edit Convolutional Filter"));
-        if (editor.exec() != 1)
-            return;
-        db.updateDataAndDesc(key, editor.description(), editor.results().toValue().array());
-    }
+    const std::optional<EditedFilter> filter = editFilter(this, mMatrix, QStringLiteral("Edit filter"),
+                                                          QStringLiteral("Edit Convolutional Filter"), stored);
+    if (!filter)
+        return;
+    db.updateDataAndDesc(key, filter->description, filter->values);
     refreshList();
 }
 

@@ -50,11 +50,7 @@ OverlayImageWin::OverlayImageWin(QWidget *owner, const Value &oldParams)
     mPreview = new PreviewFt(this);
     mPreview->setObjectName(QStringLiteral("PREVIEWFT"));
     mPreview->setGeometry(du().rect(188, 48, 53, 49));
-    // The pane paints all of itself, so its frame is a box one pixel around it.
-    auto *frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setGeometry(mPreview->geometry().adjusted(-1, -1, 1, 1));
-    frame->stackUnder(mPreview);
+    framePane(mPreview);
     mAlign->setMargins(left, top, right, bottom);
 
     connect(mFileEdit, &QLineEdit::textChanged, this, [this](const QString &text) {

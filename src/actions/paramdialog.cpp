@@ -2,13 +2,8 @@
 
 #include "common/messages.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 #include <cmath>
 
@@ -71,32 +66,17 @@ void ParamDialog::withoutCloseBox()
 
 QLabel *ParamDialog::label(const QString &text, const QRect &place, const QString &name)
 {
-    auto *l = new QLabel(text, this);
-    l->setGeometry(mUnits.rect(place));
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    return l;
+    return placer().label(text, place, name);
 }
 
 QLineEdit *ParamDialog::edit(const QString &name, const QRect &place, int digits)
 {
-    auto *e = new QLineEdit(this);
-    e->setObjectName(name);
-    e->setGeometry(mUnits.rect(place));
-    if (digits > 0) {
-        e->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), e));
-    }
-    return e;
+    return placer().edit(name, place, digits > 0 ? QStringLiteral("[0-9]{0,%1}").arg(digits) : QString());
 }
 
 QPushButton *ParamDialog::button(const QString &name, const QString &text, const QRect &place)
 {
-    auto *b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setGeometry(mUnits.rect(place));
-    b->setAutoDefault(false);
-    return b;
+    return placer().button(name, text, place);
 }
 
 QGroupBox *ParamDialog::group(const QString &text, const QRect &place)
@@ -109,18 +89,12 @@ QGroupBox *ParamDialog::group(const QString &text, const QRect &place)
 
 QCheckBox *ParamDialog::checkBox(const QString &name, const QString &text, const QRect &place)
 {
-    auto *c = new QCheckBox(text, this);
-    c->setObjectName(name);
-    c->setGeometry(mUnits.rect(place));
-    return c;
+    return placer().checkBox(name, text, place);
 }
 
 QRadioButton *ParamDialog::radio(const QString &name, const QString &text, const QRect &place)
 {
-    auto *r = new QRadioButton(text, this);
-    r->setObjectName(name);
-    r->setGeometry(mUnits.rect(place));
-    return r;
+    return placer().radio(name, text, place);
 }
 
 NumberPair *ParamDialog::sliderPair(const QString &editName, const QString &sliderName, const QRect &editPlace,

@@ -109,6 +109,7 @@ protected:
 
 private:
     void pbApply();
+    ControlPlacer placer() { return ControlPlacer(this, mUnits); }
 
     DialogUnits mUnits;
 };

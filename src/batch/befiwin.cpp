@@ -5,7 +5,6 @@
 #include "common/dialogunits.h"
 #include "common/selectfolder.h"
 #include "image/imagetypes.h"
-#include "resources/resourceclasses.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 
 namespace gb {
@@ -61,74 +59,41 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
     : WizardPageWin(owner, controlId, 378, 187)
 {
     const DialogUnits &du = units();
-    auto at = [&](QWidget *w, const char *name, int x, int y, int width, int height) {
-        if (name)
-            w->setObjectName(QLatin1String(name));
-        w->setGeometry(du.rect(x, y, width, height));
-    };
-    auto combo = [&](const char *name, int x, int y, int width) {
-        auto *c = new QComboBox(this);
-        at(c, name, x, y, width, 12);
-        return c;
-    };
-    auto edit = [&](const char *name, int x, int y, int width, const char *picture = nullptr) {
-        auto *e = new QLineEdit(this);
-        at(e, name, x, y, width, 12);
-        if (picture)
-            e->setValidator(new QRegularExpressionValidator(QRegularExpression(QLatin1String(picture)), e));
-        return e;
-    };
-    auto radio = [&](const char *name, const QString &text, int x, int y, int width, const QString &tip) {
-        auto *r = new QRadioButton(text, this);
-        at(r, name, x, y, width, 11);
-        r->setToolTip(tip);
-        return r;
-    };
-    auto label = [&](const QString &text, int x, int y, int width, int height, Qt::Alignment align = Qt::AlignLeft) {
-        auto *l = new QLabel(text, this);
-        at(l, nullptr, x, y, width, height);
+    const ControlPlacer place(this, du);
+    // The page's texts hang from the top of their places and wrap when given more than a line.
+    auto label = [&](const QString &text, const QRect &r, Qt::Alignment align = Qt::AlignLeft) {
+        QLabel *l = place.label(text, r);
         l->setAlignment(align | Qt::AlignTop);
-        l->setWordWrap(height > 12);
+        l->setWordWrap(r.height() > 12);
         return l;
-    };
-    auto group = [&](const QString &title, int x, int y, int width, int height) {
-        auto *frame = new QLabel(this);
-        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        at(frame, nullptr, x, y + 4, width, height - 4);
-        QLabel *t = label(title, x + 5, y, width - 10, 8);
-        t->setAutoFillBackground(true);
-        t->adjustSize();
     };
 
     // The group frames go first, so that the controls they hold stand above them.
-    group(QStringLiteral("Final Images Names"), 4, 49, 197, 131);
-    group(QStringLiteral("JPG Options"), 207, 49, 164, 91);
-    group(QStringLiteral("Overwrite Option"), 207, 144, 164, 36);
+    place.framedGroup(QStringLiteral("Final Images Names"), {4, 53, 197, 127});
+    place.framedGroup(QStringLiteral("JPG Options"), {207, 53, 164, 87});
+    place.framedGroup(QStringLiteral("Overwrite Option"), {207, 148, 164, 32});
 
-    mFormatType = combo("FORMATTYPE", 80, 6, 113);
-    mFolder = edit("FOLDER", 255, 7, 101);
-    mBrowse = new QPushButton(this);
-    at(mBrowse, "PBBROWSE", 358, 7, 13, 12);
-    mBrowse->setAutoDefault(false);
-    const QPixmap find = resourceBitmap(QStringLiteral("FINDFILE"));
-    if (find.isNull())
-        mBrowse->setText(QStringLiteral("..."));
-    else
-        mBrowse->setIcon(QIcon(find));
-    mRoFormatType = combo("ROFORMATTYPE", 134, 28, 112);
-    mSame = radio("SAME", QStringLiteral("Use the original image name"), 20, 67, 112,
-                  QStringLiteral("Thumbnail images will have the same name with the original images"));
-    mAppend = radio("APPEND", QStringLiteral("Append to the original image name"), 20, 84, 123,
-                    QStringLiteral("Thumbnail images will  have the same name with the original images plus a standard suffix"));
-    mAppendName = edit("APPENDNAME", 144, 84, 34);
-    mAppendSuffix = radio("APPENDSUFFIX", QStringLiteral("Auto generated names with Suffix:"), 20, 102, 123,
-                          QStringLiteral("Thumbnail images will have automatically generated names with a standard suffix"));
-    mSuffix = edit("SUFFIX", 144, 102, 34);
-    mAppendPrefix = radio("APPENDPREFIX", QStringLiteral("Auto generated names with Prefix:"), 20, 120, 123,
-                          QStringLiteral("Thumbnail images will have automatically generated names with a standard prefix"));
-    mPrefix = edit("PREFIX", 144, 120, 34);
-    mAutoNumericStart = edit("AUTONUMERICSTART", 144, 141, 28, "\\d{0,5}");
-    mAutoNumericPad = edit("AUTONUMERICPAD", 144, 160, 28, "\\d?");
+    mFormatType = place.combo(QStringLiteral("FORMATTYPE"), {80, 6, 113, 12});
+    mFolder = place.edit(QStringLiteral("FOLDER"), {255, 7, 101, 12});
+    mBrowse = place.bitmapButton(QStringLiteral("PBBROWSE"), QStringLiteral("FINDFILE"), QStringLiteral("..."),
+                                 {358, 7, 13, 12});
+    mRoFormatType = place.combo(QStringLiteral("ROFORMATTYPE"), {134, 28, 112, 12});
+    mSame = withToolTip(place.radio(QStringLiteral("SAME"), QStringLiteral("Use the original image name"), {20, 67, 112, 11}),
+                        QStringLiteral("Thumbnail images will have the same name with the original images"));
+    mAppend = withToolTip(place.radio(QStringLiteral("APPEND"), QStringLiteral("Append to the original image name"),
+                                      {20, 84, 123, 11}),
+                          QStringLiteral("Thumbnail images will  have the same name with the original images plus a standard suffix"));
+    mAppendName = place.edit(QStringLiteral("APPENDNAME"), {144, 84, 34, 12});
+    mAppendSuffix = withToolTip(place.radio(QStringLiteral("APPENDSUFFIX"), QStringLiteral("Auto generated names with Suffix:"),
+                                            {20, 102, 123, 11}),
+                                QStringLiteral("Thumbnail images will have automatically generated names with a standard suffix"));
+    mSuffix = place.edit(QStringLiteral("SUFFIX"), {144, 102, 34, 12});
+    mAppendPrefix = withToolTip(place.radio(QStringLiteral("APPENDPREFIX"), QStringLiteral("Auto generated names with Prefix:"),
+                                            {20, 120, 123, 11}),
+                                QStringLiteral("Thumbnail images will have automatically generated names with a standard prefix"));
+    mPrefix = place.edit(QStringLiteral("PREFIX"), {144, 120, 34, 12});
+    mAutoNumericStart = place.edit(QStringLiteral("AUTONUMERICSTART"), {144, 141, 28, 12}, QStringLiteral("\\d{0,5}"));
+    mAutoNumericPad = place.edit(QStringLiteral("AUTONUMERICPAD"), {144, 160, 28, 12}, QStringLiteral("\\d?"));
     // Quality field and slider stay equal: typing moves the slider (an empty field puts it at
     // its left end and stays empty), sliding writes the digits; above 100 becomes 100.
     mQuality = NumberPair::withSlider(this, du, QRect(288, 60, 26, 12), QRect(212, 79, 154, 16), 1, 100, 3,
@@ -140,23 +105,22 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
         "JPG quality - Enter any number between 100 (high quality - low compression) and 1 (low quality - high compression)"));
     mQualitySl->setTickPosition(QSlider::TicksBelow);
     mQualitySl->setTickInterval(10);
-    mProgressive = new QCheckBox(QStringLiteral("Progressive"), this);
-    at(mProgressive, "PROGRESSIVE", 267, 120, 53, 11);
-    mProgressive->setToolTip(QStringLiteral("Set to true to create progressive JPG thumbnails"));
-    mOverAlways = radio("OVERALWAYS", QStringLiteral("Always"), 216, 160, 39,
-                        QStringLiteral("Generator overwrites extisting html pages or images without asking you to confirm"));
-    mOverNever = radio("OVERNEVER", QStringLiteral("Never"), 268, 160, 35,
-                       QStringLiteral("Generator never extisting html pages or images"));
-    mOverAsk = radio("OVERASK", QStringLiteral("Ask me"), 318, 160, 40,
-                     QStringLiteral("Generator ask you to confirm, before overwrites extisting html pages or images"));
-    label(QStringLiteral("High quality, low compression"), 305, 97, 60, 17, Qt::AlignRight);
-    label(QStringLiteral("Low quality, high compression"), 212, 97, 64, 17);
-    label(QStringLiteral("Quality:"), 261, 61, 25, 12);
-    label(QStringLiteral("Save in Folder:"), 204, 8, 49, 12);
-    label(QStringLiteral("Final Images Format:"), 10, 8, 68, 12);
-    label(QStringLiteral("Read only formats images - save as:"), 9, 31, 124, 12);
-    label(QStringLiteral("Enumeration for image names start at:"), 21, 142, 121, 12);
-    label(QStringLiteral("Standard length for enumeration:"), 34, 161, 108, 12);
+    mProgressive = withToolTip(place.checkBox(QStringLiteral("PROGRESSIVE"), QStringLiteral("Progressive"), {267, 120, 53, 11}),
+                               QStringLiteral("Set to true to create progressive JPG thumbnails"));
+    mOverAlways = withToolTip(place.radio(QStringLiteral("OVERALWAYS"), QStringLiteral("Always"), {216, 160, 39, 11}),
+                              QStringLiteral("Generator overwrites extisting html pages or images without asking you to confirm"));
+    mOverNever = withToolTip(place.radio(QStringLiteral("OVERNEVER"), QStringLiteral("Never"), {268, 160, 35, 11}),
+                             QStringLiteral("Generator never extisting html pages or images"));
+    mOverAsk = withToolTip(place.radio(QStringLiteral("OVERASK"), QStringLiteral("Ask me"), {318, 160, 40, 11}),
+                           QStringLiteral("Generator ask you to confirm, before overwrites extisting html pages or images"));
+    label(QStringLiteral("High quality, low compression"), {305, 97, 60, 17}, Qt::AlignRight);
+    label(QStringLiteral("Low quality, high compression"), {212, 97, 64, 17});
+    label(QStringLiteral("Quality:"), {261, 61, 25, 12});
+    label(QStringLiteral("Save in Folder:"), {204, 8, 49, 12});
+    label(QStringLiteral("Final Images Format:"), {10, 8, 68, 12});
+    label(QStringLiteral("Read only formats images - save as:"), {9, 31, 124, 12});
+    label(QStringLiteral("Enumeration for image names start at:"), {21, 142, 121, 12});
+    label(QStringLiteral("Standard length for enumeration:"), {34, 161, 108, 12});
 
     mNamingGroup = new QButtonGroup(this);
     mNamingGroup->addButton(mSame, 1);

@@ -8,7 +8,6 @@
 #include "common/messages.h"
 #include "common/selectfolder.h"
 #include "image/previewft.h"
-#include "resources/resourceclasses.h"
 #include "image/thumbnail.h"
 #include "image/viewerwin.h"
 
@@ -34,6 +33,18 @@ const QString kSelectFromSelected = QStringLiteral("Select an image file from se
 // A slice of a recursive listing takes this long before the window serves its events.
 constexpr int kScanSliceMs = 12;
 
+// The two lists of image paths: one chosen row at a time, scrolled both ways.
+QListWidget *fileList(const ControlPlacer &place, const QString &name, const QRect &r)
+{
+    auto *l = new QListWidget(place.parent());
+    place.put(l, r, name);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    l->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    l->setUniformItemSizes(true);
+    return l;
+}
+
 QString sizeLabel(const char *label, int value)
 {
     return QLatin1String(label) + (value < 0 ? QString() : QString::number(value));
@@ -44,101 +55,57 @@ QString sizeLabel(const char *label, int value)
 BeSiWin::BeSiWin(QWidget *owner, int controlId)
     : WizardPageWin(owner, controlId, 378, 187)
 {
-    const DialogUnits &du = units();
-    auto label = [&](const QString &text, QRect r) {
-        auto *l = new QLabel(text, this);
-        l->setGeometry(du.rect(r));
-        return l;
-    };
-    auto push = [&](const char *name, const QString &text, QRect r, const QString &tip) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(du.rect(r));
-        b->setAutoDefault(false);
-        b->setToolTip(tip);
-        return b;
-    };
-    auto bitmapButton = [&](const char *name, const char *bitmap, const QString &fallback, QRect r, const QString &tip) {
-        QPushButton *b = push(name, QString(), r, tip);
-        const QPixmap icon = resourceBitmap(QLatin1String(bitmap));
-        if (icon.isNull())
-            b->setText(fallback);
-        else
-            b->setIcon(QIcon(icon));
-        return b;
-    };
-    auto list = [&](const char *name, QRect r, const QString &tip) {
-        auto *l = new QListWidget(this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(du.rect(r));
-        l->setSelectionMode(QAbstractItemView::SingleSelection);
-        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        l->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        l->setUniformItemSizes(true);
-        l->setToolTip(tip);
-        return l;
-    };
-    auto check = [&](const char *name, const QString &text, QRect r, const QString &tip) {
-        auto *c = new QCheckBox(text, this);
-        c->setObjectName(QLatin1String(name));
-        c->setGeometry(du.rect(r));
-        c->setToolTip(tip);
-        return c;
-    };
+    const ControlPlacer place(this, units());
 
-    mCurFolder = new QComboBox(this);
-    mCurFolder->setObjectName(QStringLiteral("CURFOLDER"));
+    mCurFolder = place.combo(QStringLiteral("CURFOLDER"), {52, 4, 228, 12});
     mCurFolder->setEditable(true);
     mCurFolder->setInsertPolicy(QComboBox::NoInsert);
-    mCurFolder->setGeometry(du.rect(52, 4, 228, 12));
-    mBrowse = bitmapButton("PBBROWSE", "FINDFILE", QStringLiteral("..."), QRect(284, 4, 13, 12), QString());
-    mInSubfolders = check("INSUBFOLDERS", QStringLiteral("Include Subfolders"), QRect(300, 5, 72, 11), QString());
-    mAvailableLb = list("AVAILABLELB", QRect(4, 35, 166, 100), QStringLiteral("Available images on currently selected folder"));
-    QPushButton *selectSome = bitmapButton("PBSELECTSOME", "RIGHTSARROW", QStringLiteral(">"), QRect(174, 43, 13, 12),
-                                           QStringLiteral("Click to select all highlighted images"));
-    QPushButton *selectAll = bitmapButton("PBSELECTALL", "RIGHTDARROW", QStringLiteral(">>"), QRect(174, 62, 13, 12),
-                                          QStringLiteral("Click to select all images of current folder"));
-    QPushButton *deselectSome = bitmapButton("PBDESELECTSOME", "LEFTSARROW", QStringLiteral("<"), QRect(174, 94, 13, 12),
-                                             QStringLiteral("Click to unselect highlighted images"));
-    QPushButton *deselectAll = bitmapButton("PBDESELECTALL", "LEFTDARROW", QStringLiteral("<<"), QRect(174, 113, 13, 12),
-                                            QStringLiteral("Click to unselect all images"));
-    mSelectedLb = list("SELECTEDLB", QRect(192, 35, 166, 100), QStringLiteral("Selected images"));
-    QPushButton *moveUp = bitmapButton("PBMOVEUP", "UPARROW", QStringLiteral("^"), QRect(362, 59, 13, 12),
-                                       QStringLiteral("Click to move up a selected image (process earlier)"));
-    QPushButton *moveDown = bitmapButton("PBMOVEDOWN", "DOWNARROW", QStringLiteral("v"), QRect(362, 94, 13, 12),
-                                         QStringLiteral("Click to move down a selected image (process later)"));
-    label(QStringLiteral("Selected Images for Processing:"), QRect(192, 25, 152, 8));
-    label(QStringLiteral("Available Images in Current Folder(s):"), QRect(4, 25, 122, 8));
-    label(QStringLiteral("Source folder:"), QRect(4, 6, 47, 12));
+    mBrowse = place.bitmapButton(QStringLiteral("PBBROWSE"), QStringLiteral("FINDFILE"), QStringLiteral("..."),
+                                 {284, 4, 13, 12});
+    mInSubfolders = place.checkBox(QStringLiteral("INSUBFOLDERS"), QStringLiteral("Include Subfolders"), {300, 5, 72, 11});
+    mAvailableLb = withToolTip(fileList(place, QStringLiteral("AVAILABLELB"), {4, 35, 166, 100}),
+                               QStringLiteral("Available images on currently selected folder"));
+    // The arrow buttons show a bitmap (a text arrow where it is missing) and run their slot.
+    auto arrow = [&](const char *name, const char *bitmap, const char *fallback, const QRect &r, const QString &tip,
+                     void (BeSiWin::*slot)()) {
+        QPushButton *b = place.bitmapButton(QLatin1String(name), QLatin1String(bitmap), QLatin1String(fallback), r);
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, this, slot);
+    };
+    arrow("PBSELECTSOME", "RIGHTSARROW", ">", {174, 43, 13, 12}, QStringLiteral("Click to select all highlighted images"),
+          &BeSiWin::pbSelectSome);
+    arrow("PBSELECTALL", "RIGHTDARROW", ">>", {174, 62, 13, 12},
+          QStringLiteral("Click to select all images of current folder"), &BeSiWin::pbSelectAll);
+    arrow("PBDESELECTSOME", "LEFTSARROW", "<", {174, 94, 13, 12}, QStringLiteral("Click to unselect highlighted images"),
+          &BeSiWin::pbDeselectSome);
+    arrow("PBDESELECTALL", "LEFTDARROW", "<<", {174, 113, 13, 12}, QStringLiteral("Click to unselect all images"),
+          &BeSiWin::pbDeselectAll);
+    mSelectedLb = withToolTip(fileList(place, QStringLiteral("SELECTEDLB"), {192, 35, 166, 100}),
+                              QStringLiteral("Selected images"));
+    arrow("PBMOVEUP", "UPARROW", "^", {362, 59, 13, 12},
+          QStringLiteral("Click to move up a selected image (process earlier)"), &BeSiWin::pbMoveUp);
+    arrow("PBMOVEDOWN", "DOWNARROW", "v", {362, 94, 13, 12},
+          QStringLiteral("Click to move down a selected image (process later)"), &BeSiWin::pbMoveDown);
+    place.label(QStringLiteral("Selected Images for Processing:"), {192, 25, 152, 8});
+    place.label(QStringLiteral("Available Images in Current Folder(s):"), {4, 25, 122, 8});
+    place.label(QStringLiteral("Source folder:"), {4, 6, 47, 12});
     mPreviewFt1 = new PreviewFt(this);
-    mPreviewFt1->setObjectName(QStringLiteral("PREVIEWFT1"));
-    mPreviewFt1->setGeometry(du.rect(264, 140, 111, 43));
-    mPreview = check("PREVIEW", QStringLiteral("Preview"), QRect(5, 140, 40, 11),
-                     QStringLiteral("Check this option to preview each highlighted file from available list"));
-    mW1 = label(QStringLiteral("Width:"), QRect(3, 156, 40, 12));
-    mH1 = label(QStringLiteral("Height:"), QRect(3, 169, 40, 12));
-    auto *group = new QLabel(this);
-    group->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    group->setGeometry(du.rect(164, 143, 50, 39));
-    QLabel *groupTitle = label(QStringLiteral("Image List"), QRect(168, 139, 40, 8));
-    groupTitle->setAutoFillBackground(true);
-    groupTitle->adjustSize();
-    QPushButton *saveList = push("PBSAVEIMAGELIST", QStringLiteral("Save"), QRect(174, 150, 31, 12), QString());
-    QPushButton *loadList = push("PBLOADIMAGELIST", QStringLiteral("Load"), QRect(174, 167, 31, 12), QString());
-    mPreview1 = check("PREVIEW1", QStringLiteral("Preview"), QRect(221, 140, 40, 11),
-                      QStringLiteral("Check this option to preview each highlighted file from selected files list"));
-    mH2 = label(QStringLiteral("Height:"), QRect(222, 169, 40, 12));
-    mW2 = label(QStringLiteral("Width:"), QRect(222, 156, 40, 12));
+    place.put(mPreviewFt1, {264, 140, 111, 43}, QStringLiteral("PREVIEWFT1"));
+    mPreview = withToolTip(place.checkBox(QStringLiteral("PREVIEW"), QStringLiteral("Preview"), {5, 140, 40, 11}),
+                           QStringLiteral("Check this option to preview each highlighted file from available list"));
+    mW1 = place.label(QStringLiteral("Width:"), {3, 156, 40, 12});
+    mH1 = place.label(QStringLiteral("Height:"), {3, 169, 40, 12});
+    place.framedGroup(QStringLiteral("Image List"), {164, 143, 50, 39}, 4);
+    QPushButton *saveList = place.button(QStringLiteral("PBSAVEIMAGELIST"), QStringLiteral("Save"), {174, 150, 31, 12});
+    QPushButton *loadList = place.button(QStringLiteral("PBLOADIMAGELIST"), QStringLiteral("Load"), {174, 167, 31, 12});
+    mPreview1 = withToolTip(place.checkBox(QStringLiteral("PREVIEW1"), QStringLiteral("Preview"), {221, 140, 40, 11}),
+                            QStringLiteral("Check this option to preview each highlighted file from selected files list"));
+    mH2 = place.label(QStringLiteral("Height:"), {222, 169, 40, 12});
+    mW2 = place.label(QStringLiteral("Width:"), {222, 156, 40, 12});
     mPreviewFt = new PreviewFt(this);
-    mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    mPreviewFt->setGeometry(du.rect(47, 140, 111, 43));
-    // The panes paint their whole area; their border is a frame just around them.
-    for (PreviewFt *pane : {mPreviewFt, mPreviewFt1}) {
-        auto *border = new QFrame(this);
-        border->setFrameStyle(QFrame::Box | QFrame::Plain);
-        border->setGeometry(pane->geometry().adjusted(-1, -1, 1, 1));
-        border->lower();
-    }
+    place.put(mPreviewFt, {47, 140, 111, 43}, QStringLiteral("PREVIEWFT"));
+    framePane(mPreviewFt);
+    framePane(mPreviewFt1);
     // The labels carry the size of long paths; the lists scroll sideways to show them.
     for (QListWidget *l : {mAvailableLb, mSelectedLb})
         l->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -173,12 +140,6 @@ BeSiWin::BeSiWin(QWidget *owner, int controlId)
     });
 
     connect(mBrowse, &QPushButton::clicked, this, &BeSiWin::pbBrowse);
-    connect(selectSome, &QPushButton::clicked, this, &BeSiWin::pbSelectSome);
-    connect(selectAll, &QPushButton::clicked, this, &BeSiWin::pbSelectAll);
-    connect(deselectSome, &QPushButton::clicked, this, &BeSiWin::pbDeselectSome);
-    connect(deselectAll, &QPushButton::clicked, this, &BeSiWin::pbDeselectAll);
-    connect(moveUp, &QPushButton::clicked, this, &BeSiWin::pbMoveUp);
-    connect(moveDown, &QPushButton::clicked, this, &BeSiWin::pbMoveDown);
     connect(saveList, &QPushButton::clicked, this, &BeSiWin::pbSaveImageList);
     connect(loadList, &QPushButton::clicked, this, &BeSiWin::pbLoadImageList);
     connect(mPreview, &QCheckBox::clicked, this, &BeSiWin::refreshPreview);
@@ -317,10 +278,13 @@ void BeSiWin::pbBrowse()
     newPathSelected();
 }
 
-void BeSiWin::appendSelected(const QString &path)
+QStringList BeSiWin::selectedFiles() const
 {
-    mASelFiles << path;
-    mSelectedLb->addItem(path);
+    QStringList files;
+    files.reserve(mSelectedLb->count());
+    for (int i = 0; i < mSelectedLb->count(); ++i)
+        files << mSelectedLb->item(i)->text();
+    return files;
 }
 
 void BeSiWin::loadFiles(const QStringList &files)
@@ -331,14 +295,14 @@ void BeSiWin::loadFiles(const QStringList &files)
 void BeSiWin::appendNew(const QStringList &paths)
 {
     // A set keeps thousands of files from costing a comparison with every selected one.
-    QSet<QString> held(mASelFiles.begin(), mASelFiles.end());
+    const QStringList selected = selectedFiles();
+    QSet<QString> held(selected.begin(), selected.end());
     QStringList added;
     for (const QString &path : paths)
         if (!held.contains(path)) {
             held.insert(path);
             added << path;
         }
-    mASelFiles << added;
     mSelectedLb->addItems(added);
 }
 
@@ -352,8 +316,8 @@ void BeSiWin::pbSelectSome()
         return;
     }
     const QString path = mAvailableLb->item(n)->text();
-    if (!mASelFiles.contains(path))
-        appendSelected(path);
+    if (!selectedFiles().contains(path))
+        mSelectedLb->addItem(path);
     // Pressing again adds the next image.
     if (n + 1 < mAvailableLb->count()) {
         mAvailableLb->setCurrentRow(n + 1);
@@ -380,9 +344,6 @@ void BeSiWin::pbDeselectSome()
         warningMsg(this, kSelectFromSelected);
         return;
     }
-    const qsizetype at = mASelFiles.indexOf(mSelectedLb->item(n)->text());
-    if (at >= 0)
-        mASelFiles.removeAt(at);
     {
         const QSignalBlocker block(mSelectedLb);
         delete mSelectedLb->takeItem(n);
@@ -398,12 +359,10 @@ void BeSiWin::pbDeselectAll()
 {
     const QSignalBlocker block(mSelectedLb);
     mSelectedLb->clear();
-    mASelFiles = QStringList();
 }
 
 void BeSiWin::swapSelected(int a, int b)
 {
-    mASelFiles.swapItemsAt(a, b);
     const QSignalBlocker block(mSelectedLb);
     const QString textA = mSelectedLb->item(a)->text();
     mSelectedLb->item(a)->setText(mSelectedLb->item(b)->text());
@@ -503,7 +462,6 @@ void BeSiWin::pbLoadImageList()
         return;
     const QSignalBlocker block(mSelectedLb);
     mSelectedLb->clear();
-    mASelFiles = kept;
     mSelectedLb->addItems(kept);
 }
 

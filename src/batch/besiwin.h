@@ -53,7 +53,7 @@ public:
     // Appends each path not selected yet, in the given order; the disk is not consulted.
     void loadFiles(const QStringList &files) override;
     // The selected images in processing order.
-    QStringList selectedFiles() const override { return mASelFiles; }
+    QStringList selectedFiles() const override;
 
     // The folder box's text with a final "/" ("" when the box is empty).
     QString curDir() const;
@@ -107,7 +107,6 @@ private:
     void stopScan();
     void scanSlice();
     void addRecentFolder(const QString &folder);
-    void appendSelected(const QString &path);
     // Appends, in order, each path not selected yet.
     void appendNew(const QStringList &paths);
     void previewFile(const QString &path);
@@ -128,7 +127,6 @@ private:
     QLabel *mW1, *mH1, *mW2, *mH2;
     QTimer *mTypingPause;
 
-    QStringList mASelFiles;
     RgbImage mAvailPreview;
     RgbImage mSelPreview;
     std::unique_ptr<FolderWalk> mWalk;

@@ -13,7 +13,6 @@
 #include "image/rgbutils.h"
 #include "image/previewft.h"
 
-
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -39,63 +38,38 @@ CommandScriptWin::CommandScriptWin(QWidget *owner, int controlId, ScriptBinding 
     , mBinding(std::move(binding))
     , mTop(heading.isEmpty() ? 0 : 12)
 {
-    const DialogUnits &du = units();
-    auto at = [&](QWidget *w, int x, int y, int width, int height) { w->setGeometry(du.rect(x, y + mTop, width, height)); };
-    auto label = [&](const QString &text, int x, int y, int width, int height) {
-        auto *l = new QLabel(text, this);
-        at(l, x, y, width, height);
-        return l;
-    };
-    auto push = [&](const char *name, const QString &text, int x, int y, int width, int height) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        at(b, x, y, width, height);
-        return b;
-    };
-    if (!heading.isEmpty()) {
-        QLabel *h = label(heading, 6, -10, 366, 9);
-        h->setObjectName(QStringLiteral("FIXEDTEXT1"));
-    }
+    // A heading shifts the whole layout down by its own height.
+    const ControlPlacer place(this, units(), QPoint(0, mTop));
+    if (!heading.isEmpty())
+        place.label(heading, {6, -10, 366, 9}, QStringLiteral("FIXEDTEXT1"));
 
     mAvailCommandsLb = new QListWidget(this);
-    mAvailCommandsLb->setObjectName(QStringLiteral("AVAILCOMMANDSLB"));
     mAvailCommandsLb->setSortingEnabled(true);
-    at(mAvailCommandsLb, 5, 17, 150, 70);
-    auto *group = new QLabel(this);
-    group->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    at(group, 5, 109, 150, 75);
-    QLabel *groupTitle = label(QStringLiteral("Preview Script"), 10, 105, 60, 8);
-    groupTitle->setAutoFillBackground(true);
-    groupTitle->adjustSize();
-    QPushButton *add = push("PBADDCOMMAND", QStringLiteral(">>   Add Command to Script   >>"), 6, 91, 149, 12);
+    place.put(mAvailCommandsLb, {5, 17, 150, 70}, QStringLiteral("AVAILCOMMANDSLB"));
+    place.framedGroup(QStringLiteral("Preview Script"), {5, 109, 150, 75});
+    QPushButton *add = place.button(QStringLiteral("PBADDCOMMAND"), QStringLiteral(">>   Add Command to Script   >>"),
+                                    {6, 91, 149, 12});
     mCommandsLb = new QListWidget(this);
-    mCommandsLb->setObjectName(QStringLiteral("COMMANDSLB"));
-    at(mCommandsLb, 168, 17, 150, 88);
-    label(QStringLiteral("Available Commands:"), 6, 3, 94, 12);
-    label(QStringLiteral("Script Commands:"), 168, 3, 94, 12);
-    label(QStringLiteral("Selected Command Details:"), 168, 110, 94, 12);
-    QPushButton *edit = push("PBEDIT", QStringLiteral("Edit"), 327, 17, 44, 12);
-    QPushButton *remove = push("PBREMOVE", QStringLiteral("Remove"), 327, 36, 44, 12);
-    QPushButton *up = push("PBMOVEUP", QStringLiteral("Move Up"), 327, 56, 44, 12);
-    QPushButton *down = push("PBMOVEDOWN", QStringLiteral("Move Down"), 327, 75, 44, 12);
-    QPushButton *test = push("PBTEST", QStringLiteral("Test Script"), 327, 93, 44, 12);
+    place.put(mCommandsLb, {168, 17, 150, 88}, QStringLiteral("COMMANDSLB"));
+    place.label(QStringLiteral("Available Commands:"), {6, 3, 94, 12});
+    place.label(QStringLiteral("Script Commands:"), {168, 3, 94, 12});
+    place.label(QStringLiteral("Selected Command Details:"), {168, 110, 94, 12});
+    QPushButton *edit = place.button(QStringLiteral("PBEDIT"), QStringLiteral("Edit"), {327, 17, 44, 12});
+    QPushButton *remove = place.button(QStringLiteral("PBREMOVE"), QStringLiteral("Remove"), {327, 36, 44, 12});
+    QPushButton *up = place.button(QStringLiteral("PBMOVEUP"), QStringLiteral("Move Up"), {327, 56, 44, 12});
+    QPushButton *down = place.button(QStringLiteral("PBMOVEDOWN"), QStringLiteral("Move Down"), {327, 75, 44, 12});
+    QPushButton *test = place.button(QStringLiteral("PBTEST"), QStringLiteral("Test Script"), {327, 93, 44, 12});
     mDetails = new QTextEdit(this);
-    mDetails->setObjectName(QStringLiteral("DETAILS"));
     mDetails->setReadOnly(true);
     mDetails->setAcceptRichText(false);
     mDetails->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    at(mDetails, 168, 123, 204, 48);
+    place.put(mDetails, {168, 123, 204, 48}, QStringLiteral("DETAILS"));
     mPreviewFt = new PreviewFt(this);
-    mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    at(mPreviewFt, 9, 115, 68, 62);
-    // The pane paints its whole area; its border is a frame just around it.
-    auto *border = new QFrame(this);
-    border->setFrameStyle(QFrame::Box | QFrame::Plain);
-    border->setGeometry(mPreviewFt->geometry().adjusted(-1, -1, 1, 1));
-    border->lower();
-    QPushButton *sample = push("PBSAMPLE", QStringLiteral("Sample Image"), 86, 124, 60, 12);
-    QPushButton *original = push("PBORIGINAL", QStringLiteral("Back to Original"), 86, 153, 60, 12);
+    place.put(mPreviewFt, {9, 115, 68, 62}, QStringLiteral("PREVIEWFT"));
+    framePane(mPreviewFt);
+    QPushButton *sample = place.button(QStringLiteral("PBSAMPLE"), QStringLiteral("Sample Image"), {86, 124, 60, 12});
+    QPushButton *original =
+        place.button(QStringLiteral("PBORIGINAL"), QStringLiteral("Back to Original"), {86, 153, 60, 12});
 
     connect(add, &QPushButton::clicked, this, &CommandScriptWin::pbAddCommand);
     connect(edit, &QPushButton::clicked, this, &CommandScriptWin::pbEdit);

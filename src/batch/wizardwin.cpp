@@ -52,50 +52,32 @@ WizardWin::WizardWin(QWidget *owner, WizardSpec spec)
     // The dialog keeps its layout at the top left when its window is made larger.
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
+    const ControlPlacer place(this, du);
     mSectionsLb = new QListWidget(this);
-    mSectionsLb->setObjectName(QStringLiteral("SECTIONSLB"));
-    mSectionsLb->setGeometry(du.rect(5, 3, 186, 42));
+    place.put(mSectionsLb, {5, 3, 186, 42}, QStringLiteral("SECTIONSLB"));
     mSectionsLb->setSelectionMode(QAbstractItemView::SingleSelection);
     mSectionsLb->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mSectionsLb->setFont(boldDialogFont());
 
-    auto *group = new QLabel(this);
-    group->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    group->setGeometry(du.rect(201, 6, 140, 40));
-    auto *groupTitle = new QLabel(QStringLiteral("Settings"), this);
-    groupTitle->setObjectName(QStringLiteral("GROUPSETTINGS"));
-    groupTitle->setAutoFillBackground(true);
-    groupTitle->move(du.x(206), du.y(2));
-    groupTitle->adjustSize();
+    place.framedGroup(QStringLiteral("Settings"), {201, 6, 140, 40})->setObjectName(QStringLiteral("GROUPSETTINGS"));
 
-    auto button = [&](const char *name, const QString &text, QRect r) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(du.rect(r));
-        b->setAutoDefault(false);
-        return b;
-    };
-    mLoad = button("PBLOAD", mSpec.loadText, QRect(207, 30, 39, 11));
-    mSave = button("PBSAVE", mSpec.saveText, QRect(252, 30, 39, 11));
-    mSaveNew = button("PBSAVENEW", mSpec.saveNewText, QRect(297, 30, 39, 11));
-    mDoIt = button("PBDOIT", mSpec.doItText, QRect(352, 4, 38, 12));
-    mHelp = button("PBHELP", mSpec.helpText, QRect(352, 33, 38, 12));
-    mClose = button("PBCLOSE", mSpec.closeText, QRect(352, 19, 38, 12));
+    mLoad = place.button(QStringLiteral("PBLOAD"), mSpec.loadText, {207, 30, 39, 11});
+    mSave = place.button(QStringLiteral("PBSAVE"), mSpec.saveText, {252, 30, 39, 11});
+    mSaveNew = place.button(QStringLiteral("PBSAVENEW"), mSpec.saveNewText, {297, 30, 39, 11});
+    mDoIt = place.button(QStringLiteral("PBDOIT"), mSpec.doItText, {352, 4, 38, 12});
+    mHelp = place.button(QStringLiteral("PBHELP"), mSpec.helpText, {352, 33, 38, 12});
+    mClose = place.button(QStringLiteral("PBCLOSE"), mSpec.closeText, {352, 19, 38, 12});
 
-    mCurSettings = new QLabel(this);
-    mCurSettings->setObjectName(QStringLiteral("CURSETTINGS"));
-    mCurSettings->setGeometry(du.rect(207, 14, 129, 9));
+    mCurSettings = place.label(QString(), {207, 14, 129, 9}, QStringLiteral("CURSETTINGS"));
     paintLabel(mCurSettings, QColor(255, 255, 225), QColor(0, 0, 0));
 
-    mPrev = button("PREVWIN", QStringLiteral("<<"), QRect(4, 48, 19, 12));
-    mWinCaption = new QLabel(this);
-    mWinCaption->setObjectName(QStringLiteral("WINCAPTION"));
-    mWinCaption->setGeometry(du.rect(24, 48, 354, 12));
+    mPrev = place.button(QStringLiteral("PREVWIN"), QStringLiteral("<<"), {4, 48, 19, 12});
+    mWinCaption = place.label(QString(), {24, 48, 354, 12}, QStringLiteral("WINCAPTION"));
     mWinCaption->setAlignment(Qt::AlignCenter);
     mWinCaption->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     mWinCaption->setFont(boldDialogFont());
     paintLabel(mWinCaption, QColor(0, 0, 128), QColor(255, 255, 255));
-    mNext = button("NEXTWIN", QStringLiteral(">>"), QRect(380, 48, 19, 12));
+    mNext = place.button(QStringLiteral("NEXTWIN"), QStringLiteral(">>"), {380, 48, 19, 12});
 
     connect(mLoad, &QPushButton::clicked, this, &WizardWin::pbLoad);
     connect(mSave, &QPushButton::clicked, this, &WizardWin::pbSave);
@@ -108,11 +90,10 @@ WizardWin::WizardWin(QWidget *owner, WizardSpec spec)
     connect(mSectionsLb, &QListWidget::itemSelectionChanged, this, &WizardWin::listBoxSelect);
 
     // The pages are made in section order, each on its placeholder; none is shown yet.
-    const QRect place = du.rect(mSpec.pageRect.x(), mSpec.pageRect.y(), mSpec.pageRect.width(),
-                                mSpec.pageRect.height());
+    const QRect pagePlace = du.rect(mSpec.pageRect);
     for (const WizardSection &section : mSpec.sections) {
         WizardPageWin *p = section.makePage(this, section.placeholderId);
-        p->move(place.topLeft());
+        p->move(pagePlace.topLeft());
         p->hide();
         mPages.push_back(p);
     }

@@ -1,8 +1,15 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
 #include <QRect>
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace gb {
@@ -31,5 +38,50 @@ private:
     int mCharWidth;
     int mCharHeight;
 };
+
+// Makes the controls of one window at places given in dialog units, counted from an origin
+// in dialog units (a page whose layout starts below a heading); a non-empty name becomes the
+// control's object name. Parameter dialogs, wizard pages and their frame share it:
+//
+//   const ControlPlacer place(this, units());
+//   QPushButton *edit = place.button(QStringLiteral("PBEDIT"), QStringLiteral("Edit"), {327, 17, 44, 12});
+class ControlPlacer
+{
+public:
+    ControlPlacer(QWidget *parent, const DialogUnits &units, QPoint origin = QPoint());
+
+    QWidget *parent() const { return mParent; }
+    QRect rect(const QRect &place) const;
+    // Puts a control made elsewhere on its place.
+    void put(QWidget *control, const QRect &place, const QString &name = QString()) const;
+
+    QLabel *label(const QString &text, const QRect &place, const QString &name = QString()) const;
+    // A non-empty pattern is a regular expression the whole text must match as it is typed.
+    QLineEdit *edit(const QString &name, const QRect &place, const QString &pattern = QString()) const;
+    // Enter never presses it by focus alone: only a dialog's own default button answers Enter.
+    QPushButton *button(const QString &name, const QString &text, const QRect &place) const;
+    // A button showing the named resource bitmap, or the fallback text where it is missing.
+    QPushButton *bitmapButton(const QString &name, const QString &bitmap, const QString &fallback,
+                              const QRect &place) const;
+    QCheckBox *checkBox(const QString &name, const QString &text, const QRect &place) const;
+    QRadioButton *radio(const QString &name, const QString &text, const QRect &place) const;
+    QComboBox *combo(const QString &name, const QRect &place) const;
+    // A sunken box on frame with its title over the top edge, titleIndent units in from the
+    // left. The title paints its own background to break the line; it is returned.
+    QLabel *framedGroup(const QString &title, const QRect &frame, int titleIndent = 5) const;
+
+private:
+    QWidget *mParent;
+    DialogUnits mUnits;
+    QPoint mOrigin;
+};
+
+// Gives a control its tool tip on the way out of the placing call.
+template <class Control>
+Control *withToolTip(Control *control, const QString &tip)
+{
+    control->setToolTip(tip);
+    return control;
+}
 
 } // namespace gb

@@ -4,6 +4,7 @@
 #include "image/thumbnail.h"
 
 #include <QFileInfo>
+#include <QFrame>
 #include <QPainter>
 
 namespace gb {
@@ -46,6 +47,15 @@ static void show(PreviewFt *pane, RgbImage *preview, RgbImage fitted, const QStr
     pane->update(nullptr, 0, 0, QString());
     *preview = std::move(fitted);
     pane->update(preview, preview->width(), preview->height(), text);
+}
+
+QFrame *framePane(PreviewFt *pane)
+{
+    auto *border = new QFrame(pane->parentWidget());
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(pane->geometry().adjusted(-1, -1, 1, 1));
+    border->stackUnder(pane);
+    return border;
 }
 
 bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box, QSize *fileSize)

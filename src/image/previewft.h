@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+class QFrame;
+
 namespace gb {
 
 // The small image pane of dialogs and wizard pages: a caller's image drawn at its own size,
@@ -33,6 +35,10 @@ private:
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
     QString mText;
 };
+
+// The pane paints all of its area, so its border is a plain box one pixel around it, made on
+// the pane's parent just beneath the pane. Call it once the pane has its place.
+QFrame *framePane(PreviewFt *pane);
 
 // The preview routine of every window that owns a pane, with the window's current preview
 // held in *preview. A file is fitted into the pane less one pixel each side (or into box,
