@@ -25,23 +25,6 @@ void selectByValue(QComboBox *box, int code)
     box->setCurrentIndex(box->findData(code));
 }
 
-// Ticks the button of the code in a group of buttons numbered 1, 2, 3...; a code no button
-// carries leaves them all clear.
-void tickByCode(QButtonGroup *group, int code)
-{
-    group->setExclusive(false);
-    for (QAbstractButton *b : group->buttons())
-        b->setChecked(group->id(b) == code);
-    group->setExclusive(true);
-}
-
-// The code of the first ticked button, or the old code when none is ticked.
-int codeOfTicked(const QButtonGroup *group, int old)
-{
-    const int id = group->checkedId();
-    return id > 0 ? id : old;
-}
-
 } // namespace
 
 int BeFiWin::numericValue(const QString &text)
@@ -178,13 +161,13 @@ void BeFiWin::connect2Source(WizardJob *job)
     selectByValue(mFormatType, mJob->finalFormat());
     selectByValue(mRoFormatType, mJob->finalFormatRo());
     mFolder->setText(mJob->finalFolder());
-    tickByCode(mNamingGroup, mJob->naming());
+    checkByCode(codedButtons(mNamingGroup), mJob->naming());
     mAppendName->setText(mJob->stdName());
     mSuffix->setText(mJob->stdSuffix());
     mPrefix->setText(mJob->stdPrefix());
     mJpgQuality->setText(QString::number(mJob->jpgQuality()));
     mProgressive->setChecked(mJob->jpgProg());
-    tickByCode(mOverwriteGroup, mJob->overwrite());
+    checkByCode(codedButtons(mOverwriteGroup), mJob->overwrite());
     mAutoNumericStart->setText(QString::number(mJob->enumStart()));
     mAutoNumericPad->setText(QString::number(mJob->enumLength()));
     adjustControls();
@@ -200,13 +183,13 @@ void BeFiWin::updateObject()
     if (mRoFormatType->currentIndex() >= 0)
         mJob->setFinalFormatRo(mRoFormatType->currentData().toInt());
     mJob->setFinalFolder(mFolder->text());
-    mJob->setNaming(codeOfTicked(mNamingGroup, mJob->naming()));
+    mJob->setNaming(codeOfChecked(codedButtons(mNamingGroup), mJob->naming()));
     mJob->setStdName(mAppendName->text());
     mJob->setStdSuffix(mSuffix->text());
     mJob->setStdPrefix(mPrefix->text());
     mJob->setJpgQuality(numericValue(mJpgQuality->text()));
     mJob->setJpgProg(mProgressive->isChecked());
-    mJob->setOverwrite(codeOfTicked(mOverwriteGroup, mJob->overwrite()));
+    mJob->setOverwrite(codeOfChecked(codedButtons(mOverwriteGroup), mJob->overwrite()));
     mJob->setEnumStart(numericValue(mAutoNumericStart->text()));
     mJob->setEnumLength(numericValue(mAutoNumericPad->text()));
 }

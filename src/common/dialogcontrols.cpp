@@ -4,9 +4,15 @@
 #include "common/changebackcolor.h"
 #include "common/colorvalues.h"
 
+#include "common/messages.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -15,7 +21,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleOption>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace gb {
@@ -239,6 +247,270 @@ void ColorField::pbChange()
     const QWidget *owner = mButton->window();
     setColor(changeColor(const_cast<QWidget *>(owner), mColor));
     emit colorChanged(mColor);
+}
+
+std::vector<CodedButton> codedButtons(const QButtonGroup *group)
+{
+    std::vector<CodedButton> buttons;
+    for (QAbstractButton *button : group->buttons())
+        buttons.push_back({button, group->id(button)});
+    return buttons;
+}
+
+void checkByCode(const std::vector<CodedButton> &buttons, int code)
+{
+    for (const CodedButton &b : buttons) {
+        const bool on = b.code == code;
+        if (b.button->isChecked() == on)
+            continue;
+        // Exclusiveness would refuse to clear the checked button or clear another one.
+        QButtonGroup *group = b.button->group();
+        const bool groupExclusive = group && group->exclusive();
+        const bool autoExclusive = b.button->autoExclusive();
+        if (group)
+            group->setExclusive(false);
+        b.button->setAutoExclusive(false);
+        b.button->setChecked(on);
+        b.button->setAutoExclusive(autoExclusive);
+        if (group)
+            group->setExclusive(groupExclusive);
+    }
+}
+
+int codeOfChecked(const std::vector<CodedButton> &buttons, int stored)
+{
+    for (const CodedButton &b : buttons) {
+        if (b.button->isChecked())
+            return b.code;
+    }
+    return stored;
+}
+
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QPixmap &picture, const QString &tip)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size().isEmpty() ? QSize(16, 16) : picture.size());
+    button->setToolTip(tip);
+    button->setFixedSize(button->iconSize() + QSize(10, 8));
+    return button;
+}
+
+// ---- InfoListEditor ----
+
+namespace {
+
+QPushButton *placedPictureButton(QWidget *page, const QPixmap &picture, const QString &tip, const QRect &rect)
+{
+    auto *button = new QPushButton(page);
+    button->setIcon(QIcon(picture));
+    button->setToolTip(tip);
+    button->setGeometry(rect);
+    return button;
+}
+
+QListWidgetItem *codeItem(const QString &label, int code)
+{
+    auto *item = new QListWidgetItem(label);
+    item->setData(Qt::UserRole, code);
+    return item;
+}
+
+QLabel *namedLabel(QWidget *parent, const QString &text, const QString &name)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+InfoListEditor::InfoListEditor(QWidget *page, const DialogUnits &du, const QRect &rect, const Texts &texts,
+                               const std::vector<ImageVarEntry> &items)
+    : QObject(page)
+    , mPage(page)
+    , mTexts(texts)
+{
+    const int x = rect.x(), y = rect.y();
+    const int listWidth = (rect.width() - 62) / 2;
+    auto *group = new QGroupBox(texts.group, page);
+    group->setGeometry(du.rect(x, y, rect.width(), rect.height()));
+    auto *avail = new QLabel(QStringLiteral("Available:"), page);
+    avail->setGeometry(du.rect(x + 6, y + 10, 60, 9));
+    mAvailLb = new QListWidget(page);
+    mAvailLb->setGeometry(du.rect(x + 6, y + 20, listWidth, rect.height() - 25));
+    mAvailLb->setToolTip(texts.availTip);
+    const int middle = x + 6 + listWidth + 4;
+    mSelect = placedPictureButton(page, RightSArrow(), texts.selectTip, du.rect(middle, y + 30, 20, 14));
+    mDeselect = placedPictureButton(page, LeftSArrow(), texts.deselectTip, du.rect(middle, y + 48, 20, 14));
+    const int selX = middle + 24;
+    auto *sel = new QLabel(QStringLiteral("Selected:"), page);
+    sel->setGeometry(du.rect(selX, y + 10, 60, 9));
+    mSelLb = new QListWidget(page);
+    mSelLb->setGeometry(du.rect(selX, y + 20, listWidth, rect.height() - 25));
+    mSelLb->setToolTip(texts.selTip);
+    const int right = selX + listWidth + 4;
+    mMoveUp = placedPictureButton(page, UpArrow(), texts.moveUpTip, du.rect(right, y + 20, 20, 14));
+    mMoveDown = placedPictureButton(page, DownArrow(), texts.moveDownTip, du.rect(right, y + 38, 20, 14));
+    mSpare = QRect(right, y + 58, 20, 14);
+    fillAndConnect(items);
+}
+
+InfoListEditor::InfoListEditor(QWidget *owner, const Texts &texts, const std::vector<ImageVarEntry> &items)
+    : QObject(owner)
+    , mWidget(new QWidget(owner))
+    , mTexts(texts)
+    , mFollowCurrent(true)
+{
+    mPage = mWidget;
+    mAvailLb = new QListWidget(mWidget);
+    mAvailLb->setObjectName(QStringLiteral("AVAILLB"));
+    mAvailLb->setToolTip(texts.availTip);
+    mSelLb = new QListWidget(mWidget);
+    mSelLb->setObjectName(QStringLiteral("SELLB"));
+    mSelLb->setToolTip(texts.selTip);
+    mSelect = pictureButton(mWidget, QStringLiteral("PBSELECT"), RightSArrow(), texts.selectTip);
+    mDeselect = pictureButton(mWidget, QStringLiteral("PBDESELECT"), LeftSArrow(), texts.deselectTip);
+    mMoveUp = pictureButton(mWidget, QStringLiteral("PBMOVEUP"), UpArrow(), texts.moveUpTip);
+    mMoveDown = pictureButton(mWidget, QStringLiteral("PBMOVEDOWN"), DownArrow(), texts.moveDownTip);
+    for (QListWidget *list : {mAvailLb, mSelLb})
+        list->setMinimumHeight(70);
+
+    auto *grid = new QGridLayout(mWidget);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(namedLabel(mWidget, QStringLiteral("Available:"), QStringLiteral("FIXEDTEXT5")), 0, 0);
+    grid->addWidget(namedLabel(mWidget, QStringLiteral("Selected:"), QStringLiteral("FIXEDTEXT6")), 0, 2);
+    grid->addWidget(mAvailLb, 1, 0);
+    auto *moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(mSelect);
+    moves->addWidget(mDeselect);
+    moves->addStretch();
+    grid->addLayout(moves, 1, 1);
+    grid->addWidget(mSelLb, 1, 2);
+    auto *order = new QVBoxLayout;
+    order->addStretch();
+    order->addWidget(mMoveUp);
+    order->addWidget(mMoveDown);
+    order->addStretch();
+    grid->addLayout(order, 1, 3);
+    fillAndConnect(items);
+}
+
+void InfoListEditor::fillAndConnect(const std::vector<ImageVarEntry> &items)
+{
+    for (const ImageVarEntry &entry : items)
+        mAvailLb->addItem(codeItem(entry.label, entry.code));
+    connect(mSelect, &QPushButton::clicked, this, &InfoListEditor::pbSelect);
+    connect(mDeselect, &QPushButton::clicked, this, &InfoListEditor::pbDeselect);
+    connect(mMoveUp, &QPushButton::clicked, this, &InfoListEditor::pbMoveUp);
+    connect(mMoveDown, &QPushButton::clicked, this, &InfoListEditor::pbMoveDown);
+}
+
+void InfoListEditor::bind(std::function<Codes()> get, std::function<void(const Codes &)> set)
+{
+    mGet = std::move(get);
+    mSet = std::move(set);
+}
+
+QList<QWidget *> InfoListEditor::controls() const
+{
+    return {mAvailLb, mSelect, mDeselect, mSelLb, mMoveUp, mMoveDown};
+}
+
+void InfoListEditor::updateLb()
+{
+    mSelLb->clear();
+    if (!mGet)
+        return;
+    const std::vector<ImageVarEntry> names = getVars();
+    for (int code : mGet()) {
+        const auto it = std::find_if(names.begin(), names.end(), [code](const ImageVarEntry &e) { return e.code == code; });
+        if (it != names.end())
+            mSelLb->addItem(codeItem(it->label, code));
+    }
+    mSelLb->setCurrentRow(-1);
+}
+
+int InfoListEditor::actedRow(const QListWidget *list) const
+{
+    if (mFollowCurrent) {
+        const QListWidgetItem *current = list->currentItem();
+        if (!current || (list == mAvailLb && !current->isSelected()))
+            return 0;
+        return list->currentRow() + 1;
+    }
+    const QList<QListWidgetItem *> chosen = list->selectedItems();
+    return chosen.isEmpty() ? 0 : list->row(chosen.first()) + 1;
+}
+
+int InfoListEditor::actedRowOrTell(const QListWidget *list, const QString &missing) const
+{
+    const int n = actedRow(list);
+    if (n == 0)
+        infoMessage(mPage, missing);
+    return n;
+}
+
+// Rows of the chosen list are positions in the owner's list; `select` is 1-based, 0 for none.
+void InfoListEditor::store(const Codes &codes, int select)
+{
+    mSet(codes);
+    updateLb();
+    if (select >= 1 && select <= mSelLb->count())
+        mSelLb->setCurrentRow(select - 1);
+}
+
+void InfoListEditor::pbSelect()
+{
+    const int n = actedRowOrTell(mAvailLb, mTexts.noInclude);
+    if (n == 0)
+        return;
+    if (!mGet)
+        return;
+    const int code = mAvailLb->item(n - 1)->data(Qt::UserRole).toInt();
+    Codes codes = mGet();
+    if (std::find(codes.begin(), codes.end(), code) != codes.end())
+        return;
+    codes.push_back(code);
+    store(codes, 0);
+}
+
+void InfoListEditor::pbDeselect()
+{
+    const int n = actedRowOrTell(mSelLb, mTexts.noRemove);
+    if (n == 0)
+        return;
+    Codes codes = mGet();
+    if (n > int(codes.size()))
+        return;
+    codes.erase(codes.begin() + (n - 1));
+    store(codes, n - 1);
+}
+
+void InfoListEditor::pbMoveUp()
+{
+    moveBy(-1, mTexts.noMoveUp);
+}
+
+void InfoListEditor::pbMoveDown()
+{
+    moveBy(1, mTexts.noMoveDown);
+}
+
+// Past either end of the list the item stays where it is.
+void InfoListEditor::moveBy(int step, const QString &missing)
+{
+    const int n = actedRowOrTell(mSelLb, missing);
+    if (n == 0)
+        return;
+    Codes codes = mGet();
+    const int to = n + step;
+    if (to < 1 || n > int(codes.size()) || to > int(codes.size()))
+        return;
+    swapArrayElements(codes, n, to);
+    store(codes, to);
 }
 
 } // namespace gb

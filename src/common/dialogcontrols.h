@@ -1,15 +1,23 @@
 #pragma once
 
 #include "common/dialogunits.h"
+#include "common/sharedhelpers.h"
 
 #include <QAbstractSlider>
+#include <QList>
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
+class QAbstractButton;
+class QButtonGroup;
 class QIcon;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPixmap;
 class QPushButton;
 class QSlider;
 class QWidget;
@@ -19,7 +27,8 @@ namespace gb {
 // Controls that the program's dialogs and wizard pages share: a number typed in an edit and
 // followed by a spinner or a slider, and a colour sample with its change button. Each is
 // placed in dialog units on a parent widget and hands out its Qt controls for anything
-// further (object names, tab order, enabling).
+// further (object names, tab order, enabling). Further down: buttons that stand for stored
+// codes, picture buttons and the editor of the information lines beside each image.
 //
 //   const DialogUnits du = DialogUnits::setUp(this, 196, 69);
 //   auto *level = NumberPair::withSlider(this, du, {32, 14, 34, 12}, {67, 13, 121, 18},
@@ -141,5 +150,108 @@ private:
 
 // The picture of every change-colour button.
 QIcon changeColorIcon();
+
+// A check or radio button that stands for one stored code of its group.
+struct CodedButton {
+    QAbstractButton *button;
+    int code;
+};
+// The buttons of a group with their ids as codes, in the group's order.
+std::vector<CodedButton> codedButtons(const QButtonGroup *group);
+// Checks the button of `code` and clears the others, whether a button group or the buttons'
+// own exclusiveness ties them; a code that no button carries leaves them all clear.
+void checkByCode(const std::vector<CodedButton> &buttons, int code);
+// The code of the first checked button; `stored` when none is checked, so a stored code that
+// no button stands for survives showing and reading back.
+int codeOfChecked(const std::vector<CodedButton> &buttons, int stored);
+
+// A push button named `name` that shows a picture and no text, sized to the picture for
+// pages placed by layouts.
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QPixmap &picture, const QString &tip = {});
+
+// The editor of an ordered list of information lines written beside each image: the fixed
+// list of items that can be chosen (AVAILLB), the owner's list of chosen codes (SELLB, whose
+// lines are named from all of getVars(), so a stored "Title" or "Comments" shows even where
+// it cannot be chosen), and the buttons that add an item not yet chosen, remove one, and
+// move one up or down.
+//
+// Every change goes to the owner at once through the setter; the list is read back through
+// the getter before each change, so the editor keeps no copy. A button pressed without the
+// item it needs shows an information box and changes nothing; moving the first item up or
+// the last one down does nothing.
+class InfoListEditor : public QObject
+{
+    Q_OBJECT
+public:
+    using Codes = std::vector<int>;
+    struct Texts {
+        QString group, availTip, selTip, selectTip, deselectTip, moveUpTip, moveDownTip;
+        // The information boxes of a button pressed without the item it needs.
+        QString noInclude = QStringLiteral("Select information to include");
+        QString noRemove = QStringLiteral("Select information to remove");
+        QString noMoveUp = QStringLiteral("Select information to move up");
+        QString noMoveDown = QStringLiteral("Select information to move down");
+    };
+
+    // The group box (texts.group) and its controls, placed within `rect` (dialog units) of
+    // the page, the controls unnamed.
+    InfoListEditor(QWidget *page, const DialogUnits &du, const QRect &rect, const Texts &texts,
+                   const std::vector<ImageVarEntry> &items);
+    // The controls laid out on a widget of their own (widget(), a child of `owner`) for the
+    // owner's layout to place, named as the gallery pages know them; texts.group is unused.
+    // These editors act on the current item of the chosen list even when a Ctrl+click
+    // unselected it, the placed ones only on a selected item.
+    InfoListEditor(QWidget *owner, const Texts &texts, const std::vector<ImageVarEntry> &items);
+
+    // The owner's list: read before every change, written after it.
+    void bind(std::function<Codes()> get, std::function<void(const Codes &)> set);
+
+    // Refills SELLB from the owner's list (codes without a name are skipped); no item selected.
+    void updateLb();
+
+    // The laid-out editor's own widget; null for a placed one.
+    QWidget *widget() const { return mWidget; }
+    // Where the page may put a button of its own under the move buttons (dialog units).
+    QRect spareButtonRect() const { return mSpare; }
+
+    QListWidget *availLb() const { return mAvailLb; }
+    QListWidget *selLb() const { return mSelLb; }
+    QPushButton *selectButton() const { return mSelect; }
+    QPushButton *deselectButton() const { return mDeselect; }
+    QPushButton *moveUpButton() const { return mMoveUp; }
+    QPushButton *moveDownButton() const { return mMoveDown; }
+    // The lists and buttons, for enabling them together.
+    QList<QWidget *> controls() const;
+
+public slots:
+    void pbSelect();
+    void pbDeselect();
+    void pbMoveUp();
+    void pbMoveDown();
+
+private:
+    void fillAndConnect(const std::vector<ImageVarEntry> &items);
+    // The 1-based row a button acts on, 0 when there is none.
+    int actedRow(const QListWidget *list) const;
+    // The same, after telling `missing` in an information box when there is none.
+    int actedRowOrTell(const QListWidget *list, const QString &missing) const;
+    void store(const Codes &codes, int select);
+    // Moves the chosen item `step` places down (negative: up).
+    void moveBy(int step, const QString &missing);
+
+    QWidget *mPage;
+    QWidget *mWidget = nullptr;
+    Texts mTexts;
+    bool mFollowCurrent = false;
+    std::function<Codes()> mGet;
+    std::function<void(const Codes &)> mSet;
+    QListWidget *mAvailLb;
+    QListWidget *mSelLb;
+    QPushButton *mSelect;
+    QPushButton *mDeselect;
+    QPushButton *mMoveUp;
+    QPushButton *mMoveDown;
+    QRect mSpare;
+};
 
 } // namespace gb

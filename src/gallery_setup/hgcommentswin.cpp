@@ -49,10 +49,7 @@ HgCommentsWin::HgCommentsWin(QWidget *owner, HgSiWin *source, int controlId) : S
     mSelectedLb->setToolTip(QStringLiteral("Selected images"));
     mPreview = pageCheck(this, QStringLiteral("PREVIEW"), QStringLiteral("Preview"),
                          QStringLiteral("Check this option to preview each highlighted file from selected files list"));
-    mPreviewFt = new PreviewFt(this);
-    mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    mPreviewFt->setFixedSize(120, 100);
-    mPreviewFt->setFrameShape(QFrame::Box);
+    mPreviewFt = previewPane(this, QStringLiteral("PREVIEWFT"), QSize(120, 100));
     mTitle = pageEdit(this, QStringLiteral("TITLE"));
     mComments = new QPlainTextEdit(this);
     mComments->setObjectName(QStringLiteral("COMMENTS"));

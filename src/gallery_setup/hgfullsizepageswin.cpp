@@ -1,7 +1,7 @@
 #include "gallery_setup/hgfullsizepageswin.h"
 
 #include "gallery/hgallery.h"
-#include "gallery_setup/imagevarseditor.h"
+#include "common/dialogcontrols.h"
 #include "gallery_setup/pagefields.h"
 
 #include <QCheckBox>
@@ -28,8 +28,8 @@ HgFullSizePagesWin::HgFullSizePagesWin(QWidget *owner, int controlId) : PagesLay
 void HgFullSizePagesWin::connect2Source(HGallery *gallery)
 {
     mGallery = gallery;
-    mVars->bind([gallery] { return gallery->fsPgVars(); },
-                [gallery](const QList<int> &codes) { gallery->setFsPgVars(codes); });
+    bindVars([gallery] { return gallery->fsPgVars(); },
+             [gallery](const QList<int> &codes) { gallery->setFsPgVars(codes); });
     mCreateHtml->setChecked(gallery->createFullSizePages());
     mOpenNewWindow->setChecked(gallery->newWindow());
     mTitle->setText(gallery->fsPgTitle());

@@ -57,10 +57,7 @@ void HgNavigationWin::buildBlock(int n, const LinkTexts &texts, const LinkSlots 
     block.image = pageEdit(group, QStringLiteral("IMAGELINK") + texts.suffix);
     block.browse = pictureButton(group, QStringLiteral("PBBROWSEIMAGE") + texts.suffix, FindFile(),
                                  QStringLiteral("Browse files"));
-    block.preview = new PreviewFt(group);
-    block.preview->setObjectName(n == 0 ? QStringLiteral("PREVIEWFT") : QStringLiteral("PREVIEWFT1"));
-    block.preview->setFixedSize(110, 90);
-    block.preview->setFrameShape(QFrame::Box);
+    block.preview = previewPane(group, n == 0 ? QStringLiteral("PREVIEWFT") : QStringLiteral("PREVIEWFT1"), QSize(110, 90));
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(block.link, 0, 0, 1, 3);

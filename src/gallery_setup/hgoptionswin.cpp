@@ -77,19 +77,25 @@ HgOptionsWin::HgOptionsWin(QWidget *owner, int controlId) : SectionPage(owner, c
     grid->setColumnStretch(1, 1);
 }
 
+std::vector<CodedButton> HgOptionsWin::casingButtons() const
+{
+    return {{mNoChange, 3}, {mLowerCase, 1}, {mUpperCase, 2}};
+}
+
+std::vector<CodedButton> HgOptionsWin::overwriteButtons() const
+{
+    return {{mOverAlways, 1}, {mOverNever, 2}, {mOverAsk, 3}};
+}
+
 void HgOptionsWin::connect2Source(HGallery *gallery)
 {
     mGallery = gallery;
     mAutoNumericStart->setText(numberText(gallery->autoNumericStart()));
     mAutoNumericPad->setText(numberText(gallery->namePadChars()));
     mClearBase->setChecked(gallery->clearBaseFolder());
-    setRadio(mNoChange, gallery->namingCasing() == 3);
-    setRadio(mLowerCase, gallery->namingCasing() == 1);
-    setRadio(mUpperCase, gallery->namingCasing() == 2);
+    checkByCode(casingButtons(), gallery->namingCasing());
     mAuxSubFolder->setText(gallery->auxSubFolder());
-    setRadio(mOverAlways, gallery->overwrite() == 1);
-    setRadio(mOverNever, gallery->overwrite() == 2);
-    setRadio(mOverAsk, gallery->overwrite() == 3);
+    checkByCode(overwriteButtons(), gallery->overwrite());
     mLaunchBrowser->setChecked(gallery->launchHtml());
     mShowThumb->setChecked(gallery->showThumbs());
     mExt->setText(gallery->htmlExt());
@@ -102,19 +108,12 @@ void HgOptionsWin::updateObject()
     mGallery->setAutoNumericStart(numberValue(mAutoNumericStart->text()));
     mGallery->setNamePadChars(numberValue(mAutoNumericPad->text()));
     mGallery->setClearBaseFolder(mClearBase->isChecked());
-    if (mNoChange->isChecked())
-        mGallery->setNamingCasing(3);
-    else if (mLowerCase->isChecked())
-        mGallery->setNamingCasing(1);
-    else if (mUpperCase->isChecked())
-        mGallery->setNamingCasing(2);
+    // With no button on the setting is left untouched, not even rewritten.
+    if (const int casing = codeOfChecked(casingButtons(), 0))
+        mGallery->setNamingCasing(casing);
     mGallery->setAuxSubFolder(mAuxSubFolder->text());
-    if (mOverAlways->isChecked())
-        mGallery->setOverwrite(1);
-    else if (mOverNever->isChecked())
-        mGallery->setOverwrite(2);
-    else if (mOverAsk->isChecked())
-        mGallery->setOverwrite(3);
+    if (const int overwrite = codeOfChecked(overwriteButtons(), 0))
+        mGallery->setOverwrite(overwrite);
     mGallery->setLaunchHtml(mLaunchBrowser->isChecked());
     mGallery->setShowThumbs(mShowThumb->isChecked());
     mGallery->setHtmlExt(mExt->text());

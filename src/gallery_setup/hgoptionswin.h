@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/dialogcontrols.h"
 #include "gallery_setup/sectionpage.h"
 
 class QCheckBox;
@@ -21,6 +22,11 @@ public:
     void updateObject() override;
 
 private:
+    // The naming case (3 unchanged, 1 lower, 2 upper) and the overwrite answer (1 always,
+    // 2 never, 3 ask).
+    std::vector<CodedButton> casingButtons() const;
+    std::vector<CodedButton> overwriteButtons() const;
+
     QLineEdit *mAutoNumericStart;
     QLineEdit *mAutoNumericPad;
     QLineEdit *mAuxSubFolder;

@@ -22,30 +22,9 @@ namespace gb {
 
 namespace {
 
-PreviewFt *previewPane(QWidget *parent, const QString &name)
-{
-    auto *pane = new PreviewFt(parent);
-    pane->setObjectName(name);
-    pane->setFixedSize(64, 48);
-    pane->setFrameShape(QFrame::Box);
-    return pane;
-}
+const QSize kPreviewSize(64, 48);
 
 } // namespace
-
-ColorField *HgPropertiesWin::colorRow(const QString &sample, const QString &button, const QString &tip,
-                                      void (HGallery::*set)(uint32_t))
-{
-    auto *field = new ColorField(this, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), 0);
-    field->setObjectNames(sample, button);
-    field->button()->setToolTip(tip);
-    field->sample()->setFixedSize(36, 16);
-    connect(field, &ColorField::colorChanged, this, [this, set](uint32_t color) {
-        if (mGallery)
-            (mGallery->*set)(color);
-    });
-    return field;
-}
 
 HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
@@ -64,7 +43,7 @@ HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(ow
                                         "centered, before site title"));
     mLogo = pageEdit(logo, QStringLiteral("LOGO"), QStringLiteral("Logo image file name"));
     mBrowseLogo = pictureButton(logo, QStringLiteral("PBBROWSELOGO"), FindFile(), QStringLiteral("Browse files"));
-    mLogoFt = previewPane(logo, QStringLiteral("LOGOFT"));
+    mLogoFt = previewPane(logo, QStringLiteral("LOGOFT"), kPreviewSize);
     auto *logoGrid = new QGridLayout(logo);
     logoGrid->addWidget(mUseLogo, 0, 0, 1, 2);
     logoGrid->addWidget(mLogo, 1, 0);
@@ -77,7 +56,7 @@ HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(ow
                               QStringLiteral("Check this option to use an image as background"));
     mBackImage = pageEdit(backImage, QStringLiteral("BACKIMAGE"), QStringLiteral("Background image file name"));
     mBrowseBackImage = pictureButton(backImage, QStringLiteral("PBBROWSEBACKIMAGE"), FindFile(), QStringLiteral("Browse files"));
-    mBackPreviewFt = previewPane(backImage, QStringLiteral("BACKPREVIEWFT"));
+    mBackPreviewFt = previewPane(backImage, QStringLiteral("BACKPREVIEWFT"), kPreviewSize);
     auto *backGrid = new QGridLayout(backImage);
     backGrid->addWidget(mUseBackImage, 0, 0, 1, 2);
     backGrid->addWidget(mBackImage, 1, 0);
@@ -86,29 +65,27 @@ HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(ow
     backGrid->setColumnStretch(0, 1);
 
     auto *colors = new QGroupBox(QStringLiteral("Page Colors"), this);
-    mBackColor = colorRow(QStringLiteral("BACKCOLORSAMPLE"), QStringLiteral("PBCHANGEBACKCOLOR"),
-                          QStringLiteral("Click to change page background color"), &HGallery::setBackgroundColor);
-    mTextColor = colorRow(QStringLiteral("TEXTCOLORSAMPLE"), QStringLiteral("PBCHANGETEXTCOLOR"),
-                          QStringLiteral("Click to change text default color"), &HGallery::setTextColor);
-    mLinkColor = colorRow(QStringLiteral("HYPERLINKCOLORSAMPLE"), QStringLiteral("PBCHANGELINKCOLOR"),
-                          QStringLiteral("Click to change hyperlinks color"), &HGallery::setLinkColor);
-    mVisitedColor = colorRow(QStringLiteral("VISITEDLINKCOLORSAMPLE"), QStringLiteral("PBCHANGEVISITEDLINKCOLOR"),
-                             QStringLiteral("Click to change visited links color"), &HGallery::setVisitedLinkColor);
-    mActiveColor = colorRow(QStringLiteral("ACTIVELINKCOLORSAMPLE"), QStringLiteral("PBCHANGEACTIVELINKCOLOR"),
-                            QStringLiteral("Click to change active links color"), &HGallery::setActiveLinkColor);
+    const QSize sampleSize(36, 16);
+    mBackColor = colorField(this, QStringLiteral("BACKCOLORSAMPLE"), QStringLiteral("PBCHANGEBACKCOLOR"),
+                            QStringLiteral("Click to change page background color"), sampleSize,
+                            &HGallery::setBackgroundColor);
+    mTextColor = colorField(this, QStringLiteral("TEXTCOLORSAMPLE"), QStringLiteral("PBCHANGETEXTCOLOR"),
+                            QStringLiteral("Click to change text default color"), sampleSize, &HGallery::setTextColor);
+    mLinkColor = colorField(this, QStringLiteral("HYPERLINKCOLORSAMPLE"), QStringLiteral("PBCHANGELINKCOLOR"),
+                            QStringLiteral("Click to change hyperlinks color"), sampleSize, &HGallery::setLinkColor);
+    mVisitedColor = colorField(this, QStringLiteral("VISITEDLINKCOLORSAMPLE"), QStringLiteral("PBCHANGEVISITEDLINKCOLOR"),
+                               QStringLiteral("Click to change visited links color"), sampleSize,
+                               &HGallery::setVisitedLinkColor);
+    mActiveColor = colorField(this, QStringLiteral("ACTIVELINKCOLORSAMPLE"), QStringLiteral("PBCHANGEACTIVELINKCOLOR"),
+                              QStringLiteral("Click to change active links color"), sampleSize,
+                              &HGallery::setActiveLinkColor);
     mUseDefaultColors = pageCheck(colors, QStringLiteral("USEDEFAULTCOLORS"), QStringLiteral("Use Default"));
-    auto *colorGrid = new QGridLayout(colors);
-    int row = 0;
-    for (auto [label, field] : {std::pair{QStringLiteral("Background:"), mBackColor},
-                                std::pair{QStringLiteral("Text:"), mTextColor}, std::pair{QStringLiteral("Hyperlink:"), mLinkColor},
-                                std::pair{QStringLiteral("Visited Link:"), mVisitedColor},
-                                std::pair{QStringLiteral("Active Link:"), mActiveColor}}) {
-        colorGrid->addWidget(fixedText(colors, label), row, 0);
-        colorGrid->addWidget(field->sample(), row, 1);
-        colorGrid->addWidget(field->button(), row, 2);
-        ++row;
-    }
-    colorGrid->addWidget(mUseDefaultColors, row, 0, 1, 3);
+    QGridLayout *colorRows = colorGrid(colors, {{QStringLiteral("Background:"), mBackColor},
+                                                {QStringLiteral("Text:"), mTextColor},
+                                                {QStringLiteral("Hyperlink:"), mLinkColor},
+                                                {QStringLiteral("Visited Link:"), mVisitedColor},
+                                                {QStringLiteral("Active Link:"), mActiveColor}});
+    colorRows->addWidget(mUseDefaultColors, colorRows->rowCount(), 0, 1, 3);
 
     auto *margins = new QGroupBox(QStringLiteral("Page Margins"), this);
     mSpecifyTopMargin = pageCheck(margins, QStringLiteral("SPECIFYTOPMARGIN"), QStringLiteral("Specify Top Margin"),

@@ -34,9 +34,6 @@ public:
     void pbLinkFont();
 
 private:
-    ColorField *colorRow(const QString &sample, const QString &button, const QString &tip,
-                         void (HGallery::*set)(uint32_t));
-
     QLineEdit *mTitle;
     QPushButton *mChangeFont;
     QCheckBox *mUseLogo;

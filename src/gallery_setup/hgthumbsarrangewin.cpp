@@ -42,15 +42,6 @@ QHBoxLayout *pairRow(NumberPair *pair)
     return row;
 }
 
-ColorField *colorField(QWidget *parent, const QString &sample, const QString &button, const QString &tip)
-{
-    auto *field = new ColorField(parent, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), 0);
-    field->setObjectNames(sample, button);
-    field->button()->setToolTip(tip);
-    field->sample()->setFixedSize(40, 20);
-    return field;
-}
-
 } // namespace
 
 HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
@@ -81,21 +72,16 @@ HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionP
     widthGrid->addWidget(mPixels, 1, 1);
 
     auto *colors = new QGroupBox(QStringLiteral("Table Colors"), this);
+    const QSize sampleSize(40, 20);
     mTableColor = colorField(colors, QStringLiteral("TABLECOLOR"), QStringLiteral("PBCHANGETABLECOLOR"),
-                             QStringLiteral("Change table color"));
+                             QStringLiteral("Change table color"), sampleSize, &HGallery::setThTableBackColor);
     mCellColor = colorField(colors, QStringLiteral("CELLCOLOR"), QStringLiteral("PBCHANGECELLCOLOR"),
-                            QStringLiteral("Change table's cells color"));
+                            QStringLiteral("Change table's cells color"), sampleSize, &HGallery::setThTableCellColor);
     mBorderColor = colorField(colors, QStringLiteral("BORDERCOLOR"), QStringLiteral("PBCHANGEBORDERCOLOR"),
-                              QStringLiteral("Change table's border color"));
-    auto *colorGrid = new QGridLayout(colors);
-    int row = 0;
-    for (auto [label, field] : {std::pair{QStringLiteral("Table:"), mTableColor}, std::pair{QStringLiteral("Cell:"), mCellColor},
-                                std::pair{QStringLiteral("Border:"), mBorderColor}}) {
-        colorGrid->addWidget(fixedText(colors, label), row, 0);
-        colorGrid->addWidget(field->sample(), row, 1);
-        colorGrid->addWidget(field->button(), row, 2);
-        ++row;
-    }
+                              QStringLiteral("Change table's border color"), sampleSize, &HGallery::setThTableBorderColor);
+    colorGrid(colors, {{QStringLiteral("Table:"), mTableColor},
+                       {QStringLiteral("Cell:"), mCellColor},
+                       {QStringLiteral("Border:"), mBorderColor}});
 
     auto *layout = new QGroupBox(QStringLiteral("Table Layout"), this);
     mAlignment = new QComboBox(layout);
@@ -127,10 +113,7 @@ HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionP
                            QStringLiteral("Define the image that will be used as table background"));
     mBrowse = pictureButton(back, QStringLiteral("PBBROWSEBACKGROUND"), FindFile(),
                             QStringLiteral("Browse folders to find background image"));
-    mPreviewFt = new PreviewFt(back);
-    mPreviewFt->setObjectName(QStringLiteral("PREVIEWFT"));
-    mPreviewFt->setFixedSize(90, 70);
-    mPreviewFt->setFrameShape(QFrame::Box);
+    mPreviewFt = gb::previewPane(back, QStringLiteral("PREVIEWFT"), QSize(90, 70));
     auto *backGrid = new QGridLayout(back);
     backGrid->addWidget(mUseBackground, 0, 0, 1, 2);
     backGrid->addWidget(mBackground, 1, 0);
@@ -146,18 +129,6 @@ HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionP
     grid->addWidget(back, 2, 0, 1, 3);
     grid->setRowStretch(3, 1);
 
-    connect(mTableColor, &ColorField::colorChanged, this, [this](uint32_t c) {
-        if (mGallery)
-            mGallery->setThTableBackColor(c);
-    });
-    connect(mCellColor, &ColorField::colorChanged, this, [this](uint32_t c) {
-        if (mGallery)
-            mGallery->setThTableCellColor(c);
-    });
-    connect(mBorderColor, &ColorField::colorChanged, this, [this](uint32_t c) {
-        if (mGallery)
-            mGallery->setThTableBorderColor(c);
-    });
     for (QAbstractButton *button : {static_cast<QAbstractButton *>(mSpecifyWidth), static_cast<QAbstractButton *>(mPercent),
                                     static_cast<QAbstractButton *>(mPixels),
                                     static_cast<QAbstractButton *>(mUseBackground)})
@@ -173,8 +144,7 @@ void HgThumbsArrangeWin::connect2Source(HGallery *gallery)
     mCols->setNumber(gallery->thColumns());
     mSpecifyWidth->setChecked(gallery->thSpecifyTableWidth());
     mWidth->setText(numberText(gallery->thTableWidth()));
-    setRadio(mPercent, gallery->thTablePercent());
-    setRadio(mPixels, !gallery->thTablePercent());
+    checkByCode({{mPercent, 1}, {mPixels, 0}}, gallery->thTablePercent() ? 1 : 0);
     mTableColor->setColor(gallery->thTableBackColor());
     mCellColor->setColor(gallery->thTableCellColor());
     mBorderColor->setColor(gallery->thTableBorderColor());

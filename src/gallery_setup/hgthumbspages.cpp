@@ -1,7 +1,7 @@
 #include "gallery_setup/hgthumbspages.h"
 
 #include "gallery/hgallery.h"
-#include "gallery_setup/imagevarseditor.h"
+#include "common/dialogcontrols.h"
 #include "gallery_setup/pagefields.h"
 
 #include <QCheckBox>
@@ -26,8 +26,8 @@ HgThumbsPages::HgThumbsPages(QWidget *owner, int controlId) : PagesLayoutPage(ow
 void HgThumbsPages::connect2Source(HGallery *gallery)
 {
     mGallery = gallery;
-    mVars->bind([gallery] { return gallery->thPgVars(); },
-                [gallery](const QList<int> &codes) { gallery->setThPgVars(codes); });
+    bindVars([gallery] { return gallery->thPgVars(); },
+             [gallery](const QList<int> &codes) { gallery->setThPgVars(codes); });
     mTitle->setText(gallery->thPgTitle());
     mAppendPageNo->setChecked(gallery->thPgTitleSeq());
     showNaming(gallery->thPgNaming());

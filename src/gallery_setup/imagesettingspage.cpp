@@ -125,25 +125,19 @@ int ImageSettingsPage::readFormat(int stored) const
     return mFormat->currentIndex() < 0 ? stored : mFormat->currentData().toInt();
 }
 
+std::vector<CodedButton> ImageSettingsPage::namingButtons() const
+{
+    return {{mSame, 1}, {mAppend, 2}, {mAppendSuffix, 3}, {mAppendPrefix, 4}};
+}
+
 void ImageSettingsPage::showNaming(int naming)
 {
-    setRadio(mSame, naming == 1);
-    setRadio(mAppend, naming == 2);
-    setRadio(mAppendSuffix, naming == 3);
-    setRadio(mAppendPrefix, naming == 4);
+    checkByCode(namingButtons(), naming);
 }
 
 int ImageSettingsPage::readNaming(int stored) const
 {
-    if (mSame->isChecked())
-        return 1;
-    if (mAppend->isChecked())
-        return 2;
-    if (mAppendSuffix->isChecked())
-        return 3;
-    if (mAppendPrefix->isChecked())
-        return 4;
-    return stored;
+    return codeOfChecked(namingButtons(), stored);
 }
 
 } // namespace gb

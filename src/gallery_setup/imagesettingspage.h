@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/dialogcontrols.h"
 #include "gallery_setup/sectionpage.h"
 
 class QCheckBox;
@@ -32,8 +33,11 @@ protected:
     void showFormat(int code);
     // The chosen format's code, or the stored one when nothing is chosen.
     int readFormat(int stored) const;
+    // Shows the naming code (1 same name, 2 appended name, 3 suffix, 4 prefix, anything else
+    // none) and reads it back, keeping the stored code when no button is on.
     void showNaming(int naming);
     int readNaming(int stored) const;
+    std::vector<CodedButton> namingButtons() const;
 
     QGridLayout *mGrid; // format row 0, the pages place their own rows below it
     QComboBox *mFormat;

@@ -1,5 +1,7 @@
 #include "gallery_setup/pagefields.h"
 
+#include "image/previewft.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,17 +43,6 @@ QRadioButton *pageRadio(QWidget *parent, const QString &name, const QString &cap
     return radio;
 }
 
-QPushButton *pictureButton(QWidget *parent, const QString &name, const QPixmap &picture, const QString &tip)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size().isEmpty() ? QSize(16, 16) : picture.size());
-    button->setToolTip(tip);
-    button->setFixedSize(button->iconSize() + QSize(10, 8));
-    return button;
-}
-
 QPushButton *textButton(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *button = new QPushButton(caption, parent);
@@ -64,6 +55,28 @@ QLabel *fixedText(QWidget *parent, const QString &text, const QString &name)
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+PreviewFt *previewPane(QWidget *parent, const QString &name, const QSize &size)
+{
+    auto *pane = new PreviewFt(parent);
+    pane->setObjectName(name);
+    pane->setFixedSize(size);
+    pane->setFrameShape(QFrame::Box);
+    return pane;
+}
+
+QGridLayout *colorGrid(QWidget *group, const std::vector<std::pair<QString, ColorField *>> &rows)
+{
+    auto *grid = new QGridLayout(group);
+    int row = 0;
+    for (const auto &[label, field] : rows) {
+        grid->addWidget(fixedText(group, label), row, 0);
+        grid->addWidget(field->sample(), row, 1);
+        grid->addWidget(field->button(), row, 2);
+        ++row;
+    }
+    return grid;
 }
 
 } // namespace gb
@@ -95,16 +108,6 @@ QGroupBox *userHtmlGroup(QWidget *parent, QPlainTextEdit *&top, QPlainTextEdit *
         edit->setMinimumHeight(40);
     }
     return html;
-}
-
-void setRadio(QRadioButton *radio, bool on)
-{
-    if (radio->isChecked() == on)
-        return;
-    const bool exclusive = radio->autoExclusive();
-    radio->setAutoExclusive(false);
-    radio->setChecked(on);
-    radio->setAutoExclusive(exclusive);
 }
 
 } // namespace gb

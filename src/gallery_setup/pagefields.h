@@ -9,19 +9,25 @@
 #include <climits>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QPlainTextEdit;
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPixmap;
 class QPushButton;
 class QRadioButton;
+class QSize;
 class QWidget;
 
 namespace gb {
+
+class PreviewFt;
 
 // Small helpers the gallery's section pages share to make their controls. Every control
 // gets the name the pages and their tests know it by (its objectName).
@@ -37,10 +43,12 @@ inline int numberValue(const QString &text)
 QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip = {}, int digits = 0);
 QCheckBox *pageCheck(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
 QRadioButton *pageRadio(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
-// A push button that shows a picture and no text.
-QPushButton *pictureButton(QWidget *parent, const QString &name, const QPixmap &picture, const QString &tip = {});
 QPushButton *textButton(QWidget *parent, const QString &name, const QString &caption);
 QLabel *fixedText(QWidget *parent, const QString &text, const QString &name = {});
+// A framed pane of a fixed size that previews a picture file.
+PreviewFt *previewPane(QWidget *parent, const QString &name, const QSize &size);
+// A grid on `group` with one row of label, sample and change button for each colour field.
+QGridLayout *colorGrid(QWidget *group, const std::vector<std::pair<QString, ColorField *>> &rows);
 
 } // namespace gb
 
@@ -50,8 +58,4 @@ namespace gb {
 // (labelNames: the two labels' names). stacked puts the second under the first, else beside.
 QGroupBox *userHtmlGroup(QWidget *parent, QPlainTextEdit *&top, QPlainTextEdit *&bottom, const QStringList &labelNames,
                          bool stacked);
-
-// Checks or clears a radio button on its own: clearing it may leave its whole group off,
-// which is how a page shows a stored code that none of its buttons stands for.
-void setRadio(QRadioButton *radio, bool on);
 } // namespace gb

@@ -3,7 +3,6 @@
 #include "actions/selectfontwin.h"
 #include "resources/resourceclasses.h"
 #include "gallery/hgallery.h"
-#include "gallery_setup/imagevarseditor.h"
 #include "gallery_setup/pagefields.h"
 
 #include <QLabel>
@@ -49,7 +48,20 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
                                         : QStringLiteral("Include with each thumbnail the following information ... "),
                                this);
     info->setObjectName(QStringLiteral("GROUPBOX1"));
-    mVars = new ImageVarsEditor(info, fullSize ? QStringLiteral("full size image") : QStringLiteral("thumbnail"));
+    const QString kind = fullSize ? QStringLiteral("full size image") : QStringLiteral("thumbnail");
+    const QString infoPages = fullSize ? QStringLiteral("full size image pages") : QStringLiteral("thumbnails page");
+    InfoListEditor::Texts varTexts{{},
+                                   QStringLiteral("Available information to include with each %1").arg(kind),
+                                   QStringLiteral("Selected information to include with each %1").arg(kind),
+                                   QStringLiteral("Includes selected information to %1").arg(infoPages),
+                                   QStringLiteral("Removes selected information from %1").arg(infoPages),
+                                   QStringLiteral("Move up selected information (write earlier)"),
+                                   QStringLiteral("Move down selected information (write later)"),
+                                   QStringLiteral("Select an information to include"),
+                                   QStringLiteral("Select an information to remove"),
+                                   QStringLiteral("Select an information to move up"),
+                                   QStringLiteral("Select an information to move down")};
+    mVars = new InfoListEditor(info, varTexts, getVars());
     mWriteAfter = pageCheck(info, QStringLiteral("WRITEAFTERTHUMBNAIL"),
                             fullSize ? QStringLiteral("Write at image bottom") : QStringLiteral("Write at thumbnail bottom"),
                             fullSize ? QStringLiteral("Set this option to write selected information at the bottom of "
@@ -59,7 +71,7 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     mInfoFont = pictureButton(info, QStringLiteral("PBINFOFONT"), FontBm(),
                               QStringLiteral("Select information font attributes"));
     auto *infoLayout = new QGridLayout(info);
-    infoLayout->addWidget(mVars, 0, 0, 1, 3);
+    infoLayout->addWidget(mVars->widget(), 0, 0, 1, 3);
     infoLayout->addWidget(mWriteAfter, 1, 0);
     infoLayout->addWidget(mInfoFont, 1, 1);
     infoLayout->setColumnStretch(2, 1);
@@ -87,19 +99,29 @@ PagesLayoutPage::PagesLayoutPage(QWidget *owner, int controlId, bool fullSize) :
     grid->setRowStretch(2, 1);
 }
 
+void PagesLayoutPage::bindVars(std::function<QList<int>()> get, std::function<void(const QList<int> &)> set)
+{
+    mVars->bind(
+        [get = std::move(get)] {
+            const QList<int> codes = get();
+            return InfoListEditor::Codes(codes.begin(), codes.end());
+        },
+        [set = std::move(set)](const InfoListEditor::Codes &codes) { set(QList<int>(codes.begin(), codes.end())); });
+}
+
+std::vector<CodedButton> PagesLayoutPage::namingButtons() const
+{
+    return {{mPrefix, 4}, {mSuffix, 3}};
+}
+
 void PagesLayoutPage::showNaming(int naming)
 {
-    setRadio(mPrefix, naming == 4);
-    setRadio(mSuffix, naming == 3);
+    checkByCode(namingButtons(), naming);
 }
 
 int PagesLayoutPage::readNaming(int stored) const
 {
-    if (mPrefix->isChecked())
-        return 4;
-    if (mSuffix->isChecked())
-        return 3;
-    return stored;
+    return codeOfChecked(namingButtons(), stored);
 }
 
 } // namespace gb

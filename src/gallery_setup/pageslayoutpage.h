@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/fontdata.h"
+#include "common/dialogcontrols.h"
 #include "gallery_setup/sectionpage.h"
 
 class QCheckBox;
@@ -11,8 +12,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace gb {
-
-class ImageVarsEditor;
 
 // What the thumbnail page layout page and the full-size page layout page share: the page
 // title with its font, the naming of the page files (auto prefix or suffix to a base name),
@@ -29,10 +28,14 @@ protected:
     // fullSize picks the captions and tooltips of the full-size pages.
     PagesLayoutPage(QWidget *owner, int controlId, bool fullSize);
 
+    // Binds the information items to the gallery's list of codes.
+    void bindVars(std::function<QList<int>()> get, std::function<void(const QList<int> &)> set);
+
     // Shows the naming code (4 prefix, 3 suffix, anything else neither) and reads it back,
     // keeping the stored code when neither button is on.
     void showNaming(int naming);
     int readNaming(int stored) const;
+    std::vector<CodedButton> namingButtons() const;
 
     QGridLayout *mTop; // title row; the pages add their own options to it
     QLineEdit *mTitle;
@@ -41,7 +44,7 @@ protected:
     QRadioButton *mSuffix;
     QLineEdit *mBaseName;
     QLineEdit *mFolder;
-    ImageVarsEditor *mVars;
+    InfoListEditor *mVars;
     QCheckBox *mWriteAfter;
     QPushButton *mInfoFont;
     QPlainTextEdit *mTopHtml;

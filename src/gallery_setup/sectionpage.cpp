@@ -1,8 +1,12 @@
 #include "gallery_setup/sectionpage.h"
 
 #include "actions/selectfontwin.h"
+#include "common/dialogcontrols.h"
 #include "gallery/hgallery.h"
 #include "gallery_setup/galleryjob.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 namespace gb {
 
@@ -19,6 +23,20 @@ void SectionPage::editFont(FontData (HGallery::*get)() const, void (HGallery::*s
         return;
     if (const std::optional<FontData> font = changeFont(this, (mGallery->*get)(), caption))
         (mGallery->*set)(*font);
+}
+
+ColorField *SectionPage::colorField(QWidget *parent, const QString &sample, const QString &button, const QString &tip,
+                                    const QSize &sampleSize, void (HGallery::*set)(uint32_t))
+{
+    auto *field = new ColorField(parent, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), 0);
+    field->setObjectNames(sample, button);
+    field->button()->setToolTip(tip);
+    field->sample()->setFixedSize(sampleSize);
+    connect(field, &ColorField::colorChanged, this, [this, set](uint32_t color) {
+        if (mGallery)
+            (mGallery->*set)(color);
+    });
+    return field;
 }
 
 } // namespace gb

@@ -3,8 +3,13 @@
 #include "actions/fontdata.h"
 #include "batch/wizardpagewin.h"
 
+#include <cstdint>
+
+class QSize;
+
 namespace gb {
 
+class ColorField;
 class HGallery;
 
 // One section page of the gallery window bound to its gallery object. The frame binds it
@@ -31,6 +36,10 @@ protected:
     // The font dialog over one font setting of the gallery; a cancelled dialog keeps the font.
     void editFont(FontData (HGallery::*get)() const, void (HGallery::*set)(const FontData &),
                   const QString &caption);
+    // A colour sample of sampleSize and its change button, named sample and button, the
+    // button with its tooltip; a colour chosen with the button goes to the gallery at once.
+    ColorField *colorField(QWidget *parent, const QString &sample, const QString &button, const QString &tip,
+                           const QSize &sampleSize, void (HGallery::*set)(uint32_t));
 
     HGallery *mGallery = nullptr;
 };

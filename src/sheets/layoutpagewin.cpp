@@ -60,7 +60,8 @@ LayoutPageWin::LayoutPageWin(QWidget *owner, int controlId, const Texts &texts)
          QStringLiteral("Includes selected information to thumbnails page"),
          QStringLiteral("Removes selected information from thumbnails page"),
          QStringLiteral("Move up selected information (write earlier)"),
-         QStringLiteral("Move down selected information (write later)")});
+         QStringLiteral("Move down selected information (write later)")},
+        getVars1());
     const QRect spare = mInfo->spareButtonRect();
     mPbInfoFont = new QPushButton(this);
     mPbInfoFont->setIcon(QIcon(FontBm()));

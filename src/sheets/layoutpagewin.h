@@ -3,7 +3,6 @@
 #include "actions/fontdata.h"
 #include "batch/wizardpagewin.h"
 #include "common/dialogcontrols.h"
-#include "sheets/infolisteditor.h"
 
 #include <QCheckBox>
 
