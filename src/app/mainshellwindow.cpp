@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace gb {
 
 namespace {
@@ -141,6 +143,13 @@ QWidget *MainShellWindow::openToolWithFiles(const QString &command, const QStrin
     if (!sub)
         return nullptr;
     sub->show();
+    // The area places each new window below and right of the last one; a tall wizard
+    // placed that way would open with its lower part out of sight.
+    const QSize area = mMdi->viewport()->size();
+    QRect place = sub->geometry();
+    place.moveTo(std::max(0, std::min(place.x(), area.width() - place.width())),
+                 std::max(0, std::min(place.y(), area.height() - place.height())));
+    sub->setGeometry(place);
     return sub->widget();
 }
 

@@ -171,6 +171,25 @@ TEST_F(AppTest, CloseAllClosesNewestFirstAndEmptiesTheList)
     main.closeAll(); // nothing open: nothing happens
 }
 
+TEST_F(AppTest, ToolWindowsOpenInsideTheWorkArea)
+{
+    MainShellWindow main;
+    MainShellWindow::registerTool("RENAMEFILES", [&](MainShellWindow *, const QStringList &) {
+        auto *w = new QLabel("tall");
+        w->setMinimumSize(500, 420);
+        return w;
+    });
+    main.resize(900, 700);
+    main.show();
+    for (int i = 0; i < 8; ++i)
+        main.renameFiles({});
+    const QRect area(QPoint(0, 0), main.mdiArea()->viewport()->size());
+    const auto subs = main.mdiArea()->subWindowList();
+    ASSERT_EQ(subs.size(), 8);
+    for (QMdiSubWindow *sub : subs)
+        EXPECT_TRUE(area.contains(sub->geometry())) << sub->geometry().y() << " in " << area.height();
+}
+
 TEST_F(AppTest, ExplorerPlacementFromRegistryThenCascade)
 {
     MainShellWindow main;
