@@ -8,6 +8,7 @@
 #include "common/helpdisplay.h"
 #include "common/messages.h"
 #include "common/registry.h"
+#include "common/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -268,7 +269,7 @@ void MainShellWindow::closeAll()
     for (int i = int(mChildren.size()) - 1; i >= 0; --i) {
         QPointer<QWidget> child = mChildren.at(i);
         if (child) {
-            QWidget *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()) ? child->parentWidget() : child.data();
+            QWidget *frame = windowFrame(child);
             frame->close();
             if (child)
                 child->deleteLater();

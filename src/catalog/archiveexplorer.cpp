@@ -166,7 +166,7 @@ void ArchiveExplorer::rebuildTree()
 
 void ArchiveExplorer::closeArchive()
 {
-    close();
+    closeWindowFrame(this);
 }
 
 void ArchiveExplorer::pageSetup()

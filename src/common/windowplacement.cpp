@@ -8,9 +8,19 @@
 
 namespace gb {
 
+QWidget *windowFrame(QWidget *window)
+{
+    return qobject_cast<QMdiSubWindow *>(window->parentWidget()) ? window->parentWidget() : window;
+}
+
+void closeWindowFrame(QWidget *window)
+{
+    windowFrame(window)->close();
+}
+
 void saveWindowPlacement(QWidget *window, const QString &prefix)
 {
-    QWidget *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()) ? window->parentWidget() : window;
+    QWidget *frame = windowFrame(window);
     const QString section = QStringLiteral("Window");
     const QRect normal = frame->isMaximized() || frame->isMinimized() ? frame->normalGeometry() : frame->geometry();
     const QRect place = normal.isValid() ? normal : frame->geometry();

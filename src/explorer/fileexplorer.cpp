@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
@@ -148,10 +147,7 @@ void FileExplorer::updateToolbar()
 
 void FileExplorer::closeExplorer()
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
+    closeWindowFrame(this);
 }
 
 void FileExplorer::smallThumbnails()
