@@ -4,6 +4,9 @@
 #include "resources/resourceclasses.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QShortcutEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,14 +89,24 @@ void WindowMenu::build()
     }
 
     for (const Accelerator &acc : mDef.accelerators) {
-        if (QAction *a = mActions.value(acc.itemId)) {
-            QList<QKeySequence> keys{QKeySequence(acc.key)};
-            if (acc.altKey)
-                keys << QKeySequence(acc.altKey);
-            a->setShortcuts(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
+        QAction *a = mActions.value(acc.itemId);
+        if (!a)
+            continue;
+        QList<QKeySequence> keys;
+        for (const int key : {acc.key, acc.altKey}) {
+            // Under X11 the shortcut map drops the keypad flag before it matches, so a keypad
+            // key never matched, and its plain form would also take the main keyboard's key.
+            if (key & Qt::KeypadModifier)
+                mKeypadKeys.insert(key, a);
+            else if (key)
+                keys << QKeySequence(key);
         }
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->installEventFilter(this);
     }
+    if (!mKeypadKeys.isEmpty())
+        qApp->installEventFilter(this);
 
     if (mDef.strip) {
         mToolBar = new QToolBar(QString::fromLatin1(mDef.className));
@@ -128,11 +141,62 @@ QMenu *WindowMenu::windowListPopup() const
                                                                               : nullptr;
 }
 
-void WindowMenu::fillMenuBar(QMenuBar *bar) const
+void WindowMenu::fillMenuBar(QMenuBar *bar)
 {
     bar->clear();
     for (QMenu *popup : mPopups)
         bar->addMenu(popup);
+    bar->installEventFilter(this);
+}
+
+bool WindowMenu::keysLiveIn(const QAction *a, const QWidget *widget)
+{
+    // As Qt's window shortcuts: on a visible widget of that window; a popup is a window of
+    // its own.
+    for (QObject *o : a->associatedObjects()) {
+        const auto *on = qobject_cast<QWidget *>(o);
+        if (on && !qobject_cast<const QMenu *>(on) && on->isVisible() && on->window() == widget->window())
+            return true;
+    }
+    return false;
+}
+
+QAction *WindowMenu::actionOfKey(const QKeySequence &key) const
+{
+    for (QAction *a : mActions)
+        if (a->shortcuts().contains(key))
+            return a;
+    return nullptr;
+}
+
+bool WindowMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    QAction *a = nullptr;
+    if (event->type() == QEvent::KeyPress && !mKeypadKeys.isEmpty()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        a = mKeypadKeys.value(key->keyCombination().toCombined());
+        // A field that takes text keeps the keypad's point and Delete.
+        if (!a || !widget || widget->testAttribute(Qt::WA_InputMethodEnabled) || !keysLiveIn(a, widget))
+            return false;
+    } else if (event->type() == QEvent::Shortcut) {
+        // A key that is also a popup's mnemonic reaches the item or the menu bar, flagged as
+        // ambiguous; the item wins, as an accelerator goes before the menu.
+        const auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (!shortcut->isAmbiguous())
+            return false;
+        const auto *bar = qobject_cast<QMenuBar *>(watched);
+        if (bar && (mPopups.isEmpty() || !bar->actions().contains(mPopups.first()->menuAction())))
+            return false;
+        a = actionOfKey(shortcut->key());
+        if (!a)
+            return false;
+    } else {
+        return false;
+    }
+    if (a->isEnabled())
+        a->trigger();
+    return true;
 }
 
 void WindowMenu::updateEnabled()

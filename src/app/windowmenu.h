@@ -23,6 +23,11 @@ namespace gb {
 // through CommandRouter, starting at the target window (the window that owns the menu). An
 // item is enabled only while something in the target's owner chain handles its command, so
 // the commands of tools that are not there stay greyed out.
+//
+// A key works while its action sits on a visible window (the main window while this menu is
+// on its menu bar) and the keys go to that window. Keys of the numeric keypad are matched on
+// the key press itself, except in a field that takes text. An Alt+letter key that is also the
+// mnemonic of one of the menu's popups runs its item; the popup still opens from the bar.
 class WindowMenu : public QObject
 {
     Q_OBJECT
@@ -48,9 +53,12 @@ public:
     QList<QAction *> actions() const { return mActions.values(); }
 
     // Puts the popups on a menu bar (which it clears first).
-    void fillMenuBar(QMenuBar *bar) const;
+    void fillMenuBar(QMenuBar *bar);
     // Re-evaluates which items are enabled.
     void updateEnabled();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // An item was chosen whose command found no handler (kept for diagnostics and tests).
@@ -59,11 +67,16 @@ signals:
 private:
     void build();
     void trigger(int itemId);
+    // Whether the action's keys work in the window that holds widget.
+    static bool keysLiveIn(const QAction *a, const QWidget *widget);
+    // The item whose key (other than a keypad key) this is, or null.
+    QAction *actionOfKey(const QKeySequence &key) const;
 
     const MenuDef &mDef;
     QPointer<QWidget> mTarget;
     QPointer<QObject> mFallback;
     QHash<int, QAction *> mActions;
+    QHash<int, QAction *> mKeypadKeys; // by key combination, keypad flag included
     QList<QMenu *> mPopups;
     QMenu *mRoot = nullptr;
     QToolBar *mToolBar = nullptr;

@@ -116,7 +116,6 @@ TEST(Menus, KeysOfTheExplorerAndCatalogMenus)
     Handler target;
     WindowMenu explorer(explorerMenu(), &target);
     WindowMenu catalog(archivesMenu(), &target);
-    EXPECT_EQ(explorer.action(15156)->shortcuts().size(), 2);
     EXPECT_EQ(explorer.action(15215)->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_TRUE(explorer.action(15150)->shortcut() == QKeySequence(Qt::Key_F2));
     EXPECT_EQ(catalog.action(15416)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
