@@ -7,6 +7,7 @@
 #include "catalog/archiveexplorer.h"
 #include "catalog/archivestruct.h"
 #include "catalog/repairarchwin.h"
+#include "common/focusreturn.h"
 #include "common/imagsysserver.h"
 #include "common/messages.h"
 #include "common/filedialogs.h"
@@ -69,6 +70,7 @@ QWidget *openSplitter(MainShellWindow *owner, const QStringList &files)
     const QString file = files.isEmpty() ? getOpenFileName(owner, QStringLiteral("Select an image to split..."), 1)
                                          : files.first();
     if (!file.isEmpty()) {
+        FocusReturn back(owner);
         ImageSplitWin splitter(owner, {file});
         splitter.exec();
     }

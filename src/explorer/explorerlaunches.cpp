@@ -4,6 +4,7 @@
 
 #include "explorer/fileexplorer.h"
 
+#include "common/focusreturn.h"
 #include "common/messages.h"
 #include "explorer/defineorderwin.h"
 #include "explorer/findimagewin.h"
@@ -123,6 +124,8 @@ void FileExplorer::splitImage()
                                        QStringLiteral("You select more than one images. Only the first will be splited"));
     if (file.isEmpty())
         return;
+    // The splitter closes itself once its tiles are written; the keys come back here.
+    FocusReturn back(this);
     ImageSplitWin dialog(this, {file});
     dialog.exec();
 }
