@@ -15,6 +15,7 @@
 #include "explorer/explorertree.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/windowlook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,29 +44,8 @@ QString makeFolder(int n)
     return dir;
 }
 
-// Lets every pending pass and layout run.
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-// With GB_SHOTS set to a folder, and a real display, the screen as it stands is saved there
-// under this name, for a person to look at.
-void look(const QString &name)
-{
-    const QString dir = qEnvironmentVariable("GB_SHOTS");
-    if (dir.isEmpty())
-        return;
-    for (int i = 0; i < 20; ++i) { // let the window manager and the X server catch up
-        QApplication::processEvents();
-        QTest::qWait(25);
-    }
-    if (QScreen *screen = QApplication::primaryScreen())
-        screen->grabWindow(0).save(dir + "/" + name + ".png");
-}
+using gbtest::look;
+using gbtest::settle;
 
 void selectFolder(FileExplorer &e, const QString &folder)
 {
