@@ -13,9 +13,9 @@
 #include "image/wincaption.h"
 #include "image/winsle.h"
 #include "explorer/explorertree.h"
+#include "mainwindowfixture.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
-#include "support/windowlook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,25 +104,9 @@ void expectEveryCellFilled(FileExplorer &e, const char *when)
     }
 }
 
-class ExplorerWindows : public ::testing::Test
+class ExplorerWindows : public gbtest::MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        registerTools();
-        mMain = std::make_unique<MainShellWindow>();
-        mMain->resize(1200, 900);
-        mMain->show();
-        mMain->refreshCommands();
-    }
-    void TearDown() override
-    {
-        mMain.reset();
-        settle();
-        MainShellWindow::unregisterTool("BROWSEIMAGES");
-        MainShellWindow::unregisterTool("COMPACTARCHIVE");
-    }
-
     FileExplorer *openExplorer()
     {
         mMain->browseImages();
@@ -133,9 +117,6 @@ protected:
         return nullptr;
     }
     static QMdiSubWindow *frameOf(QWidget *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); }
-
-    gbtest::ScriptedUi mUi;
-    std::unique_ptr<MainShellWindow> mMain;
 };
 
 } // namespace

@@ -19,9 +19,8 @@
 #include "image/wincaption.h"
 #include "explorer/explorertree.h"
 #include "support/modal.h"
-#include "support/scriptedui.h"
 #include "support/testutil.h"
-#include "support/windowlook.h"
+#include "mainwindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,25 +47,14 @@ namespace {
 
 const QString kRemoveQuestion = "Selected file(s) will be removed and they cannot be restored later.";
 
-class WindowKeys : public ::testing::Test
+class WindowKeys : public gbtest::MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        registerTools();
-        mMain = std::make_unique<MainShellWindow>();
-        mMain->resize(1200, 900);
-        mMain->show();
-        mMain->refreshCommands();
+        MainWindowTest::SetUp();
         QApplication::setActiveWindow(mMain.get());
         settle();
-    }
-    void TearDown() override
-    {
-        mMain.reset();
-        settle();
-        for (const char *tool : {"BROWSEIMAGES", "OPENARCHIVE", "NEWARCHIVE", "COMPACTARCHIVE", "IMAGESPLIT"})
-            MainShellWindow::unregisterTool(tool);
     }
 
     // Keys as the window system hands them over: to whichever widget has the focus.
@@ -125,8 +113,6 @@ protected:
         return titles;
     }
 
-    gbtest::ScriptedUi mUi;
-    std::unique_ptr<MainShellWindow> mMain;
     QString mFolder;
 };
 
