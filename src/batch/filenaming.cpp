@@ -45,11 +45,6 @@ QString namingTextInUse(int naming, const QString &text, const QString &suffix, 
     }
 }
 
-bool leavesItsFolder(const QString &nameText)
-{
-    return nameText.contains(QLatin1Char('/')) || nameText.contains(QLatin1String(".."));
-}
-
 QString applyFileNaming(int naming, const QString &fileName, const QString &number, const QString &text,
                         const QString &suffix, const QString &prefix)
 {

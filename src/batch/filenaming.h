@@ -53,10 +53,6 @@ QString applyFileNaming(int naming, const QString &fileName, const QString &numb
 // for 3, prefix for 4; "" for code 1 (and codes outside 1..4).
 QString namingTextInUse(int naming, const QString &text, const QString &suffix, const QString &prefix);
 
-// Whether a text that becomes part of a file name could put the file outside its folder:
-// it holds a "/" (another folder) or ".." (a climb out of it).
-bool leavesItsFolder(const QString &nameText);
-
 // Whether an output may be written at path under an OverwriteMode: always when no file is
 // there; for an existing file, mode 2 refuses, mode 3 asks the user "File: " + path +
 // " exist and will be overwritten" (Yes/No, over owner) and follows the answer, and every

@@ -39,6 +39,11 @@ QString changeFilePath(const QString &filePath, const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+bool leavesItsFolder(const QString &nameText)
+{
+    return nameText.contains(QLatin1Char('/')) || nameText.contains(QLatin1String(".."));
+}
+
 QString getTemporaryDir()
 {
     const QString temp = QDir::tempPath();

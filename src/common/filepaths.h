@@ -20,6 +20,11 @@ QString extractFileName(const QString &path);
 // unless it ends with one; an empty folder gives the bare name.
 QString changeFilePath(const QString &filePath, const QString &folder);
 
+// Whether a name the user typed for a file (or a part of one: a prefix, a suffix) could put
+// the file outside its folder: it holds a "/" (another folder) or ".." (a climb out of it).
+// Every tool that writes files refuses such a name before it writes anything.
+bool leavesItsFolder(const QString &nameText);
+
 // The system temporary folder with a final "/".
 QString getTemporaryDir();
 

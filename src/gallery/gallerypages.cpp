@@ -1,10 +1,10 @@
 #include "gallery/hgallery.h"
 
+#include "common/htmltext.h"
 #include "gallery/galleryutil.h"
 #include "image/imageload.h"
 
 #include <QFileInfo>
-#include <QUrl>
 
 namespace gb {
 
@@ -19,11 +19,6 @@ std::pair<QString, QString> imageDims(const QString &path)
     if (!getImageDims(path, width, height, bits, error))
         return {};
     return {QString::number(width), QString::number(height)};
-}
-
-QString urlPart(const QString &name)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(name));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "gallery/hgallery.h"
 
 #include "batch/filenaming.h"
+#include "common/filepaths.h"
 #include "common/messages.h"
 #include "common/safefile.h"
 #include "gallery/galleryutil.h"

@@ -1,5 +1,6 @@
 #include "gallery/hgallery.h"
 
+#include "common/htmltext.h"
 #include "common/messages.h"
 #include "common/safefile.h"
 #include "common/uiseam.h"
@@ -15,20 +16,6 @@ namespace {
 QString nameLink(const QString &name)
 {
     return HGallery::relativePathFromTo(name, QString(), QString());
-}
-
-// Pages are pure ASCII: every other character becomes a numeric character reference.
-QByteArray asciiPage(const QString &text)
-{
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char32_t c : text.toUcs4()) {
-        if (c < 128)
-            out.append(char(c));
-        else
-            out.append("&#" + QByteArray::number(uint(c)) + ';');
-    }
-    return out;
 }
 
 // The please-wait window of the page phase, closed on every way out.

@@ -215,6 +215,11 @@ void ImageSplitWin::pbOk()
         errorMsg(this, QStringLiteral("Define html or text file name"));
         return;
     }
+    if (html && target != SplitTableClipboard && leavesItsFolder(name)) {
+        errorMsg(this, QStringLiteral("The html or text file name \"") + name
+                           + QStringLiteral("\" must not hold \"/\" or \"..\": the file stays in the folder"));
+        return;
+    }
     kvtSetRtRegString(kLastUsed, kSplitDirectory, folder);
 
     SplitRequest request;

@@ -1,5 +1,6 @@
 #include "image/splittable.h"
 
+#include "common/htmltext.h"
 #include "common/safefile.h"
 #include "image/clipboard.h"
 
@@ -16,8 +17,12 @@ QStringList splitTableLines(const SplitTable &table)
             const SplitCell &cell = row[size_t(c)];
             const int width = c == columns - 1 ? 100 - (columns - 1) * share : share;
             const QString file = cell.path.mid(cell.path.lastIndexOf(QLatin1Char('/')) + 1);
-            lines << QStringLiteral("<td width=\"%1%\"><img src=\"%2\" width=\"%3\" height=\"%4\" alt=\"%5\"></td>")
-                         .arg(width).arg(file).arg(cell.width).arg(cell.height).arg(cell.alt);
+            // Joined piece by piece: a "%2" in a file name or the ALT text is text, not a
+            // placeholder.
+            lines << QStringLiteral("<td width=\"") + QString::number(width) + QStringLiteral("%\"><img src=\"")
+                         + urlPart(file) + QStringLiteral("\" width=\"") + QString::number(cell.width)
+                         + QStringLiteral("\" height=\"") + QString::number(cell.height) + QStringLiteral("\" alt=\"")
+                         + htmlAttribute(cell.alt) + QStringLiteral("\"></td>");
         }
         lines << QStringLiteral("</tr>");
     }

@@ -15,7 +15,8 @@ enum SplitTableTarget { SplitTableHtmlFile = 1, SplitTableTextFile = 2, SplitTab
 
 // The table's lines: the table line, then per row "<tr>", a line per cell and "</tr>", then
 // "</table>". Each cell's width share is 100 div columns, the last of a row taking the rest
-// so a row adds up to 100. The ALT text goes in as it stands.
+// so a row adds up to 100. The lines are pure ASCII: the tile's file name is percent-encoded
+// in its link and the ALT text HTML-escaped, other characters above 127 as references.
 QStringList splitTableLines(const SplitTable &table);
 
 // Writes the table to its target, every line ending in CR LF. ".htm" or ".txt" is always

@@ -89,6 +89,12 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         codes.empty() ? 0 : calcTotalTextHeight(QStringList(qsizetype(codes.size()), QStringLiteral("Test")), infoFont(), 0).total;
     const CompositeLayout l = CompositeLayout::compute(*this, fileCount, titleHeight, bandHeight);
 
+    // A run started without validate() still never writes outside its folder.
+    const QString badPrefix = prefixProblem();
+    if (!badPrefix.isEmpty()) {
+        errorMsg(owner, badPrefix);
+        return false;
+    }
     const QString dir = folder();
     const QString extension = returnProperExt(saveAs());
     QStringList sheetPaths;

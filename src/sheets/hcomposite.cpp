@@ -149,6 +149,10 @@ QStringList HComposite::validate()
             problems << QStringLiteral("[General] Output folder does not exist");
     }
 
+    const QString badPrefix = prefixProblem();
+    if (!badPrefix.isEmpty())
+        problems << QStringLiteral("[General] ") + badPrefix;
+
     switch (imageSize()) {
     case 1:
         setImageWidth(640);
@@ -184,6 +188,14 @@ QStringList HComposite::validate()
     if (qint64(thumbHeight()) + 2 * qint64(border) + verSpacing() < 1)
         problems << QStringLiteral("[General] Thumbnail height and vertical spacing leave no room for a row");
     return problems;
+}
+
+QString HComposite::prefixProblem() const
+{
+    if (!leavesItsFolder(prefix()))
+        return QString();
+    return QStringLiteral("The name prefix \"") + prefix()
+           + QStringLiteral("\" cannot hold \"/\" or \"..\": sheets stay in their folder");
 }
 
 QStringList HComposite::variableText(const QString &file) const

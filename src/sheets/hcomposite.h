@@ -100,6 +100,9 @@ public:
     // closing "/" and a preset size is written into the width and height. Returns the
     // problems, each beginning with "[General]", in the order found; empty when fit.
     QStringList validate();
+    // Why the name prefix cannot be used: it holds "/" or "..", which would put the sheets
+    // outside their folder; empty when it can.
+    QString prefixProblem() const;
 
     // The information lines of one file (imageVariableText() with info()).
     QStringList variableText(const QString &file) const;
@@ -110,7 +113,8 @@ public:
     // skipping existing files as overwrite() says. The progress window follows the run and
     // one message at the end tells how many sheets were made and where (sheets that failed
     // to save are logged and not counted). Refused, with an error box and nothing written,
-    // when a sheet would replace one of the files. True once any thumbnail was placed.
+    // when a sheet would replace one of the files or the prefix would put sheets outside the
+    // folder. True once any thumbnail was placed.
     // Call validate() first: the run trusts the folder and the sheet size.
     bool createSheet(QWidget *owner, const QStringList &files);
 

@@ -224,6 +224,31 @@ TEST(FiltersWin, NewEditAndDeleteChangeTheDatabaseAtOnce)
     EXPECT_EQ(ui.boxTexts(), QStringList{"Select a filter"});
 }
 
+TEST(FiltersWin, NewInTheListOpenedModallyIsAnsweredByTheScript)
+{
+    // The editor opens from inside the step that answers the list: the script must answer it
+    // too, then let that step go on.
+    FreshDatabase fresh;
+    QStringList listedAfterNew;
+    gbtest::ModalScript script;
+    script.steps = {
+        [&](QDialog *d) {
+            click(d, "PBADD");
+            listedAfterNew = listed(*qobject_cast<FiltersWin *>(d));
+            click(d, "PBCANCEL");
+        },
+        [](QDialog *d) {
+            d->findChild<QLineEdit *>("FILTERDESC")->setText("Nested");
+            click(d, "PBOK");
+        },
+    };
+    FiltersWin dlg(nullptr, true);
+    EXPECT_EQ(dlg.exec(), -1);
+    EXPECT_EQ(script.captions, (QStringList{"Available Filters ...", "Add new filter"}));
+    EXPECT_EQ(listedAfterNew, QStringList{"Nested"});
+    EXPECT_EQ(fresh.db.getAllFilterDesc().size(), 1u);
+}
+
 TEST(FiltersWin, ConvolutionListOpensTheSevenBySevenEditor)
 {
     FreshDatabase fresh;

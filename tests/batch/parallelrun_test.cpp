@@ -160,7 +160,8 @@ TEST(OrderedWork, TakesItemsInOrderWithBoundedLookaheadWhileServingEvents)
     std::atomic<int> running{0}, most{0};
     std::atomic<int> highest{-1};
     std::vector<int> results(n, -1);
-    int taken = -1;
+    // Written here, read by the workers.
+    std::atomic<int> taken{-1};
     OrderedWork pool(n, 4, [&](int i) {
         const int now = ++running;
         int seen = most;

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -133,8 +134,8 @@ TEST(SplitTable, LinesForUnevenDivisions)
     EXPECT_EQ(two, QStringList({
                        "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"20%\">",
                        "<tr>",
-                       "<td width=\"50%\"><img src=\"b_11.jpg\" width=\"400\" height=\"600\" alt=\"Beach \"1\"\"></td>",
-                       "<td width=\"50%\"><img src=\"b_12.jpg\" width=\"400\" height=\"600\" alt=\"Beach \"1\"\"></td>",
+                       "<td width=\"50%\"><img src=\"b_11.jpg\" width=\"400\" height=\"600\" alt=\"Beach &quot;1&quot;\"></td>",
+                       "<td width=\"50%\"><img src=\"b_12.jpg\" width=\"400\" height=\"600\" alt=\"Beach &quot;1&quot;\"></td>",
                        "</tr>",
                        "</table>",
                    }));
@@ -151,6 +152,30 @@ TEST(SplitTable, LinesForUnevenDivisions)
     };
     EXPECT_EQ(shares(splitTableLines(table(2, 3)), 1), QList<int>({33, 33, 34}));
     EXPECT_EQ(shares(splitTableLines(table(1, 7)), 0), QList<int>({14, 14, 14, 14, 14, 14, 16}));
+}
+
+TEST(SplitTable, NamesAndAltTextStayTextInPureAscii)
+{
+    // Names and ALT texts that are markup, placeholders of a format string, or not ASCII.
+    struct {
+        QString path, alt, src, altOut;
+    } cases[] = {
+        {"/t/100%2_0101.png", "A", "100%252_0101.png", "A"},
+        {"/t/%1_0101.png", "%1 %5 100%", "%251_0101.png", "%1 %5 100%"},
+        {"/t/b_0101.png", "Say \"hi\" & <b>", "b_0101.png", "Say &quot;hi&quot; &amp; &lt;b&gt;"},
+        {"/t/plage \u00e9t\u00e9_0101.png", "\u00c9t\u00e9 \U0001F30A", "plage%20%C3%A9t%C3%A9_0101.png",
+         "&#201;t&#233; &#127754;"},
+    };
+    const QString dir = gbtest::makeTempDir("tabletext") + "/";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const SplitTable t = {{{c.path, 5, 7, c.alt}}};
+        EXPECT_EQ(splitTableLines(t).value(2), "<td width=\"100%\"><img src=\"" + c.src + "\" width=\"5\" height=\"7\" alt=\""
+                                                   + c.altOut + "\"></td>");
+        ASSERT_TRUE(createSplitTable(t, dir, "page", SplitTableHtmlFile));
+        const QByteArray page = gbtest::readFile(dir + "page.htm");
+        EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char b) { return uchar(b) < 128; }));
+    }
 }
 
 TEST(SplitTable, PageTextFileAndClipboard)
@@ -265,6 +290,10 @@ TEST(ImageSplitWin, RefusedEntriesKeepTheDialogOpen)
         {"1", "2", "", false, "", "Folder  does not exist"},
         {"1", "2", "/no/such", false, "", "Folder /no/such/ does not exist"},
         {"1", "2", "", true, "", "Define html or text file name"},
+        {"1", "2", "", true, "../victim",
+         "The html or text file name \"../victim\" must not hold \"/\" or \"..\": the file stays in the folder"},
+        {"1", "2", "", true, "a/../../b",
+         "The html or text file name \"a/../../b\" must not hold \"/\" or \"..\": the file stays in the folder"},
     };
     for (const Case &c : cases) {
         ui.boxes.clear();

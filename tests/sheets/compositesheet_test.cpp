@@ -276,6 +276,34 @@ TEST_F(CompositeTest, RefusedBeforeWriting)
     EXPECT_EQ(gb::CompositeLayout::compute(broken, 3, 0, 0).sheets, 0);
 }
 
+TEST_F(CompositeTest, APrefixThatLeavesTheFolderIsRefused)
+{
+    // The sheets folder sits in a folder of its own, so anything written beside it shows.
+    const QString base = gbtest::makeTempDir("leave");
+    const QString folder = base + "/out/";
+    QDir().mkpath(folder + "a");
+    gbtest::writeFile(base + "/victim1.png", "kept");
+    const QStringList files = makeFiles(2);
+    for (const char *prefix : {"../victim", "a/../../b", "a/x", ".."}) {
+        SCOPED_TRACE(prefix);
+        ui.boxes.clear();
+        HComposite job = plainJob(250, 100);
+        job.setFolder(folder);
+        job.setPrefix(prefix);
+        job.setOverwrite(1);
+        const QString problem = QStringLiteral("The name prefix \"%1\" cannot hold \"/\" or \"..\": sheets stay in their folder")
+                                    .arg(QString::fromUtf8(prefix));
+        EXPECT_EQ(job.validate(), QStringList{"[General] " + problem});
+        // A run started without validation refuses it too, before writing anything.
+        EXPECT_FALSE(job.createSheet(nullptr, files));
+        EXPECT_EQ(ui.boxTexts(), QStringList{problem});
+    }
+    EXPECT_EQ(gbtest::readFile(base + "/victim1.png"), QByteArray("kept"));
+    EXPECT_EQ(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"out", "victim1.png"}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"a"});
+    EXPECT_TRUE(QDir(folder + "a").isEmpty());
+}
+
 TEST(CompositeLayout, ColumnsRowsSheetsAndOffsets)
 {
     struct {

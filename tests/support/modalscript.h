@@ -14,6 +14,11 @@ namespace gbtest {
 // gets the next step, in order, and its caption is recorded; a dialog with no step left is
 // cancelled. A step may open further dialogs; they take the following steps.
 //
+// The poll only hands a step out; the step runs from its own single-shot call. Qt does not
+// fire a repeating timer again while its slot runs, so a step run inside the poll that opened
+// a dialog (New on a list opening its editor) would stop the poll until that dialog closed,
+// and the dialog would never be answered.
+//
 //   ModalScript script;
 //   script.steps = {[](QDialog *d) { d->findChild<QPushButton *>("PBOK")->click(); }};
 //   getCommandDetails(nullptr, 10, nullptr);
@@ -32,10 +37,12 @@ struct ModalScript {
             dialog->setProperty("gbtestAnswered", true);
             captions << dialog->windowTitle();
             const size_t step = size_t(captions.size() - 1);
-            if (step < steps.size())
-                steps[step](dialog);
-            else
+            if (step >= steps.size()) {
                 dialog->reject();
+                return;
+            }
+            // The call holds its own copy of the step, and is dropped if the dialog goes first.
+            QTimer::singleShot(0, dialog, [action = steps[step], dialog] { action(dialog); });
         });
         poll.start(5);
     }

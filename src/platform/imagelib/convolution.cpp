@@ -2,6 +2,7 @@
 
 #include "platform/imagelib/paddedrows.h"
 #include "platform/imagelib/parallel.h"
+#include "platform/imagelib/vectorclones.h"
 
 #include <cmath>
 #include <vector>
@@ -41,14 +42,14 @@ FixedKernel fixedKernel(const double *k, int count, double level)
 }
 
 // acc[i] += w * p[i] over one chunk of a row.
-__attribute__((target_clones("avx2", "default")))
+GB_VECTOR_CLONES
 void addScaled(int32_t *acc, const uint8_t *p, size_t m, int32_t w)
 {
     for (size_t i = 0; i < m; ++i)
         acc[i] += w * int32_t(p[i]);
 }
 
-__attribute__((target_clones("avx2", "default")))
+GB_VECTOR_CLONES
 void store(const int32_t *acc, size_t m, int shift, uint8_t *out)
 {
     const int32_t half = shift > 0 ? (1 << (shift - 1)) : 0;

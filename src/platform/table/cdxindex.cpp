@@ -277,7 +277,7 @@ bool CdxIndex::addTag(const QString &name, const QString &expression, int keyLen
     if (int(mTags.size()) >= kMaxTags)
         return fail(QStringLiteral("An index holds at most %1 orders").arg(kMaxTags));
     if (keyLength < 1 || keyLength > kMaxKeyLength)
-        return fail(QStringLiteral("Key \"%1\" is %2 bytes long; at most %3 fit").arg(expression).arg(keyLength).arg(kMaxKeyLength));
+        return fail(QStringLiteral("Key \"%1\" is %2 bytes long; at most %3 fit").arg(expression, QString::number(keyLength), QString::number(kMaxKeyLength)));
     Tag t;
     t.name = name.toUpper();
     t.expression = expression;

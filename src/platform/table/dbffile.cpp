@@ -57,9 +57,9 @@ bool DbfFile::create(const QString &path, const TableStructure &structure, QStri
         if (name.isEmpty() || name.size() > 10)
             return refuse(QStringLiteral("Field name \"%1\" must have 1 to 10 letters").arg(f.name));
         if (!QByteArray("CNDLM").contains(type))
-            return refuse(QStringLiteral("Field %1 has the unknown type %2").arg(f.name).arg(QChar(f.type)));
+            return refuse(QStringLiteral("Field %1 has the unknown type %2").arg(f.name, QString(QChar(f.type))));
         if (width < 1 || width > 254)
-            return refuse(QStringLiteral("Field %1 has the width %2").arg(f.name).arg(width));
+            return refuse(QStringLiteral("Field %1 has the width %2").arg(f.name, QString::number(width)));
         memo = memo || type == 'M';
         uchar *d = h + 32 + 32 * i;
         std::memcpy(d, name.constData(), size_t(name.size()));
