@@ -69,6 +69,20 @@ Value prefixCommand(const QString &text)
     return gb::makeRenameCommand(gb::RenameInsert, {Value(1), Value(0), Value(1), Value(text), Value(1), Value(4)});
 }
 
+// A renamer window on files of a fresh folder, showing its script page.
+struct OnScriptPage {
+    gbtest::ScriptedUi ui;
+    QString dir = gbtest::makeTempDir();
+    QStringList files;
+    gb::RenamerWin win;
+    gb::RenScriptWin &page;
+    explicit OnScriptPage(const QStringList &names)
+        : files(makeFiles(dir, names)), win(nullptr, files), page(*win.scriptWin())
+    {
+        win.changeActiveWin(2);
+    }
+};
+
 } // namespace
 
 TEST(RenamerWin, OpensOnTheSourcePageWithTheGivenFiles)
@@ -89,12 +103,8 @@ TEST(RenamerWin, OpensOnTheSourcePageWithTheGivenFiles)
 
 TEST(RenamerWin, ScriptPageEditsTheJobsScriptAndPreviewsEveryFile)
 {
-    gbtest::ScriptedUi ui;
-    const QString dir = gbtest::makeTempDir();
-    const QStringList files = makeFiles(dir, {"one.jpg", "two.JPG"});
-    gb::RenamerWin win(nullptr, files);
-    gb::RenScriptWin &page = *win.scriptWin();
-    win.changeActiveWin(2);
+    OnScriptPage on({"one.jpg", "two.JPG"});
+    auto &[ui, dir, files, win, page] = on;
     EXPECT_EQ(rows(page.availCommandsLb()),
               QStringList({"Delete characters", "Insert characters", "Name Casing", "Replace characters"}));
     // An empty script shows each path on both sides of the arrow.
@@ -225,12 +235,8 @@ TEST(RenamerWin, DoItRenamesInOrderNeverReplacesAndCounts)
 // the preview marks it refused and Do It leaves the file as it is, counted as failed.
 TEST(RenamerWin, ANameWithNothingBeforeItsExtensionIsRefused)
 {
-    gbtest::ScriptedUi ui;
-    const QString dir = gbtest::makeTempDir();
-    const QStringList files = makeFiles(dir, {"a.jpg", "b.png"});
-    gb::RenamerWin win(nullptr, files);
-    gb::RenScriptWin &page = *win.scriptWin();
-    win.changeActiveWin(2);
+    OnScriptPage on({"a.jpg", "b.png"});
+    auto &[ui, dir, files, win, page] = on;
     addCommand(page, "Delete characters", [](gb::RenameDialog *d) {
         static_cast<gb::DeleteRenWin *>(d)->allButton()->click();
     });
