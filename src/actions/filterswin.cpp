@@ -2,6 +2,7 @@
 
 #include "actions/addfilterwin.h"
 #include "common/imagsysserver.h"
+#include "common/sortedlist.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -38,8 +39,7 @@ void FiltersWin::refreshList()
     mFilters->clear();
     ImagSysServer &db = goSysServer();
     for (const auto &[description, key] : mMatrix ? db.getAllFilterDesc() : db.getAllCFilterDesc()) {
-        auto *item = new QListWidgetItem(description, mFilters);
-        item->setData(Qt::UserRole, key);
+        addSortedRow(mFilters, description)->setData(Qt::UserRole, key);
     }
     mFilters->setCurrentItem(nullptr);
     mFilters->clearSelection();

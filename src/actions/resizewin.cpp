@@ -1,5 +1,7 @@
 #include "actions/resizewin.h"
 
+#include "actions/resizeimagebe.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -84,6 +86,10 @@ bool ResizeWin::applyValues()
     case 4:
         if (mWidth <= 0 || mHeight <= 0)
             problem = QStringLiteral("Please define resized image width and height");
+        // A stretch gives every image this very size: one no image can have would fail on
+        // every file of the run. The other types depend on the image's proportions.
+        else if (mResizeType == 4 && calcResizeDims(4, 1, 1, mWidth, mHeight, 0).isEmpty())
+            problem = QStringLiteral("Resized image width and height are too large for one image");
         break;
     case 2:
         if (mWidth <= 0)

@@ -42,6 +42,7 @@ ActionResult made(RgbImage image)
 {
     ActionResult r;
     r.newBuffer = !image.isNull();
+    r.failed = !r.newBuffer;
     if (r.newBuffer)
         r.buffer = std::move(image);
     return r;
@@ -57,10 +58,12 @@ ActionResult applyAction(RgbImage &img, int &colorCount, const BatchCommand &c)
                       colourAt(c, 9), c.intAt(10), c.intAt(11), c.intAt(12), c.intAt(13), c.intAt(14), c.logicAt(15),
                       byteAt(c, 16), byteAt(c, 17), byteAt(c, 18));
         break;
-    case ActionOverlayImage:
-        overlayImageBE(img, c.stringAt(3), c.intAt(4), c.intAt(5), c.intAt(6), c.intAt(7), c.intAt(8), c.logicAt(9),
-                       colourAt(c, 10), c.numberAt(11));
-        break;
+    case ActionOverlayImage: {
+        ActionResult r;
+        r.failed = !overlayImageBE(img, c.stringAt(3), c.intAt(4), c.intAt(5), c.intAt(6), c.intAt(7), c.intAt(8),
+                                   c.logicAt(9), colourAt(c, 10), c.numberAt(11));
+        return r;
+    }
     case ActionRotate:
         return made(rotateImageBE(img, c.numberAt(3), colourAt(c, 4)));
     case ActionFlip:

@@ -34,12 +34,14 @@ QStringList Be::batchProcess(const QStringList &sourceFiles, const QString &capt
                         });
 }
 
-void Be::runScript(RgbImage &image, size_t from, int &colorCount) const
+void Be::runScript(RgbImage &image, size_t from, int &colorCount, QStringList *failedSteps) const
 {
     for (size_t k = from; k < mCommands.size(); ++k) {
         ActionResult r = applyAction(image, colorCount, mCommands[k]);
         if (r.newBuffer)
             image = std::move(r.buffer);
+        if (r.failed && failedSteps)
+            failedSteps->append(mCommands[k].description());
     }
 }
 
@@ -60,7 +62,7 @@ void Be::encodeOutput(RgbImage image, bool firstDone, const QString &source, con
     // Every file starts from 256 colours: only a colour-depth command sets the count, from
     // its own settings, so each file ends with the value a run on one thread would carry.
     int colorCount = 256;
-    runScript(image, firstDone ? 1 : 0, colorCount);
+    runScript(image, firstDone ? 1 : 0, colorCount, &out.failedSteps);
     out.encoded = encodeRgb(image, name, outputFormat(source), std::clamp(jpgQuality(), 1, 100), jpgProg(),
                             colorCount, out.bytes);
 }
@@ -163,8 +165,17 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
             saved = out.encoded && ::rename(QFile::encodeName(out.stagedPath).constData(), QFile::encodeName(name).constData()) == 0;
         else
             saved = out.encoded && writeImageFile(name, out.bytes, why);
-        progress->updateLog(source + (saved ? QStringLiteral(" - Finished") : QStringLiteral(" - An error occured during saving")));
+        // A file saved after one of its steps failed is not what the script asked for: its
+        // line names the steps, and it counts as not processed.
+        QString outcome = QStringLiteral(" - Finished");
         if (!saved)
+            outcome = QStringLiteral(" - An error occured during saving");
+        else if (!out.failedSteps.isEmpty())
+            outcome = QStringLiteral(" - ") + out.failedSteps.join(QStringLiteral(", "))
+                + (out.failedSteps.size() == 1 ? QStringLiteral(" could not be done, the image was saved without it")
+                                               : QStringLiteral(" could not be done, the image was saved without them"));
+        progress->updateLog(source + outcome);
+        if (!saved || !out.failedSteps.isEmpty())
             ++failed;
     }
 

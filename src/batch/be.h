@@ -124,7 +124,8 @@ public:
     // of its sources, or write two sources to one path, is refused before anything is
     // written, and so is one whose naming texts leave the output folder (namingProblem()):
     // it says why, sets glAbortBatch and returns an empty list. Failed loads and
-    // saves are logged, counted in one more log line at the end ("Not processed: n of m
+    // saves, and files saved after a step of the script failed (the log line names the
+    // step), are logged, counted in one more log line at the end ("Not processed: n of m
     // files"), and never stop the run.
     QStringList batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone);
 
@@ -140,6 +141,7 @@ public:
         QByteArray bytes;
         QString stagedPath;
         QString loadError; // the loader's text: the source did not load
+        QStringList failedSteps; // the descriptions of the script's steps that could not be done
         bool encoded = false;
         bool skipped = false; // an existing output that "never overwrite" keeps: nothing made
         RgbImage preview;
@@ -160,8 +162,9 @@ public:
     // not be had: out says why.
     void encodeOutput(RgbImage image, bool firstDone, const QString &source, const QString &name, Output &out) const;
     // Runs the script from command `from` on, carrying the colour count that a colour-depth
-    // command sets and saving uses.
-    void runScript(RgbImage &image, size_t from, int &colorCount) const;
+    // command sets and saving uses. A step that fails leaves the image as it was and the run
+    // goes on with the next; its description is added to failedSteps when given.
+    void runScript(RgbImage &image, size_t from, int &colorCount, QStringList *failedSteps = nullptr) const;
 
 private:
     const Value &slot(int n) const { return mData[size_t(n - 1)]; }

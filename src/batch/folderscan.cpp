@@ -1,6 +1,7 @@
 #include "batch/folderscan.h"
 
 #include "common/drives.h"
+#include "common/filedir.h"
 #include "image/imagetypes.h"
 
 #include <QElapsedTimer>
@@ -14,12 +15,6 @@
 namespace gb {
 
 namespace {
-
-bool lessIgnoringCase(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
 
 struct Entry {
     QString name;

@@ -4,6 +4,7 @@
 #include "common/dirtv.h"
 #include "common/filedir.h"
 #include "common/messages.h"
+#include "common/sortedlist.h"
 #include "image/imagetypes.h"
 
 #include <QCheckBox>
@@ -127,7 +128,7 @@ void AddImagesWin::newPathSelected()
         for (const FileDirEntry &e : getFiles(mCurrentPath + mask))
             if (!names.contains(e.name))
                 names << e.name;
-    mAvailable->addItems(names);
+    addSortedRows(mAvailable, names);
 }
 
 void AddImagesWin::addToSelection(const QString &path)
@@ -135,7 +136,7 @@ void AddImagesWin::addToSelection(const QString &path)
     if (mSelection.contains(path))
         return;
     mSelection << path;
-    mSelected->addItem(path);
+    addSortedRow(mSelected, path);
 }
 
 void AddImagesWin::showCount()

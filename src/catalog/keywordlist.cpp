@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "common/newkeywordwin.h"
+#include "common/sortedlist.h"
 
 #include <QListWidget>
 
@@ -21,7 +22,7 @@ bool promptNewKeyword(QWidget *owner, QListWidget *list)
     prompt.setWindowTitle(QStringLiteral("Enter new keyword ..."));
     if (prompt.exec() != 1)
         return false;
-    list->addItem(prompt.keyword());
+    addSortedRow(list, prompt.keyword());
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "catalog/showerrorswin.h"
 
+#include "common/sortedlist.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +16,7 @@ ShowErrorsWin::ShowErrorsWin(QWidget *owner, const QStringList &errors) : QDialo
     auto *text = new QLabel(QStringLiteral("The following errors encountered during this operation:"), this);
     mList = new QListWidget(this);
     mList->setSortingEnabled(true);
-    mList->addItems(errors);
+    addSortedRows(mList, errors);
     mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     auto *buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "catalog/keywordlist.h"
 #include "catalog/physicalinfowin.h"
+#include "common/sortedlist.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -32,7 +33,7 @@ void KeywordsWin::setKeywords(const QStringList &keywords)
 {
     for (const QString &k : keywords)
         if (!k.isEmpty())
-            mList->addItem(k);
+            addSortedRow(mList, k);
 }
 
 QStringList KeywordsWin::keywords() const

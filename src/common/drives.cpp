@@ -1,5 +1,6 @@
 #include "common/drives.h"
 
+#include "common/filedir.h"
 #include "common/filepaths.h"
 #include "common/registry.h"
 #include "common/uiseam.h"
@@ -135,7 +136,7 @@ QStringList getValidDrives()
         drives << withSlash(e.mountPoint);
     }
     drives.removeDuplicates();
-    std::sort(drives.begin(), drives.end());
+    std::sort(drives.begin(), drives.end(), lessIgnoringCase);
     drives.prepend(QStringLiteral("/"));
     return drives;
 }

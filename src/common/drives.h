@@ -29,7 +29,7 @@ bool isPseudoFsType(const QString &fsType);
 bool isPseudoFileSystem(const QString &folder);
 
 // The drives a user can browse: the mount points of real file systems that the user may
-// enter, each with a final "/", "/" always first and the rest in alphabetical order. No
+// enter, each with a final "/", "/" always first and the rest in alphabetical order ignoring case. No
 // message is shown for a file system that is not ready.
 QStringList getValidDrives();
 

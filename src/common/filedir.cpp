@@ -82,7 +82,7 @@ static void splitMask(const QString &searchMask, QString *folder, QString *patte
     *pattern = searchMask.mid(slash + 1);
 }
 
-static bool lessIgnoringCase(const QString &a, const QString &b)
+bool lessIgnoringCase(const QString &a, const QString &b)
 {
     const int c = a.compare(b, Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a < b;

@@ -57,6 +57,11 @@ QString winFile2AnsiLocalTime(const QDateTime &utcTime);
 // The empty text for an invalid date.
 QString date2AnsiFormat(const QDate &date);
 
+// The order of every listing of the program: names compare by their letters ignoring case,
+// and names that differ in case alone by their code points, so the order is total and each
+// listing comes out the same on every run ("apple.jpg" < "Bridge.jpg" < "bridge.jpg").
+bool lessIgnoringCase(const QString &a, const QString &b);
+
 // True when the file name matches the pattern ("*" any run, "?" one character), ignoring
 // letter case.
 bool matchesMask(const QString &name, const QString &pattern);

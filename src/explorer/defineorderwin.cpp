@@ -1,6 +1,7 @@
 #include "explorer/defineorderwin.h"
 
 #include "common/dialogunits.h"
+#include "common/filedir.h"
 #include "image/previewft.h"
 
 #include <QListWidget>
@@ -90,15 +91,17 @@ void DefineOrderWin::pbMoveDown()
     moveSelected(1);
 }
 
+// Both sorts order the full paths as every listing does, ignoring case; descending is the
+// exact reverse of ascending.
 void DefineOrderWin::pbNameAscending()
 {
-    std::sort(mFileNames.begin(), mFileNames.end());
+    std::sort(mFileNames.begin(), mFileNames.end(), lessIgnoringCase);
     updateLv();
 }
 
 void DefineOrderWin::pbNameDescending()
 {
-    std::sort(mFileNames.begin(), mFileNames.end(), std::greater<QString>());
+    std::sort(mFileNames.begin(), mFileNames.end(), [](const QString &a, const QString &b) { return lessIgnoringCase(b, a); });
     updateLv();
 }
 

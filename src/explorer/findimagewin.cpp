@@ -2,6 +2,7 @@
 
 #include "common/contextmenus.h"
 #include "common/dialogunits.h"
+#include "common/filedir.h"
 #include "common/filepaths.h"
 #include "common/messages.h"
 #include "common/selectfolder.h"
@@ -34,12 +35,6 @@ namespace {
 const char *const kTypes[] = {"bmp", "emf", "gif", "jpg", "pcx", "png", "tga", "tif", "wmf", "psd"};
 const int kTypeX[] = {10, 42, 72, 100, 128, 160, 191, 220, 246, 276};
 const int kTypeW[] = {28, 26, 23, 24, 27, 27, 26, 22, 27, 27};
-
-bool pathLess(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
 
 void colourLabel(QLabel *label, const QColor &back, const QColor &text)
 {
@@ -292,9 +287,9 @@ void FindImageWin::flushFound()
     if (mPending.isEmpty())
         return;
     // The walk finds most matches in order already; sorting is then a single look.
-    if (!std::is_sorted(mPending.cbegin(), mPending.cend(), pathLess))
-        std::sort(mPending.begin(), mPending.end(), pathLess);
-    if (mResults.isEmpty() || !pathLess(mPending.first(), mResults.last())) {
+    if (!std::is_sorted(mPending.cbegin(), mPending.cend(), lessIgnoringCase))
+        std::sort(mPending.begin(), mPending.end(), lessIgnoringCase);
+    if (mResults.isEmpty() || !lessIgnoringCase(mPending.first(), mResults.last())) {
         mResults += mPending;
         mModel->appendPaths(mPending);
         mPending.clear();
@@ -303,7 +298,7 @@ void FindImageWin::flushFound()
     QStringList merged;
     merged.reserve(mResults.size() + mPending.size());
     std::merge(mResults.cbegin(), mResults.cend(), mPending.cbegin(), mPending.cend(), std::back_inserter(merged),
-               pathLess);
+               lessIgnoringCase);
     mResults = merged;
     mPending.clear();
     mModel->setPaths(mResults);

@@ -89,6 +89,7 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
         Be::Output made;
         fullJob.encodeOutput(std::move(image), done, source, fullName, made);
         full.loadError = made.loadError;
+        full.failedSteps = made.failedSteps;
         if (!made.encoded)
             return;
         const QString path = staging.filePath(QString::number(i));

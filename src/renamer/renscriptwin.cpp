@@ -7,6 +7,7 @@
 #include "renamer/renamedialogs.h"
 #include "renamer/renamer.h"
 #include "renamer/renamerjob.h"
+#include "renamer/saferename.h"
 #include "batch/wizardwin.h"
 
 #include <QGroupBox>
@@ -90,8 +91,14 @@ void RenScriptWin::previewScript()
     const QStringList renamed = Renamer(*mScript).rename(files);
     QStringList rows;
     rows.reserve(files.size());
-    for (qsizetype i = 0; i < files.size(); ++i)
-        rows.append(files[i] + QStringLiteral("  --> ") + renamed.value(i));
+    // A name that Do It will refuse before asking the file system says so on its row.
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QString row = files[i] + QStringLiteral("  --> ") + renamed.value(i);
+        const QString problem = newNameProblem(files[i], renamed.value(i));
+        if (!problem.isEmpty())
+            row += QStringLiteral("   [refused: ") + problem + QLatin1Char(']');
+        rows.append(row);
+    }
     mPreviewLb->addItems(rows);
 }
 

@@ -47,15 +47,25 @@ int noReplaceRename(const QByteArray &from, const QByteArray &to)
     return 0;
 }
 
-bool renameNoReplace(const QString &oldPath, const QString &newPath, QString *error)
+QString newNameProblem(const QString &oldPath, const QString &newPath)
 {
-    const QString what = QStringLiteral("Cannot rename \"%1\" to \"%2\": ").arg(oldPath, newPath);
     const QString folder = Renamer::extractPath(oldPath);
     const QString name = newPath.startsWith(folder) ? newPath.mid(folder.size()) : QString();
     if (!newPath.startsWith(folder) || name.contains(QLatin1Char('/')))
-        return fail(error, what + QStringLiteral("the new name would move the file to another folder."));
+        return QStringLiteral("the new name would move the file to another folder");
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return fail(error, what + QStringLiteral("the new name is not a valid file name."));
+        return QStringLiteral("the new name is not a valid file name");
+    if (Renamer::fileWithoutExtension(name).isEmpty())
+        return QStringLiteral("the new name has nothing before its extension and would hide the file");
+    return QString();
+}
+
+bool renameNoReplace(const QString &oldPath, const QString &newPath, QString *error)
+{
+    const QString what = QStringLiteral("Cannot rename \"%1\" to \"%2\": ").arg(oldPath, newPath);
+    const QString problem = newNameProblem(oldPath, newPath);
+    if (!problem.isEmpty())
+        return fail(error, what + problem + QLatin1Char('.'));
 
     const QByteArray from = QFile::encodeName(oldPath);
     const QByteArray to = QFile::encodeName(newPath);

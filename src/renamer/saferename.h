@@ -6,11 +6,17 @@
 
 namespace gb {
 
+// Why the new path that Renamer::rename() made for oldPath cannot be given, before the
+// file system is asked: newPath must be oldPath's folder followed by the new file name. The
+// new name is refused when it holds a "/" (a script that inserted a "/" would otherwise move
+// the file into another folder), when it is empty, "." or "..", and when nothing stands
+// before its extension (".jpg" is a hidden name here: to the user the file would be gone).
+// The empty text when the name may be tried; whether it is free is not looked at.
+QString newNameProblem(const QString &oldPath, const QString &newPath);
+
 // Gives the file at oldPath a new name in its own folder, never replacing another file.
 //
-// newPath must be oldPath's folder followed by the new file name, as Renamer::rename()
-// makes it. The new name is refused when it is empty, "." or "..", or holds a "/" (a script
-// that inserted a "/" would otherwise move the file into another folder). The rename itself
+// A name that newNameProblem() refuses is not tried. The rename itself
 // is atomic and fails when a file of the new name exists, except when that name is the
 // same file (the old name itself, or a case-only change on a file system that ignores
 // case). Returns false, with *error naming what failed, and leaves both files as they were.

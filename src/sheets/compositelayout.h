@@ -10,9 +10,11 @@ class HComposite;
 //
 // The cell of row r and column c (from 1) has its top-left corner at
 // x = x0 + (c - 1) * pitchW, y = y0 + (r - 1) * pitchH; the framed thumbnail there is
-// thumbWidth x thumbHeight with the information band directly under it. A layout whose
-// pitches or inner box have no room (a setting that validation refuses) places nothing:
-// columns, rows and sheets are then 0.
+// thumbWidth x thumbHeight with the information band directly under it. Columns and rows
+// are imageWidth / pitchW and (imageHeight - titleReserve) / pitchH to the nearest whole
+// number, lowered where that many would reach past the sheet's edges, so every cell placed
+// lies whole on the sheet. A layout whose pitches or inner box have no room (a setting
+// that validation refuses) places nothing: columns, rows and sheets are then 0.
 struct CompositeLayout
 {
     int titleHeight = 0;  // Ht: the first sheet's title line, 0 without a title

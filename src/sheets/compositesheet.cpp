@@ -65,8 +65,19 @@ CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, i
     // Without a step from cell to cell, or room for a picture inside the frame, no cell fits.
     if (l.pitchW < 1 || l.pitchH < 1 || l.boxWidth < 1 || l.boxHeight < 1 || border < 0)
         return l;
-    l.columns = std::max(0, nearest(double(job.imageWidth()) / l.pitchW));
-    l.rows = std::max(0, nearest(double(job.imageHeight() - l.titleReserve) / l.pitchH));
+    // Columns and rows are the quotients taken to the nearest whole number, but never more
+    // than fit whole: rounding up may give a grid that the sheet's edges cut, and a cut
+    // thumbnail is of no use on a contact sheet. A row fits when its thumbnails and their
+    // information band end on the sheet; the columns fit when the centred grid,
+    // n * Cw + (n - 1) * horSpacing wide, is no wider than the sheet, so X0 is never negative.
+    const qint64 width = job.imageWidth();
+    const qint64 height = job.imageHeight();
+    const qint64 roomAcross = width + job.horSpacing();
+    const qint64 roomDown = height - l.y0 - job.thumbHeight() - bandHeight;
+    const qint64 fitColumns = roomAcross < 0 ? 0 : roomAcross / l.pitchW;
+    const qint64 fitRows = roomDown < 0 ? 0 : roomDown / l.pitchH + 1;
+    l.columns = int(std::clamp<qint64>(nearest(double(width) / l.pitchW), 0, fitColumns));
+    l.rows = int(std::clamp<qint64>(nearest(double(height - l.titleReserve) / l.pitchH), 0, fitRows));
     l.perSheet = int(std::min<qint64>(qint64(l.columns) * l.rows, std::numeric_limits<int>::max()));
     l.sheets = l.perSheet >= 1 ? int((qint64(fileCount) + l.perSheet - 1) / l.perSheet) : 0;
     l.x0 = nearest((double(job.imageWidth()) - double(l.columns) * l.cellWidth

@@ -103,6 +103,11 @@ TEST(ResizeWin, EachTypeRefusesWhatItLacks)
         {3, "", "", "50", "", {5, 0, 0, 50, false}},
         {4, "0", "5", "", "Please define resized image width and height", {}},
         {4, "7", "5", "", "", {4, 7, 5, 0, false}},
+        // A stretch past 2^31 pixels could be made of no image; 99999 x 21475 still can.
+        {4, "99999", "99999", "", "Resized image width and height are too large for one image", {}},
+        {4, "99999", "21476", "", "Resized image width and height are too large for one image", {}},
+        {4, "99999", "21475", "", "", {4, 99999, 21475, 0, false}},
+        {0, "99999", "99999", "", "", {1, 99999, 99999, 0, false}}, // fits a long, thin image
     };
     for (const auto &c : cases) {
         gbtest::ScriptedUi ui;

@@ -1,5 +1,6 @@
 // Batch runs over files made here, with the real progress window behind a scripted UI.
 
+#include "batch/batchaction.h"
 #include "batch/be.h"
 #include "batch/filenaming.h"
 #include "common/batchprogresswin.h"
@@ -263,6 +264,41 @@ TEST(BatchRun, AbortBeforeTheThirdFileStopsTheRun)
     EXPECT_FALSE(glAbortBatch);
     EXPECT_EQ(ui2.boxes.size(), 1u);
     EXPECT_TRUE(ui2.window && ui2.window->idle());
+}
+
+// A step that cannot be done (a stretch to more pixels than an image may hold, an overlay
+// file that is gone) is no success: the later steps still run and the image is saved, but
+// the file's line names the failed steps and the file counts as not processed.
+TEST(BatchRun, AStepThatFailsIsLoggedAndCounted)
+{
+    WindowedUi ui;
+    Fixture f;
+    const QStringList sources = {f.image("a.png"), f.image("b.png")};
+    Be job = f.job();
+    job.setFinalFormat(4);
+    const BatchCommand hugeStretch = BatchCommand::make(ActionResize, {4, 99999, 99999, 0, true});
+    const BatchCommand invert = BatchCommand::make(ActionInvertColors, {});
+    job.setCommands({hugeStretch, invert});
+    job.batchProcess(sources, "Batch Processing", false);
+    EXPECT_EQ(ui.log(), QStringList({sources[0] + " - Resize could not be done, the image was saved without it",
+                                     sources[1] + " - Resize could not be done, the image was saved without it",
+                                     "Not processed: 2 of 2 files"}));
+    const RgbImage a = load(f.out + "/a.png");
+    ASSERT_EQ(a.width(), 64);
+    EXPECT_EQ(a.pixel(3, 3)[0], 255 - 100);
+
+    const BatchCommand goneOverlay = BatchCommand::make(
+        ActionOverlayImage, {f.src + "/gone.png", 1, 0, 0, 0, 0, false, 0, 1.0});
+    job.setCommands({goneOverlay, invert, hugeStretch});
+    job.batchProcess({sources[0]}, "Batch Processing", false);
+    EXPECT_EQ(ui.log(), QStringList({sources[0] + " - Overlay Image, Resize could not be done, the image was saved "
+                                                  "without them",
+                                     "Not processed: 1 of 1 files"}));
+
+    // The steps that work leave the file counted as done.
+    job.setCommands({BatchCommand::make(ActionResize, {4, 10, 10, 0, true}), invert});
+    job.batchProcess({sources[0]}, "Batch Processing", false);
+    EXPECT_EQ(ui.log(), QStringList({sources[0] + " - Finished"}));
 }
 
 TEST(BatchRun, EmptyScriptConvertsAndScriptAppliesToEveryFile)

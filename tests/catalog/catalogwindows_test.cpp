@@ -200,10 +200,10 @@ TEST_F(CatalogWindow, UnchangedCommentComesBackExactly)
 {
     ThumbDataWin dialog;
     dialog.commentsWin()->setComments("a\r\nb\r\n");
-    dialog.keywordsWin()->setKeywords({"z", "", "a"});
+    dialog.keywordsWin()->setKeywords({"z", "", "Beach", "a"});
     dialog.pbSave();
     EXPECT_EQ(dialog.comments(), "a\r\nb\r\n");
-    EXPECT_EQ(dialog.keywords(), QStringList({"a", "z"}));
+    EXPECT_EQ(dialog.keywords(), QStringList({"a", "Beach", "z"}));
     EXPECT_EQ(dialog.result(), 1);
     ThumbDataWin cancelled;
     cancelled.commentsWin()->setComments("x");
@@ -378,8 +378,9 @@ TEST(CatalogDialogs, LabelIsCutTrimmedAndKept)
     EXPECT_TRUE(ui.boxes.back().text.startsWith("\r\nError: "));
     EXPECT_EQ(refused.newLabel(), "");
 
-    ShowErrorsWin errors(nullptr, {"b error", "a error"});
+    ShowErrorsWin errors(nullptr, {"b error", "C error", "a error"});
     EXPECT_EQ(errors.errorsLb()->item(0)->text(), "a error");
+    EXPECT_EQ(errors.errorsLb()->item(2)->text(), "C error");
 }
 
 TEST(CatalogDialogs, AddImagesDialogGathersFilesOnce)
@@ -396,11 +397,11 @@ TEST(CatalogDialogs, AddImagesDialogGathersFilesOnce)
     AddImagesWin dialog;
     dialog.setCurrentPath(dir);
     ASSERT_EQ(dialog.availableLb()->count(), 2);
-    // The list sorts as a list box does, letter case first.
-    EXPECT_EQ(dialog.availableLb()->item(0)->text(), "B.PNG");
+    // The list sorts as every listing does, ignoring case.
+    EXPECT_EQ(dialog.availableLb()->item(0)->text(), "a.jpg");
     dialog.pbSelectSome();
     EXPECT_EQ(ui.boxTexts(), QStringList{"Select at least one file on available files list"});
-    dialog.availableLb()->item(0)->setSelected(true);
+    dialog.availableLb()->item(1)->setSelected(true);
     dialog.pbSelectSome();
     EXPECT_EQ(dialog.selectedFiles(), QStringList{dir + "B.PNG"});
 
@@ -409,7 +410,7 @@ TEST(CatalogDialogs, AddImagesDialogGathersFilesOnce)
               QStringList({dir + "B.PNG", dir + "a.jpg", dir + "sub/d.gif", dir + "sub/deep/e.psd"}));
     EXPECT_EQ(dialog.selFt()->text(), "4");
     EXPECT_EQ(dialog.curPathFt()->text(), dir);
-    EXPECT_EQ(dialog.selectedLb()->item(0)->text(), dir + "B.PNG");
+    EXPECT_EQ(dialog.selectedLb()->item(0)->text(), dir + "a.jpg");
 
     dialog.setCurrentPath(QString());
     EXPECT_EQ(dialog.availableLb()->count(), 0);
@@ -425,6 +426,29 @@ TEST(CatalogDialogs, AddImagesDialogGathersFilesOnce)
     dialog.pbAdd();
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_TRUE(dialog.overwrite());
+}
+
+// Both lists of the dialog sort names as the explorer does: "backgrounds_aitzgorri" before
+// "backgrounds_Bridge", whatever the letter case.
+TEST(CatalogDialogs, AddImagesListsSortIgnoringCase)
+{
+    gbtest::ScriptedUi ui;
+    const QString dir = gbtest::makeTempDir("case") + "/";
+    const QStringList sorted = {"alpha.gif", "backgrounds_aitzgorri.jpg", "backgrounds_Bridge.jpg", "Zeta.png"};
+    for (const char *f : {"Zeta.png", "backgrounds_Bridge.jpg", "alpha.gif", "backgrounds_aitzgorri.jpg"})
+        ASSERT_TRUE(gbtest::writeFile(dir + QString::fromUtf8(f), "x"));
+    AddImagesWin dialog;
+    dialog.setCurrentPath(dir);
+    QStringList available, selected;
+    for (int i = 0; i < dialog.availableLb()->count(); ++i)
+        available << dialog.availableLb()->item(i)->text();
+    EXPECT_EQ(available, sorted);
+
+    dialog.loadFiles({dir + "Zeta.png"});
+    dialog.pbSelectAll();
+    for (int i = 0; i < dialog.selectedLb()->count(); ++i)
+        selected << dialog.selectedLb()->item(i)->text().mid(dir.size());
+    EXPECT_EQ(selected, sorted);
 }
 
 TEST(CatalogCommands, OpenIsRefusedWhileOpenAndNewCannotReplaceIt)

@@ -71,6 +71,18 @@ TEST(DefineOrderWin, MovesSortsAndHandsBackTheListsOrder)
     EXPECT_EQ(w.fileNames(), QStringList({dir + "a.png", dir + "c.png", dir + "b.png"}));
 }
 
+TEST(DefineOrderWin, NameSortsIgnoreCase)
+{
+    const QString dir = "/pictures/";
+    DefineOrderWin w(nullptr);
+    w.setFileNames({dir + "b.png", dir + "Zoo.png", dir + "a.png", dir + "C.png"});
+    const QStringList ascending = {dir + "a.png", dir + "b.png", dir + "C.png", dir + "Zoo.png"};
+    w.pbNameAscending();
+    EXPECT_EQ(listed(w), ascending);
+    w.pbNameDescending();
+    EXPECT_EQ(listed(w), QStringList(ascending.crbegin(), ascending.crend()));
+}
+
 TEST(DefinePauseWin, StartsAtFiveSecondsWithLoopOn)
 {
     DefinePauseWin w(nullptr);

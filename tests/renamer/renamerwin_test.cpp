@@ -1,5 +1,6 @@
 #include "common/imagsysserver.h"
 #include "renamer/casingrenwin.h"
+#include "renamer/deleterenwin.h"
 #include "renamer/insertrenwin.h"
 #include "renamer/renamecommand.h"
 #include "renamer/renamerjob.h"
@@ -68,6 +69,20 @@ Value prefixCommand(const QString &text)
     return gb::makeRenameCommand(gb::RenameInsert, {Value(1), Value(0), Value(1), Value(text), Value(1), Value(4)});
 }
 
+// A renamer window on files of a fresh folder, showing its script page.
+struct OnScriptPage {
+    gbtest::ScriptedUi ui;
+    QString dir = gbtest::makeTempDir();
+    QStringList files;
+    gb::RenamerWin win;
+    gb::RenScriptWin &page;
+    explicit OnScriptPage(const QStringList &names)
+        : files(makeFiles(dir, names)), win(nullptr, files), page(*win.scriptWin())
+    {
+        win.changeActiveWin(2);
+    }
+};
+
 } // namespace
 
 TEST(RenamerWin, OpensOnTheSourcePageWithTheGivenFiles)
@@ -88,12 +103,8 @@ TEST(RenamerWin, OpensOnTheSourcePageWithTheGivenFiles)
 
 TEST(RenamerWin, ScriptPageEditsTheJobsScriptAndPreviewsEveryFile)
 {
-    gbtest::ScriptedUi ui;
-    const QString dir = gbtest::makeTempDir();
-    const QStringList files = makeFiles(dir, {"one.jpg", "two.JPG"});
-    gb::RenamerWin win(nullptr, files);
-    gb::RenScriptWin &page = *win.scriptWin();
-    win.changeActiveWin(2);
+    OnScriptPage on({"one.jpg", "two.JPG"});
+    auto &[ui, dir, files, win, page] = on;
     EXPECT_EQ(rows(page.availCommandsLb()),
               QStringList({"Delete characters", "Insert characters", "Name Casing", "Replace characters"}));
     // An empty script shows each path on both sides of the arrow.
@@ -218,6 +229,34 @@ TEST(RenamerWin, DoItRenamesInOrderNeverReplacesAndCounts)
                                           "1 file(s) failed to be renamed."}));
     EXPECT_TRUE(QFile::exists(dir + "/new_b.txt"));
     EXPECT_TRUE(QFile::exists(dir + "/new_c.dat"));
+}
+
+// Deleting every character leaves only the extension: such a name would hide the file, so
+// the preview marks it refused and Do It leaves the file as it is, counted as failed.
+TEST(RenamerWin, ANameWithNothingBeforeItsExtensionIsRefused)
+{
+    OnScriptPage on({"a.jpg", "b.png"});
+    auto &[ui, dir, files, win, page] = on;
+    addCommand(page, "Delete characters", [](gb::RenameDialog *d) {
+        static_cast<gb::DeleteRenWin *>(d)->allButton()->click();
+    });
+    const QString refused = "   [refused: the new name has nothing before its extension and would hide the file]";
+    EXPECT_EQ(rows(page.previewLb()),
+              QStringList({files[0] + "  --> " + dir + "/.jpg" + refused, files[1] + "  --> " + dir + "/.png" + refused}));
+
+    win.doItButton()->click();
+    EXPECT_EQ(ui.boxTexts(), QStringList({"2 file(s) proccessed.\r\n0 file(s) renamed with success.\r\n"
+                                          "2 file(s) failed to be renamed."}));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList({"a.jpg", "b.png"}));
+
+    // A name put back before the extension (a running number) is renamed as usual.
+    addCommand(page, "Insert characters");
+    EXPECT_EQ(rows(page.previewLb()),
+              QStringList({files[0] + "  --> " + dir + "/0001.jpg", files[1] + "  --> " + dir + "/0002.png"}));
+    ui.boxes.clear();
+    win.doItButton()->click();
+    EXPECT_EQ(ui.boxTexts(), QStringList({"2 file(s) proccessed.\r\n2 file(s) renamed with success."}));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList({"0001.jpg", "0002.png"}));
 }
 
 TEST(RenamerWin, DoItWithoutFilesAndWithoutFailures)

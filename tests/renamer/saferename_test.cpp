@@ -42,7 +42,9 @@ TEST(SafeRename, RefusesNamesThatAreNotFileNames)
     const QString dir = makeTempDir() + "/";
     ASSERT_TRUE(QDir().mkpath(dir + "sub"));
     ASSERT_TRUE(writeFile(dir + "a.jpg", "A"));
-    const QString bad[] = {dir, dir + ".", dir + "..", dir + "sub/a.jpg", dir + "x/../a2.jpg", "/elsewhere/a.jpg"};
+    // ".jpg" keeps the extension but nothing before it: a hidden name, the file lost to view.
+    const QString bad[] = {dir,          dir + ".",          dir + "..",        dir + ".jpg",
+                           dir + "sub/a.jpg", dir + "x/../a2.jpg", "/elsewhere/a.jpg"};
     for (const QString &target : bad) {
         SCOPED_TRACE(target.toStdString());
         QString error;
@@ -51,6 +53,8 @@ TEST(SafeRename, RefusesNamesThatAreNotFileNames)
         EXPECT_EQ(readFile(dir + "a.jpg"), "A");
     }
     EXPECT_FALSE(QFile::exists(dir + "sub/a.jpg"));
+    EXPECT_FALSE(QFile::exists(dir + ".jpg"));
+    EXPECT_TRUE(gb::newNameProblem(dir + "a.jpg", dir + "a.").isEmpty());
 }
 
 TEST(SafeRename, MissingSourceFails)

@@ -97,7 +97,7 @@ TEST_F(CompositeTest, GridOnAnEightHundredSheet)
     const gb::CompositeLayout l = gb::CompositeLayout::compute(job, 50, 0, 0);
     EXPECT_EQ(l.pitchW, 107);
     EXPECT_EQ(l.columns, 7);
-    EXPECT_EQ(l.rows, 6); // 600 / 107 = 5.6
+    EXPECT_EQ(l.rows, 5); // 600 / 107 = 5.6, but a sixth row would end at y = 640
     EXPECT_EQ(l.x0, 28);
     EXPECT_EQ(l.y0, 5);
     EXPECT_EQ(l.sheets, 2);
@@ -221,10 +221,33 @@ TEST_F(CompositeTest, TitleAndInformationLines)
     EXPECT_FALSE(inkIn(x + 10, x + 90, cellTop + 140, cellTop + 200, 0x00FF00));
 }
 
+// Rounding the column count up must not push the outer thumbnails past the sheet's edges:
+// every cell placed is whole, and the sheet's border lines stay background.
+TEST_F(CompositeTest, NoCellIsCutByTheSheetsEdges)
+{
+    HComposite job = plainJob(1024, 768);
+    job.validate();
+    ASSERT_TRUE(job.createSheet(nullptr, makeFiles(63, 8, 8)));
+    EXPECT_FALSE(QFile::exists(out + "CSheet2.png"));
+    const gb::RgbImage sheet = load(out + "CSheet1.png");
+    ASSERT_EQ(sheet.width(), 1024);
+    ASSERT_EQ(sheet.height(), 768);
+    for (int x = 0; x < 1024; ++x)
+        ASSERT_TRUE(hasPixel(sheet, {x, 767, kWhite}, 0)) << x;
+    for (int y = 0; y < 768; ++y) {
+        ASSERT_TRUE(hasPixel(sheet, {0, y, kWhite}, 0)) << y;
+        ASSERT_TRUE(hasPixel(sheet, {1023, y, kWhite}, 0)) << y;
+    }
+    // Nine columns from x = 33 and seven rows from y = 5, the last ones whole.
+    EXPECT_TRUE(hasPixel(sheet, {33, 5, kBlack}));
+    EXPECT_TRUE(hasPixel(sheet, {33 + 8 * 107 + 99, 5 + 6 * 107 + 99, kBlack}));
+    EXPECT_TRUE(hasPixel(sheet, {33 + 8 * 107 + 50, 5 + 6 * 107 + 50, kRed}));
+}
+
 TEST_F(CompositeTest, FailuresAreReported)
 {
-    // 250 x 100 with the default cells: two columns from x = 21, one row from y = 5.
-    HComposite job = plainJob(250, 100);
+    // 250 x 110 with the default cells: two columns from x = 21, one row from y = 5.
+    HComposite job = plainJob(250, 110);
     job.validate();
     QStringList files = makeFiles(1);
     files.prepend(src + "/missing.png");
@@ -249,7 +272,7 @@ TEST_F(CompositeTest, RefusedBeforeWriting)
 {
     // A sheet that would replace one of its own pictures: nothing is written.
     const QStringList files = makeFiles(3);
-    HComposite job = plainJob(250, 100);
+    HComposite job = plainJob(250, 110);
     job.setFolder(src);
     job.setPrefix("f");
     job.setOverwrite(1);
@@ -310,11 +333,13 @@ TEST(CompositeLayout, ColumnsRowsSheetsAndOffsets)
         int width, height, files, titleHeight, band;
         int columns, rows, sheets, x0, y0, pitchH;
     } rows[] = {
-        {800, 600, 50, 0, 0, 7, 6, 2, 28, 5, 107},   // 7.48 columns
-        {640, 600, 36, 0, 0, 6, 6, 1, 2, 5, 107},    // 5.98 columns; (640 - 637) / 2 = 1.5
-        {600, 600, 37, 0, 0, 6, 6, 2, -19, 5, 107},  // the grid is wider than the sheet
+        {800, 600, 50, 0, 0, 7, 5, 2, 28, 5, 107},   // 7.48 columns; 5.6 rows, the sixth cut
+        {640, 600, 36, 0, 0, 6, 5, 2, 2, 5, 107},    // 5.98 columns fit whole; (640 - 637) / 2 = 1.5
+        {600, 600, 37, 0, 0, 5, 5, 2, 35, 5, 107},   // 5.6 columns: six would be 637 wide
+        {1024, 768, 63, 0, 0, 9, 7, 1, 33, 5, 107},  // 9.57 columns: ten would be 1065 wide
         {800, 600, 50, 20, 0, 7, 5, 2, 28, 25, 107}, // the title reserves 30 rows
         {800, 600, 50, 0, 40, 7, 4, 2, 28, 5, 147},  // an information band of 40
+        {800, 620, 50, 0, 20, 7, 4, 2, 28, 5, 127},  // 4.88 rows: the fifth row's band would end at 633
         {20, 20, 3, 0, 0, 0, 0, 0, 13, 5, 107},      // not even one cell
     };
     for (const auto &r : rows) {
@@ -374,7 +399,7 @@ TEST_F(CompositeTest, SameSheetsWithAnyThreadCount)
             gbtest::writeImage(path, 30 + 7 * i, 60 - i, 0x102030u * uint32_t(i + 1));
         files << path;
     }
-    HComposite job = plainJob(250, 100); // ten cells a sheet: three sheets
+    HComposite job = plainJob(250, 110); // two cells a sheet: twelve sheets
     job.setOverwrite(3);
     QMap<int, QMap<QString, QByteArray>> sheets;
     QMap<int, QStringList> logs;
