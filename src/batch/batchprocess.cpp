@@ -18,8 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
 #include <algorithm>
 
 namespace gb {
