@@ -7,6 +7,7 @@
 #include "common/batchprogress.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
+#include "common/safefile.h"
 #include "common/uiseam.h"
 #include "image/imagefile.h"
 #include "image/imageload.h"
@@ -16,8 +17,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 #include <algorithm>
 
@@ -92,6 +91,13 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         return {};
     }
 
+    // What killed runs left in the output folders goes before this run adds its own.
+    QStringList folders;
+    for (const QString &name : names)
+        if (!name.isEmpty())
+            folders << QFileInfo(name).absolutePath();
+    removeDeadLeftovers(folders, Leftover::Write);
+
     std::unique_ptr<BatchProgress> progress = ui().batchProgress(mOwner);
     progress->setCaption(caption);
     progress->setIdle(false);
@@ -148,6 +154,8 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         result << name;
         if (name.isEmpty())
             continue;
+        // Only a file the user let go is replaced; one that appears later is kept.
+        const bool found = QFileInfo::exists(name);
         if (out.skipped || !mayOverwrite(mode, mOwner, name)) {
             progress->updateLog(source + QStringLiteral(" - Final file exist and will not be replaced"));
             continue;
@@ -162,7 +170,8 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         QString why;
         bool saved = false;
         if (!out.stagedPath.isEmpty())
-            saved = out.encoded && ::rename(QFile::encodeName(out.stagedPath).constData(), QFile::encodeName(name).constData()) == 0;
+            saved = out.encoded
+                    && moveIntoPlace(QFile::encodeName(out.stagedPath), QFile::encodeName(name), found) == 0;
         else
             saved = out.encoded && writeImageFile(name, out.bytes, why);
         // A file saved after one of its steps failed is not what the script asked for: its

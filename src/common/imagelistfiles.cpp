@@ -2,9 +2,10 @@
 
 #include "common/filedialogs.h"
 #include "common/messages.h"
+#include "common/safefile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace gb {
 
@@ -36,15 +37,15 @@ QStringList splitLines(const QByteArray &bytes)
 // Writes the bytes through a temporary file beside the target, with the two error boxes.
 bool writeWithBoxes(QWidget *owner, const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // A write killed before has left its temporary file here; it goes now.
+    removeDeadLeftovers(QFileInfo(path).absolutePath(), Leftover::Write);
+    PendingFile file(path);
+    if (!file.isOpen()) {
         errorMsg(owner, QStringLiteral("Unable to create file: ") + path + kCrLf + file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        errorMsg(owner, QStringLiteral("An error occured, during file saving. ") + kCrLf + why);
+    if (!file.write(bytes) || !file.commit(PendingFile::Replace::IfFound, true)) {
+        errorMsg(owner, QStringLiteral("An error occured, during file saving. ") + kCrLf + file.errorString());
         return false;
     }
     return true;

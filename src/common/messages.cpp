@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace gb {
 
@@ -48,24 +47,20 @@ bool safeCopy(const QString &source, const QString &target, QString *error)
     if (sameFile(source, target))
         return fail(QStringLiteral("Source and target are the same file"));
 
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    PendingFile out(target);
+    if (!out.isOpen())
         return fail(out.errorString());
     char buffer[1 << 16];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            out.cancelWriting();
+        if (n < 0)
             return fail(in.errorString());
-        }
         if (n == 0)
             break;
-        if (out.write(buffer, n) != n) {
-            out.cancelWriting();
+        if (!out.write(buffer, n))
             return fail(out.errorString());
-        }
     }
-    if (!out.commit())
+    if (!out.commit(PendingFile::Replace::IfFound, true))
         return fail(out.errorString());
     // A copy keeps the source's permissions, as a file manager's copy does.
     QFile::setPermissions(target, QFileInfo(source).permissions());

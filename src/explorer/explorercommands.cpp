@@ -4,6 +4,7 @@
 #include "explorer/fileexplorer.h"
 
 #include "common/messages.h"
+#include "common/safefile.h"
 #include "common/getnamewin.h"
 #include "common/selectfolder.h"
 #include "common/uiseam.h"
@@ -153,6 +154,7 @@ void FileExplorer::save2NewFile(const QString &file, const QString &newFile)
     int quality = 0, progressive = 0;
     if (type == ImageTypeJpg && !getJpgSaveOptions(this, quality, progressive))
         return;
+    removeDeadLeftovers(QFileInfo(newFile).absolutePath(), Leftover::Write);
     if (!saveRgb2File(img, newFile, type, quality, progressive != 0, 0.0, 256)) {
         errorMsg(this, QStringLiteral("An error occured - file not saved"));
         return;

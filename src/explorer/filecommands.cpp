@@ -1,6 +1,7 @@
 #include "explorer/filecommands.h"
 
 #include "common/messages.h"
+#include "common/safefile.h"
 #include "explorer/fileops.h"
 
 #include <QFileInfo>
@@ -29,6 +30,7 @@ bool confirmOverwrite(QWidget *owner, const QString &target)
 
 int copyFilesInto(QWidget *owner, const QStringList &files, const QString &folder)
 {
+    removeDeadLeftovers(folder, Leftover::Copy);
     int copied = 0;
     for (const QString &source : files) {
         const QString target = targetInFolder(source, folder);
@@ -46,6 +48,7 @@ int copyFilesInto(QWidget *owner, const QStringList &files, const QString &folde
 
 int moveFilesInto(QWidget *owner, const QStringList &files, const QString &folder)
 {
+    removeDeadLeftovers(folder, Leftover::Copy);
     int moved = 0;
     for (const QString &source : files) {
         const QString target = targetInFolder(source, folder);

@@ -103,34 +103,23 @@ bool copyImageFile(const QString &source, const QString &target, bool replace, Q
         return fail(error, kSameFile);
     }
 
-    const int slash = dst.lastIndexOf('/');
-    QByteArray temp = (slash < 0 ? QByteArray() : dst.left(slash + 1)) + ".gbcopy-XXXXXX";
-    const int out = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (out < 0) {
-        const int code = errno;
+    PendingFile out(target, Leftover::Copy);
+    if (!out.isOpen()) {
         ::close(in);
-        return fail(error, systemText(code));
+        return fail(error, out.errorString());
     }
-    int rc = copyBytes(in, out);
-    if (rc == 0 && ::fchmod(out, st.st_mode & 07777) != 0)
+    int rc = copyBytes(in, out.handle());
+    ::close(in);
+    if (rc == 0 && ::fchmod(out.handle(), st.st_mode & 07777) != 0)
         rc = errno;
     if (rc == 0) {
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(out, times);
+        ::futimens(out.handle(), times);
     }
-    if (::close(out) != 0 && rc == 0)
-        rc = errno;
-    ::close(in);
-    if (rc == 0) {
-        if (replace)
-            rc = ::rename(temp.constData(), dst.constData()) == 0 ? 0 : errno;
-        else
-            rc = noReplaceRename(temp, dst);
-    }
-    if (rc != 0) {
-        ::unlink(temp.constData());
+    if (rc != 0)
         return fail(error, systemText(rc));
-    }
+    if (!out.commit(replace ? PendingFile::Replace::Always : PendingFile::Replace::Never, false))
+        return fail(error, out.errorString());
     return true;
 }
 

@@ -11,7 +11,8 @@ namespace gb {
 // Nothing is ever half-written or lost: a copy is written beside its target and renamed into
 // place only when complete; a move is a rename on one file system, and across file systems
 // a copy followed by the removal of the source only once the copy is in place; a file is
-// never copied or moved onto itself.
+// never copied or moved onto itself. The part-copy is a Leftover::Copy of this process, so
+// the next copy or move into its folder removes it when a kill cut the copy short.
 
 // The line the file commands end their messages with: a line break, "Error: " and the text.
 QString errorSuffix(const QString &systemText);

@@ -5,13 +5,14 @@
 #include "batch/sourceloader.h"
 #include "common/batchprogress.h"
 #include "common/orderedwork.h"
+#include "common/safefile.h"
 #include "image/imagefile.h"
 #include "image/imageload.h"
 #include "image/imagetypes.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
 
 namespace gb {
 
@@ -56,8 +57,10 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
 
     // Full-size images made in the thumbnail phase wait here, in their own folder so that
     // the full-size phase only renames them into place; an abort before that phase removes
-    // the folder with everything in it.
-    QTemporaryDir staging(folderPath(fsImSubFolder()) + QStringLiteral(".staging-XXXXXX"));
+    // the folder with everything in it, and the next run removes one a kill left behind.
+    const QString fsFolder = folderPath(fsImSubFolder());
+    removeDeadLeftovers(fsFolder, Leftover::Staging);
+    QTemporaryDir staging(QFile::decodeName(leftoverTemplate(Leftover::Staging, fsFolder)));
     if (!staging.isValid())
         return thumbsAndFullsApart(sources, thumbs, fulls, failures);
     std::vector<Be::Output> staged(size_t(sources.size()));

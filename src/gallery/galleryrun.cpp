@@ -1,6 +1,7 @@
 #include "gallery/hgallery.h"
 
 #include "common/batchprogress.h"
+#include "common/safefile.h"
 #include "common/uiseam.h"
 
 #include <QFileInfo>
@@ -44,6 +45,10 @@ GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTit
         ui().reportErrors(mOOwner, result.problems);
         return result;
     }
+    // Pages and images of a killed run were never moved into place; their temporary files go.
+    removeDeadLeftovers({baseFolder(), folderPath(thPgSubFolder()), folderPath(fsPgSubFolder()),
+                         folderPath(auxSubFolder())},
+                        Leftover::Write);
     // An abort ends the run after the phase it happened in; what was written stays.
     QStringList thumbs, fulls;
     if (makeImages(sources, thumbs, fulls, &result.failures)) {

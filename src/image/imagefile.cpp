@@ -1,17 +1,10 @@
 #include "image/imagefile.h"
 
+#include "common/safefile.h"
 #include "image/imagetypes.h"
 #include "platform/imagelib/imagelib.h"
 
 #include <QFileInfo>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace gb {
 
@@ -78,73 +71,13 @@ RgbImage decodeImageBytes(ByteSpan bytes, int type, int fitW, int fitH, int &ful
 
 namespace gb {
 
-namespace {
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
-// Writes into an open descriptor and closes it; on failure removes the file it made.
-bool finish(int fd, const QByteArray &bytes, const QByteArray &made, QString &why)
-{
-    bool ok = writeAll(fd, bytes);
-    if (!ok)
-        why = QString::fromLocal8Bit(strerror(errno));
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        why = QString::fromLocal8Bit(strerror(errno));
-    }
-    if (!ok)
-        ::unlink(made.constData());
-    return ok;
-}
-
-} // namespace
-
 bool writeImageFile(const QString &path, const QByteArray &bytes, QString &why)
 {
-    const QByteArray target = QFile::encodeName(path);
-    // A new file replaces nothing: it is written in place and removed again on failure.
-    int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0)
-        return finish(fd, bytes, target, why);
-    if (errno != EEXIST) {
-        why = QString::fromLocal8Bit(strerror(errno));
-        return false;
-    }
-    // An existing file is replaced only by a complete one.
-    const QFileInfo info(path);
-    QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                                        + QStringLiteral(".XXXXXX"));
-    fd = mkstemp(temp.data());
-    if (fd < 0) {
-        why = QString::fromLocal8Bit(strerror(errno));
-        return false;
-    }
-    // mkstemp makes the file private; give it the old file's mode.
-    struct stat old;
-    if (::stat(target.constData(), &old) == 0)
-        fchmod(fd, old.st_mode & 07777);
-    if (!finish(fd, bytes, temp, why))
-        return false;
-    if (::rename(temp.constData(), target.constData()) != 0) {
-        why = QString::fromLocal8Bit(strerror(errno));
-        ::unlink(temp.constData());
-        return false;
-    }
-    return true;
+    PendingFile file(path);
+    if (file.write(bytes) && file.commit(PendingFile::Replace::IfFound, false))
+        return true;
+    why = file.errorString();
+    return false;
 }
 
 } // namespace gb

@@ -40,13 +40,12 @@ namespace gb {
 
 class RgbImage;
 
-// Writes a whole image file so that it is never half-written. A file that exists is
-// replaced through a hidden temporary file in its folder, renamed over it only when every
-// byte was written and closed, and taking its permissions; a new file is created
-// exclusively and removed again when writing fails. On failure any old file stays. Unlike
-// writeFileAtomically() it does not force the bytes to disk before the rename: batch runs
-// write thousands of images, and a sync per file would cost more than the encoding.
-// False with the reason in why.
+// Writes a whole image file so that it is never half-written: through a PendingFile beside
+// it, moved onto the name only when every byte was written and closed. An existing file
+// is replaced and hands on its permissions; a new file never replaces one that appeared
+// meanwhile. On failure any old file stays. Unlike writeFileAtomically() it does not force
+// the bytes to disk before the move: batch runs write thousands of images, and a sync per
+// file would cost more than the encoding. False with the reason in why.
 bool writeImageFile(const QString &path, const QByteArray &bytes, QString &why);
 
 // Decodes bytes of the given type (1..9). fitW x fitH (0 = none) lets the JPEG reader

@@ -1,8 +1,11 @@
 #include "image/imagesplit.h"
 
+#include "common/safefile.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
 #include "image/imagetypes.h"
+
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -101,6 +104,8 @@ SplitResult splitImage(const SplitRequest &request)
         return result;
     }
     result.table.assign(size_t(request.rows), std::vector<SplitCell>(size_t(request.columns)));
+    // Tiles of a killed run were never moved into place; their temporary files go.
+    removeDeadLeftovers(QFileInfo(request.base).absolutePath(), Leftover::Write);
     // One tile at a time: the run holds the image and a single tile, never a full second copy.
     for (int c = 1; c <= request.columns; ++c) {
         for (int r = 1; r <= request.rows; ++r) {

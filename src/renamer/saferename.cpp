@@ -9,12 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/syscall.h>
 #include <unistd.h>
-
-#ifndef RENAME_NOREPLACE
-#define RENAME_NOREPLACE (1 << 0)
-#endif
 
 namespace gb {
 
@@ -28,24 +23,6 @@ bool fail(QString *error, const QString &text)
 }
 
 } // namespace
-
-int noReplaceRename(const QByteArray &from, const QByteArray &to)
-{
-#ifdef SYS_renameat2
-    if (syscall(SYS_renameat2, AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
-#endif
-    if (::link(from.constData(), to.constData()) != 0)
-        return errno;
-    if (::unlink(from.constData()) != 0) {
-        const int saved = errno;
-        ::unlink(to.constData());
-        return saved;
-    }
-    return 0;
-}
 
 QString newNameProblem(const QString &oldPath, const QString &newPath)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/safefile.h" // noReplaceRename()
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,11 +23,6 @@ QString newNameProblem(const QString &oldPath, const QString &newPath);
 // same file (the old name itself, or a case-only change on a file system that ignores
 // case). Returns false, with *error naming what failed, and leaves both files as they were.
 bool renameNoReplace(const QString &oldPath, const QString &newPath, QString *error = nullptr);
-
-// The bare system step under it, for any two paths (folders may differ): renameat2() with
-// RENAME_NOREPLACE, or link() + unlink() on a file system without it, which refuses an
-// existing target just as atomically. Returns 0 or an errno value (EXDEV across file systems).
-int noReplaceRename(const QByteArray &from, const QByteArray &to);
 
 // The counts of one renaming run.
 struct RenameOutcome

@@ -10,6 +10,7 @@
 #include "common/colorvalues.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
+#include "common/safefile.h"
 #include "common/uiseam.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
@@ -118,6 +119,8 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         return false;
     }
 
+    // Sheets of a killed run were never moved into place; their temporary files go.
+    removeDeadLeftovers(dir, Leftover::Write);
     std::unique_ptr<BatchProgress> progress = ui().batchProgress(owner);
     progress->setCaption(QStringLiteral("Create composite images ..."));
     progress->setRange(1, fileCount);

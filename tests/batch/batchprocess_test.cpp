@@ -6,6 +6,7 @@
 #include "common/batchprogresswin.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
+#include "image/imagetypes.h"
 
 #include "support/scriptedui.h"
 #include "support/testutil.h"
@@ -626,4 +627,31 @@ TEST(BatchRun, RunsWithoutAnyWindowBehindTheSeam)
     EXPECT_EQ(head(f.out + "/a.png", 4), QByteArray("\x89PNG"));
     // The headless seam answers No to the overwrite question.
     EXPECT_EQ(gbtest::readFile(f.out + "/b.png"), QByteArray("old"));
+}
+
+// A run killed while it writes an output leaves no part of that output under its name, so a
+// rerun under "never replace" makes it whole instead of keeping it; the rerun also clears
+// the killed run's temporary file, and only that.
+TEST(BatchRun, AKilledRunLeavesNoCutOutputForTheNextRunToKeep)
+{
+    Fixture f;
+    // As BMP files: about 9 KB, then 1.4 MB, past the killed run's 1 MB limit.
+    const QStringList sources = {f.image("a.png"), f.image("b.png", 700, 700)};
+    Be job = f.job();
+    job.setFinalFormat(ImageTypeBmp);
+    job.setOverwrite(2);
+    gbtest::writeFile(f.out + "/.c.bmp.Ab12Cd", "not ours");
+    const pid_t killed = gbtest::killedAtFileSize(1 << 20, [&] { job.batchProcess(sources, "Batch Processing", true); });
+    ASSERT_NE(killed, 0) << "the run was not cut short";
+    EXPECT_EQ(load(f.out + "/a.bmp").width(), 64);
+    EXPECT_FALSE(QFileInfo::exists(f.out + "/b.bmp"));
+    EXPECT_EQ(QDir(f.out).entryList(QDir::Files | QDir::Hidden).filter(QString::number(killed)).size(), 1);
+
+    const QByteArray first = gbtest::readFile(f.out + "/a.bmp");
+    WindowedUi ui;
+    EXPECT_EQ(job.batchProcess(sources, "Batch Processing", false), QStringList({f.out + "/a.bmp", f.out + "/b.bmp"}));
+    EXPECT_EQ(ui.log(), QStringList({sources[0] + " - Final file exist and will not be replaced", sources[1] + " - Finished"}));
+    EXPECT_EQ(gbtest::readFile(f.out + "/a.bmp"), first);
+    EXPECT_EQ(load(f.out + "/b.bmp").width(), 700);
+    EXPECT_EQ(QDir(f.out).entryList(QDir::Files | QDir::Hidden), QStringList({".c.bmp.Ab12Cd", "a.bmp", "b.bmp"}));
 }

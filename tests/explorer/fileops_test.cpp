@@ -1,5 +1,7 @@
 #include "explorer/fileops.h"
 
+#include "explorer/filecommands.h"
+
 #include "explorerfixture.h"
 #include "support/testutil.h"
 
@@ -149,6 +151,26 @@ TEST_F(Folders, MoveAcrossFileSystemsCopiesThenRemovesTheSource)
     setMovesCrossDeviceForTests(false);
     if (!other.isEmpty())
         QDir(other).removeRecursively();
+}
+
+// A move across file systems killed halfway through its copy leaves the source and a part-copy
+// that names its writer; the next move into that folder removes it and finishes the move.
+TEST_F(Folders, AMoveKilledWhileCopyingIsClearedByTheNextMove)
+{
+    setMovesCrossDeviceForTests(true);
+    const QByteArray photo = QByteArray(2 << 20, 'x') + "end";
+    ASSERT_TRUE(writeFile(a + "p.jpg", photo));
+    const pid_t killed = gbtest::killedAtFileSize(1 << 20, [&] { moveImageFile(a + "p.jpg", b + "p.jpg", nullptr); });
+    ASSERT_NE(killed, 0) << "the copy was not cut short";
+    EXPECT_EQ(readFile(a + "p.jpg"), photo);
+    const QStringList left = QDir(b).entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(left.size(), 1) << "nothing under the target's name";
+    EXPECT_TRUE(left[0].startsWith(".gbcopy-" + QString::number(killed) + "-")) << left[0].toStdString();
+
+    EXPECT_EQ(moveFilesInto(nullptr, {a + "p.jpg"}, b), 1);
+    EXPECT_EQ(readFile(b + "p.jpg"), photo);
+    EXPECT_EQ(QDir(b).entryList(QDir::Files | QDir::Hidden), QStringList{"p.jpg"});
+    setMovesCrossDeviceForTests(false);
 }
 
 TEST(FileOps, MessagesEndWithTheSystemsReasonOnItsOwnLine)

@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QMap>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -375,4 +376,41 @@ TEST(GalleryGenerate, SameGalleryWithAnyThreadCount)
         }
     }
     gb::kvtSetRtRegInt("General Options", "Worker Threads", 0);
+}
+
+// A run killed while it stages a full-size image leaves its staging folder behind; the
+// rerun under "never replace" removes it, makes every image whole and links real sizes.
+TEST(GalleryGenerate, ARerunAfterAKillClearsItsStagingAndKeepsNothingCut)
+{
+    const QString folder = gbtest::makeTempDir("kill");
+    // The full-size images are BMP: 0.4 MB, then 3.6 MB, past the killed run's 1 MB limit.
+    const QStringList sources = {folder + "/small.jpg", folder + "/large.jpg"};
+    ASSERT_TRUE(gbtest::makeImage(sources[0], 400, 300));
+    ASSERT_TRUE(gbtest::makeImage(sources[1], 1200, 1000));
+    HGallery g = runGallery();
+    g.setLaunchHtml(false);
+    g.setFsImFormat(1);
+    g.setOverwrite(2);
+    const QString base = g.baseFolder();
+    const pid_t killed = gbtest::killedAtFileSize(1 << 20, [&] {
+        RunUi ui;
+        g.generate(sources, {});
+    });
+    ASSERT_NE(killed, 0) << "the run was not cut short";
+    EXPECT_FALSE(QFileInfo::exists(base + "fsimages/img0002.bmp"));
+    const QString staging = ".staging-" + QString::number(killed) + "-";
+    ASSERT_EQ(QDir(base + "fsimages").entryList(QDir::Dirs | QDir::Hidden).filter(staging).size(), 1);
+
+    RunUi ui;
+    const gb::GalleryRunResult result = g.generate(sources, {});
+    EXPECT_TRUE(result.completed());
+    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join("\n").toStdString();
+    for (const QString &sub : {QString(), QString("thumbs"), QString("fsimages")})
+        EXPECT_EQ(QDir(base + sub).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter(QRegularExpression("^\\.")),
+                  QStringList())
+            << sub.toStdString();
+    EXPECT_EQ(filesIn(base + "fsimages"), (QStringList{"img0001.bmp", "img0002.bmp"}));
+    EXPECT_EQ(QFileInfo(base + "fsimages/img0002.bmp").size(), 54 + 1200 * 3 * 1000);
+    EXPECT_EQ(filesIn(base + "thumbs"), (QStringList{"thumb0001.jpg", "thumb0002.jpg"}));
+    EXPECT_FALSE(gbtest::pageText(base + "thumb0001.htm").contains("width=\"\""));
 }

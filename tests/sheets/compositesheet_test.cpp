@@ -423,3 +423,22 @@ TEST_F(CompositeTest, SameSheetsWithAnyThreadCount)
     EXPECT_EQ(logs[3], logs[1]);
     EXPECT_EQ(logs[8], logs[1]);
 }
+
+// A run killed while it writes a sheet leaves no part of it under its name: the rerun under
+// "never replace" makes the sheet and clears the killed run's temporary file.
+TEST_F(CompositeTest, ASheetCutShortByAKillIsNotKeptByTheRerun)
+{
+    HComposite job = plainJob(700, 700);
+    job.setSaveAs(1); // a BMP of 1.4 MB, past the killed run's 1 MB limit
+    job.setOverwrite(2);
+    ASSERT_TRUE(job.validate().isEmpty());
+    const QStringList files = makeFiles(3);
+    const pid_t killed = gbtest::killedAtFileSize(1 << 20, [&] { job.createSheet(nullptr, files); });
+    ASSERT_NE(killed, 0) << "the run was not cut short";
+    EXPECT_FALSE(QFile::exists(out + "CSheet1.bmp"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).filter(QString::number(killed)).size(), 1);
+
+    ASSERT_TRUE(job.createSheet(nullptr, files));
+    EXPECT_EQ(load(out + "CSheet1.bmp").width(), 700);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"CSheet1.bmp"});
+}

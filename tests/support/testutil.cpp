@@ -5,7 +5,13 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <csignal>
 #include <memory>
+
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace gbtest {
 
@@ -47,6 +53,28 @@ QByteArray readFile(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+pid_t killedAtFileSize(qint64 limit, const std::function<void()> &work)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return 0;
+    if (child == 0) {
+        // The kill is meant: no core file of it.
+        ::prctl(PR_SET_DUMPABLE, 0);
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        const rlimit size{rlim_t(limit), rlim_t(limit)};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::signal(SIGXFSZ, SIG_DFL);
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return 0;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ ? child : 0;
 }
 
 } // namespace gbtest
