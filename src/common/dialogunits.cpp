@@ -62,11 +62,11 @@ DialogUnits DialogUnits::setUp(QWidget *dialog, int width, int height)
 void DialogUnits::fitCaption(QWidget *dialog)
 {
     // Title bars write the caption in a bold face of about the application's size; the icon,
-    // the frame buttons and the margins take about six text heights more.
+    // the frame buttons and the label's margins take about nine text heights more.
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + 6 * metrics.height();
+    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + 9 * metrics.height();
     const int added = needed - dialog->width();
     if (added <= 0)
         return;
