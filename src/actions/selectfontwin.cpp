@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <climits>
 
 namespace gb {
 
@@ -141,7 +142,8 @@ void SelectFontWin::pbOk()
         const int typed = text.toInt(&number);
         mFont.size = i >= 0 ? mFontSize->itemData(i).toInt() : (number ? std::clamp(typed, 1, 7) : 3);
     } else {
-        const int size = text.toInt();
+        // The number the text begins with, as the print pages read their sizes: "15pt" is 15.
+        const int size = int(std::clamp(numberOfText(text), 0.0, double(INT_MAX)));
         mFont.size = size > 0 ? size : 12;
     }
     const int style = mFontStyle->currentData().toInt();

@@ -6,6 +6,7 @@
 #include "app/tools.h"
 #include "app/windowmenu.h"
 #include "common/contextmenus.h"
+#include "common/dialogstate.h"
 #include "common/globals.h"
 #include "common/helpdisplay.h"
 #include "common/orderedwork.h"
@@ -46,6 +47,7 @@ int App::start(QApplication &app)
 {
     static QtUiSeam seam;
     setUi(&seam);
+    keepDialogsNormal(&app);
 
     initHelpDisplay();
     initSharedTables();

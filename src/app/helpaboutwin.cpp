@@ -79,6 +79,7 @@ HelpAboutWin::HelpAboutWin(QWidget *owner)
     mClose->setIcon(QIcon(CloseBt()));
     mClose->setIconSize(QSize(80, 20));
     connect(mClose, &QPushButton::clicked, this, &HelpAboutWin::pbClose);
+    makeEnterButton(mClose);
 
     mInfo = new QTextEdit(this);
     mInfo->setGeometry(du.rect(2, 111, 405, 48));

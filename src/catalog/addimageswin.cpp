@@ -1,6 +1,7 @@
 #include "catalog/addimageswin.h"
 
 #include "resources/resourceclasses.h"
+#include "common/dialogunits.h"
 #include "common/dirtv.h"
 #include "common/filedir.h"
 #include "common/messages.h"
@@ -107,6 +108,7 @@ AddImagesWin::AddImagesWin(QWidget *owner) : QDialog(owner)
     connect(walk, &QPushButton::clicked, this, &AddImagesWin::pbSelectPath);
     connect(add, &QPushButton::clicked, this, &AddImagesWin::pbAdd);
     connect(cancel, &QPushButton::clicked, this, &AddImagesWin::pbCancel);
+    makeEnterButton(add);
 
     mTree->initTree();
 }

@@ -380,6 +380,7 @@ void ArchiveExplorer::nextPage() { mGrid->thumbsDown(); }
 void ArchiveExplorer::thumbnailsSpacing()
 {
     SpacingWin dialog(this);
+    dialog.setRoom(mGrid->largestSpacing());
     dialog.setHorSpacing(mGrid->hSpacing());
     dialog.setVerSpacing(mGrid->vSpacing());
     if (dialog.exec() != 1)

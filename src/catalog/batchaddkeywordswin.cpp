@@ -1,6 +1,7 @@
 #include "catalog/batchaddkeywordswin.h"
 
 #include "catalog/keywordlist.h"
+#include "common/dialogunits.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -29,6 +30,7 @@ BatchAddKeywordsWin::BatchAddKeywordsWin(QWidget *owner) : QDialog(owner)
     connect(remove, &QPushButton::clicked, this, &BatchAddKeywordsWin::pbRemoveKeyword);
     connect(mSave, &QPushButton::clicked, this, &BatchAddKeywordsWin::pbSave);
     connect(cancel, &QPushButton::clicked, this, &BatchAddKeywordsWin::pbCancel);
+    makeEnterButton(mSave);
 }
 
 void BatchAddKeywordsWin::pbNewKeyword()

@@ -143,7 +143,9 @@ void FindInArchiveWin::pbFind()
     }
     mList->clear();
     mFound->clear();
+    mSearched->clear();
     mFound->repaint();
+    mSearched->repaint();
     int examined = 0, listed = 0;
     // The status line and the counters follow the scan; repainting them for every record
     // would cost more than the scan itself, so they catch up a few times a second.
@@ -171,8 +173,10 @@ void FindInArchiveWin::pbFind()
             ++listed;
             mFound->setText(QString::number(listed));
         });
+    // The counters keep the totals of the search that ended: a quick search never showed
+    // its running count, and "Found:" beside an empty "Searched:" reads as nothing searched.
     mSearchIn->clear();
-    mSearched->clear();
+    mSearched->setText(QString::number(examined));
     mSearchIn->repaint();
     mSearched->repaint();
     mFound->repaint();

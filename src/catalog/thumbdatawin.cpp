@@ -2,6 +2,7 @@
 
 #include "catalog/keywordlist.h"
 #include "catalog/physicalinfowin.h"
+#include "common/dialogunits.h"
 #include "common/sortedlist.h"
 
 #include <QHBoxLayout>
@@ -98,6 +99,7 @@ ThumbDataWin::ThumbDataWin(QWidget *owner) : QDialog(owner)
     resize(520, 360);
     connect(save, &QPushButton::clicked, this, &ThumbDataWin::pbSave);
     connect(cancel, &QPushButton::clicked, this, &ThumbDataWin::pbClose);
+    makeEnterButton(save);
 }
 
 void ThumbDataWin::pbSave()

@@ -2,6 +2,7 @@
 
 #include "resources/resourceclasses.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -58,6 +59,22 @@ DialogUnits DialogUnits::setUp(QWidget *dialog, int width, int height)
     return units;
 }
 
+void DialogUnits::fitCaption(QWidget *dialog)
+{
+    // Title bars write the caption in a bold face of about the application's size; the icon,
+    // the frame buttons and the label's margins take about nine text heights more.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + 9 * metrics.height();
+    const int added = needed - dialog->width();
+    if (added <= 0)
+        return;
+    for (QWidget *control : dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->move(control->x() + added / 2, control->y());
+    dialog->setFixedSize(needed, dialog->height());
+}
+
 ControlPlacer::ControlPlacer(QWidget *parent, const DialogUnits &units, QPoint origin)
     : mParent(parent), mUnits(units), mOrigin(origin)
 {
@@ -110,6 +127,15 @@ QPushButton *ControlPlacer::bitmapButton(const QString &name, const QString &bit
     else
         b->setIcon(QIcon(icon));
     return b;
+}
+
+void makeEnterButton(QPushButton *button)
+{
+    for (QPushButton *other : button->window()->findChildren<QPushButton *>()) {
+        if (other != button)
+            other->setAutoDefault(false);
+    }
+    button->setDefault(true);
 }
 
 QCheckBox *ControlPlacer::checkBox(const QString &name, const QString &text, const QRect &place) const

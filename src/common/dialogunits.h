@@ -33,6 +33,11 @@ public:
     static QFont dialogFont();
     // Gives a widget the dialog font and a fixed size in dialog units.
     static DialogUnits setUp(QWidget *dialog, int width, int height);
+    // Widens a fixed-size window whose caption would not fit in a window manager's title bar
+    // beside the icon and the frame buttons, moving its controls right by half the added
+    // width so the layout stays centred. Call it once the controls exist; a window wide
+    // enough is left alone.
+    static void fitCaption(QWidget *dialog);
 
 private:
     int mCharWidth;
@@ -75,6 +80,13 @@ private:
     DialogUnits mUnits;
     QPoint mOrigin;
 };
+
+// Makes `button` the one that Enter presses wherever the focus is in its dialog, and keeps
+// every other push button there from taking Enter by focus alone, so Enter typed in a field
+// runs the dialog's own action (Ok, Find, Save…) and never opens a picker behind a "..."
+// button. Space still presses the focused button. Call it once the dialog's buttons exist;
+// buttons added later keep Qt's own behaviour.
+void makeEnterButton(QPushButton *button);
 
 // Gives a control its tool tip on the way out of the placing call.
 template <class Control>

@@ -30,6 +30,7 @@ GetDirWin::GetDirWin(QWidget *owner)
 
     connect(mOk, &QPushButton::clicked, this, &GetDirWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &GetDirWin::pbCancel);
+    makeEnterButton(mOk);
     connect(mTree, &QTreeWidget::currentItemChanged, this, &GetDirWin::treeViewSelectionChanged);
     connect(mTree, &DirTv::refreshRequested, this, &GetDirWin::pbRefresh);
 

@@ -17,12 +17,11 @@ LinePromptWin::LinePromptWin(QWidget *owner, const QString &caption, const Layou
     mEdit->setGeometry(du.rect(layout.edit));
     mOk = new QPushButton(QStringLiteral("Ok"), this);
     mOk->setGeometry(du.rect(layout.ok));
-    mOk->setDefault(true);
     mCancel = new QPushButton(QStringLiteral("Cancel"), this);
     mCancel->setGeometry(du.rect(layout.cancel));
-    mCancel->setAutoDefault(false);
     connect(mOk, &QPushButton::clicked, this, &LinePromptWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &LinePromptWin::pbCancel);
+    makeEnterButton(mOk);
 }
 
 void LinePromptWin::setText(const QString &text)

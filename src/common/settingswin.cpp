@@ -35,6 +35,7 @@ SettingsWin::SettingsWin(QWidget *owner, const QString &kind)
     connect(mLoad, &QPushButton::clicked, this, &SettingsWin::pbLoad);
     connect(mCancel, &QPushButton::clicked, this, &SettingsWin::pbCancel);
     connect(mRemove, &QPushButton::clicked, this, &SettingsWin::pbRemove);
+    makeEnterButton(mLoad);
     if (owner)
         move(owner->mapToGlobal(QPoint(du.x(132), du.y(46))));
     fillList();

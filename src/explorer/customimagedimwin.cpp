@@ -24,6 +24,8 @@ CustomImageDimWin::CustomImageDimWin(QWidget *owner)
     mCancel->setGeometry(du.rect(92, 53, 53, 12));
     connect(mOk, &QPushButton::clicked, this, &CustomImageDimWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &CustomImageDimWin::pbCancel);
+    makeEnterButton(mOk);
+    DialogUnits::fitCaption(this);
 }
 
 void CustomImageDimWin::setThumbWidth(int pixels)

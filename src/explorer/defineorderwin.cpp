@@ -42,6 +42,7 @@ DefineOrderWin::DefineOrderWin(QWidget *owner)
     connect(mDescending, &QPushButton::clicked, this, &DefineOrderWin::pbNameDescending);
     connect(mOk, &QPushButton::clicked, this, &DefineOrderWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &DefineOrderWin::pbCancel);
+    makeEnterButton(mOk);
     connect(mFilesLv, &QListWidget::currentItemChanged, this, &DefineOrderWin::listViewSelectionChanged);
     connect(mFilesLv, &QListWidget::itemSelectionChanged, this, &DefineOrderWin::listViewSelectionChanged);
 }

@@ -32,6 +32,7 @@ DefinePauseWin::DefinePauseWin(QWidget *owner)
     mLoop->setGeometry(du.rect(96, 43, 32, 11));
     connect(mOk, &QPushButton::clicked, this, &DefinePauseWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &DefinePauseWin::pbCancel);
+    makeEnterButton(mOk);
 
     mInterval = 5;
     mOhs->setValue(5);

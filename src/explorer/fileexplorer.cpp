@@ -192,6 +192,7 @@ void FileExplorer::userDefinedThumbnails()
 void FileExplorer::thumbnailsSpacing()
 {
     SpacingWin dialog(this);
+    dialog.setRoom(mThumbs->largestSpacing());
     if (dialog.exec() != 1)
         return;
     if (dialog.horSpacing() > 0 && dialog.verSpacing() > 0)

@@ -126,7 +126,9 @@ FindImageWin::FindImageWin(QWidget *owner)
     for (QLineEdit *date : {mModAfter, mModBefore})
         date->setPlaceholderText(dateFieldFormat().toLower());
     auto *buttons = new QGroupBox(this);
-    buttons->setGeometry(du.rect(310, 22, 54, 71));
+    // The frame ends two units inside the dialog: drawn up to the very edge, its right
+    // line fell on the window border and was cut.
+    buttons->setGeometry(du.rect(310, 22, 52, 71));
     mFind = new QPushButton(QStringLiteral("Find"), this);
     mFind->setGeometry(du.rect(316, 36, 44, 17));
     mClose = new QPushButton(QStringLiteral("Close"), this);
@@ -174,6 +176,7 @@ FindImageWin::FindImageWin(QWidget *owner)
     connect(mBrowse, &QPushButton::clicked, this, &FindImageWin::pbBrowseDir);
     connect(mFind, &QPushButton::clicked, this, &FindImageWin::pbFind);
     connect(mClose, &QPushButton::clicked, this, &FindImageWin::pbCancel);
+    makeEnterButton(mFind);
     connect(mList->selectionModel(), &QItemSelectionModel::currentChanged, this, &FindImageWin::listBoxSelect);
 }
 

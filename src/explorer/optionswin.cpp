@@ -69,6 +69,7 @@ OptionsWin::OptionsWin(QWidget *owner)
     cancel->setGeometry(du.rect(137, 146, 53, 16));
     connect(ok, &QPushButton::clicked, this, &OptionsWin::pbOk);
     connect(cancel, &QPushButton::clicked, this, &OptionsWin::pbCancel);
+    makeEnterButton(ok);
 
     postInit();
 }

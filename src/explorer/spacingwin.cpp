@@ -1,6 +1,7 @@
 #include "explorer/spacingwin.h"
 
 #include "common/dialogunits.h"
+#include "common/messages.h"
 #include "explorer/dialogfields.h"
 
 #include <QLineEdit>
@@ -23,6 +24,8 @@ SpacingWin::SpacingWin(QWidget *owner)
     mCancel->setGeometry(du.rect(96, 48, 53, 12));
     connect(mOk, &QPushButton::clicked, this, &SpacingWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &SpacingWin::pbCancel);
+    makeEnterButton(mOk);
+    DialogUnits::fitCaption(this);
 }
 
 void SpacingWin::setHorSpacing(int pixels)
@@ -39,6 +42,15 @@ void SpacingWin::pbOk()
 {
     mVerSpacing = numberOf(mVer->text());
     mHorSpacing = numberOf(mHor->text());
+    // A gap wider than the window would leave an empty grid under a status bar that still
+    // counts the files.
+    if (mHorSpacing > mRoom.width() || mVerSpacing > mRoom.height()) {
+        errorMsg(this, QStringLiteral("Spacing must not exceed %1 pixels horizontally and %2 pixels vertically, "
+                                      "or no thumbnail fits in the window")
+                           .arg(mRoom.width())
+                           .arg(mRoom.height()));
+        return;
+    }
     done(1);
 }
 

@@ -56,6 +56,7 @@ ThumbsFilterWin::ThumbsFilterWin(QWidget *owner)
     connect(mApply, &QPushButton::clicked, this, &ThumbsFilterWin::applyButtonClicked);
     connect(mCancel, &QPushButton::clicked, this, &ThumbsFilterWin::pbCancel);
     connect(mRemove, &QPushButton::clicked, this, &ThumbsFilterWin::pbRemove);
+    makeEnterButton(mApply);
 }
 
 QCheckBox *ThumbsFilterWin::box(const QString &extension) const

@@ -104,6 +104,7 @@ ImageSplitWin::ImageSplitWin(QWidget *owner, const SplitSource &source)
     connect(mOk, &QPushButton::clicked, this, &ImageSplitWin::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &ImageSplitWin::pbCancel);
     connect(mBrowse, &QPushButton::clicked, this, &ImageSplitWin::pbBrowseFolders);
+    makeEnterButton(mOk);
     for (QAbstractButton *b : {static_cast<QAbstractButton *>(mCreateHtml), static_cast<QAbstractButton *>(mHtmlFile),
                                static_cast<QAbstractButton *>(mTextFile), static_cast<QAbstractButton *>(mClipboard)})
         connect(b, &QAbstractButton::clicked, this, &ImageSplitWin::buttonClick);

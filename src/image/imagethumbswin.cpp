@@ -375,6 +375,15 @@ void ImageThumbsWin::customThumbnailSize(int height, int width)
     arrangeControls(true);
 }
 
+QSize ImageThumbsWin::largestSpacing() const
+{
+    // The inverses of the column and row counts: one column needs width >= box + 3 x spacing,
+    // one row height >= box + spacing + caption strip.
+    const int horizontal = (width() - mBoxWidth) / 3;
+    const int vertical = height() - mBoxHeight - mCaptionHeight - mCaptionGap;
+    return QSize(std::max(1, horizontal), std::max(1, vertical));
+}
+
 void ImageThumbsWin::changeThumbsSpacing(int vertical, int horizontal)
 {
     mVSpacing = vertical;

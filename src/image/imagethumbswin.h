@@ -69,6 +69,10 @@ public:
     void largeThumbnailSize();
     void customThumbnailSize(int height, int width);
     void changeThumbsSpacing(int vertical, int horizontal);
+    // The largest horizontal and vertical spacings that still leave room for one cell at the
+    // grid's present size and box (each at least 1: a grid too small for any cell is not
+    // made emptier by a spacing of 1).
+    QSize largestSpacing() const;
 
     void selectAll();
     void unselectAll(bool noReport = false);

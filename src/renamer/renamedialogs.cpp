@@ -38,12 +38,11 @@ void RenameDialog::addOkCancel(const DialogUnits &du, int width, int y)
 {
     mOk = new QPushButton(QStringLiteral("Ok"), this);
     mOk->setGeometry(du.rect(width / 2 - 58, y, 50, 14));
-    mOk->setDefault(true);
     mCancel = new QPushButton(QStringLiteral("Cancel"), this);
     mCancel->setGeometry(du.rect(width / 2 + 8, y, 50, 14));
-    mCancel->setAutoDefault(false);
     connect(mOk, &QPushButton::clicked, this, &RenameDialog::pbOk);
     connect(mCancel, &QPushButton::clicked, this, &RenameDialog::pbCancel);
+    makeEnterButton(mOk);
 }
 
 QLineEdit *renameDigitsEdit(QWidget *parent, const QRect &rect, int digits)

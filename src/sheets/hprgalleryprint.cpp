@@ -159,8 +159,11 @@ void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &devi
         return;
     const QStringList lines = variableText(file);
     const TotalTextHeight measured = calcTotalTextHeight(lines, infoFont, width);
+    // A line wider than the cell is cut with an ellipsis, as on contact sheets: a long file
+    // name cannot be wrapped and would run into the neighbouring cell.
     for (qsizetype i = 0; i < lines.size(); ++i)
-        device.drawText(y2 + measured.tops.value(i), x, lines[i], measured.tallest, x2 - x, 1);
+        device.drawText(y2 + measured.tops.value(i), x, device.elidedText(lines[i], x2 - x), measured.tallest, x2 - x,
+                        1);
     device.drawRectangle(y2 + 2, x, y2 + mBandHeight + 2, x2);
 }
 

@@ -301,6 +301,13 @@ double RpPrinter::getTextLength(const QString &text) const
     return xlateHLogical2UnitOfMeasure(QFontMetricsF(mFont).horizontalAdvance(text));
 }
 
+QString RpPrinter::elidedText(const QString &text, double width) const
+{
+    if (mState == Idle)
+        return text;
+    return QFontMetricsF(mFont).elidedText(text, Qt::ElideRight, xlateHUnitOfMeasure2Logical(width));
+}
+
 QString RpPrinter::getTextFace() const
 {
     if (mState == Idle)

@@ -148,6 +148,9 @@ public:
                         int alignment = 0, std::optional<QColor> background = std::nullopt);
     // Width of the text in the current font, in the unit; 0 outside a run.
     double getTextLength(const QString &text) const;
+    // The text cut to fit `width` (in the unit) on one line of the current font, "…" marking
+    // the cut; the text unchanged when it fits, and outside a run.
+    QString elidedText(const QString &text, double width) const;
     // The face the output really uses; "" outside a run.
     QString getTextFace() const;
 

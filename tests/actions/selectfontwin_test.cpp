@@ -88,6 +88,8 @@ TEST(SelectFontWin, OkReadsTheControls)
     const Case cases[] = {
         {"", 1, 12, false, false},      {"abc", 2, 12, true, false}, {"  15  ", 3, 15, false, true},
         {"0", 4, 12, true, true},       {"-4", 1, 12, false, false}, {"24", 1, 24, false, false},
+        // A unit after the number: the leading digits count; text without any gives 12.
+        {"15pt", 1, 15, false, false},  {" 9.5 pt", 1, 9, false, false}, {"pt15", 1, 12, false, false},
     };
     for (const Case &c : cases) {
         SelectFontWin win(nullptr, FontData{"Liberation Sans", 10, false, false, false, 0}, false);

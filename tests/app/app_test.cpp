@@ -8,6 +8,7 @@
 #include "common/globals.h"
 #include "common/helpdisplay.h"
 #include "common/registry.h"
+#include "support/enterkey.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -262,6 +263,11 @@ TEST_F(AppTest, AboutWindow)
     EXPECT_EQ(about.closeButton()->accessibleName(), "x");
     EXPECT_TRUE(about.closeButton()->text().isEmpty());
     EXPECT_TRUE(about.closeButton()->isFlat());
+
+    // Enter closes the window; it never opens the web site.
+    gbtest::buttonsPressedByEnter(about);
+    EXPECT_TRUE(mUi.urls.isEmpty());
+    EXPECT_EQ(about.result(), 1);
 
     about.show();
     about.visitButton()->click();

@@ -19,6 +19,7 @@
 #include "image/winsle.h"
 #include "platform/imagelib/imagelib.h"
 #include "catalogfixture.h"
+#include "support/enterkey.h"
 #include "support/modal.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
@@ -304,7 +305,8 @@ TEST_F(CatalogWindow, SearchListsAndPreviews)
     ASSERT_EQ(find.previewLv()->topLevelItemCount(), 1);
     EXPECT_EQ(find.row(0).fullPath, "/photos/a.jpg");
     EXPECT_EQ(find.foundFt()->text(), "1");
-    EXPECT_EQ(find.searchedFt()->text(), "");
+    // Searched keeps the number of records examined beside the number found.
+    EXPECT_EQ(find.searchedFt()->text(), "4");
     find.previewLv()->topLevelItem(0)->setSelected(true);
     EXPECT_TRUE(find.previewShown());
 
@@ -312,6 +314,7 @@ TEST_F(CatalogWindow, SearchListsAndPreviews)
     find.generalPage()->cd->setChecked(false);
     find.pbFind();
     EXPECT_EQ(find.previewLv()->topLevelItemCount(), 3);
+    EXPECT_EQ(find.searchedFt()->text(), "3");
 
     // A search that stops leaves the list as it was; one that finds nothing leaves Found empty.
     for (QCheckBox *b : {find.generalPage()->fixedDisks, find.generalPage()->networkDisks,
@@ -325,6 +328,7 @@ TEST_F(CatalogWindow, SearchListsAndPreviews)
     find.pbFind();
     EXPECT_EQ(find.previewLv()->topLevelItemCount(), 0);
     EXPECT_EQ(find.foundFt()->text(), "");
+    EXPECT_EQ(find.searchedFt()->text(), "1");
 }
 
 TEST(SearchPages, DefaultsAndReading)
@@ -536,4 +540,17 @@ TEST_F(CatalogWindow, PrintingImagesWithoutRecordsDoesNothing)
     window->printThumbs();
     window->previewThumbs();
     EXPECT_TRUE(ui.boxes.empty());
+}
+
+// Enter presses each catalog dialog's own action, never a keyword or folder button.
+TEST(CatalogDialogs, EnterPressesTheDefaultButton)
+{
+    gbtest::ScriptedUi ui;
+    AddImagesWin add;
+    EXPECT_EQ(gbtest::buttonsPressedByEnter(add), QStringList{"Add"});
+    ThumbDataWin data;
+    EXPECT_EQ(gbtest::buttonsPressedByEnter(data), QStringList{"Save"});
+    BatchAddKeywordsWin keywords;
+    EXPECT_EQ(gbtest::buttonsPressedByEnter(keywords), QStringList{"Save"});
+    EXPECT_TRUE(ui.dialogs.empty());
 }

@@ -1,6 +1,7 @@
 #include "common/imagsysserver.h"
 #include "common/newkeywordwin.h"
 #include "common/settingswin.h"
+#include "support/enterkey.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 #include "support/modal.h"
@@ -74,6 +75,15 @@ TEST(SettingsWin, NothingSelectedOnlyShowsTheErrorBoxes)
     EXPECT_EQ(ui.boxes.at(0).caption, "Error");
     EXPECT_TRUE(win.isVisible());
     EXPECT_TRUE(win.key().isEmpty());
+}
+
+TEST(SettingsWin, EnterInTheListPressesLoad)
+{
+    FreshDatabase fresh;
+    gbtest::ScriptedUi ui;
+    SettingsWin win(nullptr, "BE");
+    EXPECT_EQ(gbtest::buttonsPressedByEnter(win, win.settings()), QStringList{"Load"});
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Select settings to load"});
 }
 
 TEST(SettingsWin, RemoveDeletesAtOnceAndRefillsTheList)

@@ -250,6 +250,23 @@ TEST(FileExplorer, SizeAndSpacingDialogsApplyOnlySensibleValues)
     // Size and spacing keep the list and the selection.
     EXPECT_EQ(shown(*e), QStringList({"a.png"}));
     EXPECT_TRUE(ui.boxes.empty());
+
+    // A spacing that leaves no room for a thumbnail is refused and the dialog stays open.
+    bool stayedOpen = false;
+    gbtest::whenModal([&](QDialog *d) {
+        auto *s = qobject_cast<SpacingWin *>(d);
+        s->ver()->setText("999");
+        s->hor()->setText("999");
+        s->okButton()->click();
+        stayedOpen = s->isVisible();
+        s->cancelButton()->click();
+    });
+    e->thumbnailsSpacing();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_TRUE(ui.boxes[0].text.startsWith("Spacing must not exceed "));
+    EXPECT_EQ(e->oThumbs()->hSpacing(), 7);
+    EXPECT_EQ(shown(*e), QStringList({"a.png"}));
 }
 
 TEST(FileExplorer, RootSelectionKeepsTheGridAndVanishedFoldersEmptyIt)

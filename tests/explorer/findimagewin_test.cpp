@@ -3,6 +3,7 @@
 #include "explorer/dialogfields.h"
 #include "explorerfixture.h"
 #include "image/previewft.h"
+#include "support/enterkey.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -10,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -43,6 +45,28 @@ TEST(FindImageWin, OpensEmptyWithEveryTypeTicked)
     EXPECT_FALSE(w.searchSubfolders()->isChecked());
     for (const char *t : {"bmp", "emf", "gif", "jpg", "pcx", "png", "tga", "tif", "wmf", "psd"})
         EXPECT_TRUE(w.typeBox(t)->isChecked()) << t;
+}
+
+TEST(FindImageWin, EnterAfterTypingTheFolderSearchesIt)
+{
+    const QString dir = gbtest::makeTempDir("findenter") + "/";
+    ASSERT_TRUE(writeFile(dir + "a.jpg", "x"));
+    gbtest::ScriptedUi ui;
+    FindImageWin w(nullptr);
+    w.lookIn()->setText(dir);
+    EXPECT_EQ(gbtest::buttonsPressedByEnter(w, w.lookIn()), QStringList{"Find"});
+    EXPECT_EQ(w.results(), QStringList{dir + "a.jpg"});
+    EXPECT_TRUE(ui.dialogs.empty());
+}
+
+TEST(FindImageWin, EveryFrameEndsInsideTheDialog)
+{
+    FindImageWin w(nullptr);
+    for (const QGroupBox *frame : w.findChildren<QGroupBox *>()) {
+        // A frame drawn on the last pixel column lies under the window's border.
+        EXPECT_LT(frame->geometry().right(), w.width() - 2) << frame->title().toStdString();
+        EXPECT_GT(frame->geometry().left(), 0);
+    }
 }
 
 TEST(FindImageWin, RefusedSearchesKeepThePreviousResults)

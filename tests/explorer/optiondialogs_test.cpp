@@ -1,12 +1,16 @@
 #include "explorer/customimagedimwin.h"
+#include "explorer/definepausewin.h"
+#include "explorer/defineorderwin.h"
 #include "explorer/dialogfields.h"
 #include "explorer/optionswin.h"
 #include "explorer/spacingwin.h"
 #include "explorer/thumbsfilterwin.h"
 
 #include "common/registry.h"
+#include "support/enterkey.h"
 #include "support/scriptedui.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +19,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using namespace gb;
 
@@ -148,6 +155,71 @@ TEST(SpacingWin, TakesNumbersEmptyGivesZero)
     win.hor()->setText("");
     QTest::keyClicks(win.hor(), "12a34");
     EXPECT_EQ(win.hor()->text(), "123");
+}
+
+TEST(SpacingWin, RefusesSpacingsThatLeaveNoRoomForAThumbnail)
+{
+    gbtest::ScriptedUi ui;
+    const struct { const char *hor, *ver; bool accepted; } cases[] = {
+        {"999", "999", false}, {"51", "40", false}, {"50", "41", false}, {"50", "40", true}, {"0", "0", true},
+    };
+    for (const auto &c : cases) {
+        ui.boxes.clear();
+        SpacingWin win;
+        win.setRoom(QSize(50, 40));
+        win.show();
+        win.hor()->setText(c.hor);
+        win.ver()->setText(c.ver);
+        win.okButton()->click();
+        EXPECT_EQ(win.result() == 1, c.accepted) << c.hor << "x" << c.ver;
+        EXPECT_EQ(win.isVisible(), !c.accepted);
+        EXPECT_EQ(ui.boxTexts(), c.accepted ? QStringList()
+                                            : QStringList{"Spacing must not exceed 50 pixels horizontally and 40 pixels "
+                                                          "vertically, or no thumbnail fits in the window"});
+    }
+}
+
+// Small dialogs are widened for their caption, their controls kept centred and inside.
+TEST(ExplorerDialogs, CaptionsFitTheTitleBar)
+{
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const std::unique_ptr<QDialog> dialogs[] = {std::make_unique<CustomImageDimWin>(), std::make_unique<SpacingWin>()};
+    for (const auto &dialog : dialogs) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        // The caption beside the icon, three frame buttons and their margins.
+        EXPECT_GE(dialog->width(), title.horizontalAdvance(dialog->windowTitle()) + 5 * title.height());
+        QRect controls;
+        for (const QWidget *w : dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            controls |= w->geometry();
+        EXPECT_TRUE(dialog->rect().contains(controls));
+        EXPECT_NEAR(controls.left(), dialog->width() - 1 - controls.right(), 4 * title.height());
+    }
+}
+
+// Enter typed anywhere in a dialog presses its own action, not the first button made.
+TEST(ExplorerDialogs, EnterPressesTheDefaultButton)
+{
+    gbtest::ScriptedUi ui;
+    const struct {
+        std::function<std::unique_ptr<QDialog>()> make;
+        const char *button;
+    } cases[] = {
+        {[] { return std::make_unique<OptionsWin>(); }, "Ok"},
+        {[] { return std::make_unique<DefinePauseWin>(); }, "Ok"},
+        {[] { return std::make_unique<DefineOrderWin>(); }, "Ok"},
+        {[] { return std::make_unique<ThumbsFilterWin>(); }, "Apply"},
+        {[] { return std::make_unique<SpacingWin>(); }, "Ok"},
+        {[] { return std::make_unique<CustomImageDimWin>(); }, "Ok"},
+    };
+    for (const auto &c : cases) {
+        const std::unique_ptr<QDialog> dialog = c.make();
+        const auto fields = dialog->findChildren<QLineEdit *>();
+        QWidget *field = fields.isEmpty() ? nullptr : fields.last();
+        EXPECT_EQ(gbtest::buttonsPressedByEnter(*dialog, field), QStringList{c.button}) << dialog->windowTitle().toStdString();
+    }
+    EXPECT_TRUE(ui.dialogs.empty());
 }
 
 TEST(CustomImageDimWin, RefusesSizesOutsideOneTo499)

@@ -9,7 +9,9 @@
 #include "image/imagetypes.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/enterkey.h"
 #include "support/modal.h"
+#include "support/modalscript.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -310,6 +312,20 @@ TEST(ImageSplitWin, RefusedEntriesKeepTheDialogOpen)
         EXPECT_EQ(w.result(), 0);
     }
     EXPECT_TRUE(QDir(dir).isEmpty());
+}
+
+TEST(ImageSplitWin, EnterInAnyFieldRunsOkAndNeverTheFolderPicker)
+{
+    const QString dir = gbtest::makeTempDir("splitenter") + "/";
+    gbtest::ScriptedUi ui;
+    gbtest::ModalScript script; // cancels the JPEG options that Ok asks for first
+    ImageSplitWin w(nullptr, {dir + "beach.png"});
+    w.folderEdit()->setText(dir);
+    for (QLineEdit *field : {w.folderEdit(), w.rowsEdit(), w.colsEdit()})
+        EXPECT_EQ(gbtest::buttonsPressedByEnter(w, field), QStringList{"Ok"});
+    EXPECT_EQ(script.captions, QStringList(3, "JPG Save Options..."));
+    EXPECT_TRUE(ui.dialogs.empty());
+    EXPECT_EQ(w.folderEdit()->text(), dir);
 }
 
 TEST(ImageSplitWin, JpegOptionsComeFirstAndARunStoresTheFolder)

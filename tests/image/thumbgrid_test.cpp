@@ -163,6 +163,24 @@ TEST(ThumbGrid, OnePageListsAndNarrowWindows)
     EXPECT_EQ(grid->cellCount(), 4);
 }
 
+TEST(ThumbGrid, TheLargestSpacingStillLeavesOneCell)
+{
+    auto grid = makeGrid();
+    grid->changeData(itemsFor(makeImages(3)));
+    for (const QSize size : {QSize(400, 300), QSize(150, 140), QSize(90, 60)}) {
+        grid->resize(size);
+        const QSize largest = grid->largestSpacing();
+        grid->changeThumbsSpacing(largest.height(), largest.width());
+        // A grid too small for any cell stays empty whatever the spacing; else one cell fits.
+        const bool room = size.width() >= 100 + 3 && size.height() >= 100 + 1 + 18 + 3;
+        EXPECT_EQ(grid->cellCount() > 0, room) << size.width() << "x" << size.height();
+        grid->changeThumbsSpacing(largest.height(), largest.width() + 1);
+        EXPECT_EQ(grid->cellCount(), 0);
+        grid->changeThumbsSpacing(largest.height() + 1, largest.width());
+        EXPECT_EQ(grid->cellCount(), 0);
+    }
+}
+
 TEST(ThumbGrid, ThumbnailsFitTheBoxAndASizeChangeDecodesAgain)
 {
     auto grid = makeGrid();

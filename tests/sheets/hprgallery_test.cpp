@@ -89,6 +89,27 @@ TEST_F(HPrGalleryTest, PageOfCentredThumbnailsWithLines)
     EXPECT_TRUE(redBelow);
 }
 
+TEST_F(HPrGalleryTest, LongNamesAreCutAtTheCellEdge)
+{
+    const QString name = "a_holiday_picture_with_a_name_far_wider_than_its_cell_";
+    for (int i = 1; i <= 2; ++i)
+        files << gbtest::writeImage(dir + "/" + name + QString::number(i) + ".png", 100, 100, 0xFF0000);
+    HPrGallery job;
+    ASSERT_TRUE(job.doPrint(nullptr, files, true));
+    const QString text = gbtest::pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains("a_holiday_pic"));
+    EXPECT_FALSE(text.contains(name));
+    // The gap between the first two cells (x2 + 8, spacing 15) stays blank beside the
+    // information band, where the names used to run across into the neighbour.
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    const int gapX = kOriginX + 44 + 150 + 7;
+    const int bandTop = kOriginY + job.startRow() + 150;
+    int inked = 0;
+    for (int y = bandTop; y < bandTop + 60; ++y)
+        inked += !gbtest::pixelNear(page, gapX, y, qRgb(255, 255, 255));
+    EXPECT_EQ(inked, 0);
+}
+
 TEST_F(HPrGalleryTest, PagesAndPreviewReruns)
 {
     // Boxes 400 high leave room for two rows of four on A4: eight files per page.
