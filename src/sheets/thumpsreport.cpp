@@ -141,7 +141,7 @@ void ThumpsReport::image2Printer(int top, int line, int column, RpPrinter &devic
 
     QString name = mNames.value(index).trimmed();
     name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
-    device.drawText(bottom + 3, left, name, kCaptionHeight - 3, right - left, 1);
+    device.drawText(bottom + 3, left, device.elidedText(name, right - left), kCaptionHeight - 3, right - left, 1);
     device.drawRectangle(bottom + 2, left, bottom + kCaptionHeight, right);
 }
 

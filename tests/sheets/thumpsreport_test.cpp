@@ -82,6 +82,24 @@ TEST_F(ThumpsReportTest, GridOfFramedCellsWithCaptions)
     EXPECT_TRUE(gbtest::pixelNear(page, cellLeft(1) + 5, cellTop(1) + 199 + 1, qRgb(255, 255, 255)));
 }
 
+TEST_F(ThumpsReportTest, LongNamesAreCutAtTheCellEdge)
+{
+    makeThumbs(2);
+    const QString name = "a_holiday_picture_with_a_name_far_wider_than_its_cell.jpg";
+    names[0] = name;
+    ASSERT_TRUE(gb::ThumpsReport(nullptr, names, thumbs).run(true));
+    const QString text = gbtest::pdfText(pdf, 1);
+    EXPECT_TRUE(text.contains("a_holiday_pic"));
+    EXPECT_FALSE(text.contains(name));
+    // The gap between the first two cells stays blank beside the captions, where a long
+    // name used to run across into its neighbour.
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    int inked = 0;
+    for (int y = cellTop(1) + 200; y < cellTop(1) + 200 + 15; ++y)
+        inked += !gbtest::pixelNear(page, cellLeft(1) + 205, y, qRgb(255, 255, 255));
+    EXPECT_EQ(inked, 0);
+}
+
 TEST_F(ThumpsReportTest, PagesFollowAndEveryRunStartsAgain)
 {
     // A4 holds four rows of three below the header: 12 cells per page.
