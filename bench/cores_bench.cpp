@@ -17,6 +17,7 @@
 // and the largest resident size of one process of the row. Peers that are missing are
 // skipped; bench/cores_bench.sh installs them.
 
+#include "benchjobs.h"
 #include "benchui.h"
 #include "benchutil.h"
 #include "wholeset.h"
@@ -64,39 +65,16 @@ bool runOurs(const QString &kind, const QString &out, const QStringList &files)
     QDir().mkpath(out);
     if (kind == "batch") {
         gb::initializeActions();
-        gb::Be job;
-        job.setFinalFolder(out + "/");
-        job.setFinalFormat(3);
-        job.setJpgQuality(80);
-        job.setJpgProg(false);
-        job.setNaming(1);
-        job.setOverwrite(1);
-        job.setCommands({gb::BatchCommand::make(gb::ActionResize, {1, 640, 640, 0, true})});
+        gb::Be job = gbbench::batchJob(out);
         return job.batchProcess(files, "Batch Processing", true).size() == files.size();
     }
     if (kind == "gallery") {
         gb::initializeActions();
-        gb::HGallery g;
-        g.setBaseFolder(out);
-        g.setThWidth(120);
-        g.setThHeight(120);
-        g.setThImQuality(80);
-        g.setThImProgressive(false);
-        g.setFsImQuality(80);
-        g.setFsImProgressive(false);
-        g.setFsCommands({gb::BatchCommand::make(gb::ActionResize, {1, 800, 800, 0}).toValue()});
-        g.setOverwrite(1);
-        g.setLaunchHtml(false);
+        gb::HGallery g = gbbench::galleryJob(out);
         return g.generate(files, {}).completed();
     }
     if (kind == "sheets") {
-        gb::HComposite job;
-        job.setImageSize(3);
-        job.setFolder(out);
-        job.setThumbWidth(100);
-        job.setThumbHeight(100);
-        job.setInfo({});
-        job.setOverwrite(1);
+        gb::HComposite job = gbbench::sheetsJob(out);
         return job.validate().isEmpty() && job.createSheet(nullptr, files);
     }
     if (kind == "catalog") {
