@@ -224,7 +224,7 @@ int table(const QString &self, const QStringList &files, const QString &folder, 
         });
         peer(k + ", gm a file a process", gm, kind + "-gm", [=](const std::string &out) {
             if (!gallery)
-                return std::vector<std::string>{gm.toStdString(), "mogrify", "-output-directory", out, "-size",
+                return std::vector<std::string>{gm.toStdString(), "mogrify", "-output-directory", out, "-create-directories", "-size",
                                                 "1280x1280", "-resize", "640x640", "-quality", "80"};
             return std::vector<std::string>{
                 "sh", "-c",
