@@ -14,6 +14,7 @@
 // skipped; bench/batch_bench.sh installs them.
 
 #include "barejpeg.h"
+#include "benchjobs.h"
 #include "benchui.h"
 #include "benchutil.h"
 #include "wholeset.h"
@@ -120,14 +121,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir out;
     QDir(out.path()).mkpath("job");
-    gb::Be job;
-    job.setFinalFolder(out.filePath("job") + "/");
-    job.setFinalFormat(3);
-    job.setJpgQuality(80);
-    job.setJpgProg(false);
-    job.setNaming(1);
-    job.setOverwrite(1);
-    job.setCommands({gb::BatchCommand::make(gb::ActionResize, {1, 640, 640, 0, true})});
+    gb::Be job = gbbench::batchJob(out.filePath("job"));
 
     // Per file, one thread against the bare pipeline's one.
     gbbench::setOurThreads(1);

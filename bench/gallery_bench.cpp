@@ -22,6 +22,7 @@
 // each as one process over the set and as one process per core over slices of it.
 
 #include "barejpeg.h"
+#include "benchjobs.h"
 #include "benchui.h"
 #include "benchutil.h"
 #include "wholeset.h"
@@ -65,18 +66,7 @@ double bestOf(int repeats, const std::function<bool()> &job, bool &ok)
 
 gb::HGallery benchGallery(const QString &base)
 {
-    gb::HGallery g;
-    g.setBaseFolder(base);
-    g.setThWidth(120);
-    g.setThHeight(120);
-    g.setThImQuality(80);
-    g.setThImProgressive(false);
-    g.setFsImQuality(80);
-    g.setFsImProgressive(false);
-    g.setFsCommands({gb::BatchCommand::make(gb::ActionResize, {1, 800, 800, 0}).toValue()});
-    g.setOverwrite(1);
-    g.setLaunchHtml(false);
-    return g;
+    return gbbench::galleryJob(base);
 }
 
 // ---- Peers ----

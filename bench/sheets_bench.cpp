@@ -9,6 +9,7 @@
 // come from the same program run again pinned to one CPU.
 
 #include "barejpeg.h"
+#include "benchjobs.h"
 #include "benchui.h"
 #include "benchutil.h"
 
@@ -35,13 +36,7 @@ QStringList cycled(const QStringList &photos, int count)
 
 double sheetRun(const QStringList &files, const QString &out, int repeats, bool &ok)
 {
-    gb::HComposite job;
-    job.setImageSize(3);
-    job.setFolder(out);
-    job.setThumbWidth(100);
-    job.setThumbHeight(100);
-    job.setInfo({});
-    job.setOverwrite(1);
+    gb::HComposite job = gbbench::sheetsJob(out);
     ok = ok && job.validate().isEmpty();
     bool runsOk = true;
     const double t = gbbench::seconds([&](int) { return job.createSheet(nullptr, files); }, repeats, &runsOk);

@@ -129,6 +129,11 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         }
         make(i, source, name, out);
     });
+    pool.orderBy([&](int i) { return weightOfFile(sources[i]); });
+    pool.holdsBytes([&](int i) {
+        const Output &out = made[size_t(i)];
+        return size_t(out.bytes.size()) + out.preview.byteCount();
+    });
 
     int failed = 0;
     QStringList result;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -14,12 +17,18 @@ namespace gb {
 // the whole run on the thread that owns the windows.
 int workerThreads();
 
+// The weight of an item made from one file, for OrderedWork::orderBy(): the file's size
+// (0 when it cannot be read). Larger photos take longer to decode.
+int64_t weightOfFile(const QString &path);
+
 // Per-file work of a run over many files, spread over a bounded pool of worker threads
 // while the thread that owns the windows takes the files in list order: it asks the
 // questions, writes the log and the files, and counts, exactly as a run on one thread would.
 //
 //   std::vector<Made> made(n);
 //   OrderedWork pool(n, workerThreads(), [&](int i) { made[i] = make(sources[i]); });
+//   pool.orderBy([&](int i) { return fileSize(sources[i]); });        // optional
+//   pool.holdsBytes([&](int i) { return made[i].bytes.size(); });      // optional
 //   for (int i = 0; i < n; ++i) {
 //       pool.take(i);          // serves events until item i is done
 //       if (glAbortBatch) break;
@@ -27,14 +36,18 @@ int workerThreads();
 //       made[i] = {};
 //   }
 //
-// Items are handed out in list order and never more than `ahead` past the one the owner
-// waits for, which bounds what waits in memory. work(i) runs once for every item the owner
-// takes; it must touch nothing but item i's own result and must not throw (a throw leaves
-// the result as it was). With one thread there is no pool: take(i) serves events once and
-// runs work(i) on the calling thread. Dropping the object (or stop()) hands out nothing
-// more and waits for the items that are running. The workers are the process's own kept
-// threads (platform/imagelib/parallel.h), so a run pays no thread start-up; created on one
-// of them, the work runs on that thread alone.
+// Only the taking follows the list; the making does not. Items up to `ahead` past the one
+// the owner takes may be made, and the workers keep making them while the owner waits for
+// a slow one: the item the owner waits for goes first, then the heaviest of the others
+// (orderBy), so the longest items do not end the run alone. What finished items hold until
+// they are taken (holdsBytes) is bounded by heldBudget(): past it only the item the owner
+// waits for is handed out. work(i) runs once for every item the owner takes; it must touch
+// nothing but item i's own result and must not throw (a throw leaves the result as it was).
+// With one thread there is no pool: take(i) serves events once and runs work(i) on the
+// calling thread. Dropping the object (or stop()) hands out nothing more and waits for the
+// items that are running. The workers are the process's own kept threads
+// (platform/imagelib/parallel.h), so a run pays no thread start-up; created on one of them,
+// the work runs on that thread alone.
 class OrderedWork
 {
 public:
@@ -42,6 +55,15 @@ public:
     ~OrderedWork();
     OrderedWork(const OrderedWork &) = delete;
     OrderedWork &operator=(const OrderedWork &) = delete;
+
+    // How much making item i costs, in any unit (its file's size will do); read on the
+    // owner's thread as items come within reach, before they are handed out. Without it,
+    // items are made in list order.
+    void orderBy(std::function<int64_t(int)> weight);
+    // The bytes that item i's result holds once made; read on the worker that made it,
+    // right after work(i). Without it finished items count as nothing and only `ahead`
+    // bounds them.
+    void holdsBytes(std::function<size_t(int)> bytes);
 
     void take(int index);
     void stop();
@@ -55,12 +77,33 @@ public:
     // what items up to that far need before it calls take().
     int ahead() const;
 
+    // What finished items not yet taken may hold together before the workers wait: 64 MB.
+    static size_t heldBudget();
+
     struct State;
 
 private:
     std::shared_ptr<State> d;
     std::function<void()> mServe;
+    std::function<int64_t(int)> mWeight;
     QElapsedTimer mStarted;
 };
+
+// When one item of a run was handed out (came within reach of the workers), started,
+// finished and taken by the owner, in milliseconds from the run's start (-1: never), and
+// the worker that made it (0 for the owner's thread). Gathered only while an observer is
+// set: the benchmarks use it to show where a run waits.
+struct OrderedWorkItem
+{
+    double handedOut = -1;
+    double started = -1;
+    double finished = -1;
+    double taken = -1;
+    int worker = -1;
+    int64_t weight = 0;
+};
+// Called with every item of a run as it ends (on the owner's thread); an empty function
+// stops the gathering.
+void observeOrderedWork(std::function<void(const std::vector<OrderedWorkItem> &)> observer);
 
 } // namespace gb

@@ -142,6 +142,8 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         QString error;
         thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
     });
+    pool.orderBy([&](int i) { return weightOfFile(files[i]); });
+    pool.holdsBytes([&](int i) { return thumbs[size_t(i)].byteCount(); });
 
     bool placed = false;
     int failed = 0;

@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
+#include <mutex>
 #include <thread>
 
 using namespace gb;
@@ -175,7 +177,7 @@ TEST(OrderedWork, TakesItemsInOrderWithBoundedLookaheadWhileServingEvents)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         results[size_t(i)] = i * i;
         --running;
-    });
+    }, 8);
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
@@ -203,7 +205,7 @@ TEST(OrderedWork, OneThreadRunsOnTheCallerAndDroppingStopsHandingOut)
 
     std::atomic<int> ran{0};
     {
-        OrderedWork pool(1000, 4, [&](int) { ++ran; });
+        OrderedWork pool(1000, 4, [&](int) { ++ran; }, 8);
         pool.take(0);
     }
     EXPECT_LE(ran.load(), 1 + 8 + 4) << "nothing is handed out past the lookahead once dropped";
@@ -250,7 +252,7 @@ TEST(OrderedWork, ServesEventsThroughTheGivenFunction)
     int served = 0;
     OrderedWork pool(6, 3, [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(8)); });
     pool.serveEventsWith([&] { ++served; });
-    EXPECT_EQ(pool.ahead(), 6);
+    EXPECT_EQ(pool.ahead(), 64) << "room for the heaviest items to go first";
     for (int i = 0; i < 6; ++i)
         pool.take(i);
     EXPECT_GT(served, 0);
@@ -266,7 +268,7 @@ TEST(OrderedWork, CancelledWhileItServesEventsItsTakeReturnsAndNothingMoreIsHand
         ++started;
         while (!release)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    });
+    }, 8);
     bool cancelled = false;
     pool.serveEventsWith([&] {
         if (!cancelled && started > 0) {
@@ -286,3 +288,94 @@ TEST(OrderedWork, CancelledWhileItServesEventsItsTakeReturnsAndNothingMoreIsHand
     EXPECT_LE(started.load(), pool.ahead() + 1);
 }
 
+
+namespace {
+
+// Waits (serving nothing) until done() holds; false when it did not within ten seconds,
+// which only a pool that stopped making items lets happen.
+bool waitUntil(const std::function<bool()> &done)
+{
+    for (int k = 0; k < 10000 && !done(); ++k)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return done();
+}
+
+} // namespace
+
+TEST(OrderedWork, ASlowEarlyItemDoesNotStopLaterItemsFromBeingMade)
+{
+    // As a large progressive photo first in the list: the other workers make every later
+    // item while it runs, not just a few past it.
+    const int n = 40;
+    std::atomic<int> othersDone{0};
+    bool othersMadeMeanwhile = false;
+    std::vector<int> results(n, -1);
+    OrderedWork pool(n, 4, [&](int i) {
+        if (i == 0)
+            othersMadeMeanwhile = waitUntil([&] { return othersDone == n - 1; });
+        results[size_t(i)] = i;
+        if (i > 0)
+            ++othersDone;
+    });
+    for (int i = 0; i < n; ++i) {
+        pool.take(i);
+        ASSERT_EQ(results[size_t(i)], i);
+    }
+    EXPECT_TRUE(othersMadeMeanwhile);
+}
+
+TEST(OrderedWork, WhileTheOwnerWaitsTheHeaviestItemsAreMadeFirst)
+{
+    // One worker waits on the first item; the other makes the rest heaviest first, the
+    // earlier of equal weights first.
+    const std::vector<int64_t> weights = {5, 1, 9, 3, 9, 0, 7, 3};
+    const int n = int(weights.size());
+    std::mutex mutex;
+    std::vector<int> order;
+    OrderedWork pool(n, 2, [&](int i) {
+        if (i == 0) {
+            waitUntil([&] {
+                std::lock_guard<std::mutex> lock(mutex);
+                return int(order.size()) == n - 1;
+            });
+            return;
+        }
+        std::lock_guard<std::mutex> lock(mutex);
+        order.push_back(i);
+    });
+    pool.orderBy([&](int i) { return weights[size_t(i)]; });
+    for (int i = 0; i < n; ++i)
+        pool.take(i);
+    EXPECT_EQ(order, (std::vector<int>{2, 4, 6, 3, 7, 1, 5}));
+}
+
+TEST(OrderedWork, WhatFinishedItemsHoldBoundsHowFarTheWorkersRunAhead)
+{
+    // Each item holds a quarter of the budget until the owner takes it; the first item is
+    // slow. However long it takes, what waits to be taken stays within the budget and the
+    // few items that were running when it filled.
+    const int n = 40, threads = 4;
+    const size_t each = OrderedWork::heldBudget() / 4;
+    std::atomic<int64_t> held{0}, most{0};
+    std::atomic<int> finished{0};
+    OrderedWork pool(n, threads, [&](int i) {
+        if (i == 0) {
+            waitUntil([&] { return finished >= 4; });
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            return;
+        }
+        const int64_t now = held += int64_t(each);
+        int64_t seen = most;
+        while (now > seen && !most.compare_exchange_weak(seen, now)) {
+        }
+        ++finished;
+    });
+    pool.holdsBytes([&](int i) { return i == 0 ? size_t(0) : each; });
+    for (int i = 0; i < n; ++i) {
+        pool.take(i);
+        if (i > 0)
+            held -= int64_t(each);
+    }
+    EXPECT_EQ(finished.load(), n - 1);
+    EXPECT_LE(most.load(), int64_t(OrderedWork::heldBudget() + threads * each));
+}

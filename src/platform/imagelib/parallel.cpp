@@ -1,5 +1,7 @@
 #include "platform/imagelib/parallel.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
@@ -34,6 +36,16 @@ public:
     // posted meanwhile are served as the threads come up.
     int ensure(int wanted)
     {
+        // Photos' buffers are megabytes each. glibc raises its threshold for taking a block
+        // straight from the system to the largest one freed, after which such buffers come
+        // from the heap of the thread that asked and stay there: with a heap per worker,
+        // every worker would keep the peak of its own largest photo (near 400 MB over a set
+        // of 20-megapixel photos on 8 cores). A fixed threshold sends buffers of 4 MB or more
+        // back to the system when they are freed; the smaller ones stay in the heaps, which
+        // are not trimmed below 64 MB, so that their pages are not faulted in again and again.
+        static const bool fixedThreshold =
+            mallopt(M_MMAP_THRESHOLD, 4 << 20) != 0 && mallopt(M_TRIM_THRESHOLD, 64 << 20) != 0;
+        (void)fixedThreshold;
         std::unique_lock<std::mutex> lock(mMutex);
         if (wanted > mWanted) {
             mWanted = std::min(wanted, 256);
@@ -108,16 +120,37 @@ private:
     int mWanted = 0;
 };
 
-// Grants in ticket order: the head waiter goes ahead when its bytes fit beside what is held,
-// or when nothing is held.
+// One reservation waiting for room, oldest first.
+struct DecodeWaiter
+{
+    size_t bytes = 0;
+    size_t passedBy = 0; // what later reservations were granted before this one
+};
+
+// Grants in the order asked among those that fit; one that fits may pass older ones that do
+// not fit yet (a small baseline decode past a large progressive one), but each waiter lets
+// no more than the budget pass it, so a large one waits at most that long for room.
 struct DecodeBudget
 {
     std::mutex mutex;
     std::condition_variable changed;
-    size_t budget = size_t(512) << 20;
+    size_t budget = size_t(160) << 20;
     size_t held = 0;
-    uint64_t nextTicket = 0;
-    uint64_t serving = 0;
+    std::deque<DecodeWaiter *> waiting;
+
+    bool fits(const DecodeWaiter &w) const { return held == 0 || held + w.bytes <= budget; }
+    bool mayGo(const DecodeWaiter &me) const
+    {
+        if (!fits(me))
+            return false;
+        for (const DecodeWaiter *w : waiting) {
+            if (w == &me)
+                return true;
+            if (fits(*w) || w->passedBy >= budget)
+                return false;
+        }
+        return true;
+    }
 };
 
 DecodeBudget &decodeBudget()
@@ -134,11 +167,16 @@ size_t reserveDecodeMemory(size_t bytes)
         return 0;
     DecodeBudget &b = decodeBudget();
     std::unique_lock<std::mutex> lock(b.mutex);
-    const uint64_t ticket = b.nextTicket++;
-    b.changed.wait(lock, [&] {
-        return ticket == b.serving && (b.held == 0 || b.held + bytes <= b.budget);
-    });
-    ++b.serving;
+    DecodeWaiter me{bytes, 0};
+    b.waiting.push_back(&me);
+    b.changed.wait(lock, [&] { return b.mayGo(me); });
+    for (auto it = b.waiting.begin(); it != b.waiting.end(); ++it) {
+        if (*it == &me) {
+            b.waiting.erase(it);
+            break;
+        }
+        (*it)->passedBy += bytes;
+    }
     b.held += bytes;
     b.changed.notify_all(); // the next in line may fit too
     return bytes;
@@ -178,6 +216,13 @@ size_t decodeMemoryHeld()
     DecodeBudget &b = decodeBudget();
     std::lock_guard<std::mutex> lock(b.mutex);
     return b.held;
+}
+
+int decodeMemoryWaiting()
+{
+    DecodeBudget &b = decodeBudget();
+    std::lock_guard<std::mutex> lock(b.mutex);
+    return int(b.waiting.size());
 }
 
 bool isPoolThread()

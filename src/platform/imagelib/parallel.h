@@ -23,17 +23,21 @@ bool isPoolThread();
 // Memory that decoders hold only while they run (a progressive JPEG's coefficients, say) is
 // reserved first, out of one budget for the whole process: with every core decoding large
 // photos at once, the later decoders wait for the earlier ones rather than hold several
-// hundred megabytes together. Reservations are granted in the order asked; one asked while
-// nothing is held is granted whatever its size, so every decode can go ahead. Release what
-// was reserved with the returned amount (0 when nothing was).
+// hundred megabytes together. Reservations are granted in the order asked among those that
+// fit; one that fits may pass older ones that do not, until they have been passed by the
+// budget's worth. One asked while nothing is held is granted whatever its size, so every
+// decode can go ahead. Release what was reserved with the returned amount (0 when nothing
+// was).
 size_t reserveDecodeMemory(size_t bytes);
 void releaseDecodeMemory(size_t bytes);
-// The budget, in bytes: 512 MB unless set, which eight decoders of 20-megapixel progressive
-// photos stay under; tests make it small.
+// The budget, in bytes: 160 MB unless set, room for two 20-megapixel progressive photos
+// at once besides every core decoding baseline ones, which keeps a run over large photos
+// under 300 MB in all; tests make it small.
 void setDecodeMemoryBudget(size_t bytes);
 size_t decodeMemoryBudget();
-// What is reserved now.
+// What is reserved now, and how many reservations wait for room.
 size_t decodeMemoryHeld();
+int decodeMemoryWaiting();
 
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. On a worker thread it

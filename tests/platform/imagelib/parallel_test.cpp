@@ -126,3 +126,41 @@ TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
     EXPECT_EQ(reserveDecodeMemory(0), 0u);
     setDecodeMemoryBudget(budget);
 }
+
+TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth)
+{
+    // A baseline decode need not wait behind a large progressive one that waits for room;
+    // the large one is passed by no more than the budget, then goes first.
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(100);
+    const size_t held = reserveDecodeMemory(60);
+    std::atomic<int> order{0}, largeAt{0}, lastAt{0}, passed{0};
+    std::thread large([&] {
+        const size_t r = reserveDecodeMemory(70);
+        largeAt = ++order;
+        releaseDecodeMemory(r);
+    });
+    for (int k = 0; k < 10000 && decodeMemoryWaiting() == 0; ++k)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(decodeMemoryWaiting(), 1);
+    std::thread smalls([&] {
+        for (int k = 0; k < 5; ++k) {
+            const size_t r = reserveDecodeMemory(30);
+            if (k == 4)
+                lastAt = ++order;
+            ++passed;
+            releaseDecodeMemory(r);
+        }
+    });
+    for (int k = 0; k < 10000 && decodeMemoryWaiting() < 2; ++k)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(passed.load(), 4) << "four passed the large one (120 of a budget of 100), the fifth waits";
+    EXPECT_EQ(largeAt.load(), 0);
+    releaseDecodeMemory(held);
+    large.join();
+    smalls.join();
+    EXPECT_EQ(largeAt.load(), 1);
+    EXPECT_EQ(lastAt.load(), 2);
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
+    setDecodeMemoryBudget(budget);
+}
