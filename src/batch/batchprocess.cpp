@@ -130,6 +130,7 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         make(i, source, name, out);
     });
     pool.orderBy([&](int i) { return weightOfFile(sources[i]); });
+    pool.costsMemory([&](int i) { return memoryOfFile(sources[i]); });
     pool.holdsBytes([&](int i) {
         const Output &out = made[size_t(i)];
         return size_t(out.bytes.size()) + out.preview.byteCount();

@@ -83,6 +83,7 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
         m.ok = createThumb(files.at(i), m.record, m.error);
     });
     pool.orderBy([&](int i) { return decodeAhead[size_t(i)] ? weightOfFile(files.at(i)) : 0; });
+    pool.costsMemory([&](int i) { return decodeAhead[size_t(i)] ? memoryOfFile(files.at(i)) : 0; });
     pool.holdsBytes([&](int i) { return size_t(made[size_t(i)].record.jpeg.size()); });
     pool.serveEventsWith([&host] { host.idle(); });
     int marked = -1;

@@ -1,9 +1,11 @@
 #include "common/orderedwork.h"
 
 #include "common/registry.h"
+#include "platform/imagelib/jpegcodec.h"
 #include "platform/imagelib/parallel.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <malloc.h>
@@ -27,6 +29,11 @@ int workerThreads()
 int64_t weightOfFile(const QString &path)
 {
     return QFileInfo(path).size();
+}
+
+size_t memoryOfFile(const QString &path)
+{
+    return jpegCoefficientMemory(QFile::encodeName(path).constData());
 }
 
 namespace {
@@ -62,10 +69,15 @@ struct OrderedWork::State
     int runners = 0; // queued or running, not yet left
     int busy = 0; // items being worked on
     size_t held = 0; // what finished items from `taken` on hold
+    size_t running = 0; // what the items being made hold (costsMemory)
+    size_t memoryBudget = 0;
     bool stopped = false;
     std::vector<char> state;
     std::vector<int64_t> weight;
     std::vector<size_t> heldBy;
+    std::vector<size_t> memory;
+
+    bool fits(int k) const { return running == 0 || running + memory[size_t(k)] <= memoryBudget; }
 
     // The timeline, when one is gathered.
     bool tracing = false;
@@ -88,7 +100,7 @@ struct OrderedWork::State
             return -1;
         int best = -1;
         for (int k = taken; k < reach; ++k)
-            if (state[size_t(k)] == Waiting && (best < 0 || weight[size_t(k)] > weight[size_t(best)]))
+            if (state[size_t(k)] == Waiting && fits(k) && (best < 0 || weight[size_t(k)] > weight[size_t(best)]))
                 best = k;
         return best;
     }
@@ -102,7 +114,7 @@ struct OrderedWork::State
             return awaited >= 0 && awaited < reach && state[size_t(awaited)] == Waiting ? 1 : 0;
         int n = 0;
         for (int k = taken; k < reach && n < most; ++k)
-            n += state[size_t(k)] == Waiting;
+            n += state[size_t(k)] == Waiting && (k == awaited || fits(k));
         return n;
     }
 };
@@ -118,6 +130,7 @@ void runItems(const std::shared_ptr<OrderedWork::State> &s)
     for (int index = s->pick(); index >= 0; index = s->pick()) {
         s->state[size_t(index)] = Running;
         ++s->busy;
+        s->running += s->memory[size_t(index)];
         if (s->tracing) {
             s->trace[size_t(index)].started = s->now();
             s->trace[size_t(index)].worker = workerNumber();
@@ -130,6 +143,7 @@ void runItems(const std::shared_ptr<OrderedWork::State> &s)
         const size_t bytes = s->bytes ? s->bytes(index) : 0;
         lock.lock();
         --s->busy;
+        s->running -= s->memory[size_t(index)];
         s->state[size_t(index)] = Done;
         if (index >= s->taken) {
             s->heldBy[size_t(index)] = bytes;
@@ -177,6 +191,8 @@ OrderedWork::OrderedWork(int count, int threads, std::function<void(int)> work, 
     d->state.assign(size_t(d->count), Waiting);
     d->weight.assign(size_t(d->count), 0);
     d->heldBy.assign(size_t(d->count), 0);
+    d->memory.assign(size_t(d->count), 0);
+    d->memoryBudget = decodeMemoryBudget();
     d->tracing = gObserving;
     if (d->tracing) {
         d->start = std::chrono::steady_clock::now();
@@ -205,6 +221,11 @@ OrderedWork::~OrderedWork()
 void OrderedWork::orderBy(std::function<int64_t(int)> weight)
 {
     mWeight = std::move(weight);
+}
+
+void OrderedWork::costsMemory(std::function<size_t(int)> bytes)
+{
+    mMemory = std::move(bytes);
 }
 
 void OrderedWork::holdsBytes(std::function<size_t(int)> bytes)
@@ -271,6 +292,9 @@ void OrderedWork::take(int index)
     if (mWeight)
         for (int k = d->reach; k < reach; ++k)
             d->weight[size_t(k)] = mWeight(k);
+    if (mMemory)
+        for (int k = d->reach; k < reach; ++k)
+            d->memory[size_t(k)] = mMemory(k);
 
     std::unique_lock<std::mutex> lock(d->mutex);
     if (d->stopped)
@@ -302,6 +326,12 @@ void OrderedWork::take(int index)
         d->finished.wait_for(lock, std::chrono::milliseconds(5));
         if (d->state[size_t(index)] == Done)
             break;
+        // A runner that found nothing light enough has left; an item that ended since may
+        // have made room for what it passed over.
+        for (int more = d->pickable(d->threads - d->runners); more > 0; --more) {
+            ++d->runners;
+            postToWorkerThreads([s = d] { runItems(s); });
+        }
     }
     if (d->tracing && d->state[size_t(index)] == Done)
         d->trace[size_t(index)].taken = d->now();

@@ -21,6 +21,12 @@ int workerThreads();
 // (0 when it cannot be read). Larger photos take longer to decode.
 int64_t weightOfFile(const QString &path);
 
+// What making an item from one file holds in memory for as long as it runs, for
+// OrderedWork::costsMemory(): the coefficients of a progressive JPEG, which its decoder
+// keeps whole whatever the output size (0 for other files, whose decoders hold little
+// beyond their output). Reads the file's header only.
+size_t memoryOfFile(const QString &path);
+
 // Per-file work of a run over many files, spread over a bounded pool of worker threads
 // while the thread that owns the windows takes the files in list order: it asks the
 // questions, writes the log and the files, and counts, exactly as a run on one thread would.
@@ -64,6 +70,12 @@ public:
     // right after work(i). Without it finished items count as nothing and only `ahead`
     // bounds them.
     void holdsBytes(std::function<size_t(int)> bytes);
+    // What making item i holds while it runs; read on the owner's thread with the weights.
+    // Items whose making would take what runs together past the decoders' memory budget
+    // (decodeMemoryBudget()) wait, and lighter ones are made meanwhile, so a worker does
+    // not sit in a decoder waiting for room while other items could be made. The item the
+    // owner waits for is always handed out.
+    void costsMemory(std::function<size_t(int)> bytes);
 
     void take(int index);
     void stop();
@@ -86,6 +98,7 @@ private:
     std::shared_ptr<State> d;
     std::function<void()> mServe;
     std::function<int64_t(int)> mWeight;
+    std::function<size_t(int)> mMemory;
     QElapsedTimer mStarted;
 };
 

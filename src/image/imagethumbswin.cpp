@@ -247,6 +247,7 @@ void ImageThumbsWin::refreshDisplay()
                 a.thumb = createFittedRgbFromFile(a.path, boxW, boxH, a.width, a.height, error);
         });
         pool->orderBy([&ahead](int k) { return ahead[size_t(k)].path.isEmpty() ? 0 : weightOfFile(ahead[size_t(k)].path); });
+        pool->costsMemory([&ahead](int k) { return ahead[size_t(k)].path.isEmpty() ? 0 : memoryOfFile(ahead[size_t(k)].path); });
         pool->holdsBytes([&ahead](int k) { return ahead[size_t(k)].thumb.byteCount(); });
         mFillPool = pool.get();
     }

@@ -143,6 +143,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
     });
     pool.orderBy([&](int i) { return weightOfFile(files[i]); });
+    pool.costsMemory([&](int i) { return memoryOfFile(files[i]); });
     pool.holdsBytes([&](int i) { return thumbs[size_t(i)].byteCount(); });
 
     bool placed = false;

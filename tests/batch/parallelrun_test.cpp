@@ -8,6 +8,7 @@
 #include "common/registry.h"
 #include "common/uiseam.h"
 #include "image/imagesave.h"
+#include "platform/imagelib/parallel.h"
 
 #include "support/runui.h"
 #include "support/testutil.h"
@@ -378,4 +379,36 @@ TEST(OrderedWork, WhatFinishedItemsHoldBoundsHowFarTheWorkersRunAhead)
     }
     EXPECT_EQ(finished.load(), n - 1);
     EXPECT_LE(most.load(), int64_t(OrderedWork::heldBudget() + threads * each));
+}
+
+TEST(OrderedWork, ItemsThatHoldMuchWhileMadeRunWithinTheBudgetAndLightOnesFillTheGaps)
+{
+    // Every third item holds 60% of the decoders' budget while it is made: two of them never
+    // run at once (unless one is the item the owner waits for), and the light items are all
+    // made while the heavy ones queue up.
+    const int n = 30, threads = 4;
+    const size_t heavy = gb::decodeMemoryBudget() * 6 / 10;
+    std::atomic<int> heavyRunning{0}, mostHeavy{0}, lightMadeWhileHeavyQueued{0};
+    std::atomic<int> heavyDone{0};
+    OrderedWork pool(n, threads, [&](int i) {
+        if (i % 3 == 0) {
+            const int now = ++heavyRunning;
+            int seen = mostHeavy;
+            while (now > seen && !mostHeavy.compare_exchange_weak(seen, now)) {
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            --heavyRunning;
+            ++heavyDone;
+        } else if (heavyDone < n / 3) {
+            ++lightMadeWhileHeavyQueued;
+        }
+    });
+    pool.orderBy([](int i) { return i % 3 == 0 ? 100 : 1; });
+    pool.costsMemory([&](int i) { return i % 3 == 0 ? heavy : size_t(0); });
+    for (int i = 0; i < n; ++i)
+        pool.take(i);
+    // The owner's own item may join one heavy item that runs already.
+    EXPECT_LE(mostHeavy.load(), 2);
+    EXPECT_EQ(heavyDone.load(), n / 3);
+    EXPECT_GT(lightMadeWhileHeavyQueued.load(), n / 3);
 }

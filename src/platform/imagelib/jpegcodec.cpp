@@ -123,16 +123,19 @@ namespace {
 
 // What the decoder holds while it runs: the output picture and, for a file of several scans
 // (a progressive one), every coefficient of the whole image, whatever the output scale.
-size_t decodeFootprint(jpeg_decompress_struct &cinfo)
+// What a multi-scan (progressive) decode holds besides its output: every coefficient of
+// the whole image, two bytes each, whatever the output scale. A single-scan decode holds
+// a few rows only.
+size_t coefficientBytes(jpeg_decompress_struct &cinfo)
 {
-    size_t bytes = size_t(cinfo.output_width) * cinfo.output_height * 3;
     if (!jpeg_has_multiple_scans(&cinfo))
-        return bytes;
+        return 0;
     int maxH = 1, maxV = 1;
     for (int c = 0; c < cinfo.num_components; ++c) {
         maxH = std::max(maxH, cinfo.comp_info[c].h_samp_factor);
         maxV = std::max(maxV, cinfo.comp_info[c].v_samp_factor);
     }
+    size_t bytes = 0;
     for (int c = 0; c < cinfo.num_components; ++c) {
         const jpeg_component_info &comp = cinfo.comp_info[c];
         const size_t blocksW = (size_t(cinfo.image_width) * comp.h_samp_factor + 8 * maxH - 1) / (8 * maxH);
@@ -140,6 +143,11 @@ size_t decodeFootprint(jpeg_decompress_struct &cinfo)
         bytes += blocksW * blocksH * DCTSIZE2 * sizeof(JCOEF);
     }
     return bytes;
+}
+
+size_t decodeFootprint(jpeg_decompress_struct &cinfo)
+{
+    return size_t(cinfo.output_width) * cinfo.output_height * 3 + coefficientBytes(cinfo);
 }
 
 // The decoder proper. The image is the caller's object, so nothing this function changes
@@ -300,6 +308,28 @@ bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
     bits = cinfo.num_components * 8;
     jpeg_destroy_decompress(&cinfo);
     return true;
+}
+
+size_t jpegCoefficientMemory(const char *path)
+{
+    std::FILE *fp = std::fopen(path, "rb");
+    if (!fp)
+        return 0;
+    jpeg_decompress_struct cinfo;
+    JpegErrorTrap trap;
+    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        std::fclose(fp);
+        return 0;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, fp);
+    jpeg_read_header(&cinfo, TRUE);
+    const size_t bytes = coefficientBytes(cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(fp);
+    return bytes;
 }
 
 bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bool progressive)

@@ -17,6 +17,11 @@ RgbImage readJpeg(ByteSpan file, int &error, int fitW = 0, int fitH = 0);
 // Width, height and bits (8 for greyscale, 24 for colour, 32 for CMYK) from the header.
 bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error);
 
+// The memory a decode of the file at path holds for its whole run besides its output: the
+// coefficients of a progressive file (0 for a single-scan file, or for one that is not a
+// JPEG or cannot be read). Reads the header only.
+size_t jpegCoefficientMemory(const char *path);
+
 // Encodes with quality 1..100 (values outside are clamped; 0 counts as 1), 4:2:0 chroma,
 // optionally progressive.
 bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bool progressive);

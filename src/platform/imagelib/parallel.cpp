@@ -134,7 +134,7 @@ struct DecodeBudget
 {
     std::mutex mutex;
     std::condition_variable changed;
-    size_t budget = size_t(160) << 20;
+    size_t budget = size_t(224) << 20;
     size_t held = 0;
     std::deque<DecodeWaiter *> waiting;
 

@@ -30,9 +30,11 @@ bool isPoolThread();
 // was).
 size_t reserveDecodeMemory(size_t bytes);
 void releaseDecodeMemory(size_t bytes);
-// The budget, in bytes: 160 MB unless set, room for two 20-megapixel progressive photos
-// at once besides every core decoding baseline ones, which keeps a run over large photos
-// under 300 MB in all; tests make it small.
+// The budget, in bytes: 224 MB unless set, room for two or three 20-megapixel progressive
+// photos at once besides every core decoding baseline ones, which keeps a run over large
+// photos under 300 MB in all; tests make it small. Runs over many files also hand out
+// their items within it (OrderedWork::costsMemory), so their workers make light items
+// rather than wait here.
 void setDecodeMemoryBudget(size_t bytes);
 size_t decodeMemoryBudget();
 // What is reserved now, and how many reservations wait for room.

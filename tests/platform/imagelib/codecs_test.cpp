@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
@@ -416,6 +419,28 @@ TEST(Codecs, JpegDecodesGiveBackTheMemoryTheyReserve)
         EXPECT_EQ(decodeMemoryHeld(), 0u) << progressive;
     }
     setDecodeMemoryBudget(budget);
+}
+
+TEST(Codecs, JpegCoefficientMemoryComesFromTheHeader)
+{
+    // A progressive 320 x 240 file in 4:2:0 keeps 40 x 30 luma and 2 x 20 x 15 chroma blocks
+    // of 64 two-byte coefficients; a single-scan file, another format, a damaged or missing
+    // file keep none.
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return QFile::encodeName(path);
+    };
+    const RgbImage image = gradient(320, 240);
+    const QByteArray progressive = encode(image, ImgTypeJpg, {90, true, 256});
+    EXPECT_EQ(jpegCoefficientMemory(write("p.jpg", progressive).constData()), size_t(40 * 30 + 2 * 20 * 15) * 128);
+    EXPECT_EQ(jpegCoefficientMemory(write("b.jpg", encode(image, ImgTypeJpg, {90, false, 256})).constData()), 0u);
+    EXPECT_EQ(jpegCoefficientMemory(write("i.png", encode(image, ImgTypePng, {})).constData()), 0u);
+    EXPECT_EQ(jpegCoefficientMemory(write("cut.jpg", progressive.left(20)).constData()), 0u);
+    EXPECT_EQ(jpegCoefficientMemory(QFile::encodeName(dir.filePath("none.jpg")).constData()), 0u);
 }
 
 TEST(Codecs, LyingAndHugeHeadersAreRefusedBeforeAllocation)
