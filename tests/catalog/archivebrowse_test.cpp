@@ -56,6 +56,25 @@ TEST_F(Browse, VolumeTableGroupsByMediaLabelAndFolder)
     EXPECT_EQ(buildVolumeTable(*server)[0][0].folders, QStringList({"/a/", "/a/sub/"}));
 }
 
+TEST_F(Browse, FoldersLongerThanTheirFieldShowWholeAndListTheirImages)
+{
+    // PATH keeps 50 bytes: the subfolders' cut PATH ends in a blank and in the parent's "/",
+    // once because the cut fell inside a letter of two bytes, once after a blank.
+    const QString parent = "/" + QString(47, 'a') + "/";
+    const QStringList folders = {parent, parent + " x/", parent + "été/"};
+    for (const QString &folder : folders)
+        add("1", "DISK", folder, "in " + folder.section('/', -2, -2) + ".jpg");
+
+    const VolumeTable t = buildVolumeTable(*server);
+    ASSERT_EQ(t[0].size(), 1u);
+    EXPECT_EQ(t[0][0].folders, folders);
+    for (const QString &folder : folders) {
+        const auto images = listFolderImages(*server, "1", "DISK", folder);
+        ASSERT_EQ(images.size(), 1u) << folder.toStdString();
+        EXPECT_EQ(images[0].fileName, "in " + folder.section('/', -2, -2) + ".jpg");
+    }
+}
+
 TEST_F(Browse, FolderListingHoldsOnlyItsOwnImages)
 {
     add("1", "DISK", kLong + "x/", "a.jpg");
