@@ -109,7 +109,7 @@ ImageRecordInfo readRecordInfo(const ArchServer &server)
 {
     ImageRecordInfo info;
     info.modified = server.fieldGet(QStringLiteral("MODDATE")).toDate();
-    info.size = qint64(server.fieldGet(QStringLiteral("SIZE")).toNumber());
+    info.size = checkedInteger<qint64>(server.fieldGet(QStringLiteral("SIZE")).toNumber());
     info.width = server.fieldGet(QStringLiteral("WIDTH")).toInt();
     info.height = server.fieldGet(QStringLiteral("HEIGHT")).toInt();
     info.keywords = keysOf(server.fieldGet(QStringLiteral("KEYS")));

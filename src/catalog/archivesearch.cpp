@@ -243,7 +243,7 @@ int searchArchive(ArchServer &server, const SearchCriteria &criteria,
             continue;
         }
         r.modified = scan.fieldGet(fDate).toDate();
-        r.size = qint64(scan.fieldGet(fSize).toNumber());
+        r.size = checkedInteger<qint64>(scan.fieldGet(fSize).toNumber());
         if (!examined && !plainRulesMatch(prepared, r))
             continue;
         if (!prepared.keywords.isEmpty()) {

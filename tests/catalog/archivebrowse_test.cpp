@@ -1,10 +1,14 @@
 #include "catalog/archivebrowse.h"
+#include "catalog/archivesearch.h"
 #include "catalog/openarchive.h"
 #include "common/drives.h"
 #include "catalogfixture.h"
 #include "support/scriptedui.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMap>
 
 using namespace gb;
 using gbtest::CatalogImage;
@@ -127,6 +131,48 @@ TEST_F(Browse, DamagedMemosReadAsEmpty)
     const ImageRecordInfo info = readRecordInfo(*server);
     EXPECT_TRUE(info.keywords.isEmpty());
     EXPECT_EQ(keysOf(Value(ValueArray{Value(3), Value("ok")})), QStringList{"ok"});
+}
+
+TEST(CatalogNumbers, DamagedSizesReadWithinTheirRange)
+{
+    // SIZE is decimal text; a damaged one may read as a number far past any file size.
+    const QString stem = gbtest::freshStem();
+    const struct { const char *stored; qint64 size; } rows[] = {
+        {"    1e300", INT64_MAX}, {"   -1e300", INT64_MIN}, {"      inf", INT64_MAX}, {"      nan", 0},
+    };
+    {
+        auto server = createNewArchive(nullptr, stem);
+        ASSERT_TRUE(server);
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_TRUE(gbtest::addImage(*server, {"1", "DISK", "/a/", QString("%1.jpg").arg(i), {}, {}, {}}));
+            server->fieldPut("SIZE", 987654320 + i);
+            ASSERT_TRUE(server->commit());
+        }
+    }
+    QFile table(stem + ".dbf");
+    ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+    QByteArray bytes = table.readAll();
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype at = bytes.indexOf(QByteArray::number(987654320 + i));
+        ASSERT_GE(at, 0);
+        bytes.replace(at, 9, rows[i].stored);
+    }
+    ASSERT_TRUE(table.seek(0) && table.write(bytes) == bytes.size());
+    table.close();
+
+    auto server = openArchive(nullptr, stem);
+    ASSERT_TRUE(server);
+    QMap<QString, qint64> searched;
+    SearchCriteria c;
+    c.mediaTypes = {"1"};
+    c.imageTypes = {"JPG"};
+    searchArchive(*server, c, [&](const SearchRecord &r) { searched[r.fullPath] = r.size; }, {});
+    for (int i = 0; i < 4; ++i) {
+        const QString path = QString("/a/%1.jpg").arg(i);
+        ASSERT_TRUE(server->locateRec("1", "DISK", path));
+        EXPECT_EQ(readRecordInfo(*server).size, rows[i].size) << rows[i].stored;
+        EXPECT_EQ(searched.value(path), rows[i].size) << rows[i].stored;
+    }
 }
 
 TEST(DriveOfVolume, AsksUntilTheVolumeIsThereOrTheUserCancels)
