@@ -33,11 +33,6 @@ uint8_t byteAt(const BatchCommand &c, int n)
     return uint8_t(std::clamp(c.intAt(n), 0, 255));
 }
 
-uint32_t colourAt(const BatchCommand &c, int n)
-{
-    return uint32_t(std::clamp(c.intAt(n), 0, 0xFFFFFF));
-}
-
 ActionResult made(RgbImage image)
 {
     ActionResult r;
@@ -55,17 +50,17 @@ ActionResult applyAction(RgbImage &img, int &colorCount, const BatchCommand &c)
     switch (c.id()) {
     case ActionOverlayText:
         overlayTextBE(img, c.stringAt(3), c.stringAt(4), c.intAt(5), c.logicAt(6), c.logicAt(7), c.logicAt(8),
-                      colourAt(c, 9), c.intAt(10), c.intAt(11), c.intAt(12), c.intAt(13), c.intAt(14), c.logicAt(15),
+                      c.colourAt(9), c.intAt(10), c.intAt(11), c.intAt(12), c.intAt(13), c.intAt(14), c.logicAt(15),
                       byteAt(c, 16), byteAt(c, 17), byteAt(c, 18));
         break;
     case ActionOverlayImage: {
         ActionResult r;
         r.failed = !overlayImageBE(img, c.stringAt(3), c.intAt(4), c.intAt(5), c.intAt(6), c.intAt(7), c.intAt(8),
-                                   c.logicAt(9), colourAt(c, 10), c.numberAt(11));
+                                   c.logicAt(9), c.colourAt(10), c.numberAt(11));
         return r;
     }
     case ActionRotate:
-        return made(rotateImageBE(img, c.numberAt(3), colourAt(c, 4)));
+        return made(rotateImageBE(img, c.numberAt(3), c.colourAt(4)));
     case ActionFlip:
         vFlip(img);
         break;
@@ -119,7 +114,7 @@ ActionResult applyAction(RgbImage &img, int &colorCount, const BatchCommand &c)
         invertBlueColor(img);
         break;
     case ActionReplaceColor:
-        replaceColorBE(img, c.intAt(3), c.intAt(4), c.intAt(5), colourAt(c, 6), c.intAt(7));
+        replaceColorBE(img, c.intAt(3), c.intAt(4), c.intAt(5), c.colourAt(6), c.intAt(7));
         break;
     case ActionHistogramEqualize:
         histogramEqualize(img, c.intAt(3), c.intAt(4), c.logicAt(5), c.logicAt(6), c.logicAt(7));

@@ -4,6 +4,7 @@
 #include "actions/userfilter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gb {
 
@@ -78,7 +79,8 @@ bool fits(const Value &v, SlotKind kind)
     switch (kind) {
     case SlotKind::String: return v.isString();
     case SlotKind::Integer:
-    case SlotKind::Number: return v.isNumber();
+    // NaN is no number a dialog could have set: it takes the slot's default.
+    case SlotKind::Number: return v.isNumber() && !std::isnan(v.toNumber());
     case SlotKind::Logic: return v.isLogic();
     case SlotKind::Filter:
     case SlotKind::ConvFilter: return v.isArray();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 
 namespace gb {
@@ -43,9 +44,12 @@ public:
     QString description() const;
     // Slot n (1-based) exactly as held; nil when there is none.
     const Value &slot(int n) const;
-    // Slot n as its action's layout types it, the default when missing or mistyped.
+    // Slot n as its action's layout types it, the default when missing or mistyped (a NaN
+    // where a number belongs counts as mistyped).
     Value typedSlot(int n) const;
     int intAt(int n) const { return typedSlot(n).toInt(); }
+    // A colour slot (0xBBGGRR) brought into 0..0xFFFFFF.
+    uint32_t colourAt(int n) const { return uint32_t(std::clamp(intAt(n), 0, 0xFFFFFF)); }
     double numberAt(int n) const { return typedSlot(n).toNumber(); }
     bool logicAt(int n) const { return typedSlot(n).toBool(); }
     QString stringAt(int n) const { return typedSlot(n).toString(); }

@@ -16,17 +16,17 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString number(const Value &v)
 {
     const double d = v.toNumber();
-    return d == std::trunc(d) ? QString::number(qint64(d)) : QString::number(d);
+    return d == std::trunc(d) ? QString::number(checkedInteger<qint64>(d)) : QString::number(d);
 }
 
 QString wholeNumber(const Value &v)
 {
-    return QString::number(qint64(std::trunc(v.toNumber())));
+    return QString::number(checkedInteger<qint64>(v.toNumber()));
 }
 
 QString roundedNumber(const Value &v)
 {
-    return QString::number(qint64(std::round(v.toNumber())));
+    return QString::number(checkedInteger<qint64>(std::round(v.toNumber())));
 }
 
 QString yesNo(const Value &v)
@@ -38,7 +38,7 @@ QString yesNo(const Value &v)
 // (0.29 * 100 is 28.999...).
 QString percent(const Value &v)
 {
-    return QString::number(qint64(std::round(v.toNumber() * 100.0)));
+    return QString::number(checkedInteger<qint64>(std::round(v.toNumber() * 100.0)));
 }
 
 QString signedPercent(const Value &v)
@@ -46,9 +46,11 @@ QString signedPercent(const Value &v)
     return (v.toNumber() > 0 ? QStringLiteral("+") : QString()) + percent(v);
 }
 
-QString colourLine(const QString &label, const Value &colour, const QString &middle, const QString &last)
+// The colour as a run applies it.
+QString colourLine(const QString &label, const BatchCommand &command, int slot, const QString &middle,
+                   const QString &last)
 {
-    const uint32_t c = uint32_t(colour.toNumber());
+    const uint32_t c = command.colourAt(slot);
     return label + redFromRgb(c) + middle + greenFromRgb(c) + last + blueFromRgb(c);
 }
 
@@ -71,7 +73,7 @@ QStringList parameterLines(const BatchCommand &c)
                 "Bold: " + yesNo(s(6)),
                 "Italics: " + yesNo(s(7)),
                 "Underline: " + yesNo(s(8)),
-                colourLine("Text Color:  Red: ", s(9), rgbMiddle, rgbLast),
+                colourLine("Text Color:  Red: ", c, 9, rgbMiddle, rgbLast),
                 "Text Alignment: " + getAlignDesc(s(10).toInt()),
                 "Left Margin: " + number(s(11)),
                 "Top Margin: " + number(s(12)),
@@ -87,10 +89,10 @@ QStringList parameterLines(const BatchCommand &c)
                 "Right Margin: " + number(s(7)),
                 "Bottom Margin: " + number(s(8)),
                 "Transparent: " + yesNo(s(9)),
-                colourLine("Transparent Color:  Red: ", s(10), rgbMiddle, rgbLast),
+                colourLine("Transparent Color:  Red: ", c, 10, rgbMiddle, rgbLast),
                 "Opacity: " + percent(s(11))};
     case ActionRotate:
-        return {"Angle: " + wholeNumber(s(3)), colourLine("Background Color:  Red: ", s(4), rgbMiddle, rgbLast)};
+        return {"Angle: " + wholeNumber(s(3)), colourLine("Background Color:  Red: ", c, 4, rgbMiddle, rgbLast)};
     case ActionResize:
         return {"Type: " + getResizeTypeDesc(s(3).toInt()),
                 "Width: " + roundedNumber(s(4)),
@@ -112,7 +114,7 @@ QStringList parameterLines(const BatchCommand &c)
     case ActionBrightnessContrast:
         return {"Brightness: " + signedPercent(s(3)), "Contrast: " + signedPercent(s(4))};
     case ActionReplaceColor: {
-        const uint32_t newColour = uint32_t(s(6).toNumber());
+        const uint32_t newColour = c.colourAt(6);
         return {"Old Red: " + number(s(3)),
                 "Old Green: " + number(s(4)),
                 "Old Blue: " + number(s(5)),

@@ -30,12 +30,9 @@ struct ScopeGuard
 
 } // namespace
 
-QString recordFolder(const QString &stored, const std::function<QString()> &fullPath)
+QString recordFolder(const QString &fullPath)
 {
-    if (stored.endsWith(QLatin1Char(' ')) && stored.trimmed().endsWith(QLatin1Char('/')))
-        return stored.trimmed();
-    const QString path = fullPath();
-    return path.contains(QLatin1Char('/')) ? folderOfPath(path) : path;
+    return fullPath.contains(QLatin1Char('/')) ? folderOfPath(fullPath) : fullPath;
 }
 
 VolumeTable buildVolumeTable(ArchServer &server)
@@ -45,9 +42,8 @@ VolumeTable buildVolumeTable(ArchServer &server)
     // order, many at a time, which costs no index look-up per record.
     const int fMedia = server.fieldPos(QStringLiteral("MEDIA")) - 1;
     const int fLabel = server.fieldPos(QStringLiteral("VLABEL")) - 1;
-    const int fPath = server.fieldPos(QStringLiteral("PATH")) - 1;
     const int fFullPath = server.fieldPos(kFullPath) - 1;
-    if (std::min({fMedia, fLabel, fPath, fFullPath}) < 0) {
+    if (std::min({fMedia, fLabel, fFullPath}) < 0) {
         server.setOrder(1);
         return table;
     }
@@ -60,8 +56,7 @@ VolumeTable buildVolumeTable(ArchServer &server)
         if (m < 1 || m > 4)
             continue;
         const QString label = scan.fieldGet(fLabel).toString().trimmed();
-        grouped[size_t(m - 1)][label].insert(
-            recordFolder(scan.fieldGet(fPath).toString(), [&] { return scan.fieldGet(fFullPath).toString(); }));
+        grouped[size_t(m - 1)][label].insert(recordFolder(scan.fieldGet(fFullPath).toString()));
     }
     server.setOrder(1);
     // The server ends past the last record, as a walk through every record leaves it.
@@ -114,7 +109,7 @@ ImageRecordInfo readRecordInfo(const ArchServer &server)
 {
     ImageRecordInfo info;
     info.modified = server.fieldGet(QStringLiteral("MODDATE")).toDate();
-    info.size = qint64(server.fieldGet(QStringLiteral("SIZE")).toNumber());
+    info.size = checkedInteger<qint64>(server.fieldGet(QStringLiteral("SIZE")).toNumber());
     info.width = server.fieldGet(QStringLiteral("WIDTH")).toInt();
     info.height = server.fieldGet(QStringLiteral("HEIGHT")).toInt();
     info.keywords = keysOf(server.fieldGet(QStringLiteral("KEYS")));

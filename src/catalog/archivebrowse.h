@@ -28,14 +28,14 @@ struct VolumeEntry
 using VolumeTable = std::array<std::vector<VolumeEntry>, 4>;
 
 // One pass over the table in order 1: labels trimmed on both ends and compared exactly,
-// folders as the part of FULLPATH up to its last "/". Records of an unknown media code are
+// folders as recordFolder() gives them. Records of an unknown media code are
 // left out.
 VolumeTable buildVolumeTable(ArchServer &server);
 
-// The folder of a record: the part of FULLPATH up to its last "/" (all of it without one),
-// from PATH as stored (blank-padded) when PATH holds it whole, otherwise from fullPath,
-// called only then.
-QString recordFolder(const QString &storedPath, const std::function<QString()> &fullPath);
+// The folder of a record: the part of its FULLPATH up to the last "/" (all of it without
+// one). Always from FULLPATH: PATH is cut to 50 bytes and blank-padded, and since names may
+// hold blanks, no stored PATH shows whether it was cut.
+QString recordFolder(const QString &fullPath);
 
 // One image of a folder listing.
 struct FolderImage

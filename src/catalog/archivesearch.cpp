@@ -95,15 +95,6 @@ bool nameMatches(const SearchCriteria &c, const QString &name)
            && (c.excludeFromFile.isEmpty() || !base.contains(c.excludeFromFile));
 }
 
-// The name rules on the file name as FILENAME holds it. A blank-padded FILENAME was not cut;
-// a name that really ended in blanks has no listed extension and fails the whole test
-// anyway, so nothing that passes the whole test fails here. A name that may be cut passes,
-// and the whole test decides.
-bool storedNameMayMatch(const SearchCriteria &c, const QString &storedName)
-{
-    return !storedName.endsWith(QLatin1Char(' ')) || nameMatches(c, storedName.trimmed());
-}
-
 // The prepared name rules in UTF-8, for testing FILENAME's bytes without making a text of
 // every record's name.
 struct NameBytes
@@ -120,30 +111,18 @@ struct NameBytes
     }
 };
 
-bool isAsciiSpace(char ch)
-{
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
-
-// storedNameMayMatch() on FILENAME's bytes. An all-ASCII name upper-cases, trims and
+// nameMatches() on the UTF-8 bytes of a whole file name. An all-ASCII name upper-cases and
 // compares byte by byte exactly as its text does; any other goes through the text.
-bool storedBytesMayMatch(const SearchCriteria &c, const NameBytes &p, QByteArrayView raw)
+bool nameBytesMatch(const SearchCriteria &c, const NameBytes &p, QByteArrayView raw)
 {
-    if (raw.isEmpty() || raw.back() != ' ')
-        return true;
     QVarLengthArray<char, 256> upper(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const uchar b = uchar(raw[i]);
         if (b >= 0x80)
-            return nameMatches(c, QString::fromUtf8(raw).trimmed());
+            return nameMatches(c, QString::fromUtf8(raw));
         upper[i] = b >= 'a' && b <= 'z' ? char(b - 'a' + 'A') : char(b);
     }
-    qsizetype begin = 0, end = raw.size();
-    while (begin < end && isAsciiSpace(upper[begin]))
-        ++begin;
-    while (end > begin && isAsciiSpace(upper[end - 1]))
-        --end;
-    const std::string_view name(upper.data() + begin, size_t(end - begin));
+    const std::string_view name(upper.data(), size_t(upper.size()));
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos)
         return false;
@@ -226,7 +205,6 @@ int searchArchive(ArchServer &server, const SearchCriteria &criteria,
         server.setOrder(1);
         return 0;
     }
-    const bool nameIsText = server.dbStruct()[size_t(fName)].type == 'C';
     int count = 0;
     // Nearly every record repeats the media code of the one before: it is decoded and
     // looked up only when its bytes change.
@@ -246,26 +224,26 @@ int searchArchive(ArchServer &server, const SearchCriteria &criteria,
         if (rank < 0)
             continue;
         ++count;
-        const bool mayMatch = nameIsText ? storedBytesMayMatch(prepared, nameBytes, scan.raw(fName))
-                                         : storedNameMayMatch(prepared, scan.fieldGet(fName).toString());
-        if (!mayMatch && !examined)
+        // The name is tested in FULLPATH, the only field that holds it whole for certain:
+        // FILENAME is cut to 25 bytes and blank-padded, and names may hold blanks, so no
+        // stored FILENAME shows whether it was cut. Memos are read ahead, so this costs
+        // little; the other memos are read only for records whose name passes.
+        const QByteArrayView path = scan.text(fFullPath);
+        const bool nameMatched = nameBytesMatch(prepared, nameBytes, path.sliced(path.lastIndexOf('/') + 1));
+        if (!nameMatched && !examined)
             continue;
         SearchRecord r;
         r.media = media;
         const QString storedLabel = scan.fieldGet(fLabel).toString();
         r.volume = storedLabel.trimmed();
-        const QString storedName = scan.fieldGet(fName).toString();
-        const QString storedPath = scan.fieldGet(fPath).toString();
-        auto fullPath = [&] { return scan.fieldGet(fFullPath).toString(); };
-        // The other fields and the memos are read only for records whose name may pass;
-        // without a watcher, each memo only while the rules before it pass.
-        if (!mayMatch) {
-            r.fullPath = recordFolder(storedPath, fullPath) + storedName.trimmed();
+        r.fullPath = QString::fromUtf8(path);
+        // Without a watcher, each memo is read only while the rules before it pass.
+        if (!nameMatched) {
             examined(r);
             continue;
         }
         r.modified = scan.fieldGet(fDate).toDate();
-        r.size = qint64(scan.fieldGet(fSize).toNumber());
+        r.size = checkedInteger<qint64>(scan.fieldGet(fSize).toNumber());
         if (!examined && !plainRulesMatch(prepared, r))
             continue;
         if (!prepared.keywords.isEmpty()) {
@@ -278,14 +256,13 @@ int searchArchive(ArchServer &server, const SearchCriteria &criteria,
             if (!examined && !commentRulesMatch(prepared, r))
                 continue;
         }
-        r.fullPath = fullPath();
         if (examined)
             examined(r);
         if (!matchesSearch(prepared, r))
             continue;
         const QByteArray key = DbServer::fitToWidth(storedLabel, labelWidth)
-                               + DbServer::fitToWidth(storedPath, pathWidth)
-                               + DbServer::fitToWidth(storedName, nameWidth);
+                               + DbServer::fitToWidth(scan.fieldGet(fPath).toString(), pathWidth)
+                               + DbServer::fitToWidth(scan.fieldGet(fName).toString(), nameWidth);
         hits.push_back({rank, key, scan.recNo(), std::move(r)});
     }
     server.setOrder(1);

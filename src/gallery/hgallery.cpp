@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace gb {
 
 namespace {
@@ -271,7 +273,10 @@ QString HGallery::text(int slot) const
 
 uint32_t HGallery::color(int slot) const
 {
-    return uint32_t(mAData[slot - 1].toNumber()) & 0xFFFFFFu;
+    // A damaged number gives the nearest colour of the range, NaN the slot's own default.
+    const double stored = mAData[slot - 1].toNumber();
+    const uint32_t fallback = std::isnan(stored) ? uint32_t(defaultSlots()[size_t(slot - 1)].toInt()) : 0;
+    return checkedInteger<uint32_t>(stored, fallback) & 0xFFFFFFu;
 }
 
 HGallery::FontData HGallery::font(int slot) const

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace gb;
 
 namespace {
@@ -64,6 +66,43 @@ TEST(CommandInfo, EveryActionWithParametersIsDescribedExactly)
           "Apply to Green Channel: No", "Apply to Blue Channel: Yes"}},
         {cmd(25, {5, 0}), {"Action: Change Color Depth", "", "Colors: 16 Million (24 bits)"}},
         {cmd(25, {6, 100}), {"Action: Change Color Depth", "", "Colors: 100"}},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(getCommandInfo(row.command), lines(row.expected)) << qPrintable(row.command.description());
+}
+
+TEST(CommandInfo, DamagedNumbersAreDescribedWithinTheirRange)
+{
+    // Stored commands may hold any number: each is shown within its range, a colour as the
+    // run applies it (0..0xFFFFFF) and NaN as the slot's default.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QString most = "9223372036854775807", least = "-9223372036854775808";
+    struct Row {
+        BatchCommand command;
+        QStringList expected;
+    } rows[] = {
+        {cmd(3, {inf, -1}), {"Action: Rotate", "", "Angle: " + most, "Background Color:  Red: 0 Green: 0 Blue: 0"}},
+        {cmd(3, {-1e300, 4294967296.0}),
+         {"Action: Rotate", "", "Angle: " + least, "Background Color:  Red: 255 Green: 255 Blue: 255"}},
+        {cmd(3, {nan, nan}), {"Action: Rotate", "", "Angle: 0", "Background Color:  Red: 0 Green: 0 Blue: 0"}},
+        {cmd(2, {"/a.png", 1, 0, 0, 0, 0, true, 1e300, 1e300}),
+         {"Action: Overlay Image", "", "Overlay image: /a.png", "Image Alignment: Top - Left", "Left Margin: 0",
+          "Top Margin: 0", "Right Margin: 0", "Bottom Margin: 0", "Transparent: Yes",
+          "Transparent Color:  Red: 255 Green: 255 Blue: 255", "Opacity: " + most}},
+        {cmd(6, {1, inf, nan, -inf, true}),
+         {"Action: Resize", "", "Type: Best fit - keep aspect ratio", "Width: " + most, "Height: 100",
+          "Percent: " + least}},
+        {cmd(7, {1e300, -inf, nan, 2, 0, 0, 0}),
+         {"Action: Add Border", "", "Top: " + most, "Left: " + least, "Right: 0", "Bottom: 2",
+          "Color:  R: 0 G: 0 B: 0"}},
+        {cmd(16, {inf, nan}), {"Action: Adjust Brightness/Contrast", "", "Brightness: +" + most, "Contrast: 0"}},
+        {cmd(23, {1, 2, 3, -1e300, inf}),
+         {"Action: Replace Color", "", "Old Red: 1", "Old Green: 2", "Old Blue: 3", "New Red: 0", "New Green: 0",
+          "New Blue: 0", "Tollerance: " + most}},
+        {cmd(24, {-inf, 4294967296.0, true, true, true}),
+         {"Action: Histogram Equalize", "", "Low: " + least, "Hi: 4294967296", "Apply to Red Channel: Yes",
+          "Apply to Green Channel: Yes", "Apply to Blue Channel: Yes"}},
     };
     for (const Row &row : rows)
         EXPECT_EQ(getCommandInfo(row.command), lines(row.expected)) << qPrintable(row.command.description());

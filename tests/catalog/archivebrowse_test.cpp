@@ -1,10 +1,14 @@
 #include "catalog/archivebrowse.h"
+#include "catalog/archivesearch.h"
 #include "catalog/openarchive.h"
 #include "common/drives.h"
 #include "catalogfixture.h"
 #include "support/scriptedui.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMap>
 
 using namespace gb;
 using gbtest::CatalogImage;
@@ -54,6 +58,25 @@ TEST_F(Browse, VolumeTableGroupsByMediaLabelAndFolder)
     // A folder whose images were all removed leaves the table.
     EXPECT_EQ(removeRecords(*server, "1", "DISK", {"/b/1.jpg"}), 0);
     EXPECT_EQ(buildVolumeTable(*server)[0][0].folders, QStringList({"/a/", "/a/sub/"}));
+}
+
+TEST_F(Browse, FoldersLongerThanTheirFieldShowWholeAndListTheirImages)
+{
+    // PATH keeps 50 bytes: the subfolders' cut PATH ends in a blank and in the parent's "/",
+    // once because the cut fell inside a letter of two bytes, once after a blank.
+    const QString parent = "/" + QString(47, 'a') + "/";
+    const QStringList folders = {parent, parent + " x/", parent + "été/"};
+    for (const QString &folder : folders)
+        add("1", "DISK", folder, "in " + folder.section('/', -2, -2) + ".jpg");
+
+    const VolumeTable t = buildVolumeTable(*server);
+    ASSERT_EQ(t[0].size(), 1u);
+    EXPECT_EQ(t[0][0].folders, folders);
+    for (const QString &folder : folders) {
+        const auto images = listFolderImages(*server, "1", "DISK", folder);
+        ASSERT_EQ(images.size(), 1u) << folder.toStdString();
+        EXPECT_EQ(images[0].fileName, "in " + folder.section('/', -2, -2) + ".jpg");
+    }
 }
 
 TEST_F(Browse, FolderListingHoldsOnlyItsOwnImages)
@@ -108,6 +131,48 @@ TEST_F(Browse, DamagedMemosReadAsEmpty)
     const ImageRecordInfo info = readRecordInfo(*server);
     EXPECT_TRUE(info.keywords.isEmpty());
     EXPECT_EQ(keysOf(Value(ValueArray{Value(3), Value("ok")})), QStringList{"ok"});
+}
+
+TEST(CatalogNumbers, DamagedSizesReadWithinTheirRange)
+{
+    // SIZE is decimal text; a damaged one may read as a number far past any file size.
+    const QString stem = gbtest::freshStem();
+    const struct { const char *stored; qint64 size; } rows[] = {
+        {"    1e300", INT64_MAX}, {"   -1e300", INT64_MIN}, {"      inf", INT64_MAX}, {"      nan", 0},
+    };
+    {
+        auto server = createNewArchive(nullptr, stem);
+        ASSERT_TRUE(server);
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_TRUE(gbtest::addImage(*server, {"1", "DISK", "/a/", QString("%1.jpg").arg(i), {}, {}, {}}));
+            server->fieldPut("SIZE", 987654320 + i);
+            ASSERT_TRUE(server->commit());
+        }
+    }
+    QFile table(stem + ".dbf");
+    ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+    QByteArray bytes = table.readAll();
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype at = bytes.indexOf(QByteArray::number(987654320 + i));
+        ASSERT_GE(at, 0);
+        bytes.replace(at, 9, rows[i].stored);
+    }
+    ASSERT_TRUE(table.seek(0) && table.write(bytes) == bytes.size());
+    table.close();
+
+    auto server = openArchive(nullptr, stem);
+    ASSERT_TRUE(server);
+    QMap<QString, qint64> searched;
+    SearchCriteria c;
+    c.mediaTypes = {"1"};
+    c.imageTypes = {"JPG"};
+    searchArchive(*server, c, [&](const SearchRecord &r) { searched[r.fullPath] = r.size; }, {});
+    for (int i = 0; i < 4; ++i) {
+        const QString path = QString("/a/%1.jpg").arg(i);
+        ASSERT_TRUE(server->locateRec("1", "DISK", path));
+        EXPECT_EQ(readRecordInfo(*server).size, rows[i].size) << rows[i].stored;
+        EXPECT_EQ(searched.value(path), rows[i].size) << rows[i].stored;
+    }
 }
 
 TEST(DriveOfVolume, AsksUntilTheVolumeIsThereOrTheUserCancels)

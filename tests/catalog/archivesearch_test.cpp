@@ -157,12 +157,14 @@ TEST(CatalogSearch, ScanFindsWhatTheRulesPassWithOrWithoutAWatcher)
 {
     // Names that the scan tests on FILENAME's bytes (ASCII, either case, blanks inside) or
     // through their text (accents, a letter that upper-cases to two), and names longer than
-    // FILENAME, which only FULLPATH holds whole.
+    // FILENAME, which only FULLPATH holds whole: among them names whose cut FILENAME ends in
+    // a blank, because the cut fell after a blank or before a letter of two bytes.
     const char *const names[] = {
         "sea12.jpg",       "SEA12.JPG",         "Sea 12 .Png",          "seaside.jpeg",          "12.jpg",
         "x.12",            "noext",             "été12.jpg",            "ÉTÉ.gif",               "straße.tif",
         "STRASSE.tif",     "a_very_long_name_of_a_sea_photo_12.jpg", "a_very_long_name_of_a_photo.jpg.txt",
         "twenty-five-chars-12.jpg", "twenty-five-chars-123.jpg",  "café sea.bmp",
+        "Summer holidays in Italy 2005.jpg", "bbbbbbbbbbbbbbbbbbbbbbbbé.jpg",
     };
     auto server = createNewArchive(nullptr, gbtest::freshStem());
     ASSERT_TRUE(server);
@@ -184,6 +186,7 @@ TEST(CatalogSearch, ScanFindsWhatTheRulesPassWithOrWithoutAWatcher)
     const struct { const char *include, *exclude, *keyword, *comment; } cases[] = {
         {"12", "", "", ""}, {"sea", "12", "", ""},   {"été", "", "", ""}, {"ss", "", "", ""},
         {"", "", "sun", ""}, {"12", "", "sunset", ""}, {"", "", "", "sea"}, {"E", "", "", ""},
+        {"", "", "", ""},   {"italy", "", "", ""},   {"bé", "", "", ""},
     };
     for (const auto &t : cases) {
         SearchCriteria c = defaults();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using gb::HGallery;
 using gb::Value;
 using gb::ValueArray;
@@ -103,6 +105,30 @@ TEST(GallerySettings, StoredRecordsAreCompletedAndTypeChecked)
     EXPECT_EQ(checked.thPgTitleFont().face, "Verdana");
     EXPECT_EQ(checked.thPgVars(), (QList<int>{1, 2, 4}));
     EXPECT_TRUE(checked.fsCommands().empty());
+}
+
+TEST(GallerySettings, DamagedColoursStayColours)
+{
+    // Background (default white) and text colour (default black) as a damaged record may hold
+    // them: the nearest colour of the range, NaN the slot's default; the bits above the
+    // colour are dropped as before.
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { double stored; uint32_t background, text; } rows[] = {
+        {-1, 0, 0},
+        {4294967296.0, 0xFFFFFF, 0xFFFFFF},
+        {1e300, 0xFFFFFF, 0xFFFFFF},
+        {-inf, 0, 0},
+        {std::numeric_limits<double>::quiet_NaN(), 0xFFFFFF, 0},
+        {double(0x12345678), 0x345678, 0x345678},
+    };
+    for (const auto &row : rows) {
+        ValueArray stored = HGallery().aData();
+        stored[69 - 1] = Value(row.stored);
+        stored[70 - 1] = Value(row.stored);
+        const HGallery loaded(nullptr, stored);
+        EXPECT_EQ(loaded.backgroundColor(), row.background) << row.stored;
+        EXPECT_EQ(loaded.textColor(), row.text) << row.stored;
+    }
 }
 
 TEST(GallerySettings, ArraySettingsAreNeverShared)

@@ -574,6 +574,27 @@ bool DbServer::Scan::next()
     }
 }
 
+Value DbServer::Scan::fieldGet(int index) const
+{
+    const FieldSpec &f = mServer.mDbf.structure()[size_t(index)];
+    if (f.type != 'M' || !mServer.mMemo.isOpen())
+        return mServer.decodeField(index, raw(index));
+    const QByteArrayView stored = raw(index);
+    return mServer.mMemo.read(fieldcodec::memoBlock(QByteArray::fromRawData(stored.data(), stored.size())), mAhead);
+}
+
+QByteArrayView DbServer::Scan::text(int index) const
+{
+    const FieldSpec &f = mServer.mDbf.structure()[size_t(index)];
+    if (f.type == 'M' && mServer.mMemo.isOpen()) {
+        const QByteArrayView stored = raw(index);
+        return mServer.mMemo.readText(fieldcodec::memoBlock(QByteArray::fromRawData(stored.data(), stored.size())),
+                                      mAhead);
+    }
+    mText = mServer.decodeField(index, raw(index)).toString().toUtf8();
+    return mText;
+}
+
 QByteArray DbServer::fitToWidth(const QString &text, int width)
 {
     return fieldcodec::fitToWidth(text, width);

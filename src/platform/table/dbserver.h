@@ -175,8 +175,12 @@ public:
         return QByteArrayView(mRecord + mServer.mDbf.fieldOffset(index),
                               mServer.mDbf.structure()[size_t(index)].width);
     }
-    // The field's value as fieldGet() reads it, memos included.
-    Value fieldGet(int index) const { return mServer.decodeField(index, raw(index)); }
+    // The field's value as fieldGet() reads it, memos included. Memos are read ahead: those
+    // of neighbouring records usually cost no read of their own.
+    Value fieldGet(int index) const;
+    // fieldGet(index).toString() in UTF-8, without making a text; a text memo comes straight
+    // from the memo file. The view lasts until the next call of text() or fieldGet().
+    QByteArrayView text(int index) const;
 
 private:
     DbServer &mServer;
@@ -187,6 +191,8 @@ private:
     uint32_t mRecNo = 0;
     const char *mRecord = nullptr;
     bool mFailed = false;
+    mutable MemoFile::ReadAhead mAhead;
+    mutable QByteArray mText;
 };
 
 } // namespace gb

@@ -6,7 +6,22 @@ namespace gb {
 
 namespace {
 constexpr int kHeaderSize = 512;
+
+// A memo's value from its type and stored bytes.
+Value memoValue(quint32 type, const QByteArray &data)
+{
+    switch (type) {
+    case 0:
+        return Value::bytes(data);
+    case 1:
+        return Value(QString::fromUtf8(data));
+    default: {
+        const auto v = Value::decode(data);
+        return v ? *v : Value(QString());
+    }
+    }
 }
+} // namespace
 
 bool MemoFile::fail(const QString &text)
 {
@@ -64,16 +79,55 @@ Value MemoFile::read(uint32_t block)
         if (!mFile.readAt(at + 8, data.data(), length))
             return Value(QString());
     }
-    switch (type) {
-    case 0:
-        return Value::bytes(data);
-    case 1:
-        return Value(QString::fromUtf8(data));
-    default: {
-        const auto v = Value::decode(data);
-        return v ? *v : Value(QString());
+    return memoValue(type, data);
+}
+
+bool MemoFile::peek(uint32_t block, ReadAhead &ahead, quint32 &type, QByteArrayView &data)
+{
+    const int64_t at = int64_t(block) * mBlockSize;
+    if (block == 0 || at < kHeaderSize)
+        return false;
+    auto inside = [&](int64_t from, int64_t n) {
+        return from >= ahead.start && from + n <= ahead.start + ahead.bytes.size();
+    };
+    if (!inside(at, 8)) {
+        ahead.bytes.resize(kReadAheadSize);
+        const int64_t got = mFile.readSome(at, ahead.bytes.data(), kReadAheadSize);
+        ahead.start = at;
+        ahead.bytes.resize(got < 0 ? 0 : qsizetype(got));
+        if (!inside(at, 8))
+            return false;
     }
-    }
+    const char *head = ahead.bytes.constData() + (at - ahead.start);
+    type = qFromBigEndian<quint32>(head);
+    const quint32 length = qFromBigEndian<quint32>(head + 4);
+    if (!inside(at + 8, length))
+        return false;
+    data = QByteArrayView(head + 8, qsizetype(length));
+    return true;
+}
+
+Value MemoFile::read(uint32_t block, ReadAhead &ahead)
+{
+    quint32 type = 0;
+    QByteArrayView data;
+    // A memo longer than the stretch, or one it cuts, is read on its own.
+    if (!peek(block, ahead, type, data))
+        return read(block);
+    return memoValue(type, data.toByteArray());
+}
+
+QByteArrayView MemoFile::readText(uint32_t block, ReadAhead &ahead)
+{
+    quint32 type = 0;
+    QByteArrayView data;
+    const bool inStretch = peek(block, ahead, type, data);
+    if (inStretch && type == 1)
+        return data;
+    // Any other memo through its value; a memo longer than the stretch, or one it cuts, on its own.
+    const Value value = inStretch ? memoValue(type, data.toByteArray()) : read(block);
+    ahead.text = value.toString().toUtf8();
+    return ahead.text;
 }
 
 bool MemoFile::refresh()

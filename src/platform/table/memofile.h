@@ -32,6 +32,23 @@ public:
     RawFile &file() { return mFile; }
 
     Value read(uint32_t block);
+
+    // A stretch of the memo file kept in memory while many memos are read in file order (a
+    // walk over every record), so that the memos of neighbouring records cost no read each.
+    // Memos are never changed in place, so a stretch stays true while the file is open.
+    struct ReadAhead
+    {
+        int64_t start = 0;
+        QByteArray bytes;
+        QByteArray text; // a text that readText() had to make
+    };
+    static constexpr int kReadAheadSize = 64 * 1024;
+    // The memo of that block as read() gives it, served from ahead when it lies inside,
+    // otherwise read with the stretch after it into ahead.
+    Value read(uint32_t block, ReadAhead &ahead);
+    // The memo's text as read(block).toString() gives it, in UTF-8, through ahead: a text memo
+    // is not copied. The view lasts until ahead is used again.
+    QByteArrayView readText(uint32_t block, ReadAhead &ahead);
     // Reads where the next memo goes; the caller holds the table lock from here until
     // writeCounter(), so that no other process writes memos in between.
     bool refresh();
@@ -43,6 +60,9 @@ public:
 
 private:
     bool fail(const QString &text);
+    // The header and bytes of the memo of that block, from ahead; false when they do not lie
+    // whole inside the stretch even after reading the one starting at that block.
+    bool peek(uint32_t block, ReadAhead &ahead, quint32 &type, QByteArrayView &data);
 
     RawFile mFile;
     uint32_t mBlockSize = kBlockSize;

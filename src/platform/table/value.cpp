@@ -195,14 +195,7 @@ double Value::toNumber() const
 
 int Value::toInt() const
 {
-    const double d = toNumber();
-    if (std::isnan(d))
-        return 0;
-    if (d >= double(INT_MAX))
-        return INT_MAX;
-    if (d <= double(INT_MIN))
-        return INT_MIN;
-    return int(std::lround(d));
+    return checkedInteger<int>(std::round(toNumber()));
 }
 
 QString Value::toString() const

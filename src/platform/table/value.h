@@ -4,7 +4,10 @@
 #include <QDate>
 #include <QString>
 
+#include <cmath>
+#include <limits>
 #include <optional>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -12,6 +15,25 @@ namespace gb {
 
 class Value;
 using ValueArray = std::vector<Value>;
+
+// A stored number as an integer of type T, the one way a number read from a record, a
+// setting or a file becomes an integer, since stored data may be damaged: the fraction is
+// dropped (toward zero), a number past either end of T's range (an infinity too) gives
+// that end, and NaN gives fallback. Round the number first where rounding is meant.
+template <typename T> T checkedInteger(double d, T fallback = T(0))
+{
+    static_assert(std::is_integral_v<T>);
+    constexpr T lowest = std::numeric_limits<T>::min();
+    constexpr T highest = std::numeric_limits<T>::max();
+    if (std::isnan(d))
+        return fallback;
+    // double(highest) may round up to the next power of two; every number below it fits.
+    if (d <= double(lowest))
+        return lowest;
+    if (d >= double(highest))
+        return highest;
+    return T(d);
+}
 
 // A value whose type is known only at run time: nil, logic, number, string, date, byte
 // string or an array of values. Settings arrays, batch commands, filter records, fonts and

@@ -454,7 +454,11 @@ TEST(DbServer, BatchScanReadsWhatTheRecordWalkReads)
         t.fieldPut("A", QString("a%1").arg(i));
         t.fieldPut("D", QString("d%1").arg(i));
         t.fieldPut("N", int(i));
-        t.fieldPut("NOTE", i % 3 ? Value(QString("memo %1").arg(i)) : Value(ValueArray{Value(QString("k")), Value(1.0)}));
+        // Memos of many lengths, so that some cross the end of what the scan reads ahead, and a
+        // few longer than all it reads ahead.
+        const QString note = QString("memo %1").arg(i)
+                             + (i % 3 == 2 ? QString("é").repeated(i % 500 == 2 ? 40000 : int(i % 200) * 5) : QString());
+        t.fieldPut("NOTE", i % 3 ? Value(note) : Value(ValueArray{Value(QString("k")), Value(1.0)}));
         ASSERT_TRUE(t.commit());
         if (gone.count(i))
             ASSERT_TRUE(t.deleteRecord());
@@ -470,6 +474,8 @@ TEST(DbServer, BatchScanReadsWhatTheRecordWalkReads)
     while (scan.next()) {
         scanned.push_back(scan.recNo());
         EXPECT_EQ(scan.raw(4).size(), 6);
+        const QString text = QString::fromUtf8(scan.text(5));
+        EXPECT_EQ(text, scan.fieldGet(5).toString()) << scan.recNo();
         scannedFields << scan.fieldGet(0).toString().trimmed() + "|" + scan.fieldGet(3).toString().trimmed() + "|"
                              + QString::number(scan.fieldGet(4).toNumber()) + "|"
                              + scan.fieldGet(5).toString() + QString::number(scan.fieldGet(5).array().size());

@@ -9,6 +9,7 @@
 
 using gb::Value;
 using gb::ValueArray;
+using gb::checkedInteger;
 
 namespace {
 
@@ -94,6 +95,31 @@ TEST(Value, ToIntRoundsAndClamps)
     };
     for (const auto &c : cases)
         EXPECT_EQ(Value(c.in).toInt(), c.out) << c.in;
+}
+
+TEST(Value, StoredNumbersBecomeIntegersWithinTheirRange)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct { double in; int asInt; qint64 asInt64; uint32_t asUint32; } cases[] = {
+        {2.9, 2, 2, 2},
+        {-2.9, -2, -2, 0},
+        {-1, -1, -1, 0},
+        {4294967296.0, INT_MAX, 4294967296LL, UINT32_MAX},
+        {4294967295.5, INT_MAX, 4294967295LL, UINT32_MAX},
+        {9223372036854775808.0, INT_MAX, INT64_MAX, UINT32_MAX},
+        {-9223372036854775808.0, INT_MIN, INT64_MIN, 0},
+        {1e300, INT_MAX, INT64_MAX, UINT32_MAX},
+        {-1e300, INT_MIN, INT64_MIN, 0},
+        {inf, INT_MAX, INT64_MAX, UINT32_MAX},
+        {-inf, INT_MIN, INT64_MIN, 0},
+        {nan, 7, 7, 7},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(checkedInteger<int>(c.in, 7), c.asInt) << c.in;
+        EXPECT_EQ(checkedInteger<qint64>(c.in, 7), c.asInt64) << c.in;
+        EXPECT_EQ(checkedInteger<uint32_t>(c.in, 7u), c.asUint32) << c.in;
+    }
 }
 
 TEST(Value, DecodeRefusesDamagedInput)
