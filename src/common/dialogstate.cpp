@@ -10,6 +10,8 @@ namespace gb {
 
 namespace {
 
+constexpr Qt::WindowStates kNotForDialogs = Qt::WindowMinimized | Qt::WindowMaximized;
+
 class DialogStateKeeper : public QObject
 {
 public:
@@ -21,13 +23,12 @@ protected:
         if (event->type() != QEvent::WindowStateChange)
             return false;
         auto *dialog = qobject_cast<QDialog *>(watched);
-        constexpr Qt::WindowStates kNotForDialogs = Qt::WindowMinimized | Qt::WindowMaximized;
         if (!dialog || !dialog->isWindow() || !(dialog->windowState() & kNotForDialogs))
             return false;
         // The window manager's change is undone after it has been delivered, not inside it.
         QTimer::singleShot(0, dialog, [dialog = QPointer<QDialog>(dialog)] {
             if (dialog)
-                dialog->setWindowState(dialog->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+                dialog->setWindowState(dialog->windowState() & ~kNotForDialogs);
         });
         return false;
     }

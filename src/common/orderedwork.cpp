@@ -157,6 +157,16 @@ void runItems(const std::shared_ptr<OrderedWork::State> &s)
     s->finished.notify_all();
 }
 
+// Queues a runner for each item pick() could hand out now, up to one per thread; called with
+// the lock held.
+void addRunners(const std::shared_ptr<OrderedWork::State> &s)
+{
+    for (int more = s->pickable(s->threads - s->runners); more > 0; --more) {
+        ++s->runners;
+        postToWorkerThreads([s] { runItems(s); });
+    }
+}
+
 } // namespace
 
 void observeOrderedWork(std::function<void(const std::vector<OrderedWorkItem> &)> observer)
@@ -311,10 +321,7 @@ void OrderedWork::take(int index)
         d->heldBy[size_t(d->taken)] = 0;
     }
     d->awaited = index;
-    for (int more = d->pickable(d->threads - d->runners); more > 0; --more) {
-        ++d->runners;
-        postToWorkerThreads([s = d] { runItems(s); });
-    }
+    addRunners(d);
     // Events are served at least every few milliseconds while the item is worked on, so the
     // windows stay responsive and the Abort button is seen; an item's end wakes it at once.
     for (;;) {
@@ -328,10 +335,7 @@ void OrderedWork::take(int index)
             break;
         // A runner that found nothing light enough has left; an item that ended since may
         // have made room for what it passed over.
-        for (int more = d->pickable(d->threads - d->runners); more > 0; --more) {
-            ++d->runners;
-            postToWorkerThreads([s = d] { runItems(s); });
-        }
+        addRunners(d);
     }
     if (d->tracing && d->state[size_t(index)] == Done)
         d->trace[size_t(index)].taken = d->now();
