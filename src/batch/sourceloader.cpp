@@ -47,18 +47,14 @@ QSize decodeBox(const BatchCommand &resize, const QSize &target, int width, int 
     return {std::min(width, int(std::ceil(width * f - 1e-6))), std::min(height, int(std::ceil(height * f - 1e-6)))};
 }
 
-// The bytes of a JPEG file whose scripts all start with a Resize; empty for anything else,
-// which then loads the ordinary way (with the loader's own error texts).
-QByteArray jpegBytesFor(const QString &path, std::initializer_list<const BatchCommand *> firsts)
+// Whether the file is a JPEG whose scripts all start with a Resize; anything else loads the
+// ordinary way (with the loader's own error texts).
+bool decodesForResize(const QString &path, std::initializer_list<const BatchCommand *> firsts)
 {
     if (firsts.size() == 0 || !std::all_of(firsts.begin(), firsts.end(), isResize))
-        return {};
+        return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    if (imageTypeOf(byteSpan(file.peek(16)), path) != ImageTypeJpg)
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) && imageTypeOf(byteSpan(file.peek(16)), path) == ImageTypeJpg;
 }
 
 template <typename Source>
@@ -95,13 +91,13 @@ SharedSource loadSharedSource(const QString &path, std::initializer_list<const B
                               QString &errorText)
 {
     SharedSource source;
-    const QByteArray bytes = jpegBytesFor(path, firstCommands);
-    if (bytes.isEmpty()) {
+    const ImageFileBytes file(decodesForResize(path, firstCommands) ? path : QString());
+    if (!file.ok() || file.span().size == 0) {
         source.image = createRgbFromFile(path, source.fullWidth, source.fullHeight, errorText);
         return source;
     }
 
-    const ByteSpan span = byteSpan(bytes);
+    const ByteSpan span = file.span();
     int width = 0, height = 0, bits = 0, error = ImgOk;
     QSize box;
     if (readImageDims(span, ImageTypeJpg, width, height, bits, error) && width > 0 && height > 0) {

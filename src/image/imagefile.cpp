@@ -3,6 +3,7 @@
 #include "common/safefile.h"
 #include "image/imagetypes.h"
 #include "platform/imagelib/imagelib.h"
+#include "platform/imagelib/largememory.h"
 
 #include <QFileInfo>
 
@@ -21,12 +22,30 @@ ImageFileBytes::ImageFileBytes(const QString &fileName)
         return;
     // One read is cheaper than taking a page fault per page of a mapping, for the photo
     // sizes that come by the hundred; only very large files are mapped, to spare memory.
+    // The read goes to a buffer of allocateLarge(), which faults a photo's megabytes in on
+    // a few large pages.
     const qint64 size = mFile.size();
     if (size > kMapFrom)
         mMap = mFile.map(0, size);
     if (mMap) {
         mSpan = ByteSpan{mMap, size_t(size)};
+    } else if (size > 0) {
+        mBufferSize = size_t(size);
+        mBuffer = static_cast<uint8_t *>(allocateLarge(mBufferSize));
+        if (!mBuffer)
+            return;
+        qint64 got = 0;
+        while (got < size) {
+            const qint64 n = mFile.read(reinterpret_cast<char *>(mBuffer) + got, size - got);
+            if (n < 0)
+                return;
+            if (n == 0)
+                break; // cut short meanwhile: the readers see what there is
+            got += n;
+        }
+        mSpan = ByteSpan{mBuffer, size_t(got)};
     } else {
+        // A file that tells no size (some system files) is read to its end.
         mRead = mFile.readAll();
         if (mFile.error() != QFileDevice::NoError)
             return;
@@ -39,6 +58,7 @@ ImageFileBytes::~ImageFileBytes()
 {
     if (mMap)
         mFile.unmap(mMap);
+    freeLarge(mBuffer, mBufferSize);
 }
 
 int imageTypeOf(ByteSpan bytes, const QString &fallbackName)

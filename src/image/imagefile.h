@@ -9,7 +9,7 @@
 namespace gb {
 
 // The bytes of an image file for the readers: read whole, or mapped when the file is very
-// large (64 MB and more) and the system allows it. Internal to image/.
+// large (64 MB and more) and the system allows it.
 class ImageFileBytes
 {
 public:
@@ -25,6 +25,8 @@ public:
 private:
     QFile mFile;
     QByteArray mRead;
+    uint8_t *mBuffer = nullptr;
+    size_t mBufferSize = 0;
     uchar *mMap = nullptr;
     ByteSpan mSpan;
     bool mOk = false;

@@ -1,9 +1,11 @@
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/orientation.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +13,39 @@
 
 #include <jpeglib.h>
 #include <jerror.h>
+
+// libjpeg takes its large blocks (a progressive file's coefficients, tens of megabytes a
+// photo) through two of its system-dependent routines, which a program may define for it:
+// these send them to allocateLarge(). Each block carries its own size, so that it is unmapped
+// whole whatever size the library gives back. Where the library is linked so that it keeps
+// its own routines, only the speed is lost.
+namespace {
+constexpr size_t kJpegBlockHeader = 64; // keeps the block as aligned as malloc's
+}
+
+extern "C" {
+void *jpeg_get_large(j_common_ptr, size_t sizeofobject)
+{
+    if (sizeofobject > SIZE_MAX - kJpegBlockHeader)
+        return nullptr;
+    const size_t total = sizeofobject + kJpegBlockHeader;
+    auto *block = static_cast<unsigned char *>(gb::allocateLarge(total));
+    if (!block)
+        return nullptr;
+    memcpy(block, &total, sizeof total);
+    return block + kJpegBlockHeader;
+}
+
+void jpeg_free_large(j_common_ptr, void *object, size_t)
+{
+    if (!object)
+        return;
+    unsigned char *block = static_cast<unsigned char *>(object) - kJpegBlockHeader;
+    size_t total = 0;
+    memcpy(&total, block, sizeof total);
+    gb::freeLarge(block, total);
+}
+}
 
 namespace gb {
 

@@ -6,7 +6,16 @@
 #include <memory>
 #include <new>
 
+#include "platform/imagelib/largememory.h"
+
 namespace gb {
+
+namespace detail {
+struct FreePixels {
+    size_t bytes = 0;
+    void operator()(uint8_t *p) const { freeLarge(p, bytes); }
+};
+} // namespace detail
 
 // An image in memory: width x height pixels of three bytes each (red, green, blue),
 // rows packed one after another from the top of the image down, no padding.
@@ -40,7 +49,8 @@ public:
             || width * height > kMaxPixels)
             return img;
         const size_t bytes = size_t(width) * size_t(height) * 3;
-        img.mData.reset(new (std::nothrow) uint8_t[bytes]);
+        img.mData.reset(static_cast<uint8_t *>(allocateLarge(bytes)));
+        img.mData.get_deleter().bytes = bytes;
         if (!img.mData)
             return img;
         img.mWidth = int(width);
@@ -101,7 +111,7 @@ public:
 private:
     int mWidth = 0;
     int mHeight = 0;
-    std::unique_ptr<uint8_t[]> mData;
+    std::unique_ptr<uint8_t, detail::FreePixels> mData;
 };
 
 } // namespace gb

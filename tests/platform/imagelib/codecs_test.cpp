@@ -1,6 +1,7 @@
 #include "platform/imagelib/gifcodec.h"
 #include "platform/imagelib/imagelib.h"
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 #include "platform/imagelib/pngcodec.h"
 #include "platform/imagelib/tiffcodec.h"
@@ -419,6 +420,40 @@ TEST(Codecs, JpegDecodesGiveBackTheMemoryTheyReserve)
         EXPECT_EQ(decodeMemoryHeld(), 0u) << progressive;
     }
     setDecodeMemoryBudget(budget);
+}
+
+TEST(Codecs, LargeBuffersComeFromTheLargeAllocator)
+{
+    // A large block starts on a 2 MB boundary (where the system can back it with one page per
+    // 2 MB) and holds what is written to it; small ones come from malloc.
+    for (size_t bytes : {size_t(2), size_t(100000), size_t(2) << 20, (size_t(5) << 20) + 7}) {
+        const size_t before = largeAllocationCount();
+        auto *p = static_cast<uint8_t *>(allocateLarge(bytes));
+        ASSERT_NE(p, nullptr) << bytes;
+        const bool large = bytes >= (size_t(2) << 20);
+        EXPECT_EQ(largeAllocationCount() - before, large ? 1u : 0u) << bytes;
+        if (large)
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(p) % (uintptr_t(2) << 20), 0u) << bytes;
+        p[0] = 1;
+        p[bytes - 1] = 2;
+        EXPECT_EQ(p[0] + p[bytes - 1], 3);
+        freeLarge(p, bytes);
+    }
+
+    // libjpeg's own large blocks, a progressive file's coefficients (3.3 MB here), are routed
+    // there too: a reduced decode whose output is small still makes one large allocation; a
+    // single-scan file makes none. The whole decode still gives the picture back.
+    const RgbImage image = gradient(1200, 900);
+    for (bool progressive : {true, false}) {
+        const QByteArray file = encode(image, ImgTypeJpg, {90, progressive, 256});
+        const size_t before = largeAllocationCount();
+        int error = 0;
+        const RgbImage small = readJpeg(byteSpan(file), error, 100, 100);
+        ASSERT_FALSE(small.isNull());
+        EXPECT_EQ(largeAllocationCount() - before, progressive ? 1u : 0u) << progressive;
+        const RgbImage whole = readJpeg(byteSpan(file), error);
+        EXPECT_LE(maxDiff(whole, image), 12) << progressive;
+    }
 }
 
 TEST(Codecs, JpegCoefficientMemoryComesFromTheHeader)
