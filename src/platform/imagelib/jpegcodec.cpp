@@ -156,11 +156,9 @@ int jpegScaleDenominator(int width, int height, int fitW, int fitH)
 
 namespace {
 
-// What the decoder holds while it runs: the output picture and, for a file of several scans
-// (a progressive one), every coefficient of the whole image, whatever the output scale.
 // What a multi-scan (progressive) decode holds besides its output: every coefficient of
-// the whole image, two bytes each, whatever the output scale. A single-scan decode holds
-// a few rows only.
+// the whole image, two bytes each, whatever the output scale, in one large block per
+// component. A single-scan decode holds a few rows only.
 size_t coefficientBytes(jpeg_decompress_struct &cinfo)
 {
     if (!jpeg_has_multiple_scans(&cinfo))
@@ -175,14 +173,14 @@ size_t coefficientBytes(jpeg_decompress_struct &cinfo)
         const jpeg_component_info &comp = cinfo.comp_info[c];
         const size_t blocksW = (size_t(cinfo.image_width) * comp.h_samp_factor + 8 * maxH - 1) / (8 * maxH);
         const size_t blocksH = (size_t(cinfo.image_height) * comp.v_samp_factor + 8 * maxV - 1) / (8 * maxV);
-        bytes += blocksW * blocksH * DCTSIZE2 * sizeof(JCOEF);
+        bytes += largeFootprint(blocksW * blocksH * DCTSIZE2 * sizeof(JCOEF));
     }
     return bytes;
 }
 
 size_t decodeFootprint(jpeg_decompress_struct &cinfo)
 {
-    return size_t(cinfo.output_width) * cinfo.output_height * 3 + coefficientBytes(cinfo);
+    return largeFootprint(size_t(cinfo.output_width) * cinfo.output_height * 3) + coefficientBytes(cinfo);
 }
 
 // The decoder proper. The image is the caller's object, so nothing this function changes

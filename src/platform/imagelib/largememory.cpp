@@ -15,9 +15,15 @@ constexpr size_t kSmallPage = 4096;
 
 std::atomic<size_t> gLargeCount{0};
 
+// A tail of half a huge page or more gets a whole one, which costs at most twice what it
+// holds; a shorter one stays on small pages, so that a buffer never holds more than half a
+// huge page that it does not use.
 size_t mappedLength(size_t bytes)
 {
-    return (bytes + kHugePage - 1) & ~(kHugePage - 1);
+    const size_t tail = bytes & (kHugePage - 1);
+    if (tail >= kHugePage / 2)
+        return bytes - tail + kHugePage;
+    return (bytes + kSmallPage - 1) & ~(kSmallPage - 1);
 }
 
 } // namespace
@@ -41,7 +47,6 @@ void *allocateLarge(size_t bytes)
     const uintptr_t end = start + length + kHugePage;
     if (end > aligned + length)
         munmap(reinterpret_cast<void *>(aligned + length), end - (aligned + length));
-    // Only whole huge pages are asked for: a tail on small pages costs no more than it holds.
     // Where the system has no huge pages this fails and the buffer stays on small pages.
     const size_t whole = length & ~(kHugePage - 1);
     madvise(reinterpret_cast<void *>(aligned), whole, MADV_HUGEPAGE);
@@ -57,6 +62,11 @@ void freeLarge(void *p, size_t bytes)
         free(p);
     else
         munmap(p, mappedLength(bytes));
+}
+
+size_t largeFootprint(size_t bytes)
+{
+    return bytes < kHugePage ? bytes : mappedLength(bytes);
 }
 
 size_t largeAllocationCount()

@@ -13,6 +13,9 @@ namespace gb {
 void *allocateLarge(size_t bytes);
 void freeLarge(void *p, size_t bytes);
 
+// The memory an allocation of `bytes` holds once touched (its last huge page whole).
+size_t largeFootprint(size_t bytes);
+
 // How many allocations went the large way since the process started (for tests).
 size_t largeAllocationCount();
 

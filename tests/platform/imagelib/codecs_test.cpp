@@ -439,6 +439,12 @@ TEST(Codecs, LargeBuffersComeFromTheLargeAllocator)
         EXPECT_EQ(p[0] + p[bytes - 1], 3);
         freeLarge(p, bytes);
     }
+    // What a touched block holds: a tail of half a huge page or more takes a whole one.
+    constexpr size_t MB = size_t(1) << 20;
+    EXPECT_EQ(largeFootprint(1000), 1000u);
+    EXPECT_EQ(largeFootprint(2 * MB), 2 * MB);
+    EXPECT_EQ(largeFootprint(5 * MB + 7), 6 * MB);
+    EXPECT_EQ(largeFootprint(4 * MB + 100), 4 * MB + 4096);
 
     // libjpeg's own large blocks, a progressive file's coefficients (3.3 MB here), are routed
     // there too: a reduced decode whose output is small still makes one large allocation; a
