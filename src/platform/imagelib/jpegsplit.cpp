@@ -14,6 +14,7 @@ namespace gb {
 namespace {
 
 std::atomic<size_t> gThreshold{size_t(16) << 20};
+std::atomic<size_t> gSplitDecodes{0};
 
 // One component's decoded samples, its whole blocks at the scale it is decoded at.
 struct Plane
@@ -152,6 +153,11 @@ size_t jpegSplitThreshold()
     return gThreshold;
 }
 
+size_t jpegSplitDecodeCount()
+{
+    return gSplitDecodes;
+}
+
 bool decodeJpegSplit(ByteSpan file, const jpeg_decompress_struct &header, RgbImage &img)
 {
     if (!header.progressive_mode || header.arith_code || header.data_precision != 8 || header.num_components != 3
@@ -208,6 +214,7 @@ bool decodeJpegSplit(ByteSpan file, const jpeg_decompress_struct &header, RgbIma
         return false;
     mergePlanes(planes, hr[1] == 2, vr[1] == 2, out);
     img = std::move(out);
+    ++gSplitDecodes;
     return true;
 }
 

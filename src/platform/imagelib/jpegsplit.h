@@ -28,5 +28,7 @@ bool decodeJpegSplit(ByteSpan file, const jpeg_decompress_struct &header, RgbIma
 // costs more than it gains. Tests set 0 to send every file this way.
 void setJpegSplitThreshold(size_t coefficientBytes);
 size_t jpegSplitThreshold();
+// How many decodes went this way since the process started (for tests).
+size_t jpegSplitDecodeCount();
 
 } // namespace gb

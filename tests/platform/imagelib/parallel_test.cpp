@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -70,6 +71,60 @@ TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
     held.unlock();
     // Every blocker refers to this frame: all of them must have run before it ends.
+    while (finished < kBlockers)
+        std::this_thread::yield();
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, RunsEveryPartOnceAndReportsOneThatThrows)
+{
+    for (int threads : {1, 4}) {
+        setImageOpThreads(threads);
+        for (int count : {0, 1, 2, 5}) {
+            auto ran = std::vector<std::atomic<int>>(size_t(count));
+            std::vector<std::function<void()>> parts;
+            for (int i = 0; i < count; ++i)
+                parts.push_back([&ran, i] { ++ran[size_t(i)]; });
+            EXPECT_TRUE(runTogether(std::move(parts)));
+            for (int i = 0; i < count; ++i)
+                EXPECT_EQ(ran[size_t(i)], 1) << threads << " " << count << " " << i;
+        }
+        std::atomic<int> ran{0};
+        EXPECT_FALSE(runTogether({[&] { ++ran; }, [] { throw std::bad_alloc(); }, [&] { ++ran; }})) << threads;
+        EXPECT_EQ(ran, 2) << threads;
+    }
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, AWorkerRunsThePartsItselfWhenEveryOtherWorkerIsBusy)
+{
+    setImageOpThreads(4);
+    ASSERT_GE(startWorkerThreads(4), 1);
+    // The first task queued calls runTogether on a worker; every other thread is then held by
+    // a blocker queued before its parts, so no other thread can take one.
+    std::atomic<bool> done{false};
+    std::atomic<int> ranHere{0}, ranElsewhere{0};
+    postToWorkerThreads([&] {
+        const std::thread::id me = std::this_thread::get_id();
+        std::vector<std::function<void()>> parts;
+        for (int i = 0; i < 3; ++i)
+            parts.push_back([&, me] { ++(std::this_thread::get_id() == me ? ranHere : ranElsewhere); });
+        EXPECT_TRUE(runTogether(std::move(parts)));
+        done = true;
+    });
+    std::mutex gate;
+    std::unique_lock<std::mutex> held(gate);
+    std::atomic<int> finished{0};
+    constexpr int kBlockers = 300;
+    for (int t = 0; t < kBlockers; ++t)
+        postToWorkerThreads([&gate, &finished] {
+            std::lock_guard<std::mutex> wait(gate);
+            ++finished;
+        });
+    while (!done)
+        std::this_thread::yield();
+    EXPECT_EQ(ranHere + ranElsewhere, 3);
+    held.unlock();
     while (finished < kBlockers)
         std::this_thread::yield();
     setImageOpThreads(0);
