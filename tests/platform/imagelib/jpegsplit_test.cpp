@@ -3,15 +3,14 @@
 #include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/codectestutil.h"
+#include "platform/imagelib/libjpegencode.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
 
 using namespace gb;
 
@@ -68,41 +67,23 @@ std::vector<jpeg_scan_info> scripted(Script script)
 
 QByteArray progressiveJpeg(const RgbImage &img, int h, int v, Script script, int restartInterval, int restartRows)
 {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char *buf = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buf, &size);
-    cinfo.image_width = JDIMENSION(img.width());
-    cinfo.image_height = JDIMENSION(img.height());
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 92, TRUE);
-    cinfo.comp_info[0].h_samp_factor = h;
-    cinfo.comp_info[0].v_samp_factor = v;
-    cinfo.restart_interval = unsigned(restartInterval);
-    cinfo.restart_in_rows = restartRows;
     std::vector<jpeg_scan_info> scans;
-    if (script == Script::Simple) {
-        jpeg_simple_progression(&cinfo);
-    } else {
-        scans = scripted(script);
-        cinfo.scan_info = scans.data();
-        cinfo.num_scans = int(scans.size());
-    }
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<uint8_t *>(img.row(int(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray out(reinterpret_cast<const char *>(buf), qsizetype(size));
-    free(buf);
-    return out;
+    return gbtest::libjpegEncode(
+        img.width(), img.height(), 3, JCS_RGB, [&](int y) { return img.row(y); },
+        [&](jpeg_compress_struct &cinfo) {
+            jpeg_set_quality(&cinfo, 92, TRUE);
+            cinfo.comp_info[0].h_samp_factor = h;
+            cinfo.comp_info[0].v_samp_factor = v;
+            cinfo.restart_interval = unsigned(restartInterval);
+            cinfo.restart_in_rows = restartRows;
+            if (script == Script::Simple) {
+                jpeg_simple_progression(&cinfo);
+            } else {
+                scans = scripted(script);
+                cinfo.scan_info = scans.data();
+                cinfo.num_scans = int(scans.size());
+            }
+        });
 }
 
 // One decode both ways: the plain one, then the split one, which must give the same bytes

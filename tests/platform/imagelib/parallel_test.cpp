@@ -13,6 +13,40 @@
 
 using namespace gb;
 
+namespace {
+
+// Holds every kept worker thread with a task of its own, queued from now on, until released.
+class BusyWorkers
+{
+public:
+    BusyWorkers() : mHeld(mGate)
+    {
+        for (int t = 0; t < kBlockers; ++t)
+            postToWorkerThreads([this] {
+                std::lock_guard<std::mutex> wait(mGate);
+                ++mFinished;
+            });
+    }
+    ~BusyWorkers() { release(); }
+
+    // Every blocker refers to this object: all of them must have run before it goes.
+    void release()
+    {
+        if (mHeld.owns_lock())
+            mHeld.unlock();
+        while (mFinished < kBlockers)
+            std::this_thread::yield();
+    }
+
+private:
+    static constexpr int kBlockers = 300;
+    std::mutex mGate;
+    std::unique_lock<std::mutex> mHeld;
+    std::atomic<int> mFinished{0};
+};
+
+} // namespace
+
 TEST(ParallelRanges, BandsCoverEveryItemOnce)
 {
     for (int threads : {1, 3, 8}) {
@@ -54,25 +88,14 @@ TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
     setImageOpThreads(4);
     ASSERT_GE(startWorkerThreads(4), 1);
     // Every kept thread is held by a task of its own until the bands are done.
-    std::mutex gate;
-    std::unique_lock<std::mutex> held(gate);
-    std::atomic<int> finished{0};
-    constexpr int kBlockers = 300;
-    for (int t = 0; t < kBlockers; ++t)
-        postToWorkerThreads([&gate, &finished] {
-            std::lock_guard<std::mutex> wait(gate);
-            ++finished;
-        });
+    BusyWorkers busy;
     std::vector<int> seen(1000, 0);
     EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
         for (int i = b; i < e; ++i)
             ++seen[size_t(i)];
     }));
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
-    held.unlock();
-    // Every blocker refers to this frame: all of them must have run before it ends.
-    while (finished < kBlockers)
-        std::this_thread::yield();
+    busy.release();
     setImageOpThreads(0);
 }
 
@@ -112,21 +135,11 @@ TEST(RunTogether, AWorkerRunsThePartsItselfWhenEveryOtherWorkerIsBusy)
         EXPECT_TRUE(runTogether(std::move(parts)));
         done = true;
     });
-    std::mutex gate;
-    std::unique_lock<std::mutex> held(gate);
-    std::atomic<int> finished{0};
-    constexpr int kBlockers = 300;
-    for (int t = 0; t < kBlockers; ++t)
-        postToWorkerThreads([&gate, &finished] {
-            std::lock_guard<std::mutex> wait(gate);
-            ++finished;
-        });
+    BusyWorkers busy;
     while (!done)
         std::this_thread::yield();
     EXPECT_EQ(ranHere + ranElsewhere, 3);
-    held.unlock();
-    while (finished < kBlockers)
-        std::this_thread::yield();
+    busy.release();
     setImageOpThreads(0);
 }
 
