@@ -13,7 +13,7 @@ namespace gb {
 
 namespace {
 
-std::atomic<size_t> gThreshold{size_t(16) << 20};
+std::atomic<size_t> gThreshold{size_t(32) << 20};
 std::atomic<size_t> gSplitDecodes{0};
 
 // One component's decoded samples, its whole blocks at the scale it is decoded at.

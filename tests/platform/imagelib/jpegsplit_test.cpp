@@ -99,7 +99,7 @@ RgbImage decodeWith(const QByteArray &file, const Decode &how, bool split, int &
     setJpegSplitThreshold(split ? 0 : std::numeric_limits<size_t>::max());
     RgbImage img = how.cover ? readJpegCovering(byteSpan(file), error, how.boxW, how.boxH)
                              : readJpeg(byteSpan(file), error, how.boxW, how.boxH);
-    setJpegSplitThreshold(size_t(16) << 20);
+    setJpegSplitThreshold(size_t(32) << 20);
     return img;
 }
 
