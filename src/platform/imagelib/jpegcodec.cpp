@@ -2,17 +2,16 @@
 #include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
+#include "platform/imagelib/jpegsplit.h"
+#include "platform/imagelib/jpegtrap.h"
 #include "platform/imagelib/orientation.h"
 
-#include <csetjmp>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
 
-#include <jpeglib.h>
-#include <jerror.h>
 
 // libjpeg takes its large blocks (a progressive file's coefficients, tens of megabytes a
 // photo) through two of its system-dependent routines, which a program may define for it:
@@ -50,35 +49,6 @@ void jpeg_free_large(j_common_ptr, void *object, size_t)
 namespace gb {
 
 namespace {
-
-// libjpeg leaves an error by longjmp; every codec call runs under one of these so that
-// nothing unwinds through C frames and the caller gets an error code instead of an exit.
-struct JpegErrorTrap {
-    jpeg_error_mgr mgr;
-    jmp_buf jump;
-};
-
-[[noreturn]] void trapErrorExit(j_common_ptr cinfo)
-{
-    auto *trap = reinterpret_cast<JpegErrorTrap *>(cinfo->err);
-    longjmp(trap->jump, 1);
-}
-
-// A file cut short is a failure: libjpeg would otherwise pad it with grey and call it
-// good. The decoder reads ahead, so a file cut just before its end marker counts as cut.
-void trapWarning(j_common_ptr cinfo, int level)
-{
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
-        trapErrorExit(cinfo);
-}
-
-void installTrap(jpeg_common_struct *cinfo, JpegErrorTrap &trap)
-{
-    cinfo->err = jpeg_std_error(&trap.mgr);
-    trap.mgr.error_exit = trapErrorExit;
-    trap.mgr.emit_message = trapWarning;
-    trap.mgr.output_message = [](j_common_ptr) {};
-}
 
 // Adobe writes CMYK inverted; plain CMYK files are rare enough to treat alike, as most
 // readers do. R = C * K / 255 on the stored (inverted) samples.
@@ -183,13 +153,23 @@ size_t decodeFootprint(jpeg_decompress_struct &cinfo)
     return largeFootprint(size_t(cinfo.output_width) * cinfo.output_height * 3) + coefficientBytes(cinfo);
 }
 
+// Decoders scale and give the picture as stored; the EXIF orientation turns it upright.
+void turnUpright(RgbImage &img, int orientation, int &error)
+{
+    if (orientation == 1)
+        return;
+    img = applyOrientation(std::move(img), orientation);
+    if (img.isNull())
+        error = ImgOutOfMemory;
+}
+
 // The decoder proper. The image is the caller's object, so nothing this function changes
 // after setjmp lives in its own frame except what is volatile.
 void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbImage &img)
 {
     jpeg_decompress_struct cinfo;
     JpegErrorTrap trap;
-    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
     uint8_t *volatile cmykRow = nullptr;
     volatile size_t reserved = 0;
     if (setjmp(trap.jump)) {
@@ -231,6 +211,14 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     }
     jpeg_calc_output_dimensions(&cinfo);
     reserved = reserveDecodeMemory(decodeFootprint(cinfo));
+    // A large progressive photo is decoded a component per thread where threads are free;
+    // the parts together hold the same coefficients, so the reservation stands for them.
+    if (!cmyk && coefficientBytes(cinfo) >= jpegSplitThreshold() && decodeJpegSplit(file, cinfo, img)) {
+        jpeg_destroy_decompress(&cinfo);
+        releaseDecodeMemory(reserved);
+        turnUpright(img, orientation, error);
+        return;
+    }
     jpeg_start_decompress(&cinfo);
     img = RgbImage::create(cinfo.output_width, cinfo.output_height);
     if (img.isNull()) {
@@ -267,11 +255,7 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     jpeg_destroy_decompress(&cinfo);
     free(cmykRow);
     releaseDecodeMemory(reserved);
-    if (orientation != 1) {
-        img = applyOrientation(std::move(img), orientation);
-        if (img.isNull())
-            error = ImgOutOfMemory;
-    }
+    turnUpright(img, orientation, error);
 }
 
 } // namespace
@@ -324,7 +308,7 @@ bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
     }
     jpeg_decompress_struct cinfo;
     JpegErrorTrap trap;
-    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&cinfo);
         error = ImgBadJpg;
@@ -350,7 +334,7 @@ size_t jpegCoefficientMemory(const char *path)
         return 0;
     jpeg_decompress_struct cinfo;
     JpegErrorTrap trap;
-    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&cinfo);
         std::fclose(fp);
@@ -376,7 +360,7 @@ bool writeJpeg(const RgbImage &img, QByteArray &out, int &error, int quality, bo
     }
     jpeg_compress_struct cinfo;
     JpegErrorTrap trap;
-    installTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
+    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
     unsigned long size = 0;
     if (setjmp(trap.jump)) {
         // The memory destination's buffer may have been moved by then; only failures on

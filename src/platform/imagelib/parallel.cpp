@@ -312,4 +312,74 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
     return b->ok;
 }
 
+bool runTogether(std::vector<std::function<void()>> parts)
+{
+    const int count = int(parts.size());
+    const int helpers = count < 2 || imageOpThreads() == 1 ? 0 : std::min(count - 1, startWorkerThreads(count - 1));
+    if (helpers == 0) {
+        bool ok = true;
+        for (std::function<void()> &part : parts) {
+            try {
+                part();
+            } catch (...) {
+                ok = false;
+            }
+        }
+        return ok;
+    }
+
+    // A posted part may be taken by a worker long after the caller has run it and left:
+    // such a worker finds it claimed and touches nothing else, so the parts themselves
+    // (which may refer to the caller's frame) are only reached by whoever claims them.
+    struct Shared
+    {
+        std::vector<std::function<void()>> parts;
+        std::unique_ptr<std::atomic<bool>[]> claimed;
+        std::atomic<bool> ok{true};
+        std::mutex mutex;
+        std::condition_variable finished;
+        int running = 0; // parts claimed by workers and not yet finished
+    };
+    auto s = std::make_shared<Shared>();
+    s->parts = std::move(parts);
+    s->claimed = std::make_unique<std::atomic<bool>[]>(size_t(count));
+    for (int i = 0; i < count; ++i)
+        s->claimed[size_t(i)] = false;
+    const auto run = [](Shared &sh, int i) {
+        try {
+            sh.parts[size_t(i)]();
+        } catch (...) {
+            sh.ok = false;
+        }
+    };
+    for (int i = 1; i < count; ++i) {
+        postToWorkerThreads([s, run, i] {
+            {
+                std::lock_guard<std::mutex> lock(s->mutex);
+                if (s->claimed[size_t(i)].exchange(true))
+                    return;
+                ++s->running;
+            }
+            run(*s, i);
+            std::lock_guard<std::mutex> lock(s->mutex);
+            if (--s->running == 0)
+                s->finished.notify_all();
+        });
+    }
+    s->claimed[0] = true;
+    run(*s, 0);
+    for (int i = 1; i < count; ++i) {
+        if (!s->claimed[size_t(i)].exchange(true))
+            run(*s, i);
+    }
+    {
+        std::unique_lock<std::mutex> lock(s->mutex);
+        s->finished.wait(lock, [&] { return s->running == 0; });
+    }
+    const bool ok = s->ok;
+    // What the parts hold goes now, on this thread; late workers only read the claims.
+    s->parts.clear();
+    return ok;
+}
+
 } // namespace gb

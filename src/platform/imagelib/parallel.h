@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace gb {
 
@@ -48,5 +49,13 @@ int decodeMemoryWaiting();
 // do the bands of threads that cannot be started. Nothing is thrown: false when a band
 // threw (its scratch memory could not be had), true when every band ran to its end.
 bool parallelRanges(int count, int minPerThread, const std::function<void(int, int)> &fn);
+
+// Runs every part once and returns when all have finished: the first on the calling thread,
+// the others offered to idle workers. A part no worker has started by the time the caller
+// is free is run by the caller itself, so with every worker busy (the caller one of them)
+// nothing waits for a free thread; the caller waits only for parts already running
+// elsewhere. One thread (setImageOpThreads(1)) runs them all here. Nothing is thrown: false
+// when a part threw.
+bool runTogether(std::vector<std::function<void()>> parts);
 
 } // namespace gb

@@ -6,6 +6,7 @@
 #include "platform/imagelib/pngcodec.h"
 #include "platform/imagelib/tiffcodec.h"
 
+#include "platform/imagelib/libjpegencode.h"
 #include "platform/imagelib/pixeldiff.h"
 #include "support/testutil.h"
 
@@ -167,32 +168,11 @@ namespace {
 
 QByteArray cmykJpeg(const uint8_t sample[4], int w, int h)
 {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char *buf = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buf, &size);
-    cinfo.image_width = w;
-    cinfo.image_height = h;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 100, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
     std::vector<uint8_t> row(size_t(w) * 4);
     for (int x = 0; x < w; ++x)
         memcpy(&row[size_t(x) * 4], sample, 4);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray out(reinterpret_cast<char *>(buf), qsizetype(size));
-    free(buf);
-    return out;
+    return gbtest::libjpegEncode(w, h, 4, JCS_CMYK, [&](int) { return row.data(); },
+                                 [](jpeg_compress_struct &cinfo) { jpeg_set_quality(&cinfo, 100, TRUE); });
 }
 
 } // namespace

@@ -5,12 +5,47 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <new>
 #include <thread>
 #include <vector>
 
 using namespace gb;
+
+namespace {
+
+// Holds every kept worker thread with a task of its own, queued from now on, until released.
+class BusyWorkers
+{
+public:
+    BusyWorkers() : mHeld(mGate)
+    {
+        for (int t = 0; t < kBlockers; ++t)
+            postToWorkerThreads([this] {
+                std::lock_guard<std::mutex> wait(mGate);
+                ++mFinished;
+            });
+    }
+    ~BusyWorkers() { release(); }
+
+    // Every blocker refers to this object: all of them must have run before it goes.
+    void release()
+    {
+        if (mHeld.owns_lock())
+            mHeld.unlock();
+        while (mFinished < kBlockers)
+            std::this_thread::yield();
+    }
+
+private:
+    static constexpr int kBlockers = 300;
+    std::mutex mGate;
+    std::unique_lock<std::mutex> mHeld;
+    std::atomic<int> mFinished{0};
+};
+
+} // namespace
 
 TEST(ParallelRanges, BandsCoverEveryItemOnce)
 {
@@ -53,25 +88,58 @@ TEST(ParallelRanges, TheCallerRunsTheBandsWhenEveryWorkerIsBusy)
     setImageOpThreads(4);
     ASSERT_GE(startWorkerThreads(4), 1);
     // Every kept thread is held by a task of its own until the bands are done.
-    std::mutex gate;
-    std::unique_lock<std::mutex> held(gate);
-    std::atomic<int> finished{0};
-    constexpr int kBlockers = 300;
-    for (int t = 0; t < kBlockers; ++t)
-        postToWorkerThreads([&gate, &finished] {
-            std::lock_guard<std::mutex> wait(gate);
-            ++finished;
-        });
+    BusyWorkers busy;
     std::vector<int> seen(1000, 0);
     EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
         for (int i = b; i < e; ++i)
             ++seen[size_t(i)];
     }));
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
-    held.unlock();
-    // Every blocker refers to this frame: all of them must have run before it ends.
-    while (finished < kBlockers)
+    busy.release();
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, RunsEveryPartOnceAndReportsOneThatThrows)
+{
+    for (int threads : {1, 4}) {
+        setImageOpThreads(threads);
+        for (int count : {0, 1, 2, 5}) {
+            auto ran = std::vector<std::atomic<int>>(size_t(count));
+            std::vector<std::function<void()>> parts;
+            for (int i = 0; i < count; ++i)
+                parts.push_back([&ran, i] { ++ran[size_t(i)]; });
+            EXPECT_TRUE(runTogether(std::move(parts)));
+            for (int i = 0; i < count; ++i)
+                EXPECT_EQ(ran[size_t(i)], 1) << threads << " " << count << " " << i;
+        }
+        std::atomic<int> ran{0};
+        EXPECT_FALSE(runTogether({[&] { ++ran; }, [] { throw std::bad_alloc(); }, [&] { ++ran; }})) << threads;
+        EXPECT_EQ(ran, 2) << threads;
+    }
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, AWorkerRunsThePartsItselfWhenEveryOtherWorkerIsBusy)
+{
+    setImageOpThreads(4);
+    ASSERT_GE(startWorkerThreads(4), 1);
+    // The first task queued calls runTogether on a worker; every other thread is then held by
+    // a blocker queued before its parts, so no other thread can take one.
+    std::atomic<bool> done{false};
+    std::atomic<int> ranHere{0}, ranElsewhere{0};
+    postToWorkerThreads([&] {
+        const std::thread::id me = std::this_thread::get_id();
+        std::vector<std::function<void()>> parts;
+        for (int i = 0; i < 3; ++i)
+            parts.push_back([&, me] { ++(std::this_thread::get_id() == me ? ranHere : ranElsewhere); });
+        EXPECT_TRUE(runTogether(std::move(parts)));
+        done = true;
+    });
+    BusyWorkers busy;
+    while (!done)
         std::this_thread::yield();
+    EXPECT_EQ(ranHere + ranElsewhere, 3);
+    busy.release();
     setImageOpThreads(0);
 }
 
