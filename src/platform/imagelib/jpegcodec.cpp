@@ -213,7 +213,9 @@ void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbIm
     reserved = reserveDecodeMemory(decodeFootprint(cinfo));
     // A large progressive photo is decoded a component per thread where threads are free;
     // the parts together hold the same coefficients, so the reservation stands for them.
-    if (!cmyk && coefficientBytes(cinfo) >= jpegSplitThreshold() && decodeJpegSplit(file, cinfo, img)) {
+    // With one thread in all the split would only add its copying.
+    if (!cmyk && imageOpThreads() != 1 && coefficientBytes(cinfo) >= jpegSplitThreshold()
+        && decodeJpegSplit(file, cinfo, img)) {
         jpeg_destroy_decompress(&cinfo);
         releaseDecodeMemory(reserved);
         turnUpright(img, orientation, error);

@@ -156,6 +156,21 @@ TEST(JpegSplit, GivesTheBytesOfThePlainDecodeAtEveryScale)
     }
 }
 
+TEST(JpegSplit, OneThreadInAllDecodesThePlainWay)
+{
+    // With nothing to run the parts beside each other the split would only add its copying.
+    const QByteArray file = progressiveJpeg(picture(333, 251), 1, 1, Script::Simple, 0, 0);
+    int error = 0;
+    setImageOpThreads(1);
+    const size_t before = jpegSplitDecodeCount();
+    const RgbImage one = decodeWith(file, {false, 0, 0}, true, error);
+    EXPECT_EQ(jpegSplitDecodeCount(), before);
+    setImageOpThreads(0);
+    const RgbImage many = decodeWith(file, {false, 0, 0}, true, error);
+    EXPECT_EQ(jpegSplitDecodeCount(), before + 1);
+    EXPECT_TRUE(gbtest::sameImage(one, many));
+}
+
 TEST(JpegSplit, DamagedFilesGoThePlainWayAndFailAsBefore)
 {
     const QByteArray file = progressiveJpeg(picture(333, 251), 2, 1, Script::Simple, 3, 0);
