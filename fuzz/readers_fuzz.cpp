@@ -16,6 +16,7 @@
 #include "platform/imagelib/metafilecodec.h"
 #elif defined(FUZZ_JPEG)
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/jpegsplit.h"
 #elif defined(FUZZ_PNG)
 #include "platform/imagelib/pngcodec.h"
 #elif defined(FUZZ_GIF)
@@ -50,6 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #elif defined(FUZZ_JPEG)
     gb::readJpeg(file, error);
     gb::readJpeg(file, error, 40, 40);
+    // Large progressive photos are split into a stream per component; small inputs go that
+    // way too here.
+    const size_t threshold = gb::jpegSplitThreshold();
+    gb::setJpegSplitThreshold(0);
+    gb::readJpeg(file, error, 40, 40);
+    gb::setJpegSplitThreshold(threshold);
     gb::readJpegDims(file, w, h, bits, error);
 #elif defined(FUZZ_PNG)
     gb::readPng(file, error);

@@ -96,10 +96,11 @@ struct Decode
 
 RgbImage decodeWith(const QByteArray &file, const Decode &how, bool split, int &error)
 {
+    const size_t threshold = jpegSplitThreshold();
     setJpegSplitThreshold(split ? 0 : std::numeric_limits<size_t>::max());
     RgbImage img = how.cover ? readJpegCovering(byteSpan(file), error, how.boxW, how.boxH)
                              : readJpeg(byteSpan(file), error, how.boxW, how.boxH);
-    setJpegSplitThreshold(size_t(32) << 20);
+    setJpegSplitThreshold(threshold);
     return img;
 }
 
