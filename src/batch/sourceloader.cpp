@@ -7,7 +7,6 @@
 #include "image/imagetypes.h"
 #include "platform/imagelib/imagelib.h"
 
-#include <QFile>
 #include <QSize>
 
 #include <algorithm>
@@ -47,14 +46,9 @@ QSize decodeBox(const BatchCommand &resize, const QSize &target, int width, int 
     return {std::min(width, int(std::ceil(width * f - 1e-6))), std::min(height, int(std::ceil(height * f - 1e-6)))};
 }
 
-// Whether the file is a JPEG whose scripts all start with a Resize; anything else loads the
-// ordinary way (with the loader's own error texts).
-bool decodesForResize(const QString &path, std::initializer_list<const BatchCommand *> firsts)
+bool allStartWithResize(std::initializer_list<const BatchCommand *> firsts)
 {
-    if (firsts.size() == 0 || !std::all_of(firsts.begin(), firsts.end(), isResize))
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && imageTypeOf(byteSpan(file.peek(16)), path) == ImageTypeJpg;
+    return firsts.size() > 0 && std::all_of(firsts.begin(), firsts.end(), isResize);
 }
 
 template <typename Source>
@@ -91,7 +85,9 @@ SharedSource loadSharedSource(const QString &path, std::initializer_list<const B
                               QString &errorText)
 {
     SharedSource source;
-    const ImageFileBytes file(decodesForResize(path, firstCommands) ? path : QString());
+    // A JPEG whose scripts all start with a Resize is decoded at a reduced scale; anything
+    // else loads the ordinary way (with the loader's own error texts).
+    const ImageFileBytes file(allStartWithResize(firstCommands) ? path : QString(), ImageTypeJpg);
     if (!file.ok() || file.span().size == 0) {
         source.image = createRgbFromFile(path, source.fullWidth, source.fullHeight, errorText);
         return source;

@@ -13,12 +13,14 @@ namespace {
 constexpr qint64 kMapFrom = qint64(64) << 20;
 } // namespace
 
-ImageFileBytes::ImageFileBytes(const QString &fileName)
+ImageFileBytes::ImageFileBytes(const QString &fileName, int onlyType)
     : mFile(fileName)
 {
     // Regular files only: opening a named pipe would wait for a writer that never comes,
     // and a folder or a device holds no image.
     if (!QFileInfo(fileName).isFile() || !mFile.open(QIODevice::ReadOnly))
+        return;
+    if (onlyType != 0 && imageTypeOf(byteSpan(mFile.peek(16)), fileName) != onlyType)
         return;
     // One read is cheaper than taking a page fault per page of a mapping, for the photo
     // sizes that come by the hundred; only very large files are mapped, to spare memory.
@@ -30,20 +32,19 @@ ImageFileBytes::ImageFileBytes(const QString &fileName)
     if (mMap) {
         mSpan = ByteSpan{mMap, size_t(size)};
     } else if (size > 0) {
-        mBufferSize = size_t(size);
-        mBuffer = static_cast<uint8_t *>(allocateLarge(mBufferSize));
+        mBuffer = LargeBuffer(size_t(size));
         if (!mBuffer)
             return;
         qint64 got = 0;
         while (got < size) {
-            const qint64 n = mFile.read(reinterpret_cast<char *>(mBuffer) + got, size - got);
+            const qint64 n = mFile.read(reinterpret_cast<char *>(mBuffer.data()) + got, size - got);
             if (n < 0)
                 return;
             if (n == 0)
                 break; // cut short meanwhile: the readers see what there is
             got += n;
         }
-        mSpan = ByteSpan{mBuffer, size_t(got)};
+        mSpan = ByteSpan{mBuffer.data(), size_t(got)};
     } else {
         // A file that tells no size (some system files) is read to its end.
         mRead = mFile.readAll();
@@ -58,7 +59,6 @@ ImageFileBytes::~ImageFileBytes()
 {
     if (mMap)
         mFile.unmap(mMap);
-    freeLarge(mBuffer, mBufferSize);
 }
 
 int imageTypeOf(ByteSpan bytes, const QString &fallbackName)

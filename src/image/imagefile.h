@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/imagelib/imglibtypes.h"
+#include "platform/imagelib/largememory.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -13,8 +14,9 @@ namespace gb {
 class ImageFileBytes
 {
 public:
-    // Opens and maps (or reads) the file; ok() tells whether that worked.
-    explicit ImageFileBytes(const QString &fileName);
+    // Opens and maps (or reads) the file; ok() tells whether that worked. With onlyType set
+    // (an image type code), a file whose content test gives another type is not read.
+    explicit ImageFileBytes(const QString &fileName, int onlyType = 0);
     ~ImageFileBytes();
     ImageFileBytes(const ImageFileBytes &) = delete;
     ImageFileBytes &operator=(const ImageFileBytes &) = delete;
@@ -25,8 +27,7 @@ public:
 private:
     QFile mFile;
     QByteArray mRead;
-    uint8_t *mBuffer = nullptr;
-    size_t mBufferSize = 0;
+    LargeBuffer mBuffer;
     uchar *mMap = nullptr;
     ByteSpan mSpan;
     bool mOk = false;

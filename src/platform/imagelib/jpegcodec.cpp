@@ -1,10 +1,10 @@
 #include "platform/imagelib/jpegcodec.h"
-#include "platform/imagelib/largememory.h"
-#include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/jpegsplit.h"
 #include "platform/imagelib/jpegtrap.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/orientation.h"
+#include "platform/imagelib/parallel.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,16 +12,15 @@
 #include <cstring>
 #include <algorithm>
 
+namespace {
+constexpr size_t kJpegBlockHeader = 64; // keeps the block as aligned as malloc's
+}
 
 // libjpeg takes its large blocks (a progressive file's coefficients, tens of megabytes a
 // photo) through two of its system-dependent routines, which a program may define for it:
 // these send them to allocateLarge(). Each block carries its own size, so that it is unmapped
 // whole whatever size the library gives back. Where the library is linked so that it keeps
 // its own routines, only the speed is lost.
-namespace {
-constexpr size_t kJpegBlockHeader = 64; // keeps the block as aligned as malloc's
-}
-
 extern "C" {
 void *jpeg_get_large(j_common_ptr, size_t sizeofobject)
 {

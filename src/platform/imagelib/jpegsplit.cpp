@@ -19,23 +19,18 @@ std::atomic<size_t> gSplitDecodes{0};
 // One component's decoded samples, its whole blocks at the scale it is decoded at.
 struct Plane
 {
-    uint8_t *data = nullptr;
-    size_t bytes = 0;
+    LargeBuffer samples;
     int width = 0, height = 0;
-
-    Plane() = default;
-    Plane(const Plane &) = delete;
-    Plane &operator=(const Plane &) = delete;
-    ~Plane() { freeLarge(data, bytes); }
 
     bool allocate(int w, int h)
     {
         width = w;
         height = h;
-        bytes = size_t(w) * size_t(h);
-        data = static_cast<uint8_t *>(allocateLarge(bytes));
-        return data != nullptr;
+        samples = LargeBuffer(size_t(w) * size_t(h));
+        return bool(samples);
     }
+    uint8_t *row(int y) { return samples.data() + size_t(y) * size_t(width); }
+    const uint8_t *row(int y) const { return samples.data() + size_t(y) * size_t(width); }
 };
 
 // Decodes one component's stream as a greyscale picture at scaledSize/8, the size libjpeg
@@ -70,7 +65,7 @@ bool decodePlane(const JpegComponentStreams::Stream &stream, const jpeg_decompre
         const int y = int(cinfo.output_scanline);
         const int n = std::min<int>(16, plane.height - y);
         for (int i = 0; i < n; ++i)
-            rows[i] = plane.data + size_t(y + i) * size_t(plane.width);
+            rows[i] = plane.row(y + i);
         jpeg_read_scanlines(&cinfo, rows, JDIMENSION(n));
     }
     jpeg_finish_decompress(&cinfo);
@@ -115,10 +110,9 @@ void mergePlanes(const Plane *planes, int chromaShiftX, int chromaShiftY, RgbIma
     const int width = img.width();
     parallelRanges(img.height(), 32, [&](int begin, int end) {
         for (int y = begin; y < end; ++y) {
-            const uint8_t *ly = planes[0].data + size_t(y) * size_t(planes[0].width);
-            const size_t cy = size_t(y >> chromaShiftY);
-            const uint8_t *cb = planes[1].data + cy * size_t(planes[1].width);
-            const uint8_t *cr = planes[2].data + cy * size_t(planes[2].width);
+            const uint8_t *ly = planes[0].row(y);
+            const uint8_t *cb = planes[1].row(y >> chromaShiftY);
+            const uint8_t *cr = planes[2].row(y >> chromaShiftY);
             uint8_t *out = img.row(y);
             for (int x = 0; x < width; ++x, out += 3) {
                 const int l = ly[x], b = cb[x >> chromaShiftX], r = cr[x >> chromaShiftX];

@@ -570,15 +570,8 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
 struct JpegComponentStreams::Data
 {
     Stream streams[3];
-    void *buffers[3] = {};
-    size_t sizes[3] = {};
+    LargeBuffer buffers[3];
     int count = 0;
-
-    ~Data()
-    {
-        for (int i = 0; i < 3; ++i)
-            freeLarge(buffers[i], sizes[i]);
-    }
 };
 
 JpegComponentStreams::JpegComponentStreams() = default;
@@ -627,11 +620,10 @@ bool JpegComponentStreams::split(ByteSpan file)
         size_t total = 0;
         for (const Piece &p : pieces)
             total += p.size;
-        auto *out = static_cast<uint8_t *>(allocateLarge(total));
+        data->buffers[c] = LargeBuffer(total);
+        uint8_t *out = data->buffers[c].data();
         if (!out)
             return false;
-        data->buffers[c] = out;
-        data->sizes[c] = total;
         for (const Piece &p : pieces) {
             memcpy(out, p.data, p.size);
             out += p.size;
@@ -641,7 +633,7 @@ bool JpegComponentStreams::split(ByteSpan file)
         s.blocksH = comp.blocksH;
         s.h = comp.h;
         s.v = comp.v;
-        s.data = static_cast<const uint8_t *>(data->buffers[c]);
+        s.data = data->buffers[c].data();
         s.size = total;
     }
     data->count = 3;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <utility>
 
 namespace gb {
 
@@ -12,6 +14,42 @@ namespace gb {
 // Returns nullptr when the memory cannot be had.
 void *allocateLarge(size_t bytes);
 void freeLarge(void *p, size_t bytes);
+
+// Owns one block of allocateLarge(): null when none was asked for or the memory could not
+// be had. Move-only.
+class LargeBuffer
+{
+public:
+    LargeBuffer() = default;
+    explicit LargeBuffer(size_t bytes)
+        : mData(static_cast<uint8_t *>(allocateLarge(bytes)))
+        , mSize(mData ? bytes : 0)
+    {
+    }
+    ~LargeBuffer() { freeLarge(mData, mSize); }
+    LargeBuffer(LargeBuffer &&other) noexcept
+        : mData(std::exchange(other.mData, nullptr))
+        , mSize(std::exchange(other.mSize, 0))
+    {
+    }
+    LargeBuffer &operator=(LargeBuffer &&other) noexcept
+    {
+        std::swap(mData, other.mData);
+        std::swap(mSize, other.mSize);
+        return *this;
+    }
+    LargeBuffer(const LargeBuffer &) = delete;
+    LargeBuffer &operator=(const LargeBuffer &) = delete;
+
+    explicit operator bool() const { return mData != nullptr; }
+    uint8_t *data() { return mData; }
+    const uint8_t *data() const { return mData; }
+    size_t size() const { return mSize; }
+
+private:
+    uint8_t *mData = nullptr;
+    size_t mSize = 0;
+};
 
 // The memory an allocation of `bytes` holds once touched (its last huge page whole).
 size_t largeFootprint(size_t bytes);

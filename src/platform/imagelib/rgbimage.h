@@ -3,19 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <algorithm>
-#include <memory>
-#include <new>
 
 #include "platform/imagelib/largememory.h"
 
 namespace gb {
-
-namespace detail {
-struct FreePixels {
-    size_t bytes = 0;
-    void operator()(uint8_t *p) const { freeLarge(p, bytes); }
-};
-} // namespace detail
 
 // An image in memory: width x height pixels of three bytes each (red, green, blue),
 // rows packed one after another from the top of the image down, no padding.
@@ -49,8 +40,7 @@ public:
             || width * height > kMaxPixels)
             return img;
         const size_t bytes = size_t(width) * size_t(height) * 3;
-        img.mData.reset(static_cast<uint8_t *>(allocateLarge(bytes)));
-        img.mData.get_deleter().bytes = bytes;
+        img.mData = LargeBuffer(bytes);
         if (!img.mData)
             return img;
         img.mWidth = int(width);
@@ -82,7 +72,7 @@ public:
     {
         RgbImage img = create(mWidth, mHeight);
         if (!img.isNull())
-            std::copy(mData.get(), mData.get() + byteCount(), img.mData.get());
+            std::copy(mData.data(), mData.data() + byteCount(), img.mData.data());
         return img;
     }
 
@@ -93,10 +83,10 @@ public:
     size_t stride() const { return size_t(mWidth) * 3; }
     size_t byteCount() const { return pixelCount() * 3; }
 
-    uint8_t *data() { return mData.get(); }
-    const uint8_t *data() const { return mData.get(); }
-    uint8_t *row(int y) { return mData.get() + size_t(y) * stride(); }
-    const uint8_t *row(int y) const { return mData.get() + size_t(y) * stride(); }
+    uint8_t *data() { return mData.data(); }
+    const uint8_t *data() const { return mData.data(); }
+    uint8_t *row(int y) { return mData.data() + size_t(y) * stride(); }
+    const uint8_t *row(int y) const { return mData.data() + size_t(y) * stride(); }
     // Zero-based pixel address; callers check bounds.
     uint8_t *pixel(int x, int y) { return row(y) + size_t(x) * 3; }
     const uint8_t *pixel(int x, int y) const { return row(y) + size_t(x) * 3; }
@@ -111,7 +101,7 @@ public:
 private:
     int mWidth = 0;
     int mHeight = 0;
-    std::unique_ptr<uint8_t, detail::FreePixels> mData;
+    LargeBuffer mData;
 };
 
 } // namespace gb
