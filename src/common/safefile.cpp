@@ -2,14 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSet>
 
 #include <cerrno>
-#include <climits>
-#include <csignal>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -20,156 +15,6 @@
 #endif
 
 namespace gb {
-
-namespace {
-
-constexpr int kRandomLength = 6;
-constexpr int kNameMax = NAME_MAX;
-
-QByteArray markerOf(Leftover kind)
-{
-    switch (kind) {
-    case Leftover::Write:
-        return QByteArrayLiteral(".gbtmp-");
-    case Leftover::Copy:
-        return QByteArrayLiteral(".gbcopy-");
-    case Leftover::Staging:
-        break;
-    }
-    return QByteArrayLiteral(".staging-");
-}
-
-QByteArray withSlash(QByteArray folder)
-{
-    if (!folder.endsWith('/'))
-        folder += '/';
-    return folder;
-}
-
-void randomise(QByteArray &name)
-{
-    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (qsizetype i = name.size() - kRandomLength; i < name.size(); ++i)
-        name[i] = kChars[QRandomGenerator::global()->bounded(int(sizeof kChars - 1))];
-}
-
-// The writer's process id that a leftover's name of the given kind carries, or 0 when
-// the name is not one of ours: the marker, decimal digits, "-" and the random part.
-pid_t writerOf(const char *entry, Leftover kind)
-{
-    const QByteArray name(entry);
-    const QByteArray marker = markerOf(kind);
-    const qsizetype at = name.lastIndexOf(marker);
-    if (!name.startsWith('.') || at < 0 || (kind == Leftover::Write ? at == 0 : at != 0))
-        return 0;
-    const qsizetype digits = at + marker.size();
-    const qsizetype dash = name.size() - kRandomLength - 1;
-    if (dash <= digits || dash - digits > 10 || name.at(dash) != '-')
-        return 0;
-    qlonglong pid = 0;
-    for (qsizetype i = digits; i < dash; ++i) {
-        const char c = name.at(i);
-        if (c < '0' || c > '9')
-            return 0;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid > 1 && pid <= INT_MAX ? pid_t(pid) : 0;
-}
-
-// Only a process that certainly no longer exists is gone; one of another user answers
-// EPERM and counts as alive.
-bool writerGone(pid_t pid)
-{
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
-
-// A staging folder holds only the files its run made: they are removed, then the folder.
-// Anything else inside keeps the folder and all it holds.
-bool removeStagingFolder(int parent, const char *name)
-{
-    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        return false;
-    }
-    QList<QByteArray> files;
-    bool onlyFiles = true;
-    while (const dirent *e = ::readdir(dir)) {
-        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
-            continue;
-        struct stat st;
-        onlyFiles = onlyFiles && ::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
-        files << QByteArray(e->d_name);
-    }
-    if (onlyFiles)
-        for (const QByteArray &file : files)
-            ::unlinkat(fd, file.constData(), 0);
-    ::closedir(dir);
-    return onlyFiles && ::unlinkat(parent, name, AT_REMOVEDIR) == 0;
-}
-
-} // namespace
-
-QByteArray leftoverTemplate(Leftover kind, const QString &target)
-{
-    const QByteArray tail = markerOf(kind) + QByteArray::number(qlonglong(::getpid())) + '-'
-                            + QByteArray(kRandomLength, 'X');
-    if (kind == Leftover::Staging)
-        return withSlash(QFile::encodeName(target)) + tail;
-    const QFileInfo info(target);
-    const QByteArray folder = withSlash(QFile::encodeName(info.absolutePath()));
-    if (kind == Leftover::Copy)
-        return folder + tail;
-    // A name near the system's limit is cut: the temporary name only needs to be told apart.
-    const QByteArray name = QFile::encodeName(info.fileName()).left(kNameMax - 1 - tail.size());
-    return folder + '.' + name + tail;
-}
-
-int removeDeadLeftovers(const QString &folder, Leftover kind)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        return 0;
-    }
-    QList<QByteArray> dead;
-    while (const dirent *e = ::readdir(dir)) {
-        const pid_t pid = writerOf(e->d_name, kind);
-        if (pid > 0 && writerGone(pid))
-            dead << QByteArray(e->d_name);
-    }
-    int removed = 0;
-    for (const QByteArray &name : dead) {
-        struct stat st;
-        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (kind == Leftover::Staging ? S_ISDIR(st.st_mode) && removeStagingFolder(fd, name.constData())
-                                      : S_ISREG(st.st_mode) && ::unlinkat(fd, name.constData(), 0) == 0)
-            ++removed;
-    }
-    ::closedir(dir);
-    return removed;
-}
-
-int removeDeadLeftovers(const QStringList &folders, Leftover kind)
-{
-    QSet<QString> seen;
-    int removed = 0;
-    for (const QString &folder : folders) {
-        const QString key = QFileInfo(folder + QLatin1Char('/')).absolutePath();
-        if (folder.isEmpty() || seen.contains(key))
-            continue;
-        seen.insert(key);
-        removed += removeDeadLeftovers(folder, kind);
-    }
-    return removed;
-}
 
 int noReplaceRename(const QByteArray &from, const QByteArray &to)
 {
@@ -209,16 +54,7 @@ PendingFile::PendingFile(const QString &target, Leftover kind)
 {
     struct stat st;
     mTargetFound = ::lstat(mTarget.constData(), &st) == 0;
-    const QByteArray pattern = leftoverTemplate(kind, target);
-    for (int attempt = 0; attempt < 100 && mFd < 0; ++attempt) {
-        QByteArray name = pattern;
-        randomise(name);
-        mFd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (mFd >= 0)
-            mTemp = name;
-        else if (errno != EEXIST)
-            break;
-    }
+    mFd = createLeftoverFile(kind, target, &mTemp);
     if (mFd < 0) {
         fail(errno);
         return;
@@ -230,10 +66,11 @@ PendingFile::PendingFile(const QString &target, Leftover kind)
 
 PendingFile::~PendingFile()
 {
-    if (mFd >= 0)
-        ::close(mFd);
+    // Removed before it is closed, while its lock still keeps sweeps away.
     if (!mCommitted && !mTemp.isEmpty())
         ::unlink(mTemp.constData());
+    if (mFd >= 0)
+        ::close(mFd);
 }
 
 bool PendingFile::fail(int code)
@@ -265,6 +102,12 @@ bool PendingFile::commit(Replace replace, bool sync)
     int rc = 0;
     if (sync && ::fsync(mFd) != 0)
         rc = errno;
+    // The close reports a write the file system could not finish (a network share writes
+    // back on close), so it comes before the move; a second descriptor of the same open
+    // keeps the lock on the file until it has its name, so no sweep takes it meanwhile.
+    const int lockHolder = rc == 0 ? ::fcntl(mFd, F_DUPFD_CLOEXEC, 0) : -1;
+    if (rc == 0 && lockHolder < 0)
+        rc = errno;
     if (::close(mFd) != 0 && rc == 0)
         rc = errno;
     mFd = -1;
@@ -273,8 +116,11 @@ bool PendingFile::commit(Replace replace, bool sync)
     if (rc != 0) {
         ::unlink(mTemp.constData());
         mTemp.clear();
-        return fail(rc);
     }
+    if (lockHolder >= 0)
+        ::close(lockHolder);
+    if (rc != 0)
+        return fail(rc);
     mCommitted = true;
     if (sync)
         syncFolderToDisk(QFile::decodeName(mTarget));

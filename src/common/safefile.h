@@ -1,31 +1,11 @@
 #pragma once
 
+#include "common/leftovers.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 namespace gb {
-
-// What a run leaves behind in a folder when it is killed. Each kind carries its writer's
-// process id in its hidden name, so a later run can tell a dead writer's leftover from
-// the work of a run still going on:
-//   Write    ".<name>.gbtmp-<pid>-XXXXXX"  a file being written under a temporary name
-//   Copy     ".gbcopy-<pid>-XXXXXX"        a copy being made into its target's folder
-//   Staging  ".staging-<pid>-XXXXXX"       a folder of finished files waiting to be moved
-enum class Leftover { Write, Copy, Staging };
-
-// The path a temporary file or folder of the given kind takes for target (a file path;
-// for Staging the folder to stage in, ending in "/"), with the random part still "XXXXXX".
-// A very long target name is shortened in the temporary name to fit the system's limit.
-QByteArray leftoverTemplate(Leftover kind, const QString &target);
-
-// Removes from folder the leftovers of the given kind whose writer is gone (no process of
-// that id exists). Leftovers of live processes, other kinds and every name not of our
-// making are left alone; a Staging folder is removed only when it holds nothing but
-// files. Returns how many were removed.
-int removeDeadLeftovers(const QString &folder, Leftover kind);
-// The same over several folders (duplicates and empty entries are passed by).
-int removeDeadLeftovers(const QStringList &folders, Leftover kind);
 
 // Moves a finished temporary file onto its name: replacing a file there only when replace
 // is set, else by a move that fails (EEXIST) rather than replace a file that appeared
@@ -40,7 +20,8 @@ int noReplaceRename(const QByteArray &from, const QByteArray &to);
 // A file written under a hidden temporary name in its target's folder (see Leftover) and
 // moved to the target's name only when whole, by commit(). Until then nothing at the
 // target changes; one destroyed uncommitted removes its temporary file. The temporary
-// file gets the mode of the file it is to replace, else 0666 less the umask.
+// file is locked against sweeps until it has its name or is removed, and gets the mode of
+// the file it is to replace, else 0666 less the umask.
 class PendingFile
 {
 public:

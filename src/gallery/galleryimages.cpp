@@ -10,9 +10,7 @@
 #include "image/imageload.h"
 #include "image/imagetypes.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace gb {
 
@@ -57,10 +55,10 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
 
     // Full-size images made in the thumbnail phase wait here, in their own folder so that
     // the full-size phase only renames them into place; an abort before that phase removes
-    // the folder with everything in it, and the next run removes one a kill left behind.
+    // the folder with what was staged in it, and the next run removes one a kill left behind.
     const QString fsFolder = folderPath(fsImSubFolder());
     removeDeadLeftovers(fsFolder, Leftover::Staging);
-    QTemporaryDir staging(QFile::decodeName(leftoverTemplate(Leftover::Staging, fsFolder)));
+    const StagingFolder staging(fsFolder);
     if (!staging.isValid())
         return thumbsAndFullsApart(sources, thumbs, fulls, failures);
     std::vector<Be::Output> staged(size_t(sources.size()));
@@ -95,7 +93,7 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
         full.failedSteps = made.failedSteps;
         if (!made.encoded)
             return;
-        const QString path = staging.filePath(QString::number(i));
+        const QString path = staging.filePath(i);
         QString why;
         full.encoded = writeImageFile(path, made.bytes, why);
         if (full.encoded)

@@ -14,7 +14,6 @@
 #include <functional>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace gb;
@@ -26,16 +25,6 @@ namespace {
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// The id of a process that has ended and been reaped.
-pid_t deadPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
 
 mode_t modeOf(const QString &path)
@@ -92,73 +81,6 @@ TEST(SafeFile, AKilledWriteLeavesNoFileCutShortUnderItsName)
         ASSERT_TRUE(row.write(target, "new"));
         EXPECT_EQ(readFile(target), "new");
         EXPECT_EQ(entriesOf(dir), QStringList{row.name});
-    }
-}
-
-// A sweep removes a leftover only when it is of its kind, of our making and its writer is
-// gone; everything else in the folder stays.
-TEST(SafeFile, RemovesOnlyTheDeadLeftoversOfItsKind)
-{
-    const QString dead = QString::number(deadPid());
-    const QString live = QString::number(::getpid());
-    enum Entry { File, Folder, FolderOfFolders, Link };
-    const struct {
-        QString name;
-        Entry entry;
-        Leftover kind;
-        bool removed;
-    } rows[] = {
-        {".a.jpg.gbtmp-" + dead + "-Ab12Cd", File, Leftover::Write, true},
-        {".a.jpg.gbtmp-" + live + "-Ab12Cd", File, Leftover::Write, false},
-        {".gbcopy-" + dead + "-Ab12Cd", File, Leftover::Copy, true},
-        {".gbcopy-" + live + "-Ab12Cd", File, Leftover::Copy, false},
-        {".staging-" + dead + "-Ab12Cd", Folder, Leftover::Staging, true},
-        {".staging-" + live + "-Ab12Cd", Folder, Leftover::Staging, false},
-        // Another kind's leftover is not this sweep's.
-        {".gbcopy-" + dead + "-Ab12Cd", File, Leftover::Write, false},
-        {".a.jpg.gbtmp-" + dead + "-Ab12Cd", File, Leftover::Copy, false},
-        {".staging-" + dead + "-Ab12Cd", Folder, Leftover::Write, false},
-        // Names that only look like ours, and entries of the wrong type.
-        {"a.jpg.gbtmp-" + dead + "-Ab12Cd", File, Leftover::Write, false},
-        {".a.jpg.Ab12Cd", File, Leftover::Write, false},
-        {".staging-Ab12Cd", Folder, Leftover::Staging, false},
-        {".a.jpg.gbtmp-" + dead + "x-Ab12Cd", File, Leftover::Write, false},
-        {".a.jpg.gbtmp-" + dead + "-Ab12Cd7", File, Leftover::Write, false},
-        {".a.jpg.gbtmp--" + dead + "-Ab12Cd", File, Leftover::Write, false},
-        {".a.jpg.gbtmp-0-Ab12Cd", File, Leftover::Write, false},
-        {".a.jpg.gbtmp-" + dead + "-Ab12Cd", Folder, Leftover::Write, false},
-        {".staging-" + dead + "-Ab12Cd", File, Leftover::Staging, false},
-        {".staging-" + dead + "-Ab12Cd", FolderOfFolders, Leftover::Staging, false},
-        {".staging-" + dead + "-Ab12Cd", Link, Leftover::Staging, false},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name.toStdString() + " entry " + std::to_string(row.entry) + " kind "
-                     + std::to_string(int(row.kind)));
-        const QString dir = gbtest::makeTempDir();
-        const QString elsewhere = gbtest::makeTempDir();
-        ASSERT_TRUE(writeFile(elsewhere + "/img0001.jpg", "photo"));
-        ASSERT_TRUE(writeFile(dir + "/a.jpg", "photo"));
-        const QString path = dir + "/" + row.name;
-        switch (row.entry) {
-        case File:
-            ASSERT_TRUE(writeFile(path, "part"));
-            break;
-        case FolderOfFolders:
-            ASSERT_TRUE(QDir().mkpath(path + "/inner"));
-            [[fallthrough]];
-        case Folder:
-            ASSERT_TRUE(QDir().mkpath(path));
-            ASSERT_TRUE(writeFile(path + "/0", "staged"));
-            ASSERT_TRUE(writeFile(path + "/1", "staged"));
-            break;
-        case Link:
-            ASSERT_TRUE(QFile::link(elsewhere, path));
-            break;
-        }
-        EXPECT_EQ(removeDeadLeftovers(dir, row.kind), row.removed ? 1 : 0);
-        EXPECT_EQ(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !row.removed);
-        EXPECT_EQ(readFile(dir + "/a.jpg"), "photo");
-        EXPECT_EQ(readFile(elsewhere + "/img0001.jpg"), "photo");
     }
 }
 

@@ -6,6 +6,7 @@
 #include "common/uiseam.h"
 #include "image/imagesave.h"
 #include "common/batchprogress.h"
+#include "common/leftovers.h"
 #include "support/runui.h"
 #include "support/testutil.h"
 
@@ -380,6 +381,7 @@ TEST(GalleryGenerate, SameGalleryWithAnyThreadCount)
 
 // A run killed while it stages a full-size image leaves its staging folder behind; the
 // rerun under "never replace" removes it, makes every image whole and links real sizes.
+// The user's own files and folders whose names only look like leftovers stay.
 TEST(GalleryGenerate, ARerunAfterAKillClearsItsStagingAndKeepsNothingCut)
 {
     const QString folder = gbtest::makeTempDir("kill");
@@ -398,17 +400,27 @@ TEST(GalleryGenerate, ARerunAfterAKillClearsItsStagingAndKeepsNothingCut)
     });
     ASSERT_NE(killed, 0) << "the run was not cut short";
     EXPECT_FALSE(QFileInfo::exists(base + "fsimages/img0002.bmp"));
-    const QString staging = ".staging-" + QString::number(killed) + "-";
+    const QString staging = ".staging-" + QString::fromLatin1(gb::leftoverHost()) + "-" + QString::number(killed) + "-";
     ASSERT_EQ(QDir(base + "fsimages").entryList(QDir::Dirs | QDir::Hidden).filter(staging).size(), 1);
+    const QString dead = QString::number(killed);
+    const QStringList users = {".notes.gbtmp-" + dead + "-ab.txt", ".staging-" + dead + "-backup/photo.jpg"};
+    for (const QString &sub : {QString(), QString("thumbs"), QString("fsimages")})
+        for (const QString &user : users) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(base + sub + "/" + user).absolutePath()));
+            ASSERT_TRUE(gbtest::writeFile(base + sub + "/" + user, "the user's"));
+        }
 
     RunUi ui;
     const gb::GalleryRunResult result = g.generate(sources, {});
     EXPECT_TRUE(result.completed());
     EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join("\n").toStdString();
-    for (const QString &sub : {QString(), QString("thumbs"), QString("fsimages")})
+    for (const QString &sub : {QString(), QString("thumbs"), QString("fsimages")}) {
         EXPECT_EQ(QDir(base + sub).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter(QRegularExpression("^\\.")),
-                  QStringList())
+                  (QStringList{users[0], ".staging-" + dead + "-backup"}))
             << sub.toStdString();
+        for (const QString &user : users)
+            EXPECT_EQ(gbtest::readFile(base + sub + "/" + user), "the user's") << (sub + "/" + user).toStdString();
+    }
     EXPECT_EQ(filesIn(base + "fsimages"), (QStringList{"img0001.bmp", "img0002.bmp"}));
     EXPECT_EQ(QFileInfo(base + "fsimages/img0002.bmp").size(), 54 + 1200 * 3 * 1000);
     EXPECT_EQ(filesIn(base + "thumbs"), (QStringList{"thumb0001.jpg", "thumb0002.jpg"}));
