@@ -2,6 +2,7 @@
 
 #include "common/batchprogress.h"
 #include "common/batchprogresswin.h"
+#include "common/messages.h"
 #include "common/pleasewaitwin.h"
 #include "common/reporterrorswin.h"
 
@@ -42,13 +43,14 @@ int pickFilter(const QStringList &filters, int *filterIndex)
 
 void QtUiSeam::errorBox(QWidget *owner, const QString &text)
 {
-    QMessageBox::critical(owner, QStringLiteral("Error"), text);
+    QMessageBox::critical(owner, QStringLiteral("Error"), boxText(text));
 }
 
 int QtUiSeam::textBox(QWidget *owner, const QString &caption, const QString &text, unsigned type)
 {
     const bool yesNo = (type & 0x0f) == YesNo;
-    QMessageBox box(iconOf(type), caption, text, yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, owner);
+    QMessageBox box(iconOf(type), caption, boxText(text),
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, owner);
     const int answer = box.exec();
     if (yesNo)
         return answer == QMessageBox::Yes ? ResultYes : ResultNo;

@@ -3,6 +3,7 @@
 #include "catalog/archivestruct.h"
 #include "catalog/catalogpaths.h"
 #include "common/drives.h"
+#include "common/filedir.h"
 #include "common/filepaths.h"
 #include "common/uiseam.h"
 
@@ -47,8 +48,9 @@ VolumeTable buildVolumeTable(ArchServer &server)
         server.setOrder(1);
         return table;
     }
-    // Each media's volumes and their folders, kept sorted as they are gathered.
-    std::array<std::map<QString, std::set<QString>>, 4> grouped;
+    // Each media's volumes and their folders, kept sorted as they are gathered, ignoring
+    // case as every listing of the program is.
+    std::array<std::map<QString, std::set<QString, LessIgnoringCase>, LessIgnoringCase>, 4> grouped;
     DbServer::Scan scan(server);
     while (scan.next()) {
         const QString media = scan.fieldGet(fMedia).toString();

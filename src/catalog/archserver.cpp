@@ -14,7 +14,7 @@ QByteArray ArchServer::folderKey(const QString &media, const QString &volumeLabe
 QByteArray ArchServer::archiveKey(const QString &media, const QString &volumeLabel, const QString &folder,
                                   const QString &fileName)
 {
-    return folderKey(media, volumeLabel, folder) + fitToWidth(fileName, archiveFieldWidth(QStringLiteral("FILENAME")));
+    return folderKey(media, volumeLabel, folder) + foldToWidth(fileName, archiveFieldWidth(QStringLiteral("FILENAME")));
 }
 
 bool ArchServer::seek2Rec(const QString &media, const QString &volumeLabel, const QString &folder,

@@ -6,16 +6,42 @@
 
 #include <QFileInfo>
 
+#include <iterator>
+
 namespace gb {
 
 namespace {
 
+// The catalog's orders, in their order in the index file; the first one is named after the
+// file. A folder's images are listed in order 1, so it sorts their names ignoring case, as
+// every listing of the program does.
+struct OrderDef {
+    const char *tag;
+    const char *key;
+};
+constexpr OrderDef kOrders[] = {
+    {nullptr, "MEDIA + VLABEL + PATH + LOWER(FILENAME)"},
+    {"VOLUME", "VLABEL"},
+    {"MEDIA", "MEDIA"},
+};
+
 bool makeOrders(ArchServer &server, const QString &stem)
 {
     const QString index = stem + QStringLiteral(".cdx");
-    return server.createIndex(index, QStringLiteral("MEDIA + VLABEL + PATH + FILENAME"))
-           && server.createOrder(QStringLiteral("VOLUME"), index, QStringLiteral("VLABEL"))
-           && server.createOrder(QStringLiteral("MEDIA"), index, QStringLiteral("MEDIA")) && server.setOrder(1);
+    bool ok = server.createIndex(index, QLatin1String(kOrders[0].key));
+    for (size_t i = 1; ok && i < std::size(kOrders); ++i)
+        ok = server.createOrder(QLatin1String(kOrders[i].tag), index, QLatin1String(kOrders[i].key));
+    return ok && server.setOrder(1);
+}
+
+bool hasOurOrders(const ArchServer &server)
+{
+    if (server.orderCount() != int(std::size(kOrders)))
+        return false;
+    for (size_t i = 0; i < std::size(kOrders); ++i)
+        if (server.orderKey(int(i) + 1) != QLatin1String(kOrders[i].key))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -40,7 +66,7 @@ std::unique_ptr<ArchServer> openArchive(QWidget *owner, const QString &stem)
         errorMsg(owner, QStringLiteral("Not a valid archive database"));
         return nullptr;
     }
-    if (server->orderCount() == 0 && !makeOrders(*server, stem)) {
+    if (!hasOurOrders(*server) && !makeOrders(*server, stem)) {
         errorMsg(owner, server->errorString());
         return nullptr;
     }

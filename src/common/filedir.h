@@ -61,6 +61,10 @@ QString date2AnsiFormat(const QDate &date);
 // and names that differ in case alone by their code points, so the order is total and each
 // listing comes out the same on every run ("apple.jpg" < "Bridge.jpg" < "bridge.jpg").
 bool lessIgnoringCase(const QString &a, const QString &b);
+// The same order for sorted containers: std::set<QString, LessIgnoringCase>.
+struct LessIgnoringCase {
+    bool operator()(const QString &a, const QString &b) const { return lessIgnoringCase(a, b); }
+};
 
 // True when the file name matches the pattern ("*" any run, "?" one character), ignoring
 // letter case.

@@ -34,6 +34,25 @@ bool confirmDelete(QWidget *owner, const QString &text)
            == UiSeam::ResultYes;
 }
 
+QString boxText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            shown += c;
+            continue;
+        }
+        shown += QLatin1Char('\n');
+        // The other character of a CR LF or LF CR pair belongs to the same break.
+        const QChar other = c == QLatin1Char('\r') ? QLatin1Char('\n') : QLatin1Char('\r');
+        if (i + 1 < text.size() && text.at(i + 1) == other)
+            ++i;
+    }
+    return shown;
+}
+
 bool safeCopy(const QString &source, const QString &target, QString *error)
 {
     auto fail = [error](const QString &why) {

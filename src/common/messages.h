@@ -21,6 +21,12 @@ void errMessage(QWidget *owner, const QString &text);
 // icon. True only when the user answers Yes.
 bool confirmDelete(QWidget *owner, const QString &text);
 
+// A message's text as a box shows it. The program's texts break their lines with CR LF, LF CR
+// or a lone LF or CR; a label shows each CR and each LF as a break of its own, so a pair would
+// leave a blank line. Each pair (or lone character) becomes one LF; two pairs in a row stay
+// two breaks, a blank line meant as one. Every message box passes its text through here.
+QString boxText(const QString &text);
+
 // Copies a file, replacing an existing target. The target is written beside itself first and
 // renamed over the old one only when the copy is complete, so a failed copy leaves the old
 // target as it was. Copying a file onto itself fails (it would destroy it). Shows nothing:

@@ -39,6 +39,10 @@ SettingsWin::SettingsWin(QWidget *owner, const QString &kind)
     if (owner)
         move(owner->mapToGlobal(QPoint(du.x(132), du.y(46))));
     fillList();
+    // The list opens with its first entry chosen, so Enter or Load loads it at once; the
+    // list's focus frame alone would only look chosen.
+    if (mSettings->count() > 0)
+        mSettings->setCurrentRow(0);
 }
 
 void SettingsWin::fillList()

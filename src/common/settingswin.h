@@ -10,9 +10,9 @@ class QPushButton;
 namespace gb {
 
 // The saved-settings picker: lists the saved settings of one tool by description, in
-// alphabetical order regardless of case, and lets the user load one (result 1, key() the
-// chosen record's key) or remove records at once (the list is filled again). Cancel ends
-// with -1. Open it through loadSettings().
+// alphabetical order regardless of case, with the first one selected, and lets the user load
+// one (result 1, key() the chosen record's key) or remove records at once (the list is filled
+// again, nothing selected). Cancel ends with -1. Open it through loadSettings().
 class SettingsWin : public QDialog
 {
     Q_OBJECT

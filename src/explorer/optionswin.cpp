@@ -4,72 +4,122 @@
 #include "common/registry.h"
 #include "explorer/dialogfields.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <tuple>
 
 namespace gb {
 
 static const QString kSection = QStringLiteral("Print Options");
 
+namespace {
+
+// The grid of each group: a label and its edit, a gap, a second label and edit. Laid out by
+// the group, the grid stands inside the group's frame, under its title, in any style.
+QGridLayout *fieldGrid(QGroupBox *group, const DialogUnits &du)
+{
+    auto *grid = new QGridLayout(group);
+    grid->setColumnMinimumWidth(2, du.x(12));
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
+} // namespace
+
 OptionsWin::OptionsWin(QWidget *owner)
     : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Page Setup"));
-    const DialogUnits du = DialogUnits::setUp(this, 232, 168);
+    setFont(DialogUnits::dialogFont());
+    const DialogUnits du(font());
 
-    // Frames first, so that the controls inside them stay on top.
-    auto *printSetup = new QGroupBox(QStringLiteral("Image Print Setup"), this);
-    printSetup->setGeometry(du.rect(7, 19, 217, 43));
-    auto *orientationBox = new QGroupBox(QStringLiteral("Paper Orientation"), this);
-    orientationBox->setGeometry(du.rect(7, 65, 217, 27));
-    auto *margins = new QGroupBox(QStringLiteral("Paper Margins (pixels)"), this);
-    margins->setGeometry(du.rect(7, 95, 217, 46));
-
-    fixedText(this, QStringLiteral("Print Logo:"), du.rect(8, 4, 35, 8));
+    auto *logoRow = new QHBoxLayout;
+    logoRow->addWidget(new QLabel(QStringLiteral("Print Logo:"), this));
     mCompanyLogo = new QLineEdit(this);
-    mCompanyLogo->setGeometry(du.rect(48, 3, 177, 12));
     mCompanyLogo->setEnabled(false);
+    logoRow->addWidget(mCompanyLogo, 1);
 
-    fixedText(this, QStringLiteral("Starting row:"), du.rect(13, 31, 72, 12));
-    mSiStartingRow = numberEdit(this, du.rect(86, 28, 32, 12));
-    fixedText(this, QStringLiteral("Starting column:"), du.rect(130, 31, 52, 12));
-    mSiStartingColumn = numberEdit(this, du.rect(184, 28, 32, 12));
+    auto *printSetup = new QGroupBox(QStringLiteral("Image Print Setup"), this);
+    auto *orientationBox = new QGroupBox(QStringLiteral("Paper Orientation"), this);
+    auto *margins = new QGroupBox(QStringLiteral("Paper Margins (pixels)"), this);
+    QGridLayout *setupGrid = fieldGrid(printSetup, du);
+    QGridLayout *orientationGrid = fieldGrid(orientationBox, du);
+    QGridLayout *marginGrid = fieldGrid(margins, du);
 
-    mActualSize = new QRadioButton(QStringLiteral("Actual Size"), this);
-    mActualSize->setGeometry(du.rect(54, 45, 54, 11));
-    mFitInPage = new QRadioButton(QStringLiteral("Fit in page"), this);
-    mFitInPage->setGeometry(du.rect(131, 45, 50, 11));
-    auto *printType = new QButtonGroup(this);
-    printType->addButton(mActualSize);
-    printType->addButton(mFitInPage);
+    const int editWidth = du.x(32);
+    int labelWidth[2] = {0, 0}; // of the first and the second label column
+    const auto field = [&](QGridLayout *grid, int row, int column, const QString &text) {
+        auto *label = new QLabel(text, this);
+        int &width = labelWidth[column == 0 ? 0 : 1];
+        width = std::max(width, label->sizeHint().width());
+        QLineEdit *edit = numberEdit(this, QRect());
+        edit->setFixedWidth(editWidth);
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row, column + 1);
+        return edit;
+    };
+    mSiStartingRow = field(setupGrid, 0, 0, QStringLiteral("Starting row:"));
+    mSiStartingColumn = field(setupGrid, 0, 3, QStringLiteral("Starting column:"));
+    mLeftMargin = field(marginGrid, 0, 0, QStringLiteral("Left Margin:"));
+    mRightMargin = field(marginGrid, 0, 3, QStringLiteral("Right Margin:"));
+    mTopMargin = field(marginGrid, 1, 0, QStringLiteral("Top Margin:"));
+    mBottomMargin = field(marginGrid, 1, 3, QStringLiteral("Bottom Margin:"));
 
-    mPortrait = new QRadioButton(QStringLiteral("Portrait"), this);
-    mPortrait->setGeometry(du.rect(30, 76, 71, 11));
-    mLandscape = new QRadioButton(QStringLiteral("Landscape"), this);
-    mLandscape->setGeometry(du.rect(137, 76, 77, 11));
-    auto *orientation = new QButtonGroup(this);
-    orientation->addButton(mPortrait);
-    orientation->addButton(mLandscape);
+    // Each pair of radio buttons stands centred under the two columns of fields.
+    const auto radioPair = [&](QGridLayout *grid, int row, const QString &first, const QString &second) {
+        auto *group = new QButtonGroup(this);
+        const std::pair<QRadioButton *, QRadioButton *> pair{new QRadioButton(first, this),
+                                                             new QRadioButton(second, this)};
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+        grid->addWidget(pair.first, row, 0, 1, 2, Qt::AlignHCenter);
+        grid->addWidget(pair.second, row, 3, 1, 2, Qt::AlignHCenter);
+        return pair;
+    };
+    std::tie(mActualSize, mFitInPage) =
+        radioPair(setupGrid, 1, QStringLiteral("Actual Size"), QStringLiteral("Fit in page"));
+    std::tie(mPortrait, mLandscape) =
+        radioPair(orientationGrid, 0, QStringLiteral("Portrait"), QStringLiteral("Landscape"));
 
-    fixedText(this, QStringLiteral("Left Margin:"), du.rect(13, 107, 72, 12));
-    mLeftMargin = numberEdit(this, du.rect(86, 104, 32, 12));
-    fixedText(this, QStringLiteral("Right Margin:"), du.rect(130, 107, 52, 12));
-    mRightMargin = numberEdit(this, du.rect(184, 104, 32, 12));
-    fixedText(this, QStringLiteral("Top Margin:"), du.rect(13, 120, 72, 12));
-    fixedText(this, QStringLiteral("Bottom Margin:"), du.rect(130, 120, 52, 12));
-    mTopMargin = numberEdit(this, du.rect(86, 118, 32, 12));
-    mBottomMargin = numberEdit(this, du.rect(184, 118, 32, 12));
+    // The columns of the three groups line up.
+    for (QGridLayout *grid : {setupGrid, orientationGrid, marginGrid}) {
+        grid->setColumnMinimumWidth(0, labelWidth[0]);
+        grid->setColumnMinimumWidth(1, editWidth);
+        grid->setColumnMinimumWidth(3, labelWidth[1]);
+        grid->setColumnMinimumWidth(4, editWidth);
+    }
 
     auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setGeometry(du.rect(45, 146, 53, 16));
     auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setGeometry(du.rect(137, 146, 53, 16));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *button : {ok, cancel}) {
+        button->setFixedSize(du.size(53, 16));
+        buttons->addWidget(button);
+        buttons->addStretch();
+    }
     connect(ok, &QPushButton::clicked, this, &OptionsWin::pbOk);
     connect(cancel, &QPushButton::clicked, this, &OptionsWin::pbCancel);
     makeEnterButton(ok);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(du.x(7), du.y(3), du.x(7), du.y(6));
+    page->setSpacing(du.y(3));
+    page->addLayout(logoRow);
+    for (QGroupBox *group : {printSetup, orientationBox, margins})
+        page->addWidget(group);
+    page->addStretch();
+    page->addLayout(buttons);
+    // At least the size the dialog was drawn with; larger where the style's group titles need it.
+    setFixedSize(page->sizeHint().expandedTo(du.size(232, 168)));
 
     postInit();
 }

@@ -44,11 +44,12 @@ TEST_F(Browse, VolumeTableGroupsByMediaLabelAndFolder)
     add("1", "disk", "/", "4.jpg");       // letter case makes another volume
     add("3", "DISK", "/cd/", "5.jpg");    // the same label on a CD is another node
     add("1", "DISK", "/a/sub/", "6.jpg"); // sub-folders are siblings
+    add("1", "DISK", "/Beta/", "7.jpg");  // folders sort ignoring case
 
     const VolumeTable t = buildVolumeTable(*server);
     ASSERT_EQ(t[0].size(), 2u);
     EXPECT_EQ(t[0][0].label, "DISK");
-    EXPECT_EQ(t[0][0].folders, QStringList({"/a/", "/a/sub/", "/b/"}));
+    EXPECT_EQ(t[0][0].folders, QStringList({"/a/", "/a/sub/", "/b/", "/Beta/"}));
     EXPECT_EQ(t[0][1].label, "disk");
     EXPECT_EQ(t[0][1].folders, QStringList{"/"});
     EXPECT_TRUE(t[1].empty());
@@ -57,7 +58,7 @@ TEST_F(Browse, VolumeTableGroupsByMediaLabelAndFolder)
 
     // A folder whose images were all removed leaves the table.
     EXPECT_EQ(removeRecords(*server, "1", "DISK", {"/b/1.jpg"}), 0);
-    EXPECT_EQ(buildVolumeTable(*server)[0][0].folders, QStringList({"/a/", "/a/sub/"}));
+    EXPECT_EQ(buildVolumeTable(*server)[0][0].folders, QStringList({"/a/", "/a/sub/", "/Beta/"}));
 }
 
 TEST_F(Browse, FoldersLongerThanTheirFieldShowWholeAndListTheirImages)

@@ -1,5 +1,6 @@
 #include "catalog/addimageswin.h"
 #include "catalog/archivebrowse.h"
+#include "catalog/archivestruct.h"
 #include "catalog/archiveexplorer.h"
 #include "catalog/archivethumbswin.h"
 #include "catalog/batchaddkeywordswin.h"
@@ -23,6 +24,7 @@
 #include "support/modal.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/windowlook.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -142,6 +144,67 @@ TEST_F(CatalogWindow, DamagedThumbnailGivesAnEmptyCell)
     EXPECT_TRUE(window->grid()->imageCell(0)->hasThumb());
     EXPECT_FALSE(window->grid()->imageCell(1)->hasThumb());
     EXPECT_EQ(window->grid()->captionCell(1)->captionText(), "b.jpg");
+}
+
+// A folder's thumbnails are listed by name ignoring case, as every listing of the program is,
+// also in a catalog whose index was written when order 1 sorted names by letter case: its
+// index is made again when it opens.
+TEST(CatalogGrid, ListsNamesIgnoringCaseInNewAndOldCatalogs)
+{
+    gbtest::ScriptedUi ui;
+    const QStringList stored = {"Bananeü.jpg", "backgrounds_Wine.jpg", "anim gif.gif", "Zeta.png",
+                                "backgrounds_aitzgorri.jpg"};
+    const QStringList listed = {"anim gif.gif", "backgrounds_aitzgorri.jpg", "backgrounds_Wine.jpg", "Bananeü.jpg",
+                                "Zeta.png"};
+    const auto addAll = [&stored](ArchServer &server) {
+        for (const QString &name : stored)
+            ASSERT_TRUE(gbtest::addImage(server, {"1", "DISK", "/mixed/", name, {}, "", jpegOf(30, 20)}));
+    };
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> make;
+    } cases[] = {
+        {"new catalog",
+         [&](const QString &stem) {
+             auto server = createNewArchive(nullptr, stem);
+             ASSERT_TRUE(server);
+             addAll(*server);
+         }},
+        {"catalog with the old order",
+         [&](const QString &stem) {
+             ASSERT_TRUE(DbServer::create(stem + ".dbf", gaArchiveStruct()));
+             ArchServer server;
+             ASSERT_TRUE(server.open(stem + ".dbf"));
+             addAll(server);
+             const QString cdx = stem + ".cdx";
+             ASSERT_TRUE(server.createIndex(cdx, "MEDIA + VLABEL + PATH + FILENAME"));
+             ASSERT_TRUE(server.createOrder("VOLUME", cdx, "VLABEL"));
+             ASSERT_TRUE(server.createOrder("MEDIA", cdx, "MEDIA"));
+         }},
+    };
+    for (const auto &c : cases) {
+        const QString stem = gbtest::freshStem();
+        c.make(stem);
+        auto server = openArchive(nullptr, stem);
+        ASSERT_TRUE(server) << c.name;
+        auto *window = new ArchiveExplorer(nullptr, std::move(server), stem);
+        window->resize(800, 500);
+        window->show();
+        QTreeWidgetItem *folder = window->tree()->findFolder("1", "DISK", "/mixed/");
+        ASSERT_NE(folder, nullptr) << c.name;
+        window->tree()->setCurrentItem(folder);
+        QStringList captions;
+        for (int i = 0; i < window->grid()->cellCount(); ++i)
+            captions << window->grid()->captionCell(i)->captionText();
+        EXPECT_EQ(captions, listed) << c.name;
+        gbtest::look(QStringLiteral("catalog-grid-") + QString::fromLatin1(c.name).replace(' ', '-'));
+        EXPECT_EQ(window->server().orderCount(), 3) << c.name;
+        for (const QString &name : stored)
+            EXPECT_TRUE(window->server().locateRec("1", "DISK", "/mixed/" + name))
+                << c.name << " " << name.toStdString();
+        window->close();
+    }
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(CatalogWindow, CommandsWithNothingSelectedSaySo)

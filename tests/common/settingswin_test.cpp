@@ -5,6 +5,7 @@
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 #include "support/modal.h"
+#include "support/windowlook.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,6 @@ TEST(SettingsWin, ListsOneKindAlphabeticallyRegardlessOfCase)
     fresh.db.appendNewRenamer("mango", {}, key);
     SettingsWin win(nullptr, "RENAME");
     EXPECT_EQ(listed(win), QStringList({"Apple", "mango", "zebra"}));
-    EXPECT_EQ(win.settings()->selectedItems().size(), 0);
     SettingsWin html(nullptr, "HTML");
     EXPECT_EQ(listed(html), QStringList({"gallery"}));
     SettingsWin batch(nullptr, "BE");
@@ -84,6 +84,36 @@ TEST(SettingsWin, EnterInTheListPressesLoad)
     SettingsWin win(nullptr, "BE");
     EXPECT_EQ(gbtest::buttonsPressedByEnter(win, win.settings()), QStringList{"Load"});
     EXPECT_EQ(ui.boxTexts(), QStringList{"Select settings to load"});
+}
+
+// The list opens with its first entry chosen, not only framed by the focus: Enter loads it.
+TEST(SettingsWin, EnterLoadsTheFirstEntryAsTheListOpens)
+{
+    FreshDatabase fresh;
+    QString only, first;
+    fresh.db.appendNewRenamer("only script", {7}, only);
+    fresh.db.appendNewHtml("zebra", {1}, first);
+    fresh.db.appendNewHtml("Apple", {2}, first);
+    const struct {
+        const char *kind;
+        QString key;
+        ValueArray settings;
+    } cases[] = {{"RENAME", only, {7}}, {"HTML", first, {2}}};
+    for (const auto &c : cases) {
+        gbtest::ScriptedUi ui;
+        gbtest::whenModal([](QDialog *d) {
+            auto *win = qobject_cast<SettingsWin *>(d);
+            ASSERT_NE(win, nullptr);
+            gbtest::look(QStringLiteral("load-list-") + win->settings()->item(0)->text());
+            EXPECT_EQ(gbtest::buttonsPressedByEnter(*win, win->settings()), QStringList{"Load"});
+            if (win->isVisible())
+                win->pbCancel();
+        });
+        QString key;
+        EXPECT_EQ(gb::loadSettings(nullptr, c.kind, key), c.settings) << c.kind;
+        EXPECT_EQ(key, c.key) << c.kind;
+        EXPECT_EQ(ui.boxTexts(), QStringList()) << c.kind;
+    }
 }
 
 TEST(SettingsWin, RemoveDeletesAtOnceAndRefillsTheList)

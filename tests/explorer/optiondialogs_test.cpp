@@ -9,9 +9,12 @@
 #include "common/registry.h"
 #include "support/enterkey.h"
 #include "support/scriptedui.h"
+#include "support/windowlook.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +67,42 @@ TEST(OptionsWin, ShowsDefaultsAndOkWritesEveryValue)
     again.pbCancel();
     EXPECT_EQ(again.result(), -1);
     EXPECT_EQ(kvtQueryRtRegInt(kPrint, "SI Starting Row"), 7);
+}
+
+// Page Setup's edits and radio buttons stand inside their group's frame, under its title, in
+// the style the program runs with; no label overlaps an edit or is cut.
+TEST(OptionsWin, FieldsStandInsideTheirGroups)
+{
+    OptionsWin win;
+    win.show();
+    gbtest::look("page-setup");
+    const auto at = [&win](const QWidget *w) { return QRect(w->mapTo(&win, QPoint(0, 0)), w->size()); };
+    const QList<QGroupBox *> groups = win.findChildren<QGroupBox *>();
+    ASSERT_EQ(groups.size(), 3);
+    QList<QWidget *> fields;
+    for (QLineEdit *edit : win.findChildren<QLineEdit *>())
+        fields << edit;
+    for (QRadioButton *radio : win.findChildren<QRadioButton *>())
+        fields << radio;
+    int grouped = 0;
+    for (const QWidget *field : fields) {
+        const QRect r = at(field);
+        EXPECT_TRUE(win.rect().contains(r));
+        for (const QGroupBox *group : groups) {
+            if (!at(group).contains(r.center()))
+                continue;
+            ++grouped;
+            const QRect inside = group->contentsRect().translated(at(group).topLeft());
+            EXPECT_TRUE(inside.contains(r)) << group->title().toStdString() << ": field at " << r.y() << ".."
+                                            << r.bottom() << ", contents " << inside.y() << ".." << inside.bottom();
+        }
+    }
+    EXPECT_EQ(grouped, 10); // six number edits, four radio buttons; the logo stands above the groups
+    for (const QLabel *label : win.findChildren<QLabel *>()) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        for (const QLineEdit *edit : win.findChildren<QLineEdit *>())
+            EXPECT_FALSE(at(label).intersects(at(edit))) << label->text().toStdString();
+    }
 }
 
 TEST(ThumbsFilterWin, ApplyRemoveAndCancel)

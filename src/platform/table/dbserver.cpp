@@ -124,6 +124,11 @@ int DbServer::keyLength(int order) const
     return order >= 1 && order <= orderCount() ? mCdx.tag(order - 1).keyLength : 0;
 }
 
+QString DbServer::orderKey(int order) const
+{
+    return order >= 1 && order <= orderCount() ? mCdx.tag(order - 1).expression : QString();
+}
+
 bool DbServer::lock()
 {
     if (!mOpen)
@@ -176,26 +181,37 @@ void DbServer::readShared()
         mCdx.refresh();
 }
 
-bool DbServer::parseKey(const QString &expression, std::vector<int> &fields, int &length)
+bool DbServer::parseKey(const QString &expression, std::vector<KeyPart> &parts, int &length)
 {
-    fields.clear();
+    parts.clear();
     length = 0;
-    const QStringList parts = expression.split(QLatin1Char('+'));
-    for (const QString &part : parts) {
-        const int i = mDbf.fieldIndex(part.trimmed());
-        if (i < 0 || mDbf.structure()[size_t(i)].type == 'M')
-            return fail(QStringLiteral("The key \"%1\" names no usable field \"%2\"").arg(expression, part.trimmed()));
-        fields.push_back(i);
+    for (const QString &text : expression.split(QLatin1Char('+'))) {
+        QString name = text.trimmed();
+        const bool folded = name.startsWith(QLatin1String("LOWER("), Qt::CaseInsensitive)
+                            && name.endsWith(QLatin1Char(')'));
+        if (folded)
+            name = name.mid(6, name.size() - 7).trimmed();
+        const int i = mDbf.fieldIndex(name);
+        const char type = i < 0 ? '\0' : mDbf.structure()[size_t(i)].type;
+        if (i < 0 || type == 'M' || (folded && type != 'C'))
+            return fail(QStringLiteral("The key \"%1\" names no usable field \"%2\"").arg(expression, text.trimmed()));
+        parts.push_back({i, folded});
         length += mDbf.structure()[size_t(i)].width;
     }
-    return !fields.empty();
+    return !parts.empty();
 }
 
 QByteArray DbServer::keyOf(int tag, const QByteArray &record) const
 {
     QByteArray key;
-    for (int f : mTagFields[size_t(tag)])
-        key.append(record.constData() + mDbf.fieldOffset(f), mDbf.structure()[size_t(f)].width);
+    for (const KeyPart &part : mTagFields[size_t(tag)]) {
+        const int width = mDbf.structure()[size_t(part.field)].width;
+        const QByteArrayView stored(record.constData() + mDbf.fieldOffset(part.field), width);
+        if (part.folded)
+            key.append(fieldcodec::foldCase(stored, width));
+        else
+            key.append(stored);
+    }
     return key;
 }
 
@@ -268,7 +284,7 @@ bool DbServer::createIndex(const QString &indexPath, const QString &keyExpressio
     Locker l(*this);
     if (!l.ok)
         return false;
-    std::vector<int> fields;
+    std::vector<KeyPart> fields;
     int length = 0;
     if (!parseKey(keyExpression, fields, length))
         return false;
@@ -299,7 +315,7 @@ bool DbServer::createOrder(const QString &tag, const QString &indexPath, const Q
     Locker l(*this);
     if (!l.ok || !ensureIndex())
         return false;
-    std::vector<int> fields;
+    std::vector<KeyPart> fields;
     int length = 0;
     if (!parseKey(keyExpression, fields, length))
         return false;
@@ -598,6 +614,11 @@ QByteArrayView DbServer::Scan::text(int index) const
 QByteArray DbServer::fitToWidth(const QString &text, int width)
 {
     return fieldcodec::fitToWidth(text, width);
+}
+
+QByteArray DbServer::foldToWidth(const QString &text, int width)
+{
+    return fieldcodec::foldCase(fieldcodec::fitToWidth(text, width), width);
 }
 
 bool DbServer::fieldPut(const QString &name, const Value &value)

@@ -58,6 +58,8 @@ public:
 
     // Makes the index file anew with one order on keyExpression ("FIELD" or "A + B + C";
     // character, numeric, date and logical fields), named after the file's base name.
+    // LOWER(FIELD) takes a character field with its letters case-folded (foldToWidth()), so
+    // the order sorts it ignoring case and a seek gives that part folded.
     // In a unique order, as in dBASE, only the first record of each key is indexed; another
     // record with that key stays out of the order until the index is rebuilt.
     bool createIndex(const QString &indexPath, const QString &keyExpression, bool unique = false);
@@ -67,6 +69,9 @@ public:
     int orderCount() const { return mHasIndex ? mCdx.tagCount() : 0; }
     QString orderName(int order) const;
     int keyLength(int order) const;
+    // The key expression the order was made with, as given (blanks around it removed). A
+    // caller whose orders changed compares it with its own to know an old index file.
+    QString orderKey(int order) const;
     // Selects the controlling order; the current record stays current.
     bool setOrder(int order);
     int order() const { return mOrder; }
@@ -105,14 +110,22 @@ public:
     // Text fitted to a character field or key part of width bytes: UTF-8, cut on a
     // character boundary, blank-padded.
     static QByteArray fitToWidth(const QString &text, int width);
+    // The key part of LOWER(FIELD) for text stored in a field of width bytes: fitted as the
+    // field stores it, then case-folded.
+    static QByteArray foldToWidth(const QString &text, int width);
 
     class Scan;
 
 private:
     struct Locker;
+    // One part of an order's key: a field, case-folded for LOWER(FIELD).
+    struct KeyPart {
+        int field;
+        bool folded;
+    };
     Value decodeField(int index, QByteArrayView raw) const;
     bool fail(const QString &text);
-    bool parseKey(const QString &expression, std::vector<int> &fields, int &length);
+    bool parseKey(const QString &expression, std::vector<KeyPart> &parts, int &length);
     QByteArray keyOf(int tag, const QByteArray &record) const;
     bool indexReady();
     bool ensureIndex();
@@ -137,7 +150,7 @@ private:
     CdxIndex mCdx;
     bool mHasIndex = false;
     bool mIndexChecked = false;
-    std::vector<std::vector<int>> mTagFields;
+    std::vector<std::vector<KeyPart>> mTagFields;
     int mOrder = 0;
     std::optional<QByteArray> mScopeTop;
     std::optional<QByteArray> mScopeBottom;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 
 namespace gb::fieldcodec {
@@ -58,6 +59,19 @@ QByteArray fitToWidth(const QString &text, int width)
         bytes.truncate(cut);
     }
     return bytes.leftJustified(width, ' ');
+}
+
+QByteArray foldCase(QByteArrayView stored, int width)
+{
+    // Most names are ASCII, whose folding is byte for byte; an index rebuild folds every record.
+    const bool ascii = std::all_of(stored.begin(), stored.end(), [](char c) { return uchar(c) < 0x80; });
+    if (!ascii)
+        return fitToWidth(QString::fromUtf8(stored).toCaseFolded(), width);
+    QByteArray folded = stored.toByteArray();
+    for (char &c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return folded.size() == width ? folded : folded.leftJustified(width, ' ', true);
 }
 
 uint32_t memoBlock(const QByteArray &raw)

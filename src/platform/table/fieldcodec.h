@@ -23,6 +23,10 @@ QByteArray encode(const FieldSpec &field, const Value &value);
 
 // Text fitted to width bytes: UTF-8, cut on a character boundary, blank-padded.
 QByteArray fitToWidth(const QString &text, int width);
+// The stored bytes of a character field (UTF-8, blank-padded) with their letters case-folded,
+// fitted to width again: the key part of a LOWER(FIELD) order. Folding may change a
+// character's length in bytes; the result is always width bytes.
+QByteArray foldCase(QByteArrayView stored, int width);
 
 // The memo block a memo field points to; 0 for none or for anything that is not a number.
 uint32_t memoBlock(const QByteArray &raw);
