@@ -185,8 +185,11 @@ TEST_F(ExplorerWindows, TheViewerOpensFixedAndCentredOverAMaximisedExplorer)
     EXPECT_FALSE(vf->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(vf->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(mMain->mdiArea()->activeSubWindow(), vf);
-    // Sized to the picture (62 x 40 at 100%) and centred in the area.
-    EXPECT_EQ(v->size(), QSize(62, 40));
+    // Sized to the picture (62 x 40 at 100%), widened for the step and size of its caption,
+    // and centred in the area.
+    EXPECT_EQ(QSize(v->viewWidth(), v->viewHeight()), QSize(62, 40));
+    EXPECT_EQ(v->height(), 40);
+    EXPECT_GT(v->width(), 62);
     EXPECT_EQ(vf->size(), v->windowSize());
     const QSize area = mMain->mdiArea()->viewport()->size();
     EXPECT_NEAR(vf->x(), (area.width() - 5 - vf->width()) / 2, 1);
@@ -287,12 +290,14 @@ TEST_F(ExplorerWindows, ArrangingKeepsTheViewerAtItsPictureSize)
     ASSERT_EQ(viewers(*mMain).size(), 1);
     ViewerWin *v = viewers(*mMain)[0];
     const QSize picture = v->windowSize();
+    const QSize viewer = v->size();
     ASSERT_EQ(v->subWindow()->size(), picture);
     for (const char *command : {"windowTile", "arrangeHorizontal", "windowCascade"}) {
         QMetaObject::invokeMethod(mMain.get(), command);
         settle();
         EXPECT_EQ(v->subWindow()->size(), picture) << command;
-        EXPECT_EQ(v->size(), QSize(v->imageWidth(), v->imageHeight())) << command;
+        EXPECT_EQ(v->size(), viewer) << command;
+        EXPECT_EQ(QSize(v->viewWidth(), v->viewHeight()), QSize(v->imageWidth(), v->imageHeight())) << command;
     }
     mMain->browseImages();
     settle();
