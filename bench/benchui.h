@@ -34,7 +34,7 @@ public:
     QString saveFileName(QWidget *, const QString &, const QString &, const QStringList &, int *) override { return {}; }
     QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<uint32_t> colorChoice(QWidget *, uint32_t) override { return std::nullopt; }
-    bool openUrl(const QString &) override { return true; }
+    void openUrl(QWidget *, const QString &, std::function<void(QWidget *)>) override {}
     void reportErrors(QWidget *, const QStringList &errors) override
     {
         failures += int(errors.size());

@@ -15,6 +15,10 @@ MdiBackground::MdiBackground(QWidget *parent)
     // The area's own rule would also maximise (and so stretch) a fixed-size child and restore
     // the maximised one under it; the rule above replaces it.
     setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    // A child that reaches past the area (the frame made smaller than its children, a child
+    // moved out) stays in reach: the area scrolls as far as its children go.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QMdiArea::subWindowActivated, this, &MdiBackground::subWindowWasActivated);
 }
 

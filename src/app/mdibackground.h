@@ -13,6 +13,9 @@ namespace gb {
 // While a maximised child is active, the next child activated is maximised in its place, as
 // the desktop's MDI frames do, unless it cannot be maximised (a fixed-size window such as the
 // viewer): that one opens over the maximised child, which stays as it is.
+//
+// Children that reach past the area's edges are reached through its scroll bars, shown only
+// then (never while a child is maximised).
 class MdiBackground : public QMdiArea
 {
     Q_OBJECT

@@ -2,17 +2,15 @@
 
 #include "common/batchprogress.h"
 #include "common/batchprogresswin.h"
+#include "common/browserlaunch.h"
 #include "common/messages.h"
 #include "common/pleasewaitwin.h"
 #include "common/reporterrorswin.h"
 
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
-#include <QUrl>
 
 namespace gb {
 
@@ -120,21 +118,18 @@ std::optional<uint32_t> QtUiSeam::colorChoice(QWidget *owner, uint32_t initial)
     return uint32_t(chosen.red()) | (uint32_t(chosen.green()) << 8) | (uint32_t(chosen.blue()) << 16);
 }
 
-bool QtUiSeam::openUrl(const QString &address)
+void QtUiSeam::openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *)> failed)
 {
-    // Local paths go to the browser as file addresses; anything else as the user wrote it.
-    const QString path = address.section(QLatin1Char('#'), 0, 0);
-    const QUrl url = QFileInfo::exists(path) ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
-                                             : QUrl::fromUserInput(address);
-    QUrl withTopic = url;
-    if (address.contains(QLatin1Char('#')) && url.fragment().isEmpty())
-        withTopic.setFragment(address.section(QLatin1Char('#'), 1));
-    return QDesktopServices::openUrl(withTopic);
+    // The launch may fail long after the owner closed.
+    launchBrowser(address, [owner = QPointer<QWidget>(owner), failed = std::move(failed)] {
+        if (failed)
+            failed(owner);
+    });
 }
 
 bool QtUiSeam::hasBrowser()
 {
-    return !qEnvironmentVariableIsEmpty("BROWSER") || !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+    return browserFound();
 }
 
 void QtUiSeam::pleaseWaitShow(QWidget *owner, const QString &text)

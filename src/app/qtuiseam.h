@@ -21,7 +21,7 @@ public:
                          const QStringList &filters, int *filterIndex) override;
     QString folderName(QWidget *owner, const QString &caption, const QString &startFolder) override;
     std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) override;
-    bool openUrl(const QString &address) override;
+    void openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *owner)> failed) override;
     bool hasBrowser() override;
     void pleaseWaitShow(QWidget *owner, const QString &text) override;
     void pleaseWaitText(const QString &text) override;

@@ -28,7 +28,8 @@ QString HelpDisplay::topicUrl(const QString &topic) const
 
 void HelpDisplay::show(const QString &topic) const
 {
-    ui().openUrl(topicUrl(topic));
+    // Help without a browser does nothing.
+    ui().openUrl(nullptr, topicUrl(topic), {});
 }
 
 HelpDisplay *goHelpDisplay()

@@ -92,8 +92,9 @@ void go2Url(QWidget *owner, const QString &address)
         ui().errorBox(owner, QStringLiteral("Default internet browser not found!"));
         return;
     }
-    if (!ui().openUrl(address))
-        ui().errorBox(owner, QStringLiteral("Web page not opened - URL failed"));
+    ui().openUrl(owner, address, [](QWidget *stillOpen) {
+        ui().errorBox(stillOpen, QStringLiteral("Web page not opened - URL failed"));
+    });
 }
 
 } // namespace gb

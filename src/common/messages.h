@@ -35,7 +35,8 @@ bool safeCopy(const QString &source, const QString &target, QString *error = nul
 
 // Opens an address (a web address or a local file path) in the default web browser and
 // does not wait for it. Shows "Default internet browser not found!" when the system has no
-// browser and "Web page not opened - URL failed" when it could not be started.
+// browser, and "Web page not opened - URL failed" when it could not be started or its start
+// ended in failure (that box may come later, from the event loop).
 void go2Url(QWidget *owner, const QString &address);
 
 } // namespace gb

@@ -31,7 +31,11 @@ public:
     }
     QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<uint32_t> colorChoice(QWidget *, uint32_t) override { return std::nullopt; }
-    bool openUrl(const QString &) override { return false; }
+    void openUrl(QWidget *owner, const QString &, std::function<void(QWidget *)> failed) override
+    {
+        if (failed)
+            failed(owner);
+    }
 };
 
 HeadlessUi gHeadless;

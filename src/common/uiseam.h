@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -52,8 +53,11 @@ public:
     virtual QString folderName(QWidget *owner, const QString &caption, const QString &startFolder) = 0;
     // Colour picker over colour numbers (red + green*256 + blue*65536); nothing when cancelled.
     virtual std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) = 0;
-    // Starts the default web browser on an address or a local file; false when it could not.
-    virtual bool openUrl(const QString &address) = 0;
+    // Starts the default web browser on an address or a local file and returns without
+    // waiting for it. When no browser could be started, or the one started ended in failure,
+    // failed (may be empty) runs with the owner, or with null once the owner is gone: before
+    // this returns, or later from the event loop.
+    virtual void openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *owner)> failed) = 0;
     // Whether the system has a default web browser to start at all.
     virtual bool hasBrowser() { return true; }
     // The modeless "Please Wait ..." window of long work that pumps no events: shown with a

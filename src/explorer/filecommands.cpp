@@ -34,10 +34,15 @@ int copyFilesInto(QWidget *owner, const QStringList &files, const QString &folde
     int copied = 0;
     for (const QString &source : files) {
         const QString target = targetInFolder(source, folder);
+        QString why;
+        // A file copied into its own folder would be its own target: no question can help.
+        if (isSameFile(source, target, &why)) {
+            copyFailed(owner, source, target, why);
+            continue;
+        }
         const bool exists = targetExists(target);
         if (exists && !confirmOverwrite(owner, target))
             continue;
-        QString why;
         if (copyImageFile(source, target, exists, &why))
             ++copied;
         else
@@ -53,7 +58,9 @@ int moveFilesInto(QWidget *owner, const QStringList &files, const QString &folde
     for (const QString &source : files) {
         const QString target = targetInFolder(source, folder);
         QString why;
-        if (!targetExists(target)) {
+        // A file moved into its own folder takes the way of a new target, where the move
+        // refuses it without asking to replace it.
+        if (isSameFile(source, target, &why) || !targetExists(target)) {
             const MoveOutcome outcome = moveImageFile(source, target, &why);
             if (outcome == MoveOutcome::Moved)
                 ++moved;

@@ -9,8 +9,9 @@ namespace gb {
 // The copy, move and remove loops that the explorer and the find dialog share. Each reports
 // every failure in its own box (the text ends with the system's reason) and goes on with the
 // next file; nothing is undone. A file whose target exists is done only when the user agrees
-// to replace it ("File : " + target + " exist and will be overwritten."). Each first removes
-// the part-copies that a killed copy or move left in folder.
+// to replace it ("File : " + target + " exist and will be overwritten."); a file that would be
+// its own target (copied or moved into its own folder) is refused at once, without that
+// question. Each first removes the part-copies that a killed copy or move left in folder.
 
 // Copies the files into folder (ending in "/"); the number copied.
 int copyFilesInto(QWidget *owner, const QStringList &files, const QString &folder);

@@ -123,12 +123,15 @@ bool copyImageFile(const QString &source, const QString &target, bool replace, Q
     return true;
 }
 
+bool isSameFile(const QString &source, const QString &target, QString *error)
+{
+    return sameFile(source, target) && !fail(error, kSameFile);
+}
+
 MoveOutcome moveImageFile(const QString &source, const QString &target, QString *error)
 {
-    if (sameFile(source, target)) {
-        fail(error, kSameFile);
+    if (isSameFile(source, target, error))
         return MoveOutcome::NotMoved;
-    }
     const QByteArray src = QFile::encodeName(source);
     const int rc = gMovesCrossDevice ? EXDEV : noReplaceRename(src, QFile::encodeName(target));
     if (rc == 0)

@@ -21,6 +21,10 @@ QString errorSuffix(const QString &systemText);
 // source's name with its extension.
 QString targetInFolder(const QString &source, const QString &folder);
 
+// Whether source and target name one existing file, however spelled (a copy or move into the
+// folder that holds it); *error then says so, in the words the copy and move fail with.
+bool isSameFile(const QString &source, const QString &target, QString *error);
+
 // Copies a regular file. With replace, an existing target is replaced (only once the copy is
 // complete); without, an existing target makes it fail and stay as it was. The copy keeps the
 // source's permissions and last-write time, as the system copy of a file manager does.

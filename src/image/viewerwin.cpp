@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -215,9 +216,11 @@ void ViewerWin::adjustView()
 
     const int clientW = mViewWidth + (vBar ? bar : 0);
     const int clientH = mViewHeight + (hBar ? bar : 0);
-    mWindowWidth = std::max(40, clientW + 2 * frame);
+    mWindowWidth = std::max({40, clientW + 2 * frame, captionMinWidth()});
     mWindowHeight = clientH + captionHeight() + 2 * frame;
     setFixedSize(mWindowWidth - 2 * frame, clientH);
+    // A window widened for its caption keeps the picture at the left, its bar at the right.
+    mVBar->move(mWindowWidth - 2 * frame - bar, 0);
     centerWithinOwner();
     QWidget::update();
 }
@@ -235,11 +238,70 @@ void ViewerWin::centerWithinOwner()
     }
 }
 
+QString ViewerWin::captionTail() const
+{
+    return QLatin1Char(' ') + zoomCaption(mStep) + QStringLiteral(" (") + QString::number(mImage.width())
+           + QStringLiteral(" x ") + QString::number(mImage.height()) + QLatin1Char(')');
+}
+
+static QFontMetrics captionMetrics()
+{
+    // The font the MDI frame measures its title in; the style may draw it bold (Fusion does),
+    // which is never narrower.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font);
+}
+
+int ViewerWin::captionRoom(int windowWidth) const
+{
+    // The frame's title bar: the style's label part of it, inside the frame's border, as the
+    // frame measures it before it cuts a title short at the right; the styles draw the title
+    // in that part less 14 pixels.
+    QStyleOptionTitleBar option;
+    option.initFrom(mSub);
+    option.titleBarFlags = mSub->windowFlags();
+    option.titleBarState = mSub->windowState();
+    option.subControls = QStyle::SC_All;
+    const int border = style()->styleHint(QStyle::SH_TitleBar_NoBorder, &option, mSub) ? 0 : 4;
+    option.rect = QRect(border, border, windowWidth - 2 * border, captionHeight() - border);
+    return style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, mSub).width() - 14;
+}
+
+int ViewerWin::captionMinWidth() const
+{
+    if (!mSub)
+        return 0;
+    // The buttons and margins of the title bar take the same room at any width.
+    const int probe = 1000;
+    const int chrome = probe - captionRoom(probe);
+    return chrome + captionMetrics().horizontalAdvance(QChar(0x2026) + captionTail()) + 2;
+}
+
+QString ViewerWin::shownCaption() const
+{
+    const QString tail = captionTail();
+    if (!mSub)
+        return mFile + tail;
+    const QFontMetrics metrics = captionMetrics();
+    const int room = captionRoom(mWindowWidth) - metrics.horizontalAdvance(tail) - 2;
+    if (metrics.horizontalAdvance(mFile) <= room)
+        return mFile + tail;
+    // The file's own name is worth more than its folders: those are shortened first.
+    const int slash = int(mFile.lastIndexOf(QLatin1Char('/')));
+    const QString name = mFile.mid(slash);
+    const int folderRoom = room - metrics.horizontalAdvance(name);
+    if (slash > 0 && folderRoom >= metrics.horizontalAdvance(QChar(0x2026)))
+        return metrics.elidedText(mFile.left(slash), Qt::ElideMiddle, folderRoom) + name + tail;
+    return metrics.elidedText(mFile, Qt::ElideMiddle, std::max(0, room)) + tail;
+}
+
 void ViewerWin::updateCaption()
 {
-    setWindowTitle(mFile + QLatin1Char(' ') + zoomCaption(mStep) + QStringLiteral(" (")
-                   + QString::number(mImage.width()) + QStringLiteral(" x ") + QString::number(mImage.height())
-                   + QLatin1Char(')'));
+    setWindowTitle(mFile + captionTail());
+    // The frame took the whole caption from the viewer; it shows what its title bar has room for.
+    if (mSub)
+        mSub->setWindowTitle(shownCaption());
 }
 
 void ViewerWin::zoomIn()

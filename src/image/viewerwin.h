@@ -20,7 +20,9 @@ namespace gb {
 // step, a right click the next smaller one. The caption names the file, the step and the
 // image's full size. A zoomed image larger than the space offered gets scroll bars, and every
 // step change starts at the top-left corner. Each step is rendered once and kept until the
-// window closes.
+// window closes. The frame's caption is as wide as the step and the size need: a narrow
+// picture gets a wider window (white beside the picture), and a path too long for the caption
+// is shortened in its folders, then in its middle, while windowTitle() keeps the whole text.
 //
 // Create it with new and leave it: it shows itself (inside the owner's MDI area when the
 // owner has one) and deletes itself when closed. A file that cannot be loaded shows
@@ -57,6 +59,9 @@ public:
 
     // The space the owner offers its children.
     QSize getOwnerClientSize() const;
+    // The caption the frame shows: the whole caption when its title bar has room, else with
+    // the path shortened so that the step and the size stay whole.
+    QString shownCaption() const;
 
 public slots:
     void zoomIn();
@@ -78,6 +83,9 @@ private:
     void adjustView();
     void centerWithinOwner();
     void updateCaption();
+    QString captionTail() const;
+    int captionRoom(int windowWidth) const;
+    int captionMinWidth() const;
     int frameWidth() const;
     int captionHeight() const;
     int scrollExtent() const;

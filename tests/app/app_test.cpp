@@ -2,6 +2,7 @@
 #include "app/helpaboutwin.h"
 #include "app/mainshellwindow.h"
 #include "app/mdibackground.h"
+#include "app/qtuiseam.h"
 #include "app/tools.h"
 #include "batch/besiwin.h"
 #include "batch/bewin.h"
@@ -9,6 +10,7 @@
 #include "common/helpdisplay.h"
 #include "common/registry.h"
 #include "support/enterkey.h"
+#include "support/fakebrowser.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 
@@ -247,6 +249,65 @@ TEST_F(AppTest, HelpAndContactCommands)
     EXPECT_EQ(mUi.urls[2], MainShellWindow::webAddress());
     QFile::remove(mHome + "/support/help/index.html");
     initHelpDisplay();
+}
+
+// The program's own seam, browser launch and all, with its boxes written down instead of shown.
+struct BrowserUi : gb::QtUiSeam {
+    UiSeam *previous = &gb::ui();
+    QStringList errors;
+    BrowserUi() { gb::setUi(this); }
+    ~BrowserUi() override { gb::setUi(previous); }
+    void errorBox(QWidget *, const QString &text) override { errors << text; }
+};
+
+// Help's web-site command starts $BROWSER, else xdg-open, on the address, and tells the user
+// when no browser could be started or the one started failed.
+TEST_F(AppTest, TheWebSiteCommandStartsTheUsersBrowserAndTellsWhenItFails)
+{
+    using gbtest::fakeBrowser;
+    using gbtest::fakeBrowserArguments;
+    using gbtest::ScopedEnv;
+    MainShellWindow main;
+    BrowserUi ui;
+    const QString dir = gbtest::makeTempDir("browser");
+    const QString recorder = fakeBrowser(dir, "recorder", 0);
+    const QString failing = fakeBrowser(dir, "failing", 1);
+    const QByteArray address = MainShellWindow::webAddress().toUtf8() + "\n";
+    QAction *webSite = main.shellMenu()->action(15029);
+    ASSERT_NE(webSite, nullptr);
+    const auto visit = [&] {
+        webSite->trigger();
+        gbtest::waitForBrowserLaunches();
+    };
+    {
+        ScopedEnv browser("BROWSER", recorder.toUtf8());
+        visit();
+        EXPECT_EQ(fakeBrowserArguments(recorder), address);
+        EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join('|').toStdString();
+    }
+    {
+        ScopedEnv browser("BROWSER", failing.toUtf8());
+        visit();
+        EXPECT_EQ(fakeBrowserArguments(failing), address);
+        EXPECT_EQ(ui.errors, QStringList{"Web page not opened - URL failed"});
+    }
+    {
+        // Without $BROWSER: xdg-open, whose browser did not start.
+        const QString bin = gbtest::makeTempDir("bin");
+        const QString xdgOpen = fakeBrowser(bin, "xdg-open", 3);
+        ScopedEnv browser("BROWSER", {}, true);
+        ScopedEnv path("PATH", bin.toUtf8());
+        visit();
+        EXPECT_EQ(fakeBrowserArguments(xdgOpen), address);
+        EXPECT_EQ(ui.errors.size(), 2);
+        EXPECT_EQ(ui.errors.last(), "Web page not opened - URL failed");
+    }
+    {
+        ScopedEnv browser("BROWSER", (dir + "/no-such-browser").toUtf8());
+        visit();
+        EXPECT_EQ(ui.errors.size(), 3);
+        EXPECT_EQ(ui.errors.last(), "Default internet browser not found!");
+    }
 }
 
 TEST_F(AppTest, AboutWindow)

@@ -116,6 +116,15 @@ protected:
                 return e;
         return nullptr;
     }
+    // An explorer showing a new folder of that many small images.
+    FileExplorer *openExplorerOn(int images)
+    {
+        const QString folder = makeFolder(images);
+        FileExplorer *e = openExplorer();
+        if (e)
+            selectFolder(*e, folder);
+        return e;
+    }
     static QMdiSubWindow *frameOf(QWidget *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); }
 };
 
@@ -125,10 +134,8 @@ protected:
 // away the cell that is still handling the click, maximised or tiled.
 TEST_F(ExplorerWindows, ClickingEveryCellOfAMaximisedOrTiledExplorerOpensItsViewer)
 {
-    const QString folder = makeFolder(40);
-    FileExplorer *e = openExplorer();
+    FileExplorer *e = openExplorerOn(40);
     ASSERT_NE(e, nullptr);
-    selectFolder(*e, folder);
     QPointer<QMdiSubWindow> frame = frameOf(e);
     ASSERT_NE(frame, nullptr);
 
@@ -165,10 +172,8 @@ TEST_F(ExplorerWindows, ClickingEveryCellOfAMaximisedOrTiledExplorerOpensItsView
 
 TEST_F(ExplorerWindows, TheViewerOpensFixedAndCentredOverAMaximisedExplorer)
 {
-    const QString folder = makeFolder(3);
-    FileExplorer *e = openExplorer();
+    FileExplorer *e = openExplorerOn(3);
     ASSERT_NE(e, nullptr);
-    selectFolder(*e, folder);
     QMdiSubWindow *frame = frameOf(e);
     frame->showMaximized();
     settle();
@@ -185,8 +190,11 @@ TEST_F(ExplorerWindows, TheViewerOpensFixedAndCentredOverAMaximisedExplorer)
     EXPECT_FALSE(vf->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(vf->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(mMain->mdiArea()->activeSubWindow(), vf);
-    // Sized to the picture (62 x 40 at 100%) and centred in the area.
-    EXPECT_EQ(v->size(), QSize(62, 40));
+    // Sized to the picture (62 x 40 at 100%), widened for the step and size of its caption,
+    // and centred in the area.
+    EXPECT_EQ(QSize(v->viewWidth(), v->viewHeight()), QSize(62, 40));
+    EXPECT_EQ(v->height(), 40);
+    EXPECT_GT(v->width(), 62);
     EXPECT_EQ(vf->size(), v->windowSize());
     const QSize area = mMain->mdiArea()->viewport()->size();
     EXPECT_NEAR(vf->x(), (area.width() - 5 - vf->width()) / 2, 1);
@@ -221,10 +229,8 @@ TEST_F(ExplorerWindows, TheViewerOpensFixedAndCentredOverAMaximisedExplorer)
 // none of that may reach the half-destroyed main window (it did, and crashed).
 TEST_F(ExplorerWindows, DestroyingTheMainWindowWithChildrenOpenIsSafe)
 {
-    const QString folder = makeFolder(3);
-    FileExplorer *e = openExplorer();
+    FileExplorer *e = openExplorerOn(3);
     ASSERT_NE(e, nullptr);
-    selectFolder(*e, folder);
     frameOf(e)->showMaximized();
     openExplorer();
     QTest::mouseClick(e->oThumbs()->imageCell(0), Qt::LeftButton, {}, QPoint(20, 20));
@@ -278,21 +284,21 @@ TEST_F(ExplorerWindows, GrowingTheExplorerFillsEveryVisibleCell)
 // explorer comes last in the cascade, in front.
 TEST_F(ExplorerWindows, ArrangingKeepsTheViewerAtItsPictureSize)
 {
-    const QString folder = makeFolder(2);
-    FileExplorer *e = openExplorer();
+    FileExplorer *e = openExplorerOn(2);
     ASSERT_NE(e, nullptr);
-    selectFolder(*e, folder);
     QTest::mouseClick(e->oThumbs()->imageCell(0), Qt::LeftButton, {}, QPoint(20, 20));
     settle();
     ASSERT_EQ(viewers(*mMain).size(), 1);
     ViewerWin *v = viewers(*mMain)[0];
     const QSize picture = v->windowSize();
+    const QSize viewer = v->size();
     ASSERT_EQ(v->subWindow()->size(), picture);
     for (const char *command : {"windowTile", "arrangeHorizontal", "windowCascade"}) {
         QMetaObject::invokeMethod(mMain.get(), command);
         settle();
         EXPECT_EQ(v->subWindow()->size(), picture) << command;
-        EXPECT_EQ(v->size(), QSize(v->imageWidth(), v->imageHeight())) << command;
+        EXPECT_EQ(v->size(), viewer) << command;
+        EXPECT_EQ(QSize(v->viewWidth(), v->viewHeight()), QSize(v->imageWidth(), v->imageHeight())) << command;
     }
     mMain->browseImages();
     settle();
@@ -339,6 +345,48 @@ TEST_F(ExplorerWindows, TheExplorerOpensAtTheCascadeSizeWhateverIsStored)
         mMain->closeAll();
         settle();
     }
+}
+
+// The main window made smaller than the explorer in it (one cascaded in a larger frame): the
+// workspace scrolls to every edge of the explorer and back; maximised, it needs no bars.
+TEST_F(ExplorerWindows, AShrunkMainWindowScrollsToEveryEdgeOfItsChildren)
+{
+    FileExplorer *e = openExplorerOn(30);
+    ASSERT_NE(e, nullptr);
+    QMdiSubWindow *frame = frameOf(e);
+    frame->setGeometry(0, 0, 1320, 860);
+    mMain->showNormal();
+    mMain->resize(1200, 800);
+    settle();
+    MdiBackground *area = mMain->mdiArea();
+    QScrollBar *across = area->horizontalScrollBar();
+    QScrollBar *down = area->verticalScrollBar();
+    ASSERT_TRUE(across->isVisible());
+    ASSERT_TRUE(down->isVisible());
+    const QRect inSight = area->viewport()->rect();
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+    look("shrunk-1-top-left");
+
+    // Each bar at its end brings the explorer's right and bottom edges into sight.
+    across->triggerAction(QAbstractSlider::SliderToMaximum);
+    down->triggerAction(QAbstractSlider::SliderToMaximum);
+    settle();
+    EXPECT_EQ(frame->geometry().right(), inSight.right());
+    EXPECT_EQ(frame->geometry().bottom(), inSight.bottom());
+    const QRect grid = QRect(e->oThumbs()->mapTo(area->viewport(), QPoint(0, 0)), e->oThumbs()->size());
+    EXPECT_TRUE(inSight.contains(grid.bottomRight())) << "the grid's far corner";
+    look("shrunk-2-bottom-right");
+
+    across->triggerAction(QAbstractSlider::SliderToMinimum);
+    down->triggerAction(QAbstractSlider::SliderToMinimum);
+    settle();
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+
+    frame->showMaximized();
+    settle();
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    EXPECT_EQ(frame->size(), area->viewport()->size());
 }
 
 // Until a folder is chosen the explorer's caption is its plain name, even once its tree has

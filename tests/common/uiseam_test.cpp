@@ -11,7 +11,9 @@ TEST(UiSeam, HeadlessAnswersLikeAUserWhoCancels)
               UiSeam::ResultNo);
     EXPECT_EQ(gb::ui().textBox(nullptr, "Info", "Done", UiSeam::IconInformation), UiSeam::ResultOk);
     EXPECT_TRUE(gb::ui().openFileNames(nullptr, "Open", "/", {}, nullptr, true).isEmpty());
-    EXPECT_FALSE(gb::ui().openUrl("http://localhost/"));
+    bool failed = false;
+    gb::ui().openUrl(nullptr, "http://localhost/", [&](QWidget *) { failed = true; });
+    EXPECT_TRUE(failed);
 }
 
 TEST(UiSeam, ScriptedUiInstallsItselfAndRecords)

@@ -130,25 +130,43 @@ TEST(ExplorerCommands, CopyAsksOnlyForExistingTargetsAndNoSkipsThatFile)
     EXPECT_EQ(e->oThumbs()->selCount(), 3);
 }
 
+// Into the folder that holds them, each file is refused at once with the same-file reason:
+// no question about replacing it comes first, whatever the user would answer.
+TEST(ExplorerCommands, CopyOrMoveIntoTheirOwnFolderIsRefusedWithoutAQuestion)
+{
+    const QString dir = makeImages({"a.png", "b.png"});
+    const auto before = snapshot(dir);
+    const QString sameFile = kSuffix + "Source and target are the same file\r\n";
+    const struct {
+        void (FileExplorer::*command)();
+        QStringList boxes;
+    } cases[] = {
+        {&FileExplorer::copyFile,
+         {"Unable to copy file " + dir + "a.png to " + dir + "a.png" + sameFile,
+          "Unable to copy file " + dir + "b.png to " + dir + "b.png" + sameFile}},
+        {&FileExplorer::moveFile,
+         {"Unable to move file " + dir + "a.png to " + dir + sameFile,
+          "Unable to move file " + dir + "b.png to " + dir + sameFile}},
+    };
+    for (const auto &c : cases) {
+        gbtest::ScriptedUi ui;
+        ui.folderAnswers = {dir};
+        ui.boxAnswers = std::deque<int>(6, UiSeam::ResultYes);
+        auto e = explorerOn(dir);
+        select(*e, {"a.png", "b.png"});
+        ((*e).*c.command)();
+        EXPECT_EQ(ui.boxTexts(), c.boxes);
+        for (const auto &box : ui.boxes)
+            EXPECT_EQ(box.type, UiSeam::IconStop);
+        EXPECT_EQ(snapshot(dir), before);
+        EXPECT_EQ(e->oThumbs()->selCount(), 2);
+    }
+}
+
 TEST(ExplorerCommands, CopyFailuresAreReportedPerFileAndChangeNothing)
 {
     const QString dir = makeImages({"a.png", "b.png"});
     const auto before = snapshot(dir);
-    {
-        // Into the folder that holds them: asked, then refused, for each file.
-        gbtest::ScriptedUi ui;
-        ui.folderAnswers = {dir};
-        ui.boxAnswers = {UiSeam::ResultYes, UiSeam::ResultOk, UiSeam::ResultYes, UiSeam::ResultOk};
-        auto e = explorerOn(dir);
-        select(*e, {"a.png", "b.png"});
-        e->copyFile();
-        ASSERT_EQ(ui.boxes.size(), 4u);
-        EXPECT_EQ(ui.boxes[1].text, "Unable to copy file " + dir + "a.png to " + dir + "a.png" + kSuffix
-                                        + "Source and target are the same file\r\n");
-        EXPECT_EQ(ui.boxes[1].type, UiSeam::IconStop);
-        EXPECT_EQ(ui.boxes[3].text.left(ui.boxes[3].text.indexOf('\r')), "Unable to copy file " + dir + "b.png to " + dir + "b.png");
-        EXPECT_EQ(snapshot(dir), before);
-    }
     {
         // A source that went away and a folder that cannot be written to.
         gbtest::ReadOnlyFolder locked({});
@@ -214,9 +232,11 @@ TEST(ExplorerCommands, MoveThatMovesNothingKeepsFilesAndSelection)
     EXPECT_EQ(ui.boxes[1].text, "File : " + locked.path() + "b.png exist and will be overwritten.");
     EXPECT_TRUE(ui.boxes[2].text.startsWith("Unable to copy file " + dir + "b.png to " + locked.path() + "b.png" + kSuffix));
     EXPECT_EQ(readFile(locked.path() + "b.png"), "kept");
-    // Onto themselves: the copy is refused, the sources stay.
+    // Onto themselves: the move is refused without a question, the sources stay.
     e->moveFile();
-    EXPECT_TRUE(ui.boxes.back().text.endsWith("Source and target are the same file\r\n"));
+    ASSERT_EQ(ui.boxes.size(), 5u);
+    EXPECT_TRUE(ui.boxes[3].text.endsWith("Source and target are the same file\r\n"));
+    EXPECT_TRUE(ui.boxes[4].text.endsWith("Source and target are the same file\r\n"));
     EXPECT_EQ(snapshot(dir), before);
     EXPECT_EQ(e->oThumbs()->selCount(), 2);
 }

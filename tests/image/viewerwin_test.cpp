@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QScrollBar>
+#include <QDir>
+#include <QMdiSubWindow>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -33,6 +36,26 @@ struct Shell {
     int frame() const { return area->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth); }
     int caption() const { return area->style()->pixelMetric(QStyle::PM_TitleBarHeight); }
 };
+
+// The text a frame's title bar shows: the frame measures the label part of its title bar
+// inside a border of 4 pixels and cuts at the right what does not fit; the style (Fusion)
+// cuts it again to 14 pixels less, in bold, as it draws it.
+QString titleBarText(const QMdiSubWindow *sub)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(sub);
+    option.titleBarFlags = sub->windowFlags();
+    option.titleBarState = sub->windowState();
+    option.subControls = QStyle::SC_All;
+    const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, sub);
+    option.rect = QRect(4, 4, sub->width() - 8, height - 4);
+    const int room = sub->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, sub).width();
+    const QFont plain = QApplication::font("QMdiSubWindowTitleBar");
+    QFont bold = plain;
+    bold.setBold(true);
+    const QString framed = QFontMetrics(plain).elidedText(sub->windowTitle(), Qt::ElideRight, room);
+    return QFontMetrics(bold).elidedText(framed, Qt::ElideRight, room - 14);
+}
 
 QString image(int w, int h)
 {
@@ -79,11 +102,42 @@ TEST(ViewerWin, SmallImageOpensAtFullSizeWithoutBars)
     EXPECT_EQ(v->step(), 10);
     EXPECT_EQ(v->windowTitle(), path + " 10% (200 x 100)");
     EXPECT_EQ(v->viewWidth(), 20);
-    // A window narrower than 40 pixels is widened to 40.
-    EXPECT_EQ(v->windowSize().width(), 40);
+    // A window too narrow for its caption's step and size is widened to show them.
+    EXPECT_GT(v->windowSize().width(), 40);
+    EXPECT_EQ(v->subWindow()->width(), v->windowSize().width());
+    EXPECT_TRUE(titleBarText(v->subWindow()).endsWith(" 10% (200 x 100)")) << titleBarText(v->subWindow()).toStdString();
     QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(v->step(), 9);
     EXPECT_TRUE(v->stepRendered(5));
+}
+
+// A narrow picture in a deep folder: the frame shows the step and the size whole, with the
+// path shortened in its folders; the viewer's caption keeps the whole text.
+TEST(ViewerWin, ANarrowPictureKeepsTheStepAndSizeOfItsCaptionInSight)
+{
+    Shell shell(1000, 700);
+    const QString dir = gbtest::makeTempDir("viewer") + "/a folder with a rather long name/and another one below it";
+    ASSERT_TRUE(QDir().mkpath(dir));
+    const QString path = dir + "/narrow.png";
+    ASSERT_TRUE(gbtest::writeImage(path, 300, 600));
+    QPointer<ViewerWin> v = new ViewerWin(&shell.window, path);
+    ASSERT_TRUE(v && v->ready());
+    EXPECT_EQ(v->step(), 1);
+    EXPECT_EQ(v->viewWidth(), 300);
+    EXPECT_EQ(v->windowTitle(), path + " 100% (300 x 600)");
+    const QString shown = titleBarText(v->subWindow());
+    EXPECT_TRUE(shown.endsWith("/narrow.png 100% (300 x 600)")) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(path.left(2))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+
+    // Smaller steps narrow the picture, never the caption's step and size.
+    for (int step = 2; step <= 10; ++step) {
+        v->zoomOut();
+        const QString tail = " " + ViewerWin::zoomCaption(step) + " (300 x 600)";
+        EXPECT_EQ(v->windowTitle(), path + tail);
+        EXPECT_TRUE(titleBarText(v->subWindow()).endsWith(tail)) << titleBarText(v->subWindow()).toStdString();
+    }
+    EXPECT_EQ(v->viewWidth(), 30);
 }
 
 TEST(ViewerWin, FirstStepFromTheSmallerQuotient)

@@ -61,10 +61,11 @@ std::optional<uint32_t> ScriptedUi::colorChoice(QWidget *, uint32_t initial)
     return takeFront(colorAnswers, std::optional<uint32_t>());
 }
 
-bool ScriptedUi::openUrl(const QString &address)
+void ScriptedUi::openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *)> failed)
 {
     urls << address;
-    return urlOpens;
+    if (!urlOpens && failed)
+        failed(owner);
 }
 
 void ScriptedUi::pleaseWaitShow(QWidget *, const QString &text)
