@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/dialogcontrols.h"
+#include "gallery/galleryranges.h"
 
 #include <QString>
 #include <QStringList>
