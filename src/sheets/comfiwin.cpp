@@ -35,10 +35,11 @@ QLineEdit *sizeEdit(QWidget *page, const DialogUnits &du, const QRect &r)
 {
     auto *edit = new QLineEdit(page);
     edit->setGeometry(du.rect(r));
-    const int digits = kSheetSideRange.digits();
-    edit->setMaxLength(digits);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(digits)), edit));
+    // The validator limits what is typed. A length limit would also cut a longer stored
+    // number when it is shown, and the page would store the cut one back unnoticed; shown
+    // whole, it reaches validation, which refuses it.
+    edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,%1}").arg(kSheetSideRange.digits())), edit));
     return edit;
 }
 
