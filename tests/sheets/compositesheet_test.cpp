@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 using gb::HComposite;
 
 namespace {
@@ -391,6 +394,35 @@ TEST(CompositeLayout, HugeGridHoldsFewFilesOnOneSheet)
     EXPECT_EQ(l.columns, 60000);
     EXPECT_EQ(l.rows, 60000);
     EXPECT_EQ(l.sheets, 1);
+}
+
+// A run started without validation may hold any int in each setting of the layout: the
+// grid is counted in 64 bits, and every cell it places lies whole on the sheet.
+TEST(CompositeLayout, ExtremeSettingsPlaceNoCellOffTheSheet)
+{
+    using Setter = void (HComposite::*)(int);
+    const Setter setters[] = {&HComposite::setThumbWidth, &HComposite::setThumbHeight, &HComposite::setHorSpacing,
+                              &HComposite::setVerSpacing, &HComposite::setBorderSize, &HComposite::setImageWidth,
+                              &HComposite::setImageHeight};
+    for (const Setter setter : setters) {
+        for (const int value : {INT_MAX, INT_MAX - 1, INT_MIN, -1}) {
+            for (const int titleHeight : {0, INT_MAX}) {
+                SCOPED_TRACE(std::to_string(value) + " title " + std::to_string(titleHeight));
+                HComposite job;
+                job.setImageWidth(800);
+                job.setImageHeight(600);
+                (job.*setter)(value);
+                const gb::CompositeLayout l = gb::CompositeLayout::compute(job, 5, titleHeight, 40);
+                if (l.perSheet < 1) {
+                    EXPECT_EQ(l.sheets, 0);
+                    continue;
+                }
+                EXPECT_GE(l.x0, 0);
+                EXPECT_LE(l.x0 + l.columns * l.cellWidth + (l.columns - 1) * job.horSpacing(), job.imageWidth());
+                EXPECT_LE(l.y0 + (l.rows - 1) * l.pitchH + job.thumbHeight() + l.bandHeight, job.imageHeight());
+            }
+        }
+    }
 }
 
 // The thumbnails are decoded on worker threads; the sheets and the log are the same for
