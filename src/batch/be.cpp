@@ -3,6 +3,7 @@
 #include "batch/filenaming.h"
 #include "common/filepaths.h"
 #include "common/messages.h"
+#include "common/settingrange.h"
 
 namespace gb {
 
@@ -30,6 +31,18 @@ const ValueArray &defaults()
     static const ValueArray d = {3, "", 3, 1, "img", "img", "", 100, true, 3, 1, 4, Value(ValueArray()), false};
     return d;
 }
+
+// The number slots and the ranges their page offers them in. The output format list also
+// offers the source's own format (0).
+const RangedSlot kNumberSlots[] = {
+    {SlotFinalFormat, {0, 9, SettingRange::Choice}, QStringLiteral("Final images format")},
+    {SlotFinalFormatRo, kImageTypeRange, QStringLiteral("Read only formats images - save as")},
+    {SlotNaming, kFileNamingRange, QStringLiteral("Final images names")},
+    {SlotJpgQuality, kJpgQualityRange, QStringLiteral("JPG quality")},
+    {SlotOverwrite, kOverwriteRange, QStringLiteral("Overwrite option")},
+    {SlotEnumStart, kEnumStartRange, QStringLiteral("Enumeration for image names start")},
+    {SlotEnumLength, kEnumLengthRange, QStringLiteral("Standard length for enumeration")},
+};
 
 // The lower-case extension written for an image type code 1..9, "" for any other code.
 QString extensionOf(int code)
@@ -164,6 +177,12 @@ bool Be::validate()
     const QString problem = namingProblem();
     if (!problem.isEmpty()) {
         infoMessage(mOwner, problem);
+        return false;
+    }
+    // Every number must be one that the page can set: a damaged record may hold any number.
+    const QStringList outOfRange = rangeProblems(mData, kNumberSlots);
+    if (!outOfRange.isEmpty()) {
+        infoMessage(mOwner, outOfRange.join(QStringLiteral("\r\n")));
         return false;
     }
     return true;

@@ -112,7 +112,9 @@ public:
     // Checks the output folder: trims FINALFOLDER, completes it with "/" and stores it;
     // says "Please define final images folder" or "Output folder does not exist" (Info box
     // over the owner) and gives false when it is empty or missing. Then refuses, with
-    // namingProblem()'s text, naming texts that would put outputs outside that folder.
+    // namingProblem()'s text, naming texts that would put outputs outside that folder, and
+    // last, in one box naming each, numbers outside the ranges the page offers (a damaged
+    // record's format, naming, quality, overwrite option or enumeration).
     bool validate();
     // "" when the naming text in use (STDNAME, STDSUFFIX or STDPREFIX, after NAMING) keeps
     // every output in the output folder; otherwise the sentence saying that it holds "/" or "..".

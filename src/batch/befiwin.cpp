@@ -75,11 +75,12 @@ BeFiWin::BeFiWin(QWidget *owner, int controlId)
                                             {20, 120, 123, 11}),
                                 QStringLiteral("Thumbnail images will have automatically generated names with a standard prefix"));
     mPrefix = place.edit(QStringLiteral("PREFIX"), {144, 120, 34, 12});
-    mAutoNumericStart = place.edit(QStringLiteral("AUTONUMERICSTART"), {144, 141, 28, 12}, QStringLiteral("\\d{0,5}"));
-    mAutoNumericPad = place.edit(QStringLiteral("AUTONUMERICPAD"), {144, 160, 28, 12}, QStringLiteral("\\d?"));
+    const auto digitsOf = [](const SettingRange &range) { return QStringLiteral("\\d{0,%1}").arg(range.digits()); };
+    mAutoNumericStart = place.edit(QStringLiteral("AUTONUMERICSTART"), {144, 141, 28, 12}, digitsOf(kEnumStartRange));
+    mAutoNumericPad = place.edit(QStringLiteral("AUTONUMERICPAD"), {144, 160, 28, 12}, digitsOf(kEnumLengthRange));
     // Quality field and slider stay equal: typing moves the slider (an empty field puts it at
     // its left end and stays empty), sliding writes the digits; above 100 becomes 100.
-    mQuality = NumberPair::withSlider(this, du, QRect(288, 60, 26, 12), QRect(212, 79, 154, 16), 1, 100, 3,
+    mQuality = NumberPair::withSlider(this, du, QRect(288, 60, 26, 12), QRect(212, 79, 154, 16), kJpgQualityRange, 3,
                                       NumberPair::CapHigh);
     mQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
     mJpgQuality = mQuality->edit();

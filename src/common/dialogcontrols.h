@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/dialogunits.h"
+#include "common/settingrange.h"
 #include "common/sharedhelpers.h"
 
 #include <QAbstractSlider>
@@ -83,6 +84,18 @@ public:
                                    const QRect &spinnerRect, int min, int max, int digits, Cap cap = NoCap);
     static NumberPair *withSlider(QWidget *parent, const DialogUnits &du, const QRect &editRect,
                                   const QRect &sliderRect, int min, int max, int digits, Cap cap = NoCap);
+    // The same over the range of a stored setting, so that the control offers what the
+    // setting's validation accepts.
+    static NumberPair *withSpinner(QWidget *parent, const DialogUnits &du, const QRect &editRect,
+                                   const QRect &spinnerRect, const SettingRange &range, int digits, Cap cap = NoCap)
+    {
+        return withSpinner(parent, du, editRect, spinnerRect, range.min, range.max, digits, cap);
+    }
+    static NumberPair *withSlider(QWidget *parent, const DialogUnits &du, const QRect &editRect,
+                                  const QRect &sliderRect, const SettingRange &range, int digits, Cap cap = NoCap)
+    {
+        return withSlider(parent, du, editRect, sliderRect, range.min, range.max, digits, cap);
+    }
 
     QLineEdit *edit() const { return mEdit; }
     // The spinner or the slider.

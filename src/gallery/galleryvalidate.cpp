@@ -4,6 +4,7 @@
 #include "common/filepaths.h"
 #include "common/messages.h"
 #include "common/safefile.h"
+#include "gallery/galleryranges.h"
 #include "gallery/galleryutil.h"
 
 #include <QDir>
@@ -73,29 +74,58 @@ QStringList HGallery::validate(const QStringList &sources)
             problems << QStringLiteral("[General] Base folder does not exist");
     }
 
-    // 3. Thumbnail size, as far as the resize mode uses it.
-    const QString widthMessage = QStringLiteral("[Thumbnails - Images] Thumbnail width must be greater than 0");
-    const QString heightMessage = QStringLiteral("[Thumbnails - Images] Thumbnail height must be greater than 0");
+    // Every number setting must be one that its page can set, section by section below: a
+    // damaged record may hold any number, and one past its range would reach the run.
+
+    // 3. The thumbnails' settings; a side that the resize mode uses must be above 0.
     const int mode = thResize();
-    if ((mode == 1 || mode == 2 || mode == 4) && thWidth() <= 0)
-        problems << widthMessage;
-    if ((mode == 1 || mode == 3 || mode == 4) && thHeight() <= 0)
-        problems << heightMessage;
+    const SettingRange usedSide{1, kGalleryThumbSideRange.max};
+    const RangedSlot thumbImages[] = {
+        {1, kImageTypeRange, QStringLiteral("Thumbnail images format")},
+        {2, kResizeMethodRange, QStringLiteral("Resize type")},
+        {3, mode == 1 || mode == 2 || mode == 4 ? usedSide : kGalleryThumbSideRange, QStringLiteral("Thumbnail width"),
+         QStringLiteral("Thumbnail width must be greater than 0")},
+        {4, mode == 1 || mode == 3 || mode == 4 ? usedSide : kGalleryThumbSideRange, QStringLiteral("Thumbnail height"),
+         QStringLiteral("Thumbnail height must be greater than 0")},
+        {6, kFileNamingRange, QStringLiteral("Thumbnail images naming")},
+        {10, kJpgQualityRange, QStringLiteral("JPG quality")},
+    };
+    problems << rangeProblems(mAData, thumbImages, QStringLiteral("[Thumbnails - Images] "));
 
     // 4. Thumbnail name.
     if (thImNaming() == 2 && thImStdName().isEmpty())
         problems << QStringLiteral("[Thumbnails - Images] Standard thumbnail name suffix is empty");
 
+    const RangedSlot thumbPages[] = {{16, kPageNamingRange, QStringLiteral("Thumbnails pages naming")}};
+    problems << rangeProblems(mAData, thumbPages, QStringLiteral("[Thumbnails - Pages] "));
+
     // 5, 6. Table of thumbnails.
-    if (thRows() <= 0)
-        problems << QStringLiteral("[Thumbnails - Arrangement] Number of thumbnails rows must be greater than 0");
-    if (thColumns() <= 0)
-        problems << QStringLiteral("[Thumbnails - Arrangement] Number of thumbnails columns must be greater than 0");
+    const RangedSlot arrangement[] = {
+        {22, kTableSideRange, QStringLiteral("Number of thumbnails rows"),
+         QStringLiteral("Number of thumbnails rows must be greater than 0")},
+        {23, kTableSideRange, QStringLiteral("Number of thumbnails columns"),
+         QStringLiteral("Number of thumbnails columns must be greater than 0")},
+        {27, kColorRange, QStringLiteral("Table colour")},
+        {28, kColorRange, QStringLiteral("Cell colour")},
+        {29, kColorRange, QStringLiteral("Border colour")},
+        {30, kTableAlignmentRange, QStringLiteral("Alignment")},
+        {31, kTableCellRange, QStringLiteral("Border size")},
+        {32, kTableCellRange, QStringLiteral("Cell padding")},
+        {33, kTableCellRange, QStringLiteral("Cell spacing")},
+    };
+    problems << rangeProblems(mAData, arrangement, QStringLiteral("[Thumbnails - Arrangement] "));
     if (thTableUseBackImage() && !fileExists(thTableBackImage()))
         problems << QStringLiteral("[Thumbnails - Arrangement] Table background image ") + thTableBackImage()
                         + QStringLiteral(" does not exist");
 
-    // 7. Full-size pages.
+    // 7. Full-size images and pages.
+    const RangedSlot fullSize[] = {
+        {36, kImageTypeRange, QStringLiteral("Full size images format")},
+        {38, kFileNamingRange, QStringLiteral("Full size images naming")},
+        {42, kJpgQualityRange, QStringLiteral("JPG quality")},
+        {48, kPageNamingRange, QStringLiteral("Full size pages naming")},
+    };
+    problems << rangeProblems(mAData, fullSize, QStringLiteral("[Full Size Images & Pages] "));
     if (createFullSizePages()) {
         setFsPgBaseName(fsPgBaseName().trimmed());
         if (fsPgBaseName().isEmpty())
@@ -107,8 +137,9 @@ QStringList HGallery::validate(const QStringList &sources)
         setMasterIndexPage(masterIndexPage().trimmed());
         if (masterIndexPage().isEmpty())
             problems << QStringLiteral("[Master Index] Master index page name cannot be empty");
-        if (masterIndexColumns() <= 0)
-            problems << QStringLiteral("[Master Index] Number of links columns must be greater than 0");
+        const RangedSlot columns[] = {{58, kLinkColumnsRange, QStringLiteral("Number of links columns"),
+                                       QStringLiteral("Number of links columns must be greater than 0")}};
+        problems << rangeProblems(mAData, columns, QStringLiteral("[Master Index] "));
         if (!masterIndexLinkThumb() && !masterIndexLinkPage() && !masterIndexLinkText())
             problems << QStringLiteral("[Master Index] Define at least one link method to thumbnails pages");
     }
@@ -170,10 +201,29 @@ QStringList HGallery::validate(const QStringList &sources)
             problems << QStringLiteral("[Page Properties] Defined Background image dows not exist");
     }
 
+    const RangedSlot pageProperties[] = {
+        {69, kColorRange, QStringLiteral("Background colour")},
+        {70, kColorRange, QStringLiteral("Text colour")},
+        {71, kColorRange, QStringLiteral("Hyperlink colour")},
+        {72, kColorRange, QStringLiteral("Visited link colour")},
+        {73, kColorRange, QStringLiteral("Active link colour")},
+        {75, kPageMarginRange, QStringLiteral("Top margin")},
+        {77, kPageMarginRange, QStringLiteral("Left margin")},
+    };
+    problems << rangeProblems(mAData, pageProperties, QStringLiteral("[Page Properties] "));
+
     // 12. Page name clash.
     if (createFullSizePages() && fsPgSubFolder() == thPgSubFolder() && thPgBaseName() == fsPgBaseName())
         problems << QStringLiteral("[General] Thubmnails and full size image pages are placed in the same "
                                    "subfolder and the have the same base name");
+
+    const RangedSlot options[] = {
+        {106, kEnumStartRange, QStringLiteral("Enumeration for file/image names start")},
+        {107, kEnumLengthRange, QStringLiteral("Standard length for enumeration")},
+        {109, kNamingCasingRange, QStringLiteral("File/Image naming casing")},
+        {112, kOverwriteRange, QStringLiteral("Overwrite option")},
+    };
+    problems << rangeProblems(mAData, options, QStringLiteral("[General] "));
 
     // A subfolder of "." or ".." would put the files into the base folder or above it.
     const std::pair<QString, const char *> subFolders[] = {

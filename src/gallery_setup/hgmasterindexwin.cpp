@@ -27,7 +27,7 @@ HgMasterIndexWin::HgMasterIndexWin(QWidget *owner, int controlId) : SectionPage(
     mTitle = pageEdit(this, QStringLiteral("TITLE"), QStringLiteral("Title of master index page"));
     mChangeFont = pictureButton(this, QStringLiteral("PBCHANGEFONT"), FontBm(),
                                 QStringLiteral("Click to change master index title font"));
-    mCols = NumberPair::withSpinner(this, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), 1, 99, 2);
+    mCols = NumberPair::withSpinner(this, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), kLinkColumnsRange, 2);
     mCols->setObjectNames(QStringLiteral("NOOFCOLS"), QStringLiteral("LINKSCOLSSP"));
     mCols->edit()->setToolTip(QStringLiteral("Define the number of columns for links to thumbnails pages"));
     mCols->edit()->setMaximumWidth(40);

@@ -16,8 +16,8 @@ namespace gb {
 HgOptionsWin::HgOptionsWin(QWidget *owner, int controlId) : SectionPage(owner, controlId)
 {
     setObjectName(QStringLiteral("hgOptionsWin"));
-    mAutoNumericStart = pageEdit(this, QStringLiteral("AUTONUMERICSTART"), {}, 5);
-    mAutoNumericPad = pageEdit(this, QStringLiteral("AUTONUMERICPAD"), {}, 1);
+    mAutoNumericStart = pageEdit(this, QStringLiteral("AUTONUMERICSTART"), {}, kEnumStartRange.digits());
+    mAutoNumericPad = pageEdit(this, QStringLiteral("AUTONUMERICPAD"), {}, kEnumLengthRange.digits());
     mAuxSubFolder = pageEdit(this, QStringLiteral("AUXSUBFOLDER"),
                              QStringLiteral("Define the subfolder where all auxilliary images (logo, background, "
                                             "navigation ...) will be placed"));

@@ -90,10 +90,12 @@ HgPropertiesWin::HgPropertiesWin(QWidget *owner, int controlId) : SectionPage(ow
     auto *margins = new QGroupBox(QStringLiteral("Page Margins"), this);
     mSpecifyTopMargin = pageCheck(margins, QStringLiteral("SPECIFYTOPMARGIN"), QStringLiteral("Specify Top Margin"),
                                   QStringLiteral("Set this option to specify a top margin for each page"));
-    mTopMargin = pageEdit(margins, QStringLiteral("TOPMARGIN"), QStringLiteral("Top margin in pixels"), 2);
+    mTopMargin = pageEdit(margins, QStringLiteral("TOPMARGIN"), QStringLiteral("Top margin in pixels"),
+                          kPageMarginRange.digits());
     mSpecifyLeftMargin = pageCheck(margins, QStringLiteral("SPECIFYLEFTMARGIN"), QStringLiteral("Specify Left Margin"),
                                    QStringLiteral("Check this option to specify left margin for every page"));
-    mLeftMargin = pageEdit(margins, QStringLiteral("LEFTMARGIN"), QStringLiteral("Left margin in pixels"), 2);
+    mLeftMargin = pageEdit(margins, QStringLiteral("LEFTMARGIN"), QStringLiteral("Left margin in pixels"),
+                           kPageMarginRange.digits());
     for (QLineEdit *edit : {mTopMargin, mLeftMargin})
         edit->setMaximumWidth(40);
     auto *marginGrid = new QGridLayout(margins);

@@ -22,8 +22,10 @@ HgThumbImagesWin::HgThumbImagesWin(QWidget *owner, int controlId) : ImageSetting
     mResType->addItem(QStringLiteral("Fixed width - keep aspect ratio"), 2);
     mResType->addItem(QStringLiteral("Fixed height - keep aspect ratio"), 3);
     mResType->addItem(QStringLiteral("Stretch to fit"), 4);
-    mWidth = pageEdit(this, QStringLiteral("WIDTH"), QStringLiteral("Thumbnail width in pixels"), 4);
-    mHeight = pageEdit(this, QStringLiteral("HEIGHT"), QStringLiteral("Thumbnail height in pixels"), 4);
+    mWidth = pageEdit(this, QStringLiteral("WIDTH"), QStringLiteral("Thumbnail width in pixels"),
+                      kGalleryThumbSideRange.digits());
+    mHeight = pageEdit(this, QStringLiteral("HEIGHT"), QStringLiteral("Thumbnail height in pixels"),
+                       kGalleryThumbSideRange.digits());
     auto *size = new QHBoxLayout;
     size->addWidget(fixedText(this, QStringLiteral("Width:"), QStringLiteral("FIXEDTEXT5")));
     size->addWidget(mWidth);

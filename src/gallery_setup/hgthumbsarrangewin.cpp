@@ -22,10 +22,10 @@ namespace gb {
 
 namespace {
 
-NumberPair *spinPair(QWidget *parent, int min, int max, int digits, const QString &edit, const QString &spinner,
+NumberPair *spinPair(QWidget *parent, const SettingRange &range, int digits, const QString &edit, const QString &spinner,
                      const QString &tip)
 {
-    auto *pair = NumberPair::withSpinner(parent, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), min, max, digits);
+    auto *pair = NumberPair::withSpinner(parent, DialogUnits(DialogUnits::dialogFont()), QRect(), QRect(), range, digits);
     pair->setObjectNames(edit, spinner);
     pair->edit()->setToolTip(tip);
     pair->edit()->setMaximumWidth(50);
@@ -48,9 +48,9 @@ HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionP
 {
     setObjectName(QStringLiteral("hgThumbsArrangeWin"));
     auto *arrange = new QGroupBox(QStringLiteral("Arrange thumbnails in"), this);
-    mRows = spinPair(arrange, 1, 999, 3, QStringLiteral("TABLEROWS"), QStringLiteral("ROWSSP"),
+    mRows = spinPair(arrange, kTableSideRange, 3, QStringLiteral("TABLEROWS"), QStringLiteral("ROWSSP"),
                      QStringLiteral("Number of thumbnails rows in each thumbnails page"));
-    mCols = spinPair(arrange, 1, 999, 3, QStringLiteral("TABLECOLS"), QStringLiteral("COLUMNSSP"),
+    mCols = spinPair(arrange, kTableSideRange, 3, QStringLiteral("TABLECOLS"), QStringLiteral("COLUMNSSP"),
                      QStringLiteral("Number of thumbnails columns in each thumbnails page"));
     auto *arrangeGrid = new QGridLayout(arrange);
     arrangeGrid->addWidget(fixedText(arrange, QStringLiteral("Rows:")), 0, 0);
@@ -90,11 +90,11 @@ HgThumbsArrangeWin::HgThumbsArrangeWin(QWidget *owner, int controlId) : SectionP
     mAlignment->addItem(QStringLiteral("Center"), 3);
     mAlignment->addItem(QStringLiteral("Left"), 2);
     mAlignment->addItem(QStringLiteral("Right"), 4);
-    mBorderSize = spinPair(layout, 0, 99, 2, QStringLiteral("BORDERSIZE"), QStringLiteral("BORDERSIZESP"),
+    mBorderSize = spinPair(layout, kTableCellRange, 2, QStringLiteral("BORDERSIZE"), QStringLiteral("BORDERSIZESP"),
                            QStringLiteral("Table border size"));
-    mCellPadding = spinPair(layout, 0, 99, 2, QStringLiteral("CELLPADDING"), QStringLiteral("CELLPADDSP"),
+    mCellPadding = spinPair(layout, kTableCellRange, 2, QStringLiteral("CELLPADDING"), QStringLiteral("CELLPADDSP"),
                             QStringLiteral("Table cell padding size"));
-    mCellSpacing = spinPair(layout, 0, 99, 2, QStringLiteral("CELLSPACING"), QStringLiteral("CELLSPACINGSP"),
+    mCellSpacing = spinPair(layout, kTableCellRange, 2, QStringLiteral("CELLSPACING"), QStringLiteral("CELLSPACINGSP"),
                             QStringLiteral("Table cell specing"));
     auto *layoutGrid = new QGridLayout(layout);
     layoutGrid->addWidget(fixedText(layout, QStringLiteral("Alignment:")), 0, 0);

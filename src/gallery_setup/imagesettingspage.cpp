@@ -67,7 +67,7 @@ ImageSettingsPage::ImageSettingsPage(QWidget *owner, int controlId, bool fullSiz
     auto *jpg = new QGroupBox(QStringLiteral("JPG Options"), this);
     jpg->setObjectName(QStringLiteral("GROUPBOX1"));
     const DialogUnits du(DialogUnits::dialogFont());
-    mQuality = NumberPair::withSlider(jpg, du, QRect(), QRect(), 1, 100, 3, NumberPair::CapHigh);
+    mQuality = NumberPair::withSlider(jpg, du, QRect(), QRect(), kJpgQualityRange, 3, NumberPair::CapHigh);
     mQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
     mQuality->edit()->setToolTip(QStringLiteral("JPG quality - Enter any number between 100 (high quality - low "
                                                 "compression) and 1 (low quality - high compression)"));

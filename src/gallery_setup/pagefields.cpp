@@ -19,11 +19,12 @@ QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip, in
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setToolTip(tip);
-    if (digits > 0) {
+    // The validator limits what is typed. A length limit would also cut a longer stored
+    // number when it is shown, and the page would store the cut one back unnoticed; shown
+    // whole, it reaches validation, which refuses it.
+    if (digits > 0)
         edit->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), edit));
-        edit->setMaxLength(digits);
-    }
     return edit;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/dialogcontrols.h"
+#include "gallery/galleryranges.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,7 +40,8 @@ inline int numberValue(const QString &text)
     return int(std::clamp(numberOfText(text), double(INT_MIN), double(INT_MAX)));
 }
 
-// A one-line edit; with digits > 0 it accepts at most that many digits and nothing else.
+// A one-line edit; with digits > 0 it accepts at most that many typed digits and nothing
+// else (a longer number set from a stored setting is shown whole).
 QLineEdit *pageEdit(QWidget *parent, const QString &name, const QString &tip = {}, int digits = 0);
 QCheckBox *pageCheck(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});
 QRadioButton *pageRadio(QWidget *parent, const QString &name, const QString &caption, const QString &tip = {});

@@ -6,6 +6,7 @@
 #include "image/imagetypes.h"
 #include "sheets/compositejob.h"
 #include "sheets/layoutpagewin.h"
+#include "sheets/sheetranges.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,8 +35,11 @@ QLineEdit *sizeEdit(QWidget *page, const DialogUnits &du, const QRect &r)
 {
     auto *edit = new QLineEdit(page);
     edit->setGeometry(du.rect(r));
-    edit->setMaxLength(4);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), edit));
+    // The validator limits what is typed. A length limit would also cut a longer stored
+    // number when it is shown, and the page would store the cut one back unnoticed; shown
+    // whole, it reaches validation, which refuses it.
+    edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,%1}").arg(kSheetSideRange.digits())), edit));
     return edit;
 }
 
@@ -78,7 +82,7 @@ ComFiWin::ComFiWin(QWidget *owner, int controlId)
     jpg->setGeometry(du.rect(131, 58, 245, 58));
     jpg->lower();
     pageLabel(this, du, QStringLiteral("Quality:"), {137, 72, 30, 9});
-    mJpgQuality = NumberPair::withSlider(this, du, {168, 70, 24, 12}, {137, 84, 232, 14}, 1, 100, 3, NumberPair::CapHigh);
+    mJpgQuality = NumberPair::withSlider(this, du, {168, 70, 24, 12}, {137, 84, 232, 14}, kJpgQualityRange, 3, NumberPair::CapHigh);
     mJpgQuality->setObjectNames(QStringLiteral("JPGQUALITY"), QStringLiteral("QUALITYSL"));
     mJpgQuality->edit()->setToolTip(
         QStringLiteral("JPG quality - Enter any number between 100 (high quality - low compression) and 1 (low quality - "

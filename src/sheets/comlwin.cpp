@@ -2,6 +2,7 @@
 
 #include "common/dialogcontrols.h"
 #include "sheets/compositejob.h"
+#include "sheets/sheetranges.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,7 +17,7 @@ ComLWin::ComLWin(QWidget *owner, int controlId)
 {
     const DialogUnits &du = units();
     pageLabel(this, du, QStringLiteral("Border:"), {11, 48, 46, 9});
-    mBorderSize = NumberPair::withSpinner(this, du, {58, 46, 26, 12}, {85, 46, 9, 12}, 0, 999, 2);
+    mBorderSize = NumberPair::withSpinner(this, du, {58, 46, 26, 12}, {85, 46, 9, 12}, kBorderSizeRange, 2);
     mBorderSize->setObjectNames(QStringLiteral("BORDERSIZE"), QStringLiteral("BORDERSIZEVS"));
 
     auto *colors = new QGroupBox(QStringLiteral("Colors"), this);

@@ -19,11 +19,11 @@
 #include "image/thumbnail.h"
 #include "platform/imagelib/drawtext.h"
 #include "platform/imagelib/overlay.h"
+#include "platform/imagelib/rgbimage.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <limits>
 #include <memory>
 
 namespace gb {
@@ -31,9 +31,9 @@ namespace gb {
 namespace {
 
 // The nearest whole number, a half going away from zero.
-int nearest(double v)
+qint64 nearest(double v)
 {
-    return int(std::lround(v));
+    return std::llround(v);
 }
 
 QString sheetTitle(const HComposite &job, int sheet)
@@ -52,19 +52,25 @@ int titleWidthOrHeight(const QString &text, const FontData &font, bool width)
 CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, int titleHeight, int bandHeight)
 {
     CompositeLayout l;
+    const qint64 thumbWidth = job.thumbWidth();
+    const qint64 thumbHeight = job.thumbHeight();
+    const qint64 border = job.borderSize();
+    const qint64 horSpacing = job.horSpacing();
+    const qint64 verSpacing = job.verSpacing();
     l.titleHeight = titleHeight;
-    l.titleReserve = titleHeight + titleHeight / 2;
+    l.titleReserve = l.titleHeight + l.titleHeight / 2;
     l.bandHeight = bandHeight;
-    const int border = job.borderSize();
-    l.cellWidth = job.thumbWidth() + 2 * border;
-    l.cellHeight = job.thumbHeight() + 2 * border;
-    l.pitchW = l.cellWidth + job.horSpacing();
-    l.pitchH = l.cellHeight + job.verSpacing() + bandHeight;
-    l.boxWidth = job.thumbWidth() - 2 * border;
-    l.boxHeight = job.thumbHeight() - 2 * border;
-    l.y0 = titleHeight + job.verSpacing();
-    // Without a step from cell to cell, or room for a picture inside the frame, no cell fits.
-    if (l.pitchW < 1 || l.pitchH < 1 || l.boxWidth < 1 || l.boxHeight < 1 || border < 0)
+    l.cellWidth = thumbWidth + 2 * border;
+    l.cellHeight = thumbHeight + 2 * border;
+    l.pitchW = l.cellWidth + horSpacing;
+    l.pitchH = l.cellHeight + verSpacing + l.bandHeight;
+    l.boxWidth = thumbWidth - 2 * border;
+    l.boxHeight = thumbHeight - 2 * border;
+    l.y0 = l.titleHeight + verSpacing;
+    // Without a step from cell to cell, or room for a picture inside the frame, no cell fits;
+    // nor does a framed thumbnail that no image buffer could hold.
+    if (l.pitchW < 1 || l.pitchH < 1 || l.boxWidth < 1 || l.boxHeight < 1 || border < 0
+        || thumbWidth * thumbHeight > RgbImage::kMaxPixels)
         return l;
     // Columns and rows are the quotients taken to the nearest whole number, but never more
     // than fit whole: rounding up may give a grid that the sheet's edges cut, and a cut
@@ -73,17 +79,27 @@ CompositeLayout CompositeLayout::compute(const HComposite &job, int fileCount, i
     // n * Cw + (n - 1) * horSpacing wide, is no wider than the sheet, so X0 is never negative.
     const qint64 width = job.imageWidth();
     const qint64 height = job.imageHeight();
-    const qint64 roomAcross = width + job.horSpacing();
-    const qint64 roomDown = height - l.y0 - job.thumbHeight() - bandHeight;
+    const qint64 roomAcross = width + horSpacing;
+    const qint64 roomDown = height - l.y0 - thumbHeight - l.bandHeight;
     const qint64 fitColumns = roomAcross < 0 ? 0 : roomAcross / l.pitchW;
     const qint64 fitRows = roomDown < 0 ? 0 : roomDown / l.pitchH + 1;
-    l.columns = int(std::clamp<qint64>(nearest(double(width) / l.pitchW), 0, fitColumns));
-    l.rows = int(std::clamp<qint64>(nearest(double(height - l.titleReserve) / l.pitchH), 0, fitRows));
-    l.perSheet = int(std::min<qint64>(qint64(l.columns) * l.rows, std::numeric_limits<int>::max()));
-    l.sheets = l.perSheet >= 1 ? int((qint64(fileCount) + l.perSheet - 1) / l.perSheet) : 0;
-    l.x0 = nearest((double(job.imageWidth()) - double(l.columns) * l.cellWidth
-                    - double(l.columns - 1) * job.horSpacing()) / 2.0);
+    l.columns = std::clamp<qint64>(nearest(double(width) / double(l.pitchW)), 0, fitColumns);
+    l.rows = std::clamp<qint64>(nearest(double(height - l.titleReserve) / double(l.pitchH)), 0, fitRows);
+    l.perSheet = l.columns * l.rows;
+    l.sheets = l.perSheet >= 1 ? (fileCount + l.perSheet - 1) / l.perSheet : 0;
+    l.x0 = nearest((double(width) - double(l.columns) * double(l.cellWidth) - double(l.columns - 1) * double(horSpacing))
+                   / 2.0);
     return l;
+}
+
+CompositeLayout HComposite::layout(int fileCount) const
+{
+    const QString firstTitle = sheetTitle(*this, 1);
+    const int titleHeight = firstTitle.isEmpty() ? 0 : titleWidthOrHeight(firstTitle, titleFont(), false);
+    const std::vector<int> codes = info();
+    const int bandHeight =
+        codes.empty() ? 0 : calcTotalTextHeight(QStringList(qsizetype(codes.size()), QStringLiteral("Test")), infoFont(), 0).total;
+    return CompositeLayout::compute(*this, fileCount, titleHeight, bandHeight);
 }
 
 bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
@@ -94,12 +110,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     const int fileCount = int(files.size());
 
     const FontData titleFontData = titleFont();
-    const QString firstTitle = sheetTitle(*this, 1);
-    const int titleHeight = firstTitle.isEmpty() ? 0 : titleWidthOrHeight(firstTitle, titleFontData, false);
-    const std::vector<int> codes = info();
-    const int bandHeight =
-        codes.empty() ? 0 : calcTotalTextHeight(QStringList(qsizetype(codes.size()), QStringLiteral("Test")), infoFont(), 0).total;
-    const CompositeLayout l = CompositeLayout::compute(*this, fileCount, titleHeight, bandHeight);
+    const CompositeLayout l = layout(fileCount);
+    const int width = imageWidth();
+    const int height = imageHeight();
 
     // A run started without validate() still never writes outside its folder.
     const QString badPrefix = prefixProblem();
@@ -107,10 +120,19 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         errorMsg(owner, badPrefix);
         return false;
     }
+    // A grid without one cell would make no sheet: that is no run to report as completed.
+    if (fileCount > 0 && l.perSheet < 1) {
+        errorMsg(owner, QStringLiteral("Not even one thumbnail fits on a composite image of %1 x %2 pixels: no "
+                                       "composite image was created")
+                            .arg(width)
+                            .arg(height));
+        return false;
+    }
+    const int sheetCount = int(l.sheets); // never more than the files
     const QString dir = folder();
     const QString extension = returnProperExt(saveAs());
     QStringList sheetPaths;
-    for (int s = 1; s <= l.sheets; ++s)
+    for (int s = 1; s <= sheetCount; ++s)
         sheetPaths << dir + prefix() + QString::number(s) + QLatin1Char('.') + extension;
     // No sheet may replace one of the pictures it is made from: refuse before writing.
     const QString clash = findOutputClash(files, sheetPaths);
@@ -140,7 +162,8 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             return;
         int fullWidth = 0, fullHeight = 0;
         QString error;
-        thumbs[size_t(i)] = createFittedRgbFromFile(files[i], l.boxWidth, l.boxHeight, fullWidth, fullHeight, error);
+        thumbs[size_t(i)] =
+            createFittedRgbFromFile(files[i], int(l.boxWidth), int(l.boxHeight), fullWidth, fullHeight, error);
     });
     pool.orderBy([&](int i) { return weightOfFile(files[i]); });
     pool.costsMemory([&](int i) { return memoryOfFile(files[i]); });
@@ -148,8 +171,6 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 
     bool placed = false;
     int failed = 0;
-    const int width = imageWidth();
-    const int height = imageHeight();
     const auto skipSheet = [&](int s) {
         const qint64 first = qint64(s - 1) * l.perSheet;
         const int end = int(std::min<qint64>(first + l.perSheet, fileCount));
@@ -161,7 +182,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             thumbs[size_t(i)] = RgbImage();
         }
     };
-    for (int s = 1; s <= l.sheets; ++s) {
+    for (int s = 1; s <= sheetCount; ++s) {
         const QString title = sheetTitle(*this, s);
         const QString &path = sheetPaths[s - 1];
         if (!mayOverwrite(overwrite(), owner, path)) {
@@ -180,16 +201,16 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
         if (!title.isEmpty()) {
             FontData font = titleFontData;
-            const int x = nearest((width - titleWidthOrHeight(title, font, true)) / 2.0);
+            const int x = int(nearest((width - titleWidthOrHeight(title, font, true)) / 2.0));
             writeTextOnRgb(sheet, title, font, x, 1);
         }
         // Cells past the last file stay background: the walk stops at the first of them
         // rather than visiting every empty cell. Numbers are 64-bit, as a grid may hold more
         // cells than an int counts.
         const qint64 before = qint64(s - 1) * l.perSheet;
-        for (int r = 1; r <= l.rows && before + qint64(r - 1) * l.columns < fileCount; ++r) {
-            for (int c = 1; c <= l.columns; ++c) {
-                const qint64 number = before + qint64(r - 1) * l.columns + c;
+        for (qint64 r = 1; r <= l.rows && before + (r - 1) * l.columns < fileCount; ++r) {
+            for (qint64 c = 1; c <= l.columns; ++c) {
+                const qint64 number = before + (r - 1) * l.columns + c;
                 if (number > fileCount)
                     break;
                 const int i = int(number);
@@ -197,8 +218,10 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);
                 pool.take(i - 1);
-                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1], l.x0 + (c - 1) * l.pitchW,
-                                  l.y0 + (r - 1) * l.pitchH, *progress) || placed;
+                // The cell lies whole on the sheet, so its corner is within an int.
+                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1],
+                                  int(l.x0 + (c - 1) * l.pitchW), int(l.y0 + (r - 1) * l.pitchH), *progress)
+                    || placed;
             }
         }
         QString error;
@@ -212,11 +235,17 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setFile(QString());
     progress->endDialog(1);
 
-    QString message = QStringLiteral("Procedure completed. \r\n\r\n") + QString::number(l.sheets - failed)
-        + QStringLiteral(" composite image(s) were created at folder ") + dir;
-    if (failed > 0)
-        message += QStringLiteral("\r\n") + QString::number(failed) + QStringLiteral(" composite image(s) could not be saved.");
-    infoMessage(owner, message);
+    // A run whose every sheet failed made nothing: it ends in an error box, not in the
+    // message of a completed run.
+    const QString failures = failed > 0 ? QStringLiteral("\r\n") + QString::number(failed)
+                                              + QStringLiteral(" composite image(s) could not be saved.")
+                                        : QString();
+    if (sheetCount > 0 && failed == sheetCount) {
+        errorMsg(owner, QStringLiteral("No composite image was created at folder ") + dir + failures);
+        return placed;
+    }
+    infoMessage(owner, QStringLiteral("Procedure completed. \r\n\r\n") + QString::number(sheetCount - failed)
+                           + QStringLiteral(" composite image(s) were created at folder ") + dir + failures);
     return placed;
 }
 
@@ -231,10 +260,11 @@ bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage th
         return false;
 
     const uint32_t boxColour = thumbColor();
-    RgbImage box = RgbImage::filled(l.boxWidth, l.boxHeight, red(boxColour), green(boxColour), blue(boxColour));
+    RgbImage box =
+        RgbImage::filled(int(l.boxWidth), int(l.boxHeight), red(boxColour), green(boxColour), blue(boxColour));
     if (box.isNull()
-        || !isOverlayRgb(box, thumb, nearest((l.boxWidth - thumb.width()) / 2.0),
-                         nearest((l.boxHeight - thumb.height()) / 2.0), 1.0))
+        || !isOverlayRgb(box, thumb, int(nearest(double(l.boxWidth - thumb.width()) / 2.0)),
+                         int(nearest(double(l.boxHeight - thumb.height()) / 2.0)), 1.0))
         return false;
     const int border = borderSize();
     const uint32_t frameColour = borderColor();

@@ -1,7 +1,9 @@
 #include "sheets/hcomposite.h"
 
 #include "common/filepaths.h"
+#include "sheets/compositelayout.h"
 #include "sheets/settingslots.h"
+#include "sheets/sheetranges.h"
 #include "sheets/variabletext.h"
 
 namespace gb {
@@ -169,24 +171,43 @@ QStringList HComposite::validate()
     default:
         break;
     }
-    if (imageWidth() < 1)
-        problems << QStringLiteral("[General] Composite image width too small");
-    if (imageHeight() < 1)
-        problems << QStringLiteral("[General] Composite image height too small");
+    // Every number must be one that its page can set: a damaged record may hold any number,
+    // and one past its range would reach the layout's arithmetic. The sheet's size keeps its
+    // own texts for a size below 1.
+    const RangedSlot numbers[] = {
+        {SImageSize, kSheetPresetRange, QStringLiteral("Composite image size")},
+        {SImageWidth, kSheetSideRange, QStringLiteral("Composite image width"),
+         QStringLiteral("Composite image width too small")},
+        {SImageHeight, kSheetSideRange, QStringLiteral("Composite image height"),
+         QStringLiteral("Composite image height too small")},
+        {SSaveAs, kImageTypeRange, QStringLiteral("Composite image file type")},
+        {SJpgQuality, kJpgQualityRange, QStringLiteral("JPG quality")},
+        {SOverwrite, kOverwriteRange, QStringLiteral("Overwrite option")},
+        {SThumbWidth, kThumbSideRange, QStringLiteral("Thumbnail width")},
+        {SThumbHeight, kThumbSideRange, QStringLiteral("Thumbnail height")},
+        {SHorSpacing, kSpacingRange, QStringLiteral("Horizontal spacing")},
+        {SVerSpacing, kSpacingRange, QStringLiteral("Vertical spacing")},
+        {SBorderSize, kBorderSizeRange, QStringLiteral("Border size")},
+        {SBackColor, kColorRange, QStringLiteral("Image background")},
+        {SThumbColor, kColorRange, QStringLiteral("Thumbnails background")},
+        {SBorderColor, kColorRange, QStringLiteral("Border")},
+    };
+    const QStringList outOfRange = rangeProblems(mData, numbers, QStringLiteral("[General] "));
+    problems << outOfRange;
+    if (!outOfRange.isEmpty())
+        return problems;
 
-    // The layout must leave room for a picture inside every frame and a step of at least
-    // one pixel from cell to cell, or the run would divide by zero or make empty buffers.
+    // Within their ranges the numbers may still leave no room for a picture inside its
+    // frame, or no room on the sheet for even one cell; the run would make nothing.
     const int border = borderSize();
-    if (border < 0)
-        problems << QStringLiteral("[General] Border size cannot be negative");
-    if (thumbWidth() - 2 * qint64(std::max(border, 0)) < 1)
+    const bool widthRoom = thumbWidth() - 2 * border >= 1;
+    const bool heightRoom = thumbHeight() - 2 * border >= 1;
+    if (!widthRoom)
         problems << QStringLiteral("[General] Thumbnail width too small for its border");
-    if (thumbHeight() - 2 * qint64(std::max(border, 0)) < 1)
+    if (!heightRoom)
         problems << QStringLiteral("[General] Thumbnail height too small for its border");
-    if (qint64(thumbWidth()) + 2 * qint64(border) + horSpacing() < 1)
-        problems << QStringLiteral("[General] Thumbnail width and horizontal spacing leave no room for a column");
-    if (qint64(thumbHeight()) + 2 * qint64(border) + verSpacing() < 1)
-        problems << QStringLiteral("[General] Thumbnail height and vertical spacing leave no room for a row");
+    if (widthRoom && heightRoom && layout(1).perSheet < 1)
+        problems << QStringLiteral("[General] Not even one thumbnail fits on the composite image");
     return problems;
 }
 

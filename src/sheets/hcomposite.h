@@ -97,12 +97,19 @@ public:
     void setInfoFont(const FontData &v);
 
     // Checks the settings before a run and completes two of them: the folder gets its
-    // closing "/" and a preset size is written into the width and height. Returns the
-    // problems, each beginning with "[General]", in the order found; empty when fit.
+    // closing "/" and a preset size is written into the width and height. Every number
+    // setting must lie in the range its page offers (a damaged record is refused, naming
+    // the setting), the frame must leave room for a picture, and at least one cell must fit
+    // on the sheet. Returns the problems, each beginning with "[General]", in the order
+    // found; empty when fit.
     QStringList validate();
     // Why the name prefix cannot be used: it holds "/" or "..", which would put the sheets
     // outside their folder; empty when it can.
     QString prefixProblem() const;
+
+    // The grid of a run over fileCount files, with the title and information band measured
+    // in their fonts.
+    CompositeLayout layout(int fileCount) const;
 
     // The information lines of one file (imageVariableText() with info()).
     QStringList variableText(const QString &file) const;
@@ -112,10 +119,12 @@ public:
     // and writes sheet s as folder() + prefix() + s + "." + the type's extension, asking or
     // skipping existing files as overwrite() says. The progress window follows the run and
     // one message at the end tells how many sheets were made and where (sheets that failed
-    // to save are logged and not counted). Refused, with an error box and nothing written,
-    // when a sheet would replace one of the files or the prefix would put sheets outside the
-    // folder. True once any thumbnail was placed.
-    // Call validate() first: the run trusts the folder and the sheet size.
+    // to save are logged and not counted); when not one sheet was made, that message is an
+    // error box. Refused, with an error box and nothing written, when a sheet would replace
+    // one of the files, the prefix would put sheets outside the folder, or not even one
+    // cell fits on the sheet. True once any thumbnail was placed.
+    // Call validate() first: the run trusts the folder, and settings outside their ranges
+    // make nothing (the layout's arithmetic cannot overflow, but the sheets may fail).
     bool createSheet(QWidget *owner, const QStringList &files);
 
 private:

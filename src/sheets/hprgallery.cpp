@@ -1,6 +1,7 @@
 #include "sheets/hprgallery.h"
 
 #include "sheets/settingslots.h"
+#include "sheets/sheetranges.h"
 #include "sheets/variabletext.h"
 
 namespace gb {
@@ -119,6 +120,25 @@ std::vector<int> HPrGallery::imageInfo() const
 void HPrGallery::setImageInfo(const std::vector<int> &v)
 {
     set(SImageInfo, codesValue(v));
+}
+
+QStringList HPrGallery::validate() const
+{
+    const RangedSlot layout[] = {
+        {SThumbWidth, kThumbSideRange, QStringLiteral("Thumbnail width")},
+        {SThumbHeight, kThumbSideRange, QStringLiteral("Thumbnail height")},
+        {SHorSpacing, kSpacingRange, QStringLiteral("Horizontal spacing")},
+        {SVerSpacing, kSpacingRange, QStringLiteral("Vertical spacing")},
+        {SThumbPerCol, kThumbColumnsRange, QStringLiteral("Number of thumbnails columns")},
+    };
+    const RangedSlot setup[] = {
+        {SLeftMargin, kMarginRange, QStringLiteral("Left margin")},
+        {SRightMargin, kMarginRange, QStringLiteral("Right margin")},
+        {STopMargin, kMarginRange, QStringLiteral("Top margin")},
+        {SBottomMargin, kMarginRange, QStringLiteral("Bottom margin")},
+    };
+    return rangeProblems(mData, layout, QStringLiteral("[Page Layout] "))
+           + rangeProblems(mData, setup, QStringLiteral("[Page Setup] "));
 }
 
 QStringList HPrGallery::variableText(const QString &file) const

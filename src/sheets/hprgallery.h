@@ -79,6 +79,12 @@ public:
     int bottomMargin() const;
     void setBottomMargin(int v);
 
+    // The settings' problems before a printout: every number that a page sets must lie in
+    // the range that page offers (a damaged record is refused, naming the setting). Each
+    // problem begins with its page, "[Page Layout]" or "[Page Setup]"; empty when fit.
+    // The grid top (startRow()) and startCol() have no page and are not checked.
+    QStringList validate() const;
+
     // Prints the files (full paths, in order) to the printer (true) or the preview (false).
     // False, after the error box "Error initializing printer resource" when no printer can
     // be set up, and when the run did not take place.
@@ -100,7 +106,9 @@ private:
     bool boolSlot(int slot) const;
     QString textSlot(int slot) const;
     void set(int slot, Value v);
-    int pitch() const;
+    // The row pitch: thumbnail height, vertical gap and information band, in 64 bits since
+    // a printout started without validate() may hold any int in each.
+    qint64 pitch() const;
 
     QWidget *mOwner = nullptr;
     ValueArray mDefaults;

@@ -13,6 +13,8 @@ namespace gb {
 
 namespace {
 
+constexpr qint64 kReach = qint64(1) << 30;
+
 // The height of a block of n lines "Test" in the font: n x (line height + 1).
 int bandHeight(int lines, const FontData &font)
 {
@@ -40,9 +42,9 @@ bool HPrGallery::doPrint(QWidget *owner, const QStringList &files, bool print)
     return print ? device.print(QStringLiteral("Print")) : device.printPreview(QStringLiteral("Preview"));
 }
 
-int HPrGallery::pitch() const
+qint64 HPrGallery::pitch() const
 {
-    return thumbHeight() + verSpacing() + mBandHeight;
+    return qint64(thumbHeight()) + verSpacing() + mBandHeight;
 }
 
 // The grid is centred across the printable width; one as wide as the page or wider starts
@@ -62,7 +64,7 @@ int HPrGallery::printStart(RpPrinter &device)
 // drawn (the stored value before the first one), with the body's own test.
 int HPrGallery::printSetPage(RpPrinter &device, int &pageNumber)
 {
-    const int step = pitch();
+    const qint64 step = pitch();
     const qint64 length = qint64(device.printAreaLength());
     // The rows k >= 1 with startRow + k * step < length, counted without a walk: a stored
     // start row far above the page would otherwise take billions of steps.
@@ -115,9 +117,10 @@ int HPrGallery::printPageBody(RpPrinter &device)
         more = qint64(top) + qint64(row) * pitch() < qint64(device.printAreaLength());
         if (!more)
             break;
-        for (int column = 1; column <= thumbPerCol(); ++column) {
-            if (mNextFile <= count)
-                image2Printer(top, row, column, device);
+        // Past the last file the row has nothing more to place: a stored column count of
+        // billions would otherwise count on for ever.
+        for (int column = 1; column <= thumbPerCol() && mNextFile <= count; ++column) {
+            image2Printer(top, row, column, device);
             ++mNextFile;
         }
     }
@@ -138,10 +141,21 @@ void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &devi
     device.setFont(infoFont.face, infoFont.size, infoFont.bold, infoFont.italic, infoFont.underline);
     const int width = thumbWidth();
     const int height = thumbHeight();
-    const int x = mLeftOffset + (column - 1) * (width + horSpacing());
-    const int y = gridTop + (row - 1) * pitch();
-    const int x2 = x + width - 1;
-    const int y2 = y + height - 1;
+    const qint64 cellX = mLeftOffset + qint64(column - 1) * (qint64(width) + horSpacing());
+    const qint64 cellY = gridTop + qint64(row - 1) * pitch();
+    const qint64 cellX2 = cellX + width - 1;
+    const qint64 cellY2 = cellY + height - 1;
+    // A cell that reaches 2^30 pixels from the page's corner lies far beyond any page, where
+    // nothing of it would show; the device, which adds margins and rounds on the way, gets
+    // only coordinates well within an int.
+    const auto inReach = [](qint64 v) { return v > -kReach && v < kReach; };
+    if (!inReach(cellX) || !inReach(cellY) || !inReach(cellX2) || !inReach(cellY2)
+        || !inReach(cellY2 + mBandHeight + 2) || !inReach(cellX2 - cellX))
+        return;
+    const int x = int(cellX);
+    const int y = int(cellY);
+    const int x2 = int(cellX2);
+    const int y2 = int(cellY2);
     const QString file = mFiles.value(mNextFile - 1);
 
     if (width > 0 && height > 0) {

@@ -4,6 +4,7 @@
 #include "resources/resourceclasses.h"
 #include "common/dialogcontrols.h"
 #include "common/dialogunits.h"
+#include "sheets/sheetranges.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -29,13 +30,13 @@ LayoutPageWin::LayoutPageWin(QWidget *owner, int controlId, const Texts &texts)
     auto *layout = new QGroupBox(texts.layoutGroup, this);
     layout->setGeometry(du.rect(5, 3, 186, 64));
     pageLabel(this, du, QStringLiteral("Width:"), {11, 16, 46, 9});
-    mThumbWidth = NumberPair::withSpinner(this, du, {58, 14, 26, 12}, {85, 14, 9, 12}, 1, 9999, 4);
+    mThumbWidth = NumberPair::withSpinner(this, du, {58, 14, 26, 12}, {85, 14, 9, 12}, kThumbSideRange, 4);
     pageLabel(this, du, QStringLiteral("Height:"), {100, 16, 46, 9});
-    mThumbHeight = NumberPair::withSpinner(this, du, {148, 14, 26, 12}, {175, 14, 9, 12}, 1, 9999, 4);
+    mThumbHeight = NumberPair::withSpinner(this, du, {148, 14, 26, 12}, {175, 14, 9, 12}, kThumbSideRange, 4);
     pageLabel(this, du, QStringLiteral("Hor. Spacing:"), {11, 32, 46, 9});
-    mHorSpacing = NumberPair::withSpinner(this, du, {58, 30, 26, 12}, {85, 30, 9, 12}, 0, 999, 2);
+    mHorSpacing = NumberPair::withSpinner(this, du, {58, 30, 26, 12}, {85, 30, 9, 12}, kSpacingRange, 2);
     pageLabel(this, du, QStringLiteral("Ver. Spacing:"), {100, 32, 46, 9});
-    mVerSpacing = NumberPair::withSpinner(this, du, {148, 30, 26, 12}, {175, 30, 9, 12}, 0, 999, 2);
+    mVerSpacing = NumberPair::withSpinner(this, du, {148, 30, 26, 12}, {175, 30, 9, 12}, kSpacingRange, 2);
     mThumbWidth->setObjectNames(QStringLiteral("THUMBWIDTH"), QStringLiteral("THUMBWIDTHVS"));
     mThumbHeight->setObjectNames(QStringLiteral("THUMBHEIGHT"), QStringLiteral("THUMBHEIGHTVS"));
     mHorSpacing->setObjectNames(QStringLiteral("HORSPACING"), QStringLiteral("HORSPACINGVS"));

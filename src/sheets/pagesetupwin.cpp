@@ -3,6 +3,7 @@
 #include "common/dialogcontrols.h"
 #include "sheets/printgalleryjob.h"
 #include "sheets/layoutpagewin.h"
+#include "sheets/sheetranges.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -31,13 +32,13 @@ PageSetupWin::PageSetupWin(QWidget *owner, int controlId)
     margins->setGeometry(du.rect(140, 32, 216, 58));
     margins->lower();
     pageLabel(this, du, QStringLiteral("Left:"), {150, 50, 30, 9});
-    mLeft = NumberPair::withSpinner(this, du, {182, 48, 26, 12}, {209, 48, 9, 12}, 0, 999, 3);
+    mLeft = NumberPair::withSpinner(this, du, {182, 48, 26, 12}, {209, 48, 9, 12}, kMarginRange, 3);
     pageLabel(this, du, QStringLiteral("Right:"), {250, 50, 30, 9});
-    mRight = NumberPair::withSpinner(this, du, {282, 48, 26, 12}, {309, 48, 9, 12}, 0, 999, 3);
+    mRight = NumberPair::withSpinner(this, du, {282, 48, 26, 12}, {309, 48, 9, 12}, kMarginRange, 3);
     pageLabel(this, du, QStringLiteral("Top:"), {150, 68, 30, 9});
-    mTop = NumberPair::withSpinner(this, du, {182, 66, 26, 12}, {209, 66, 9, 12}, 0, 999, 3);
+    mTop = NumberPair::withSpinner(this, du, {182, 66, 26, 12}, {209, 66, 9, 12}, kMarginRange, 3);
     pageLabel(this, du, QStringLiteral("Bottom:"), {250, 68, 30, 9});
-    mBottom = NumberPair::withSpinner(this, du, {282, 66, 26, 12}, {309, 66, 9, 12}, 0, 999, 3);
+    mBottom = NumberPair::withSpinner(this, du, {282, 66, 26, 12}, {309, 66, 9, 12}, kMarginRange, 3);
     mLeft->setObjectNames(QStringLiteral("LEFTMARGIN"), QStringLiteral("LEFTMVS"));
     mRight->setObjectNames(QStringLiteral("RIGHTMARGIN"), QStringLiteral("RIGHTMVS"));
     mTop->setObjectNames(QStringLiteral("TOPMARGIN"), QStringLiteral("TOPMVS"));

@@ -20,7 +20,9 @@ public:
 
     Value aData() const override { return Value(mPrint.data()); }
     void setAData(const Value &data) override { mPrint.setData(data.array()); }
-    bool validate() override { return true; }
+    // Shows the settings' problems (HPrGallery::validate()) in the error log and answers
+    // false, or answers true.
+    bool validate() override;
     void run(const QStringList &files) override;
 
 private:

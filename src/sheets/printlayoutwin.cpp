@@ -2,6 +2,7 @@
 
 #include "common/dialogcontrols.h"
 #include "sheets/printgalleryjob.h"
+#include "sheets/sheetranges.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,7 +16,7 @@ PrintLayoutWin::PrintLayoutWin(QWidget *owner, int controlId)
 {
     const DialogUnits &du = units();
     pageLabel(this, du, QStringLiteral("Number of thumbnails columns:"), {11, 48, 110, 9});
-    mThumbCol = NumberPair::withSpinner(this, du, {122, 46, 22, 12}, {145, 46, 9, 12}, 1, 99, 2);
+    mThumbCol = NumberPair::withSpinner(this, du, {122, 46, 22, 12}, {145, 46, 9, 12}, kThumbColumnsRange, 2);
     mThumbCol->setObjectNames(QStringLiteral("THUMBCOL"), QStringLiteral("THUMBCOLVS"));
     mDrawImageRect = new QCheckBox(QStringLiteral("Draw border around each image"), this);
     mDrawImageRect->setGeometry(du.rect(200, 16, 170, 10));

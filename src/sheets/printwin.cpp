@@ -92,6 +92,8 @@ void PrintWin::doIt(bool print)
         return;
     }
     updateData();
+    if (!printJob()->validate())
+        return;
     printJob()->setPrintFlag(print);
     // The frame holds its own buttons while the print dialogs are up; Preview is this one's.
     mPreview->setEnabled(false);

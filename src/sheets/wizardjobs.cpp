@@ -19,6 +19,15 @@ void CompositeJob::run(const QStringList &files)
     copy.createSheet(mComposite.owner(), files);
 }
 
+bool PrintGalleryJob::validate()
+{
+    const QStringList problems = mPrint.validate();
+    if (problems.isEmpty())
+        return true;
+    ui().reportErrors(mOwner, problems);
+    return false;
+}
+
 void PrintGalleryJob::run(const QStringList &files)
 {
     HPrGallery copy(mOwner, mPrint.data());

@@ -35,12 +35,14 @@ TEST(GalleryNames, PageFileNames)
         HGallery g;
         g.setThPgNaming(c.naming);
         g.setThPgBaseName(c.base);
-        g.setAutoNumericStart(c.start);
         g.setNamePadChars(c.pad);
         g.setNamingCasing(c.casing);
         g.setHtmlExt(c.ext);
         g.setBaseFolder(gbtest::makeBaseFolder());
         ASSERT_TRUE(g.validate().isEmpty());
+        // After validation, which refuses a start below 0 that no page can set: the names
+        // still follow a stored one.
+        g.setAutoNumericStart(c.start);
         g.createVirtualPages({}, {}, {});
         EXPECT_EQ(g.createThumbPageName(c.n), c.name) << c.name;
     }
@@ -183,10 +185,12 @@ TEST(GalleryNames, HugeTableHoldsEveryImageOnOnePage)
     }
 }
 
-// The padding width reaches the image names too, through the batch jobs.
+// The padding width reaches the image names too, through the batch jobs; validation refuses
+// a stored width past the page's one digit before it makes any of those names.
 TEST(GalleryNames, ImageNamePaddingIsBounded)
 {
     HGallery g = gbtest::textLinkGallery(gbtest::makeBaseFolder());
     g.setNamePadChars(2147483647);
-    EXPECT_EQ(g.validate({"/none/photo.jpg"}), QStringList{});
+    EXPECT_EQ(g.validate({"/none/photo.jpg"}),
+              QStringList{"[General] Standard length for enumeration must be between 0 and 9"});
 }

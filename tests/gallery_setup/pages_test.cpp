@@ -181,6 +181,24 @@ TEST(GalleryPages, PagesShowTheBoundValues)
     EXPECT_EQ(script->commandsLb()->item(0)->text(), gb::getActionDesc(6));
 }
 
+// A stored number longer than its edit's digits is shown whole and stored back unchanged, for
+// validation to refuse, rather than cut to the edit's digits and passed on unnoticed.
+TEST(GalleryPages, LongerStoredNumbersReachValidationWhole)
+{
+    gbtest::ScriptedUi ui;
+    BoundPages bound;
+    HGallery &g = bound.job.gallery();
+    g.setThWidth(2147483647);
+    g.setTopMargin(12345);
+    g.setNamePadChars(2147483647);
+    bound.connect();
+    EXPECT_EQ(control<QLineEdit>(bound.page<gb::HgThumbImagesWin>(), "WIDTH")->text(), "2147483647");
+    bound.update();
+    EXPECT_EQ(g.thWidth(), 2147483647);
+    EXPECT_EQ(g.topMargin(), 12345);
+    EXPECT_EQ(g.namePadChars(), 2147483647);
+}
+
 // The image settings pages trim the thumbnail texts and keep the full-size ones as typed.
 TEST(GalleryPages, ImageSettingsTrimOnlyThumbnailTexts)
 {

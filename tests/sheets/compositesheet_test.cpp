@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 using gb::HComposite;
 
 namespace {
@@ -257,15 +260,17 @@ TEST_F(CompositeTest, FailuresAreReported)
     EXPECT_TRUE(hasPixel(sheet, {21 + 50, 5 + 50, kWhite}));
     EXPECT_TRUE(hasPixel(sheet, {128, 5, kBlack}));
 
-    // A sheet that cannot be written (a type without a writer) is logged and not counted.
+    // A sheet that cannot be written (a type without a writer) is logged and not counted;
+    // a run that wrote no sheet at all ends in an error box, not as completed.
     ui.log.clear();
     job.setSaveAs(10);
     EXPECT_TRUE(job.createSheet(nullptr, files));
     EXPECT_FALSE(QFile::exists(out + "CSheet1."));
     ASSERT_EQ(ui.log.size(), 1);
     EXPECT_TRUE(ui.log[0].startsWith(out + "CSheet1. - "));
-    EXPECT_EQ(ui.boxTexts().last(), "Procedure completed. \r\n\r\n0 composite image(s) were created at folder " + out
-                                        + "\r\n1 composite image(s) could not be saved.");
+    EXPECT_EQ(ui.boxes.back().caption, "Error");
+    EXPECT_EQ(ui.boxTexts().last(),
+              "No composite image was created at folder " + out + "\r\n1 composite image(s) could not be saved.");
 }
 
 TEST_F(CompositeTest, RefusedBeforeWriting)
@@ -284,12 +289,17 @@ TEST_F(CompositeTest, RefusedBeforeWriting)
     EXPECT_EQ(ui.boxes[0].caption, "Error");
     EXPECT_TRUE(ui.boxes[0].text.contains(src + "/f1.png"));
 
-    // Not even one cell fits: no sheet, and the message says 0.
+    // Not even one cell fits: validation says so, and a run started all the same makes no
+    // sheet and says that it made none, before its progress window opens.
     HComposite tiny = plainJob(20, 20);
-    tiny.validate();
+    EXPECT_EQ(tiny.validate(), QStringList{"[General] Not even one thumbnail fits on the composite image"});
+    ui.ended = false;
     EXPECT_FALSE(tiny.createSheet(nullptr, files));
     EXPECT_FALSE(QFile::exists(out + "CSheet1.png"));
-    EXPECT_EQ(ui.boxTexts().last(), "Procedure completed. \r\n\r\n0 composite image(s) were created at folder " + out);
+    EXPECT_FALSE(ui.ended);
+    EXPECT_EQ(ui.boxes.back().caption, "Error");
+    EXPECT_EQ(ui.boxTexts().last(),
+              "Not even one thumbnail fits on a composite image of 20 x 20 pixels: no composite image was created");
 
     // Settings that validation refuses place nothing either, without dividing by zero.
     HComposite broken = plainJob(250, 100);
@@ -310,7 +320,7 @@ TEST_F(CompositeTest, APrefixThatLeavesTheFolderIsRefused)
     for (const char *prefix : {"../victim", "a/../../b", "a/x", ".."}) {
         SCOPED_TRACE(prefix);
         ui.boxes.clear();
-        HComposite job = plainJob(250, 100);
+        HComposite job = plainJob(250, 110);
         job.setFolder(folder);
         job.setPrefix(prefix);
         job.setOverwrite(1);
@@ -384,6 +394,35 @@ TEST(CompositeLayout, HugeGridHoldsFewFilesOnOneSheet)
     EXPECT_EQ(l.columns, 60000);
     EXPECT_EQ(l.rows, 60000);
     EXPECT_EQ(l.sheets, 1);
+}
+
+// A run started without validation may hold any int in each setting of the layout: the
+// grid is counted in 64 bits, and every cell it places lies whole on the sheet.
+TEST(CompositeLayout, ExtremeSettingsPlaceNoCellOffTheSheet)
+{
+    using Setter = void (HComposite::*)(int);
+    const Setter setters[] = {&HComposite::setThumbWidth, &HComposite::setThumbHeight, &HComposite::setHorSpacing,
+                              &HComposite::setVerSpacing, &HComposite::setBorderSize, &HComposite::setImageWidth,
+                              &HComposite::setImageHeight};
+    for (const Setter setter : setters) {
+        for (const int value : {INT_MAX, INT_MAX - 1, INT_MIN, -1}) {
+            for (const int titleHeight : {0, INT_MAX}) {
+                SCOPED_TRACE(std::to_string(value) + " title " + std::to_string(titleHeight));
+                HComposite job;
+                job.setImageWidth(800);
+                job.setImageHeight(600);
+                (job.*setter)(value);
+                const gb::CompositeLayout l = gb::CompositeLayout::compute(job, 5, titleHeight, 40);
+                if (l.perSheet < 1) {
+                    EXPECT_EQ(l.sheets, 0);
+                    continue;
+                }
+                EXPECT_GE(l.x0, 0);
+                EXPECT_LE(l.x0 + l.columns * l.cellWidth + (l.columns - 1) * job.horSpacing(), job.imageWidth());
+                EXPECT_LE(l.y0 + (l.rows - 1) * l.pitchH + job.thumbHeight() + l.bandHeight, job.imageHeight());
+            }
+        }
+    }
 }
 
 // The thumbnails are decoded on worker threads; the sheets and the log are the same for

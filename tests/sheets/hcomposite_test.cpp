@@ -96,12 +96,13 @@ TEST(HComposite, ValidateRefusesLayoutsWithoutRoom)
         QStringList problems;
     } rows[] = {
         {100, 100, 1, 5, 5, {}},
-        {0, 100, 0, 5, 5, {"[General] Thumbnail width too small for its border"}},
+        {0, 100, 0, 5, 5, {"[General] Thumbnail width must be between 1 and 9999"}},
         {100, 10, 5, 5, 5, {"[General] Thumbnail height too small for its border"}},
-        {100, 100, -1, 5, 5, {"[General] Border size cannot be negative"}},
+        {100, 100, -1, 5, 5, {"[General] Border size must be between 0 and 999"}},
         {10, 10, 0, -10, -10,
-         {"[General] Thumbnail width and horizontal spacing leave no room for a column",
-          "[General] Thumbnail height and vertical spacing leave no room for a row"}},
+         {"[General] Horizontal spacing must be between 0 and 999", "[General] Vertical spacing must be between 0 and 999"}},
+        // Each number in its range, but not one cell on a sheet of 640 x 480.
+        {700, 100, 1, 5, 5, {"[General] Not even one thumbnail fits on the composite image"}},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.thumbW * 1000 + r.border);

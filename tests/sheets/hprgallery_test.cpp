@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using gb::HPrGallery;
 using gb::Value;
 using gb::ValueArray;
@@ -145,15 +147,23 @@ TEST_F(HPrGalleryTest, PagesAndPreviewReruns)
 TEST_F(HPrGalleryTest, RunsThatCannotPlaceAnythingEnd)
 {
     makeFiles(3);
+    // A run started without validation may also hold numbers no page can set: counted in
+    // 64 bits, they end as quickly, with cells past any page left undrawn.
     struct {
         const char *what;
-        int columns, height;
-    } rows[] = {{"no columns", 0, 150}, {"no row fits", 4, 5000}, {"no step", 4, -200}};
+        int columns, height, width;
+    } rows[] = {{"no columns", 0, 150, 150},
+                {"no row fits", 4, 5000, 150},
+                {"no step", 4, -200, 150},
+                {"columns by the billion", INT_MAX, 150, 150},
+                {"boxes taller than any page", 4, INT_MAX, 150},
+                {"boxes wider than any page", 4, 150, INT_MAX}};
     for (const auto &r : rows) {
         SCOPED_TRACE(r.what);
         HPrGallery job;
         job.setThumbPerCol(r.columns);
         job.setThumbHeight(r.height);
+        job.setThumbWidth(r.width);
         job.setVerSpacing(r.height < 0 ? 0 : 15);
         job.setImageInfo({});
         ASSERT_TRUE(job.doPrint(nullptr, files, true));

@@ -262,6 +262,23 @@ TEST(SizePage, PresetsAndCustomSize)
     EXPECT_EQ(job.imageHeight(), 0);
 }
 
+// A stored size longer than the edit's four digits is shown whole and stored back unchanged,
+// for validation to refuse, rather than cut to four digits and passed on unnoticed.
+TEST(SizePage, ALongerStoredSizeReachesValidationWhole)
+{
+    gbtest::ScriptedUi ui;
+    gb::CompositeJob wizardJob(nullptr);
+    gb::HComposite &job = wizardJob.composite();
+    job.setImageSize(0);
+    job.setImageWidth(2147483647);
+    gb::ComFiWin page(nullptr, 114);
+    page.connect2Source(&wizardJob);
+    EXPECT_EQ(page.finalWidth()->text(), "2147483647");
+    page.updateObject();
+    EXPECT_EQ(job.imageWidth(), 2147483647);
+    EXPECT_TRUE(job.validate().contains("[General] Composite image width must be between 1 and 9999"));
+}
+
 TEST(SizePage, QualityTypeFolderAndOverwrite)
 {
     gbtest::ScriptedUi ui;

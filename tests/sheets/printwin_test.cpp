@@ -127,3 +127,22 @@ TEST_F(PrintWizardTest, SettingsAreSavedAndLoadedAsPrintSettings)
     other.saveButton()->click();
     EXPECT_FALSE(gb::HPrGallery(nullptr, db.getInfo(key)).portrait());
 }
+
+// A saved record that comes back from a damaged database with numbers no page can set: Print
+// and Preview refuse it in the error log, naming each setting, and print nothing.
+TEST_F(PrintWizardTest, DamagedSettingsAreRefusedBeforePrinting)
+{
+    gb::ValueArray record = gb::HPrGallery().data();
+    record[1 - 1] = gb::Value(1e300); // thumbnail width
+    record[16 - 1] = gb::Value(-1);   // left margin
+    QString key;
+    ASSERT_TRUE(db.appendNewPrin("Damaged", record, key));
+    gb::PrintWin win(nullptr, files);
+    gbtest::loadByDescription(win, "Damaged");
+    win.printButton()->click();
+    win.previewButton()->click();
+    const QStringList problems{"[Page Layout] Thumbnail width must be between 1 and 9999",
+                               "[Page Setup] Left margin must be between 0 and 999"};
+    EXPECT_EQ(ui.errorLogs, (std::vector<QStringList>{problems, problems}));
+    EXPECT_TRUE(host.requests.empty());
+}
