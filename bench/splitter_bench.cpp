@@ -59,10 +59,12 @@ gbbench::WindowRun best(const gbbench::WindowRun &a, const gbbench::WindowRun &b
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Ok stores the tile folder in the registry: a folder of the run's own keeps the user's.
+    QTemporaryDir tmp;
+    qputenv("GLIMMERBOX_HOME", QFile::encodeName(tmp.path()));
     QApplication app(argc, argv);
     gbbench::QuietUi quiet;
     gb::setUi(&quiet);
-    QTemporaryDir tmp;
     QString photo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (photo.isEmpty()) {
         photo = tmp.filePath("generated.jpg");
