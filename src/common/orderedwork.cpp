@@ -186,7 +186,8 @@ OrderedWork::OrderedWork(int count, int threads, std::function<void(int)> work, 
 {
     d->work = std::move(work);
     d->count = std::max(0, count);
-    threads = std::clamp(threads, 1, std::max(1, d->count));
+    // A single item goes to a worker too, so that the owner serves events while it is made.
+    threads = d->count == 0 ? 1 : std::clamp(threads, 1, std::max(2, d->count));
     // On a worker thread already every core is busy, and waiting there for other workers
     // could wait for itself.
     if (threads > 1 && !isPoolThread())

@@ -50,10 +50,11 @@ size_t memoryOfFile(const QString &path);
 // waits for is handed out. work(i) runs once for every item the owner takes; it must touch
 // nothing but item i's own result and must not throw (a throw leaves the result as it was).
 // With one thread there is no pool: take(i) serves events once and runs work(i) on the
-// calling thread. Dropping the object (or stop()) hands out nothing more and waits for the
-// items that are running. The workers are the process's own kept threads
-// (platform/imagelib/parallel.h), so a run pays no thread start-up; created on one of them,
-// the work runs on that thread alone.
+// calling thread. With more, even a single item is made on a worker while take() serves
+// events (a photo loaded for a window). Dropping the object (or stop()) hands out nothing
+// more and waits for the items that are running. The workers are the process's own kept
+// threads (platform/imagelib/parallel.h), so a run pays no thread start-up; created on one of
+// them, the work runs on that thread alone.
 class OrderedWork
 {
 public:

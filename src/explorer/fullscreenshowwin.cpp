@@ -1,5 +1,7 @@
 #include "explorer/fullscreenshowwin.h"
 
+#include "common/orderedwork.h"
+#include "common/runonworker.h"
 #include "explorer/definepausewin.h"
 #include "image/thumbnail.h"
 #include "platform/imagelib/drawrgb.h"
@@ -8,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <memory>
+
 namespace gb {
 
 FullScreenShowWin::FullScreenShowWin(QWidget *owner, const QString &file)
@@ -15,7 +19,7 @@ FullScreenShowWin::FullScreenShowWin(QWidget *owner, const QString &file)
 {
     mFiles = {file};
     fullScreenWin();
-    advanceImage();
+    start();
 }
 
 FullScreenShowWin::FullScreenShowWin(QWidget *owner, const QStringList &files, int pauseSeconds, bool loop)
@@ -26,11 +30,16 @@ FullScreenShowWin::FullScreenShowWin(QWidget *owner, const QStringList &files, i
     mSlideShow = true;
     fullScreenWin();
     mTimer.setInterval(pauseSeconds * 1000);
-    connect(&mTimer, &QTimer::timeout, this, &FullScreenShowWin::advanceImage);
+    // A picture still being made keeps its turn: the show waits for it rather than skip it.
+    connect(&mTimer, &QTimer::timeout, this, [this] {
+        if (!mPending)
+            advanceImage();
+    });
     mTimer.start();
-    advanceImage();
+    start();
 }
 
+// A picture still being made goes on without the window, which drops it when done.
 FullScreenShowWin::~FullScreenShowWin() = default;
 
 void FullScreenShowWin::fullScreenWin()
@@ -51,24 +60,63 @@ void FullScreenShowWin::fullScreenWin()
     mWindowHeight = area.height();
 }
 
+void FullScreenShowWin::start()
+{
+    mAheadOnWorker = workerThreads() > 1;
+    advanceImage();
+}
+
+int FullScreenShowWin::following(int index) const
+{
+    if (!mSlideShow || mFiles.isEmpty())
+        return 0;
+    if (index < mFiles.size())
+        return index + 1;
+    return mLoop ? 1 : 0;
+}
+
+FullScreenShowWin::Picture FullScreenShowWin::makePicture(const QString &path, int index, int boxW, int boxH)
+{
+    Picture picture;
+    picture.index = index;
+    // Read straight into the screen's box: a large JPEG is decoded at a reduced scale.
+    QString error;
+    picture.display = createScreenRgbFromFile(path, boxW, boxH, picture.imageWidth, picture.imageHeight, error);
+    return picture;
+}
+
 void FullScreenShowWin::advanceImage()
 {
+    if (mEnded)
+        return;
     mDisplay = RgbImage();
     mReady = false;
     ++mCurrent;
     if (mCurrent > mFiles.size()) {
         if (!mLoop) {
-            mTimer.stop();
             done(0);
             return;
         }
         mCurrent = 1;
     }
-    const QString path = mFiles.at(mCurrent - 1);
-    setWindowTitle(path + QStringLiteral(" (Press any mouse button to close ...)"));
-    // Read straight into the screen's box: a large JPEG is decoded at a reduced scale.
-    QString error;
-    mDisplay = createScreenRgbFromFile(path, mWindowWidth, mWindowHeight, mImageWidth, mImageHeight, error);
+    setWindowTitle(mFiles.at(mCurrent - 1) + QStringLiteral(" (Press any mouse button to close ...)"));
+    if (mAhead.index == mCurrent) {
+        showPicture(std::exchange(mAhead, Picture()));
+    } else {
+        mAhead = Picture();
+        mImageWidth = mImageHeight = 0;
+        mPending = true;
+        update();
+    }
+    makeNext();
+}
+
+void FullScreenShowWin::showPicture(Picture picture)
+{
+    mPending = false;
+    mDisplay = std::move(picture.display);
+    mImageWidth = picture.imageWidth;
+    mImageHeight = picture.imageHeight;
     if (!mDisplay.isNull()) {
         mDisplayWidth = mDisplay.width();
         mDisplayHeight = mDisplay.height();
@@ -78,12 +126,55 @@ void FullScreenShowWin::advanceImage()
         mTop = (mWindowHeight - mDisplayHeight) >> 1;
     }
     update();
+    emit pictureShown();
+}
+
+void FullScreenShowWin::makeNext()
+{
+    if (mEnded || mMaking)
+        return;
+    if (!mAheadOnWorker) {
+        // The window's own thread makes the picture when it is due, and nothing ahead.
+        if (mPending)
+            showPicture(makePicture(mFiles.at(mCurrent - 1), mCurrent, mWindowWidth, mWindowHeight));
+        return;
+    }
+    const int wanted = mPending ? mCurrent : following(mCurrent);
+    if (wanted == 0 || (!mPending && mAhead.index == wanted))
+        return;
+    // The worker gets its own copy of what it needs: the window may be gone when it ends.
+    auto made = std::make_shared<Picture>();
+    const QString path = mFiles.at(wanted - 1);
+    const int boxW = mWindowWidth, boxH = mWindowHeight;
+    mMaking = runOnWorker(
+        this, [made, path, wanted, boxW, boxH] { *made = makePicture(path, wanted, boxW, boxH); },
+        [this, made] { takeMade(std::move(*made)); });
+    if (!mMaking) {
+        mAheadOnWorker = false;
+        makeNext();
+    }
+}
+
+void FullScreenShowWin::takeMade(Picture picture)
+{
+    mMaking = false;
+    if (mEnded)
+        return;
+    if (mPending && picture.index == mCurrent) {
+        showPicture(std::move(picture));
+    } else if (picture.index == following(mCurrent)) {
+        mAhead = std::move(picture);
+        emit pictureMadeAhead(mAhead.index);
+    }
+    makeNext();
 }
 
 void FullScreenShowWin::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
+    if (mPending)
+        return;
     painter.setPen(Qt::white);
     const QPoint textAt(1, 1 + painter.fontMetrics().ascent());
     if (!mReady || mDisplay.isNull())
@@ -92,15 +183,21 @@ void FullScreenShowWin::paintEvent(QPaintEvent *)
         painter.drawText(textAt, QStringLiteral("Error Resizing Image"));
 }
 
+void FullScreenShowWin::done(int result)
+{
+    mEnded = true;
+    mTimer.stop();
+    mAhead = Picture();
+    QDialog::done(result);
+}
+
 void FullScreenShowWin::keyPressEvent(QKeyEvent *)
 {
-    mTimer.stop();
     done(0);
 }
 
 void FullScreenShowWin::mousePressEvent(QMouseEvent *)
 {
-    mTimer.stop();
     done(0);
 }
 

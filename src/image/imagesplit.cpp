@@ -1,5 +1,7 @@
 #include "image/imagesplit.h"
 
+#include "common/batchprogress.h"
+#include "common/orderedwork.h"
 #include "common/safefile.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
@@ -7,7 +9,10 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <utility>
 
 namespace gb {
 
@@ -80,50 +85,103 @@ QString splitTileBase(const QString &sourcePath, const QString &folder, int form
     return folder + sourcePath.mid(slash + 1, dot - slash - 1) + QLatin1Char('.') + returnProperExt(format);
 }
 
-SplitResult splitImage(const SplitRequest &request)
+SplitResult splitImage(const SplitRequest &request, BatchProgress &progress)
 {
     SplitResult result;
+    const int threads = request.threads > 0 ? request.threads : workerThreads();
+    // The run has its own abort; an outer run's flag is given back at the end.
+    const bool outerAbort = std::exchange(glAbortBatch, false);
+    progress.setCaption(QStringLiteral("Split Image"));
+    progress.setIdle(false);
+    const int tiles = int(std::clamp<int64_t>(int64_t(request.columns) * request.rows, 1, INT_MAX));
+    progress.setRange(1, tiles);
+    progress.setPosition(0);
+    progress.show();
+    progress.showControls();
+    progress.noOfFiles(0, tiles);
+    progress.setFile(request.sourcePath);
+    progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
+    const auto finish = [&] {
+        progress.setCurrentAction(QStringLiteral("Idle"));
+        progress.setFile(QString());
+        progress.endDialog(1);
+        glAbortBatch = outerAbort;
+        return result;
+    };
+
+    // A large photo takes a good part of a second to decode.
     RgbImage loaded;
     int width = 0, height = 0;
-    if (request.source) {
-        loaded = request.source->clone();
-        width = loaded.width();
-        height = loaded.height();
-    } else {
-        QString error;
-        loaded = createRgbFromFile(request.sourcePath, width, height, error);
+    {
+        OrderedWork load(1, threads, [&](int) {
+            if (request.source) {
+                loaded = request.source->clone();
+                width = loaded.width();
+                height = loaded.height();
+            } else {
+                QString error;
+                loaded = createRgbFromFile(request.sourcePath, width, height, error);
+            }
+        });
+        load.take(0);
     }
-    if (loaded.isNull())
-        return result;
+    result.aborted = glAbortBatch;
+    if (result.aborted || loaded.isNull())
+        return finish();
     result.obtained = true;
 
     SplitTile probe;
     if (!splitTileRect(width, height, request.columns, request.rows, 1, 1, probe)) {
         result.errors << QStringLiteral("The image (%1 x %2 pixels) is too small to split into %3 rows and %4 columns.")
                              .arg(width).arg(height).arg(request.rows).arg(request.columns);
-        return result;
+        return finish();
     }
     result.table.assign(size_t(request.rows), std::vector<SplitCell>(size_t(request.columns)));
     // Tiles of a killed run were never moved into place; their temporary files go.
     removeDeadLeftovers(QFileInfo(request.base).absolutePath(), Leftover::Write);
-    // One tile at a time: the run holds the image and a single tile, never a full second copy.
-    for (int c = 1; c <= request.columns; ++c) {
-        for (int r = 1; r <= request.rows; ++r) {
-            const QString name = getPartialName(request.base, r, c);
-            SplitTile tile;
-            QString error = QStringLiteral("not enough memory for the tile");
-            const bool saved = cutTile(loaded, request.columns, request.rows, c, r, tile)
-                               && saveRgb2File(tile.image, name, request.format, request.jpegQuality,
-                                               request.jpegProgressive != 0, 0.0, 256, &error);
-            if (saved)
-                ++result.tilesWritten;
-            else
-                result.errors << QStringLiteral("Tile %1 not saved: %2").arg(name, error);
-            splitTileRect(width, height, request.columns, request.rows, c, r, tile);
-            result.table[size_t(r - 1)][size_t(c - 1)] = {name, tile.width, tile.height, request.alt};
+
+    // Tiles by column, then row. Each is cut, encoded and written by the worker that makes
+    // it, which holds that one tile meanwhile; this thread takes them in order and counts.
+    const int count = tiles;
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << getPartialName(request.base, i % request.rows + 1, i / request.rows + 1);
+    struct Outcome
+    {
+        bool saved = false;
+        QString error;
+    };
+    std::vector<Outcome> made(static_cast<size_t>(count));
+    OrderedWork pool(count, threads, [&](int i) {
+        SplitTile tile;
+        Outcome &out = made[size_t(i)];
+        out.error = QStringLiteral("not enough memory for the tile");
+        out.saved = cutTile(loaded, request.columns, request.rows, i / request.rows + 1, i % request.rows + 1, tile)
+                    && saveRgb2File(tile.image, names.at(i), request.format, request.jpegQuality,
+                                    request.jpegProgressive != 0, 0.0, 256, &out.error);
+    });
+    for (int i = 0; i < count; ++i) {
+        if (glAbortBatch) {
+            result.aborted = true;
+            break;
         }
+        const int c = i / request.rows + 1;
+        const int r = i % request.rows + 1;
+        progress.noOfFiles(i + 1, count);
+        progress.setPosition(i + 1);
+        progress.setFile(names.at(i));
+        progress.setCurrentAction(QStringLiteral("Saving ..."));
+        pool.take(i);
+        const Outcome &out = made[size_t(i)];
+        if (out.saved)
+            ++result.tilesWritten;
+        else
+            result.errors << QStringLiteral("Tile %1 not saved: %2").arg(names.at(i), out.error);
+        SplitTile tile;
+        splitTileRect(width, height, request.columns, request.rows, c, r, tile);
+        result.table[size_t(r - 1)][size_t(c - 1)] = {names.at(i), tile.width, tile.height, request.alt};
     }
-    return result;
+    return finish();
 }
 
 } // namespace gb

@@ -9,9 +9,11 @@
 
 namespace gb {
 
+class BatchProgress;
+
 // Cutting one image into a grid of rows x columns tiles, each saved as an image file, for
 // the image splitter. The window (ImageSplitWin) collects the request; splitImage() does the
-// work and says what failed; the HTML table that lays the tiles out again is writeSplitTable()
+// work and says what failed; the HTML table that lays the tiles out again is createSplitTable()
 // (splittable.h).
 //
 // Tile sizes: every tile but those of the last column and row is W div columns wide and
@@ -69,6 +71,7 @@ struct SplitRequest
     QString alt;
     int jpegQuality = 0;
     int jpegProgressive = 0;
+    int threads = 0;                  // worker threads; 0: workerThreads()
 };
 
 struct SplitResult
@@ -77,10 +80,18 @@ struct SplitResult
     int tilesWritten = 0;
     SplitTable table;      // filled whenever tiles were cut, failed ones included
     QStringList errors;    // one sentence per failure, in order
+    bool aborted = false;  // Abort was pressed: the tiles not yet begun were not written
 };
 
 // Loads the image, cuts it and saves every tile (each file written whole or not at all).
 // A tile that cannot be saved is named in errors and the others are still written.
-SplitResult splitImage(const SplitRequest &request);
+//
+// The loading and the tiles are made on the worker threads (the tiles side by side, each
+// written by the thread that encodes it) while this thread serves events and shows the run
+// in progress: the source, then "File n of m" with each tile's name. An Abort there (the
+// batch runs' glAbortBatch) ends the run once the tiles under way are written; the flag is
+// as it was before the run afterwards. The tiles are the same bytes with any thread count;
+// with one thread everything runs here, serving events between the steps.
+SplitResult splitImage(const SplitRequest &request, BatchProgress &progress);
 
 } // namespace gb

@@ -1,5 +1,6 @@
 #include "image/imagesplitwin.h"
 
+#include "common/batchprogress.h"
 #include "common/dialogunits.h"
 #include "common/filepaths.h"
 #include "common/messages.h"
@@ -23,6 +24,7 @@
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
+#include <memory>
 
 namespace gb {
 
@@ -119,7 +121,7 @@ ImageSplitWin::ImageSplitWin(QWidget *owner, const SplitSource &source)
     if (mSource.image)
         previewImage(mPreview, &mPreviewImage, *mSource.image);
     else
-        previewFile(mPreview, &mPreviewImage, mSource.path);
+        previewFileOnWorker(this, mPreview, &mPreviewImage, mSource.path);
     mCreateHtml->setChecked(false);
     mHtmlFile->setChecked(true);
     mFileName->setText(QStringLiteral("TMPIMAGE"));
@@ -190,6 +192,8 @@ void ImageSplitWin::pbBrowseFolders()
 
 void ImageSplitWin::pbOk()
 {
+    if (mRunning)
+        return;
     const int rows = theRow();
     const int columns = theCol();
     const int format = imageFormat();
@@ -233,17 +237,22 @@ void ImageSplitWin::pbOk()
     request.alt = alt;
     request.jpegQuality = quality;
     request.jpegProgressive = progressive;
-    SplitResult result = splitImage(request);
-    if (!result.obtained) {
+    std::unique_ptr<BatchProgress> progress = ui().batchProgress(this);
+    mRunning = true;
+    SplitResult result = splitImage(request, *progress);
+    mRunning = false;
+    if (!result.obtained && !result.aborted) {
         errorMsg(nullptr, QStringLiteral("Unsufficient system memory to complete the operation"));
     } else {
         QString error;
-        if (html && !result.table.empty() && !createSplitTable(result.table, folder, name, target, &error))
+        // An aborted run writes no table: its tiles are not all there.
+        if (html && !result.aborted && !result.table.empty()
+            && !createSplitTable(result.table, folder, name, target, &error))
             result.errors << QStringLiteral("HTML code not written: ") + error;
-        if (result.errors.isEmpty())
-            infoMessage(this, QStringLiteral("Procedure finished."));
-        else
+        if (!result.errors.isEmpty())
             ui().reportErrors(this, result.errors);
+        else if (!result.aborted)
+            infoMessage(this, QStringLiteral("Procedure finished."));
     }
     done(1);
 }
@@ -251,6 +260,12 @@ void ImageSplitWin::pbOk()
 void ImageSplitWin::pbCancel()
 {
     done(-1);
+}
+
+void ImageSplitWin::done(int result)
+{
+    if (!mRunning)
+        QDialog::done(result);
 }
 
 } // namespace gb

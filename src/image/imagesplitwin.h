@@ -27,6 +27,11 @@ struct SplitSource
 // whether and where to write the HTML table), then cuts it. Ok validates, runs the split and
 // ends with 1; a refused entry keeps the dialog open. Cancel ends with -1.
 //
+// The preview is made on a worker thread while the dialog opens. The run shows its progress
+// window (with Abort) and serves events; meanwhile the dialog refuses Ok, Cancel and Close.
+// An aborted run ends the dialog with no table and no "Procedure finished.", only the tiles
+// that failed before it.
+//
 //   ImageSplitWin dialog(owner, {path});
 //   dialog.exec();
 class ImageSplitWin : public QDialog
@@ -61,6 +66,12 @@ public:
     QPushButton *cancelButton() const { return mCancel; }
     QPushButton *browseButton() const { return mBrowse; }
 
+    // A split is running.
+    bool running() const { return mRunning; }
+
+    // Refused while a split runs.
+    void done(int result) override;
+
 public slots:
     void pbOk();
     void pbCancel();
@@ -78,6 +89,7 @@ private:
     QRadioButton *mHtmlFile, *mTextFile, *mClipboard;
     PreviewFt *mPreview;
     QPushButton *mOk, *mCancel, *mBrowse;
+    bool mRunning = false;
 };
 
 } // namespace gb

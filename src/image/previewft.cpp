@@ -1,11 +1,15 @@
 #include "image/previewft.h"
 
+#include "common/orderedwork.h"
+#include "common/runonworker.h"
 #include "image/rgbutils.h"
 #include "image/thumbnail.h"
 
 #include <QFileInfo>
 #include <QFrame>
 #include <QPainter>
+
+#include <memory>
 
 namespace gb {
 
@@ -20,6 +24,7 @@ void PreviewFt::update(const RgbImage *image, int width, int height, const QStri
     mWidth = width;
     mHeight = height;
     mText = text;
+    ++mUpdates;
     mLeft = (this->width() - width) / 2;
     mTop = (this->height() - height) / 2;
     QWidget::update();
@@ -49,6 +54,18 @@ static void show(PreviewFt *pane, RgbImage *preview, RgbImage fitted, const QStr
     pane->update(preview, preview->width(), preview->height(), text);
 }
 
+// The file fitted into the box; *fileSize (when given) receives the size in the file once
+// it was read. Runs on any thread.
+static RgbImage fittedFromFile(const QString &path, QSize box, QSize *fileSize)
+{
+    int width = 0, height = 0;
+    QString error;
+    RgbImage fitted = createFittedRgbFromFile(path, std::max(1, box.width()), std::max(1, box.height()), width, height, error);
+    if (!fitted.isNull() && fileSize)
+        *fileSize = QSize(width, height);
+    return fitted;
+}
+
 QFrame *framePane(PreviewFt *pane)
 {
     auto *border = new QFrame(pane->parentWidget());
@@ -65,16 +82,30 @@ bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize 
         *preview = RgbImage();
         return false;
     }
-    const QSize b = previewBox(pane, box);
-    int width = 0, height = 0;
-    QString error;
-    RgbImage fitted = createFittedRgbFromFile(path, std::max(1, b.width()), std::max(1, b.height()), width, height, error);
+    RgbImage fitted = fittedFromFile(path, previewBox(pane, box), fileSize);
     if (fitted.isNull())
         return false;
     show(pane, preview, std::move(fitted), path);
-    if (fileSize)
-        *fileSize = QSize(width, height);
     return true;
+}
+
+void previewFileOnWorker(QObject *owner, PreviewFt *pane, RgbImage *preview, const QString &path, QSize box)
+{
+    if (workerThreads() <= 1 || !QFileInfo(path).isFile()) {
+        previewFile(pane, preview, path, box);
+        return;
+    }
+    const QSize b = previewBox(pane, box);
+    const unsigned given = pane->updateCount();
+    auto fitted = std::make_shared<RgbImage>();
+    const bool started = runOnWorker(
+        owner, [fitted, path, b] { *fitted = fittedFromFile(path, b, nullptr); },
+        [pane, preview, fitted, path, given] {
+            if (!fitted->isNull() && pane->updateCount() == given)
+                show(pane, preview, std::move(*fitted), path);
+        });
+    if (!started)
+        previewFile(pane, preview, path, box);
 }
 
 bool previewBytes(PreviewFt *pane, RgbImage *preview, const QByteArray &bytes, QSize box)

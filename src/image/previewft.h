@@ -23,6 +23,9 @@ public:
     void update(const RgbImage *image, int width, int height, const QString &text);
 
     const RgbImage *image() const { return mImage; }
+    // How many times update() was called: a preview made elsewhere tells by it whether the
+    // pane was given another meanwhile.
+    unsigned updateCount() const { return mUpdates; }
     int left() const { return mLeft; }
     int top() const { return mTop; }
     QString text() const { return mText; }
@@ -34,6 +37,7 @@ private:
     const RgbImage *mImage = nullptr;
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0;
     QString mText;
+    unsigned mUpdates = 0;
 };
 
 // The pane paints all of its area, so its border is a plain box one pixel around it, made on
@@ -48,6 +52,12 @@ QFrame *framePane(PreviewFt *pane);
 // the file when it is shown.
 bool previewFile(PreviewFt *pane, RgbImage *preview, const QString &path, QSize box = QSize(),
                  QSize *fileSize = nullptr);
+
+// As previewFile(), with the file decoded on a worker thread while the window goes on: the
+// pane shows it once made, unless owner (which holds the pane and *preview) is gone by then
+// or the pane was given another preview meanwhile. With "Worker Threads" = 1, or a file
+// that is not there, it is previewFile() itself.
+void previewFileOnWorker(QObject *owner, PreviewFt *pane, RgbImage *preview, const QString &path, QSize box = QSize());
 
 // The same for an image file held in memory (a catalog's stored thumbnail): fitted and shown,
 // the previous preview kept when it cannot be decoded.

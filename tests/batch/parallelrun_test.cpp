@@ -212,6 +212,19 @@ TEST(OrderedWork, OneThreadRunsOnTheCallerAndDroppingStopsHandingOut)
     EXPECT_LE(ran.load(), 1 + 8 + 4) << "nothing is handed out past the lookahead once dropped";
 }
 
+// One item alone (a picture a window loads) is made on a worker too, while the owner serves
+// events: it does not hold the window.
+TEST(OrderedWork, ASingleItemIsMadeOnAWorkerWhileTheOwnerServesEvents)
+{
+    bool onWorker = false;
+    int served = 0;
+    OrderedWork pool(1, 4, [&](int) { onWorker = isPoolThread(); });
+    pool.serveEventsWith([&] { ++served; });
+    pool.take(0);
+    EXPECT_TRUE(onWorker);
+    EXPECT_GT(served, 0);
+}
+
 TEST(OrderedWork, RunsStartedWhileAnotherWaitsOrOnAWorkerFinish)
 {
     // A run started from the events served while another waits (a page of thumbnails drawn

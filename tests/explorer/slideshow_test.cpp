@@ -8,9 +8,11 @@
 #include "image/previewft.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
+#include "support/workers.h"
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,6 +21,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace gb;
 using gbtest::whenModal;
@@ -31,6 +35,29 @@ QStringList listed(const DefineOrderWin &w)
     for (int i = 0; i < w.filesLv()->count(); ++i)
         out << w.filesLv()->item(i)->text();
     return out;
+}
+
+// Serves events until the show has its current picture on screen.
+void waitShown(FullScreenShowWin &show)
+{
+    if (!show.pending())
+        return;
+    QEventLoop loop;
+    QObject::connect(&show, &FullScreenShowWin::pictureShown, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Serves events until the show holds picture `index` made ahead for its turn.
+void waitMadeAhead(FullScreenShowWin &show, int index)
+{
+    if (show.madeAhead() == index)
+        return;
+    QEventLoop loop;
+    QObject::connect(&show, &FullScreenShowWin::pictureMadeAhead, &loop, [&](int made) {
+        if (made == index)
+            loop.quit();
+    });
+    loop.exec();
 }
 
 } // namespace
@@ -108,38 +135,119 @@ TEST(FullScreenShowWin, ShowsEachPictureFittedCentredAndLoopsOrEnds)
     ASSERT_TRUE(gbtest::writeFile(dir + "bad.png", "not an image"));
     const QStringList files = {dir + "small.png", dir + "wide.png", dir + "bad.png"};
 
-    FullScreenShowWin show(nullptr, files, 2, true);
-    EXPECT_EQ(show.interval(), 2000);
-    EXPECT_TRUE(show.timerActive());
-    EXPECT_EQ(show.currentIndex(), 1);
+    // With one thread every picture is made here when it is due; otherwise on the workers,
+    // and the window shows each once it is made.
+    for (int threads : {1, 4}) {
+        SCOPED_TRACE(threads);
+        gbtest::WorkerThreadsSetting setting(threads);
+        const auto advance = [threads](FullScreenShowWin &show) {
+            show.advanceImage();
+            EXPECT_TRUE(threads > 1 || !show.pending());
+            waitShown(show);
+        };
+        // Pauses long enough that no tick comes while the test runs.
+        FullScreenShowWin show(nullptr, files, 30, true);
+        EXPECT_EQ(show.interval(), 30000);
+        EXPECT_TRUE(show.timerActive());
+        EXPECT_EQ(show.currentIndex(), 1);
+        EXPECT_EQ(show.windowTitle(), dir + "small.png (Press any mouse button to close ...)");
+        EXPECT_TRUE(threads > 1 || !show.pending());
+        waitShown(show);
+        EXPECT_TRUE(show.ready());
+        EXPECT_EQ(show.displaySize(), QSize(50, 30));
+        EXPECT_EQ(show.displayOrigin(), QPoint((screen.width() - 50) / 2, (screen.height() - 30) / 2));
+        if (threads == 1) {
+            EXPECT_EQ(show.madeAhead(), 0) << "nothing is made ahead";
+        }
+        advance(show);
+        EXPECT_EQ(show.displaySize(), QSize(screen.width(), 5));
+        EXPECT_EQ(show.imageSize(), QSize(screen.width() * 2, 10));
+        advance(show);
+        EXPECT_EQ(show.currentIndex(), 3);
+        EXPECT_FALSE(show.ready());
+        advance(show);
+        EXPECT_EQ(show.currentIndex(), 1);
+        EXPECT_TRUE(show.ready());
+
+        FullScreenShowWin once(nullptr, files, 30, false);
+        once.show();
+        advance(once);
+        advance(once);
+        EXPECT_TRUE(once.isVisible());
+        once.advanceImage();
+        EXPECT_FALSE(once.isVisible());
+        EXPECT_FALSE(once.timerActive());
+
+        FullScreenShowWin single(nullptr, dir + "small.png");
+        EXPECT_FALSE(single.isSlideShow());
+        EXPECT_FALSE(single.timerActive());
+        waitShown(single);
+        EXPECT_EQ(single.displaySize(), QSize(50, 30));
+        single.show();
+        QTest::mouseClick(&single, Qt::RightButton);
+        EXPECT_FALSE(single.isVisible());
+    }
+}
+
+// The next picture is made on a worker while the one before is on screen: a decode that
+// waits does not hold the window, and the change of picture only swaps them.
+TEST(FullScreenShowWin, MakesTheNextPictureOnAWorkerWhileTheWindowAnswers)
+{
+    const QString dir = gbtest::makeTempDir("ahead") + "/";
+    ASSERT_TRUE(gbtest::writePng(dir + "small.png", 50, 30));
+    const QString photo = gbtest::writeGatedJpeg(dir + "photo.jpg", 160, 120);
+    gbtest::WorkerThreadsSetting threads(4);
+    gbtest::DecodeGate gate;
+
+    FullScreenShowWin show(nullptr, {dir + "small.png", photo}, 30, true);
+    show.show();
+    waitShown(show);
+    EXPECT_EQ(show.displaySize(), QSize(50, 30));
+    // The photo's decoder, on a worker, waits for room; this thread goes on meanwhile.
+    gate.waitForADecoder();
+    EXPECT_EQ(show.madeAhead(), 0);
+    show.advanceImage();
+    EXPECT_EQ(show.currentIndex(), 2);
+    EXPECT_TRUE(show.pending());
+    EXPECT_FALSE(show.ready());
+    EXPECT_EQ(show.windowTitle(), photo + " (Press any mouse button to close ...)");
+    show.repaint();
+    gate.release();
+    waitShown(show);
+    EXPECT_TRUE(show.ready());
+    EXPECT_EQ(show.imageSize(), QSize(160, 120));
+    // The first picture comes next and is made ahead: its turn shows it at once.
+    waitMadeAhead(show, 1);
+    show.advanceImage();
+    EXPECT_FALSE(show.pending());
     EXPECT_TRUE(show.ready());
     EXPECT_EQ(show.displaySize(), QSize(50, 30));
-    EXPECT_EQ(show.displayOrigin(), QPoint((screen.width() - 50) / 2, (screen.height() - 30) / 2));
-    EXPECT_EQ(show.windowTitle(), dir + "small.png (Press any mouse button to close ...)");
-    show.advanceImage();
-    EXPECT_EQ(show.displaySize(), QSize(screen.width(), 5));
-    EXPECT_EQ(show.imageSize(), QSize(screen.width() * 2, 10));
-    show.advanceImage();
-    EXPECT_EQ(show.currentIndex(), 3);
-    EXPECT_FALSE(show.ready());
-    show.advanceImage();
     EXPECT_EQ(show.currentIndex(), 1);
+}
 
-    FullScreenShowWin once(nullptr, files, 1, false);
-    once.show();
-    once.advanceImage();
-    once.advanceImage();
-    EXPECT_TRUE(once.isVisible());
-    once.advanceImage();
-    EXPECT_FALSE(once.isVisible());
-    EXPECT_FALSE(once.timerActive());
-
-    FullScreenShowWin single(nullptr, dir + "small.png");
-    EXPECT_FALSE(single.isSlideShow());
-    EXPECT_FALSE(single.timerActive());
-    single.show();
-    QTest::mouseClick(&single, Qt::RightButton);
-    EXPECT_FALSE(single.isVisible());
+// A key while the picture is still being made ends the window at once; the window goes
+// before the decode ends, and the worker drops the picture.
+TEST(FullScreenShowWin, AKeyWhileAPictureIsMadeEndsTheWindowWhichDoesNotWaitForIt)
+{
+    const QString dir = gbtest::makeTempDir("closing") + "/";
+    const QString photo = gbtest::writeGatedJpeg(dir + "photo.jpg", 160, 120);
+    gbtest::WorkerThreadsSetting threads(4);
+    {
+        gbtest::DecodeGate gate;
+        auto show = std::make_unique<FullScreenShowWin>(nullptr, QStringList{photo, photo}, 1, true);
+        show->show();
+        gate.waitForADecoder();
+        EXPECT_TRUE(show->pending());
+        QTest::keyClick(show.get(), Qt::Key_Space);
+        EXPECT_FALSE(show->isVisible());
+        EXPECT_FALSE(show->timerActive());
+        show.reset();
+    }
+    gbtest::DecodeGate::waitForTheDecodersToEnd();
+    // The pool goes on serving the next window.
+    FullScreenShowWin next(nullptr, photo);
+    waitShown(next);
+    EXPECT_TRUE(next.ready());
 }
 
 // The whole road from the explorer: order, pause and loop, then the show, ended by a key.

@@ -2,16 +2,20 @@
 #include "image/imagesplitwin.h"
 #include "image/splittable.h"
 
-#include "common/registry.h"
+#include "common/batchprogress.h"
 #include "common/filepaths.h"
+#include "common/registry.h"
 #include "image/imageload.h"
 #include "image/imagesave.h"
 #include "image/imagetypes.h"
+#include "image/previewft.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
 #include "support/enterkey.h"
 #include "support/modal.h"
 #include "support/modalscript.h"
+#include "support/runui.h"
+#include "support/workers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,13 +24,16 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <ostream>
 
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -57,6 +64,27 @@ void clickOk(QDialog *d)
     for (QPushButton *b : d->findChildren<QPushButton *>())
         if (b->text() == "Ok")
             b->click();
+}
+
+// The request to split source into columns x rows tiles of the given type in folder.
+SplitRequest tilesOf(const QString &source, const QString &folder, int columns, int rows, int format)
+{
+    SplitRequest request;
+    request.sourcePath = source;
+    request.columns = columns;
+    request.rows = rows;
+    request.base = splitTileBase(source, folder, format);
+    request.format = format;
+    return request;
+}
+
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> tilesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        files[name] = gbtest::readFile(folder + "/" + name);
+    return files;
 }
 
 } // namespace
@@ -212,14 +240,10 @@ TEST(SplitImage, WritesEveryTileAndReportsTheOnesThatFail)
     ASSERT_TRUE(saveRgb2File(coordinates(30, 21), source, 4, 0, false, 0, 0));
     // A folder standing where one tile goes makes that tile fail.
     QDir(dir).mkdir("beach_0102.png");
-    SplitRequest request;
-    request.sourcePath = source;
-    request.columns = 3;
-    request.rows = 2;
-    request.base = splitTileBase(source, dir, ImageTypePng);
-    request.format = ImageTypePng;
+    SplitRequest request = tilesOf(source, dir, 3, 2, ImageTypePng);
     request.alt = "Beach";
-    const SplitResult result = splitImage(request);
+    SilentBatchProgress progress;
+    const SplitResult result = splitImage(request, progress);
     EXPECT_TRUE(result.obtained);
     EXPECT_EQ(result.tilesWritten, 5);
     ASSERT_EQ(result.errors.size(), 1);
@@ -235,10 +259,10 @@ TEST(SplitImage, WritesEveryTileAndReportsTheOnesThatFail)
     EXPECT_EQ(tile.pixel(0, 0)[1], 10);
 
     request.sourcePath = dir + "missing.png";
-    EXPECT_FALSE(splitImage(request).obtained);
+    EXPECT_FALSE(splitImage(request, progress).obtained);
     request.sourcePath = source;
     request.columns = 31;
-    const SplitResult tooFine = splitImage(request);
+    const SplitResult tooFine = splitImage(request, progress);
     EXPECT_TRUE(tooFine.obtained);
     EXPECT_EQ(tooFine.tilesWritten, 0);
     EXPECT_TRUE(tooFine.table.empty());
@@ -395,4 +419,129 @@ TEST(ImageSplitWin, AnImageThatCannotBeLoadedOrCutIsReported)
     ASSERT_EQ(ui.errorLogs.size(), 1u);
     EXPECT_EQ(ui.errorLogs[0], QStringList{"The image (3 x 3 pixels) is too small to split into 2 rows and 4 columns."});
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 2);
+}
+
+TEST(SplitImage, GivesTheSameTilesWithAnyThreadCount)
+{
+    const QString dir = gbtest::makeTempDir("samebytes") + "/";
+    const QString source = dir + "beach.png";
+    ASSERT_TRUE(saveRgb2File(coordinates(101, 67), source, 4, 0, false, 0, 0));
+    QMap<QString, QByteArray> first;
+    for (int threads : {1, 4}) {
+        const QString out = gbtest::makeTempDir(QString("tiles%1").arg(threads)) + "/";
+        SplitRequest request = tilesOf(source, out, 4, 3, ImageTypeJpg);
+        request.jpegQuality = 75;
+        request.threads = threads;
+        SilentBatchProgress progress;
+        const SplitResult result = splitImage(request, progress);
+        EXPECT_EQ(result.tilesWritten, 12);
+        EXPECT_FALSE(result.aborted);
+        const QMap<QString, QByteArray> tiles = tilesIn(out);
+        ASSERT_EQ(tiles.size(), 12);
+        if (first.isEmpty())
+            first = tiles;
+        EXPECT_EQ(tiles, first) << threads << " threads";
+    }
+}
+
+// While it splits, the dialog serves events (a zero timer comes in the middle of the run)
+// and refuses Cancel, Escape and Close; the run then ends it as usual.
+TEST(ImageSplitWin, ServesEventsWhileItSplitsAndRefusesToCloseMeanwhile)
+{
+    const QString dir = gbtest::makeTempDir("busy") + "/";
+    ASSERT_TRUE(saveRgb2File(coordinates(90, 60), dir + "beach.png", 4, 0, false, 0, 0));
+    gbtest::WorkerThreadsSetting threads(4);
+    gbtest::ScriptedUi ui;
+    ImageSplitWin w(nullptr, {dir + "beach.png"});
+    w.imageTypeBox()->setCurrentIndex(w.imageTypeBox()->findData(ImageTypePng));
+    w.rowsEdit()->setText("3");
+    w.colsEdit()->setText("3");
+    w.folderEdit()->setText(dir);
+    w.show();
+    bool during = false, stayed = false;
+    QTimer::singleShot(0, &w, [&] {
+        during = w.running();
+        w.cancelButton()->click();
+        QTest::keyClick(&w, Qt::Key_Escape);
+        w.close();
+        stayed = w.isVisible();
+    });
+    w.pbOk();
+    EXPECT_TRUE(during) << "the zero timer came after the run";
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(w.result(), 1);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Procedure finished."});
+    EXPECT_EQ(QDir(dir).entryList({"beach_*.png"}, QDir::Files).size(), 9);
+}
+
+// Abort in the progress window ends the run after the tiles under way: no table, no
+// "Procedure finished.", every tile written is whole and as a full run writes it, and the
+// abort flag is given back as it was.
+TEST(ImageSplitWin, AbortEndsTheRunAfterTheTilesUnderWay)
+{
+    const QString dir = gbtest::makeTempDir("abortsplit") + "/";
+    ASSERT_TRUE(saveRgb2File(coordinates(200, 200), dir + "beach.png", 4, 0, false, 0, 0));
+    const QString whole = gbtest::makeTempDir("wholesplit") + "/";
+    {
+        const SplitRequest request = tilesOf(dir + "beach.png", whole, 20, 20, ImageTypePng);
+        SilentBatchProgress progress;
+        ASSERT_EQ(splitImage(request, progress).tilesWritten, 400);
+    }
+    const QMap<QString, QByteArray> reference = tilesIn(whole);
+    for (int threads : {1, 4}) {
+        SCOPED_TRACE(threads);
+        const QString out = gbtest::makeTempDir(QString("aborted%1").arg(threads)) + "/";
+        gbtest::WorkerThreadsSetting setting(threads);
+        gbtest::RunUi ui;
+        ui.abortCaption = "Split Image";
+        ui.abortAtFile = 2;
+        ImageSplitWin w(nullptr, {dir + "beach.png"});
+        w.imageTypeBox()->setCurrentIndex(w.imageTypeBox()->findData(ImageTypePng));
+        w.rowsEdit()->setText("20");
+        w.colsEdit()->setText("20");
+        w.folderEdit()->setText(out);
+        w.createHtmlBox()->click();
+        w.pbOk();
+        EXPECT_EQ(w.result(), 1);
+        EXPECT_TRUE(ui.boxes.empty());
+        EXPECT_TRUE(ui.errorLogs.empty());
+        EXPECT_FALSE(glAbortBatch);
+        EXPECT_FALSE(QFile::exists(out + "TMPIMAGE.htm"));
+        const QMap<QString, QByteArray> tiles = tilesIn(out);
+        // Tiles 1 and 2 were taken; with workers, those handed out ahead may be there too.
+        EXPECT_GE(tiles.size(), 2);
+        EXPECT_LT(tiles.size(), 400);
+        if (threads == 1) {
+            EXPECT_EQ(tiles.keys(), QStringList({"beach_0101.png", "beach_0201.png"}));
+        }
+        for (auto it = tiles.cbegin(); it != tiles.cend(); ++it)
+            EXPECT_EQ(it.value(), reference.value(it.key())) << it.key().toStdString();
+    }
+}
+
+// The preview is made on a worker: the dialog opens while its decoder waits, shows the
+// preview once made, and may close before that.
+TEST(ImageSplitWin, OpensWhileItsPreviewIsMadeAndMayCloseFirst)
+{
+    const QString dir = gbtest::makeTempDir("splitpreview") + "/";
+    const QString photo = gbtest::writeGatedJpeg(dir + "beach.jpg", 300, 200);
+    gbtest::WorkerThreadsSetting threads(4);
+    {
+        gbtest::DecodeGate gate;
+        ImageSplitWin w(nullptr, {photo});
+        gate.waitForADecoder();
+        EXPECT_EQ(w.preview()->image(), nullptr);
+        gate.release();
+        while (!w.preview()->image())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_EQ(w.preview()->text(), photo);
+    }
+    {
+        gbtest::DecodeGate gate;
+        auto w = std::make_unique<ImageSplitWin>(nullptr, SplitSource{photo});
+        gate.waitForADecoder();
+        w.reset();
+    }
+    gbtest::DecodeGate::waitForTheDecodersToEnd();
 }
