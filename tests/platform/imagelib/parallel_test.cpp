@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <mutex>
 #include <new>
@@ -160,6 +159,18 @@ TEST(WorkerThreads, AreKeptAndKnowThemselves)
     EXPECT_EQ(onPool.load(), 20);
 }
 
+namespace {
+
+// Waits until `count` reservations wait for room, or until done() holds (a reservation that
+// went ahead when it should have waited: the test then fails rather than hangs).
+void awaitWaiting(int count, const std::function<bool()> &done)
+{
+    while (decodeMemoryWaiting() < count && !done())
+        std::this_thread::yield();
+}
+
+} // namespace
+
 TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
 {
     const size_t budget = decodeMemoryBudget();
@@ -167,26 +178,27 @@ TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
     // Nothing held: granted whatever its size.
     const size_t big = reserveDecodeMemory(1000);
     EXPECT_EQ(big, 1000u);
-    std::atomic<int> order{0}, smallAt{0}, fitAt{0};
-    std::thread small([&] {
-        const size_t r = reserveDecodeMemory(10);
-        smallAt = ++order;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // 30 and 80 never fit together, so each takes its turn number before the other can go.
+    std::atomic<int> order{0}, firstAt{0}, secondAt{0};
+    std::thread first([&] {
+        const size_t r = reserveDecodeMemory(30);
+        firstAt = ++order;
         releaseDecodeMemory(r);
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    std::thread fits([&] {
+    awaitWaiting(1, [&] { return order > 0; });
+    std::thread second([&] {
         const size_t r = reserveDecodeMemory(80);
-        fitAt = ++order;
+        secondAt = ++order;
         releaseDecodeMemory(r);
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    awaitWaiting(2, [&] { return order > 0; });
     EXPECT_EQ(order.load(), 0) << "nothing goes ahead beside an oversized reservation";
+    EXPECT_EQ(decodeMemoryWaiting(), 2);
     releaseDecodeMemory(big);
-    small.join();
-    fits.join();
-    EXPECT_EQ(smallAt.load(), 1) << "first asked, first granted";
-    EXPECT_EQ(fitAt.load(), 2);
+    first.join();
+    second.join();
+    EXPECT_EQ(firstAt.load(), 1) << "first asked, first granted";
+    EXPECT_EQ(secondAt.load(), 2);
     // Small ones go ahead side by side.
     const size_t a = reserveDecodeMemory(40), b = reserveDecodeMemory(40);
     EXPECT_EQ(decodeMemoryHeld(), 80u);
@@ -210,8 +222,7 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
         largeAt = ++order;
         releaseDecodeMemory(r);
     });
-    for (int k = 0; k < 10000 && decodeMemoryWaiting() == 0; ++k)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    awaitWaiting(1, [&] { return order > 0; });
     ASSERT_EQ(decodeMemoryWaiting(), 1);
     std::thread smalls([&] {
         for (int k = 0; k < 5; ++k) {
@@ -223,8 +234,7 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
             releaseDecodeMemory(r);
         }
     });
-    for (int k = 0; k < 10000 && decodeMemoryWaiting() < 2; ++k)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    awaitWaiting(2, [&] { return passed == 5; });
     EXPECT_EQ(passed.load(), 4) << "four passed the large one (124 of a budget of 100), the fifth waits";
     EXPECT_EQ(largeAt.load(), 0);
     releaseDecodeMemory(held);
