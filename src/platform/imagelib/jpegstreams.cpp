@@ -385,11 +385,11 @@ bool Splitter::readScan(size_t markerAt, const uint8_t *seg, size_t len, size_t 
         int k = 0;
         while (k < 3 && comps[size_t(k)].id != seg[1 + 2 * i])
             ++k;
-        if (k == 3)
+        // The components of a scan of several come in the frame's order. libjpeg refuses
+        // most other orders ("Invalid component ID"), and the plain decode has the last word on
+        // those; repeats are refused with them.
+        if (k == 3 || (i > 0 && k <= scanComps[i - 1]))
             return false;
-        for (int j = 0; j < i; ++j)
-            if (scanComps[j] == k)
-                return false;
         scanComps[i] = k;
         dcSlots[i] = seg[2 + 2 * i] >> 4;
         acSlots[i] = seg[2 + 2 * i] & 15;

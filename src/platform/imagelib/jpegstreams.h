@@ -34,10 +34,11 @@ public:
     // Reads the whole marker structure of a progressive (SOF2, Huffman-coded) 8-bit file of
     // three components and builds the streams. False, with nothing kept, on anything this
     // cannot carry over unchanged: another frame type, a table redefined after the first
-    // scan, a scan cut short or coded wrongly, restart markers out of sequence, a scan
-    // script that leaves coefficients unfinished (libjpeg then smooths the blocks, and
-    // whether it does depends on every component at once), a missing end marker. Such a
-    // file is left to the plain decode, which reports its faults.
+    // scan, a scan of several components out of the frame's order, a scan cut short or
+    // coded wrongly, restart markers out of sequence, a scan script that leaves coefficients
+    // unfinished (libjpeg then smooths the blocks, and whether it does depends on every
+    // component at once), a missing end marker. Such a file is left to the plain decode,
+    // which reports its faults.
     bool split(ByteSpan file);
 
     int count() const;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <string>
 #include <vector>
@@ -204,6 +205,42 @@ TEST(JpegSplit, DamagedFilesGoThePlainWayAndFailAsBefore)
         EXPECT_EQ(plain.isNull(), split.isNull()) << at;
         if (!plain.isNull()) {
             EXPECT_TRUE(gbtest::sameImage(split, plain)) << at;
+        }
+    }
+}
+
+namespace {
+
+// The file with the component selectors of its scans of all three components (each
+// libjpeg wrote in the frame's order: 1, 2, 3) set to ids, in that order.
+QByteArray reorderScansOfAll(QByteArray file, std::array<int, 3> ids)
+{
+    for (qsizetype at = file.indexOf(QByteArray("\xFF\xDA", 2)); at >= 0;
+         at = file.indexOf(QByteArray("\xFF\xDA", 2), at + 2)) {
+        if (uint8_t(file[at + 4]) != 3)
+            continue;
+        for (int i = 0; i < 3; ++i)
+            file[at + 5 + 2 * i] = char(ids[size_t(i)]);
+    }
+    return file;
+}
+
+} // namespace
+
+TEST(JpegSplit, AScanOfSeveralComponentsOutOfTheFramesOrderGoesThePlainWay)
+{
+    // libjpeg refuses these orders ("Invalid component ID"), so the split must not decode them.
+    for (Script script : {Script::Simple, Script::SeparateDc}) {
+        const QByteArray file = progressiveJpeg(picture(333, 251), 1, 1, script, 0, 0);
+        for (const std::array<int, 3> ids : {std::array{2, 1, 3}, std::array{2, 3, 1}, std::array{3, 2, 1}}) {
+            const QByteArray damaged = reorderScansOfAll(file, ids);
+            ASSERT_NE(damaged, file);
+            const std::string name = "script " + std::to_string(int(script)) + " order " + std::to_string(ids[0])
+                + std::to_string(ids[1]) + std::to_string(ids[2]);
+            int error = 0;
+            EXPECT_TRUE(decodeWith(damaged, {false, 0, 0}, false, error).isNull()) << name;
+            EXPECT_EQ(error, ImgBadJpg) << name;
+            expectSameBothWays(damaged, {false, 0, 0}, false, name);
         }
     }
 }
