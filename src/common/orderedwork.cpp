@@ -21,9 +21,8 @@ namespace gb {
 int workerThreads()
 {
     const int stored = kvtQueryRtRegInt(QStringLiteral("General Options"), QStringLiteral("Worker Threads"));
-    if (stored >= 1)
-        return std::min(stored, 256);
-    return int(std::max(1u, std::thread::hardware_concurrency()));
+    setImageOpThreads(stored >= 1 ? std::min(stored, 256) : 0);
+    return imageOpThreads();
 }
 
 int64_t weightOfFile(const QString &path)

@@ -8,6 +8,7 @@
 #include "common/registry.h"
 #include "common/uiseam.h"
 #include "image/imagesave.h"
+#include "platform/imagelib/jpegsplit.h"
 #include "platform/imagelib/parallel.h"
 
 #include "support/runui.h"
@@ -155,6 +156,54 @@ TEST(ParallelRun, BatchGivesTheSameFilesAndLogWithAnyThreadCount)
         }
     }
     setWorkerThreads(0);
+}
+
+TEST(ParallelRun, OneWorkerThreadMeansNoWorkerThreadOnAnyPath)
+{
+    // A large progressive photo, which would be decoded a component per thread, through a
+    // job whose commands cut their own work into bands: with "Worker Threads" at 1 nothing
+    // is handed to a worker thread, and none can be started.
+    initializeActions();
+    const QString dir = gbtest::makeTempDir();
+    const QString photo = dir + "/large.jpg";
+    RgbImage picture = RgbImage::create(1600, 1200);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            uint8_t *p = picture.pixel(x, y);
+            p[0] = uint8_t(x / 7);
+            p[1] = uint8_t(y / 5);
+            p[2] = uint8_t((x + y) / 11);
+        }
+    ASSERT_TRUE(saveRgb2File(picture, photo, 3, 90, true, 0.0, 256));
+    const size_t threshold = jpegSplitThreshold();
+    setJpegSplitThreshold(0);
+    Be job;
+    job.setFinalFolder(dir + "/out/");
+    job.setFinalFormat(3);
+    // Shrunk to a quarter by the decoder, which is where the split takes 4:2:0 photos.
+    job.setCommands(
+        {BatchCommand::make(ActionResize, {1, 200, 200, 0, true}), BatchCommand::make(ActionSharpen, {30})});
+    gbtest::RunUi ui;
+    for (int threads : {1, 4}) {
+        setWorkerThreads(threads);
+        QDir(dir + "/out").removeRecursively();
+        QDir().mkpath(dir + "/out");
+        const size_t posted = workerTasksPosted(), splits = jpegSplitDecodeCount();
+        Be run = job;
+        run.batchProcess({photo}, "Batch Processing", true);
+        EXPECT_EQ(QDir(dir + "/out").entryList(QDir::Files).size(), 1) << threads;
+        if (threads == 1) {
+            EXPECT_EQ(workerTasksPosted(), posted) << "a task went to a worker thread";
+            EXPECT_EQ(startWorkerThreads(8), 0);
+        } else {
+            // The same run with more threads uses them, so the counts above can see them.
+            EXPECT_GT(workerTasksPosted(), posted);
+            EXPECT_EQ(jpegSplitDecodeCount(), splits + 1);
+        }
+    }
+    setJpegSplitThreshold(threshold);
+    setWorkerThreads(0);
+    workerThreads();
 }
 
 TEST(ParallelRun, WorkerThreadsComeFromTheRegistry)

@@ -16,6 +16,7 @@ namespace gb {
 namespace {
 
 std::atomic<int> gThreads{0};
+std::atomic<size_t> gTasksPosted{0};
 thread_local bool tPoolThread = false;
 
 // The process's worker threads. Starting a thread costs a millisecond or more on a busy
@@ -232,12 +233,23 @@ bool isPoolThread()
 
 int startWorkerThreads(int wanted)
 {
-    return WorkerPool::instance().ensure(wanted);
+    // The calling thread is one of the count: with one in all there is no worker.
+    const int count = imageOpThreads();
+    const int allowed = count == 1 ? 0 : std::min(wanted, count);
+    if (allowed <= 0)
+        return 0;
+    return std::min(allowed, WorkerPool::instance().ensure(allowed));
 }
 
 void postToWorkerThreads(std::function<void()> task)
 {
     WorkerPool::instance().post(std::move(task));
+    gTasksPosted.fetch_add(1, std::memory_order_relaxed);
+}
+
+size_t workerTasksPosted()
+{
+    return gTasksPosted.load(std::memory_order_relaxed);
 }
 
 void setImageOpThreads(int count)
@@ -315,7 +327,7 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
 bool runTogether(std::vector<std::function<void()>> parts)
 {
     const int count = int(parts.size());
-    const int helpers = count < 2 || imageOpThreads() == 1 ? 0 : std::min(count - 1, startWorkerThreads(count - 1));
+    const int helpers = count < 2 ? 0 : std::min(count - 1, startWorkerThreads(count - 1));
     if (helpers == 0) {
         bool ok = true;
         for (std::function<void()> &part : parts) {

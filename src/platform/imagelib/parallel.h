@@ -6,20 +6,25 @@
 
 namespace gb {
 
-// How many threads one image operation may use inside itself. 0 (the default) means one
-// per hardware thread; 1 keeps every operation on the calling thread. Operations split
-// their work so that the result never depends on this number.
+// The process's one thread count: how many threads its work may use at once, the calling
+// thread included. 0 (the default) means one per hardware thread. It bounds the worker
+// threads every path asks for (runs over many files, the operations' bands, the parts of
+// a split decode); 1 means no worker thread at all: everything runs on the calling thread.
+// Operations split their work so that the result never depends on this number.
 void setImageOpThreads(int count);
 int imageOpThreads();
 
 // The process's worker threads, started on demand and kept until it ends. startWorkerThreads
-// makes sure that up to `wanted` exist and returns how many do (0 when none could be
-// started); postToWorkerThreads queues a task for the first free one. A task must not wait
-// for another task to start: the queue is first come, first served.
+// makes sure that up to `wanted` exist, never more than imageOpThreads() and none when that
+// is 1, and returns how many the caller may use (0 when none could be started);
+// postToWorkerThreads queues a task for the first free one. A task must not wait for another
+// task to start: the queue is first come, first served.
 int startWorkerThreads(int wanted);
 void postToWorkerThreads(std::function<void()> task);
 // True on one of those threads.
 bool isPoolThread();
+// How many tasks were queued for the worker threads since the process started (for tests).
+size_t workerTasksPosted();
 
 // Memory that decoders hold only while they run (a progressive JPEG's coefficients, say) is
 // reserved first, out of one budget for the whole process: with every core decoding large

@@ -245,3 +245,24 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
     EXPECT_EQ(decodeMemoryHeld(), 0u);
     setDecodeMemoryBudget(budget);
 }
+
+TEST(WorkerThreads, OneThreadInAllStartsAndUsesNone)
+{
+    // The thread count bounds every path that asks for workers; one means none at all.
+    setImageOpThreads(1);
+    const size_t posted = workerTasksPosted();
+    EXPECT_EQ(startWorkerThreads(8), 0);
+    std::vector<int> seen(1000, 0);
+    EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
+        for (int i = b; i < e; ++i)
+            ++seen[size_t(i)];
+    }));
+    std::atomic<int> ran{0};
+    EXPECT_TRUE(runTogether({[&] { ++ran; }, [&] { ++ran; }, [&] { ++ran; }}));
+    EXPECT_EQ(ran.load(), 3);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
+    EXPECT_EQ(workerTasksPosted(), posted);
+    setImageOpThreads(3);
+    EXPECT_LE(startWorkerThreads(8), 3);
+    setImageOpThreads(0);
+}
