@@ -2,6 +2,7 @@
 
 #include "common/registry.h"
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,10 @@ int64_t weightOfFile(const QString &path)
 
 size_t memoryOfFile(const QString &path)
 {
-    return jpegCoefficientMemory(QFile::encodeName(path).constData());
+    const size_t coefficients = jpegCoefficientMemory(QFile::encodeName(path).constData());
+    if (coefficients == 0)
+        return 0;
+    return coefficients + largeFootprint(size_t(std::max<qint64>(0, QFileInfo(path).size())));
 }
 
 namespace {

@@ -26,8 +26,9 @@ int64_t weightOfFile(const QString &path);
 
 // What making an item from one file holds in memory for as long as it runs, for
 // OrderedWork::costsMemory(): the coefficients of a progressive JPEG, which its decoder
-// keeps whole whatever the output size (0 for other files, whose decoders hold little
-// beyond their output). Reads the file's header only.
+// keeps whole whatever the output size, and the file's bytes, which it reads to the end
+// (0 for other files, whose decoders hold little beyond their output). Reads the file's
+// header only.
 size_t memoryOfFile(const QString &path);
 
 // Per-file work of a run over many files, spread over a bounded pool of worker threads

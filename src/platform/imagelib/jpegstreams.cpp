@@ -182,12 +182,6 @@ struct Component
     std::array<int, 64> owed;
 };
 
-struct Piece
-{
-    const uint8_t *data;
-    size_t size;
-};
-
 struct Restart
 {
     size_t markerAt; // the first 0xFF before the marker
@@ -226,9 +220,13 @@ public:
     explicit Splitter(ByteSpan file) : f(file.data), size(file.size) {}
 
     bool run();
+    // The pieces of component c's stream, in order: SOI, the quantisation tables, a frame of
+    // this component alone over its whole blocks (written into sof), then its scans with the
+    // file's Huffman tables and restart intervals, EOI.
+    std::vector<ByteSpan> streamOf(int c, uint8_t (&sof)[13]) const;
 
     std::vector<Component> comps;
-    std::vector<Piece> tables[3], body[3];
+    std::vector<ByteSpan> tables[3], body[3];
     std::deque<std::vector<uint8_t>> made; // re-coded scans and tables the pieces point into
 
 private:
@@ -271,8 +269,9 @@ bool Splitter::run()
             return false;
         const uint8_t *seg = f + pos + 2;
         const size_t segLen = len - 2;
-        const Piece whole{f + markerAt, pos + len - markerAt};
+        const ByteSpan whole{f + markerAt, pos + len - markerAt};
         pos += len;
+        allocationCheckpoint(); // the lists of pieces grow
         if (marker == kDQT) {
             // A component's tables are fixed at its first scan; the streams give them all first.
             if (scans > 0)
@@ -473,6 +472,7 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
             if (!decoders[i].build(dc[dcSlots[i]], true))
                 return false;
     std::vector<int32_t> values[3];
+    allocationCheckpoint();
     for (int i = 0; i < ns; ++i) {
         const Component &c = comps[size_t(scanComps[i])];
         values[i].assign(size_t(c.blocksW) * size_t(c.blocksH), 0);
@@ -524,6 +524,7 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
     static const HuffEncoder kCodes(kTable);
     for (int i = 0; i < ns; ++i) {
         const Component &c = comps[size_t(scanComps[i])];
+        allocationCheckpoint();
         std::vector<uint8_t> &out = made.emplace_back();
         out.reserve(values[i].size() + 64);
         // The scan's own table goes into DC slot 0 and the file's is put back after it:
@@ -565,40 +566,11 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
     return true;
 }
 
-} // namespace
-
-struct JpegComponentStreams::Data
+std::vector<ByteSpan> Splitter::streamOf(int c, uint8_t (&sof)[13]) const
 {
-    Stream streams[3];
-    LargeBuffer buffers[3];
-    int count = 0;
-};
-
-JpegComponentStreams::JpegComponentStreams() = default;
-JpegComponentStreams::~JpegComponentStreams() = default;
-
-int JpegComponentStreams::count() const
-{
-    return d ? d->count : 0;
-}
-
-const JpegComponentStreams::Stream &JpegComponentStreams::stream(int component) const
-{
-    return d->streams[component];
-}
-
-bool JpegComponentStreams::split(ByteSpan file)
-{
-    d.reset();
-    Splitter sp(file);
-    if (!file.data || !sp.run())
-        return false;
-    auto data = std::make_unique<Data>();
-    for (int c = 0; c < 3; ++c) {
-        const Component &comp = sp.comps[size_t(c)];
-        // SOI, the quantisation tables, a frame of this component alone over its whole
-        // blocks, then its scans with the file's Huffman tables and restart intervals.
-        const uint8_t sof[] = {0xFF,
+    static const uint8_t soi[] = {0xFF, uint8_t(kSOI)}, eoi[] = {0xFF, uint8_t(kEOI)};
+    const Component &comp = comps[size_t(c)];
+    const uint8_t frame[13] = {0xFF,
                                uint8_t(kSOF2),
                                0,
                                11,
@@ -611,32 +583,67 @@ bool JpegComponentStreams::split(ByteSpan file)
                                uint8_t(comp.id),
                                0x11,
                                uint8_t(comp.tq)};
-        const uint8_t soi[] = {0xFF, uint8_t(kSOI)}, eoi[] = {0xFF, uint8_t(kEOI)};
-        std::vector<Piece> pieces{{soi, 2}};
-        pieces.insert(pieces.end(), sp.tables[c].begin(), sp.tables[c].end());
-        pieces.push_back({sof, sizeof sof});
-        pieces.insert(pieces.end(), sp.body[c].begin(), sp.body[c].end());
-        pieces.push_back({eoi, 2});
-        size_t total = 0;
-        for (const Piece &p : pieces)
-            total += p.size;
-        data->buffers[c] = LargeBuffer(total);
-        uint8_t *out = data->buffers[c].data();
-        if (!out)
-            return false;
-        for (const Piece &p : pieces) {
-            memcpy(out, p.data, p.size);
-            out += p.size;
-        }
+    std::copy(std::begin(frame), std::end(frame), sof);
+    allocationCheckpoint();
+    std::vector<ByteSpan> pieces{{soi, 2}};
+    pieces.insert(pieces.end(), tables[c].begin(), tables[c].end());
+    pieces.push_back({sof, sizeof sof});
+    pieces.insert(pieces.end(), body[c].begin(), body[c].end());
+    pieces.push_back({eoi, 2});
+    return pieces;
+}
+
+} // namespace
+
+struct JpegComponentStreams::Data
+{
+    explicit Data(ByteSpan file) : plan(file) {}
+
+    Splitter plan; // holds the re-coded scans the streams point into
+    uint8_t sof[3][13];
+    Stream streams[3];
+};
+
+JpegComponentStreams::JpegComponentStreams() = default;
+JpegComponentStreams::~JpegComponentStreams() = default;
+
+int JpegComponentStreams::count() const
+{
+    return d ? 3 : 0;
+}
+
+const JpegComponentStreams::Stream &JpegComponentStreams::stream(int component) const
+{
+    return d->streams[component];
+}
+
+size_t JpegComponentStreams::footprint() const
+{
+    size_t bytes = 0;
+    if (d)
+        for (const std::vector<uint8_t> &made : d->plan.made)
+            bytes += made.capacity();
+    return bytes;
+}
+
+bool JpegComponentStreams::split(ByteSpan file)
+{
+    d.reset();
+    if (!file.data)
+        return false;
+    allocationCheckpoint();
+    auto data = std::make_unique<Data>(file);
+    if (!data->plan.run())
+        return false;
+    for (int c = 0; c < 3; ++c) {
+        const Component &comp = data->plan.comps[size_t(c)];
         Stream &s = data->streams[c];
         s.blocksW = comp.blocksW;
         s.blocksH = comp.blocksH;
         s.h = comp.h;
         s.v = comp.v;
-        s.data = data->buffers[c].data();
-        s.size = total;
+        s.pieces = data->plan.streamOf(c, data->sof[c]);
     }
-    data->count = 3;
     d = std::move(data);
     return true;
 }

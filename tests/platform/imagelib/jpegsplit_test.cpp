@@ -1,5 +1,6 @@
 #include "platform/imagelib/jpegcodec.h"
 #include "platform/imagelib/jpegsplit.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/codectestutil.h"
@@ -243,4 +244,53 @@ TEST(JpegSplit, AScanOfSeveralComponentsOutOfTheFramesOrderGoesThePlainWay)
             expectSameBothWays(damaged, {false, 0, 0}, false, name);
         }
     }
+}
+
+TEST(JpegSplit, AFailedAllocationAnywhereInTheSplitLeavesNothingHeldAndTheFileGoesThePlainWay)
+{
+    // Every place of the split that takes memory fails in turn (its lists, the re-coded
+    // scans, the parts and their tasks, a part on a worker, the merge's bands): the decode
+    // reserves nothing for good, throws nothing, and gives the plain decode's bytes (the
+    // split's own where only a helper of the merge could not be had).
+    const QByteArray file = progressiveJpeg(picture(333, 251), 2, 2, Script::SeparateDc, 3, 0);
+    const Decode fit{false, 80, 60};
+    int error = 0;
+    const RgbImage plain = decodeWith(file, fit, false, error);
+    ASSERT_EQ(error, ImgOk);
+    int failed = 0;
+    for (long n = 0;; ++n) {
+        failAllocationCheckpoint(n);
+        const size_t splits = jpegSplitDecodeCount();
+        RgbImage img;
+        EXPECT_NO_THROW(img = decodeWith(file, fit, true, error)) << n;
+        const bool reachedNone = failAllocationCheckpoint(-1);
+        ASSERT_EQ(decodeMemoryHeld(), 0u) << "checkpoint " << n;
+        EXPECT_EQ(error, ImgOk) << n;
+        EXPECT_TRUE(gbtest::sameImage(img, plain)) << n;
+        if (reachedNone) {
+            EXPECT_EQ(jpegSplitDecodeCount(), splits + 1) << "with nothing failing the file is split";
+            break;
+        }
+        ++failed;
+    }
+    EXPECT_GT(failed, 10);
+    // A later decode that needs the whole budget goes at once.
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(1);
+    EXPECT_TRUE(gbtest::sameImage(decodeWith(file, fit, false, error), plain));
+    setDecodeMemoryBudget(budget);
+}
+
+TEST(JpegSplit, TheSplitTakesWhatItHoldsBesidesOnlyWhereTheDecodeBudgetHasRoom)
+{
+    // With a budget of one byte the decode goes alone; the streams and planes the split
+    // would hold beside its coefficients and picture do not fit, so the file goes the
+    // plain way. With room it is split.
+    const QByteArray file = progressiveJpeg(picture(333, 251), 1, 1, Script::Simple, 0, 0);
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(1);
+    expectSameBothWays(file, {false, 0, 0}, false, "no room");
+    setDecodeMemoryBudget(budget);
+    expectSameBothWays(file, {false, 0, 0}, true, "room");
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
 }

@@ -1,3 +1,4 @@
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -246,6 +248,33 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
     setDecodeMemoryBudget(budget);
 }
 
+TEST(DecodeMemory, ATryTakesOnlyWhatWouldBeGrantedAtOnceAndNeverWaits)
+{
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(100);
+    {
+        DecodeMemoryReservation held(60);
+        EXPECT_FALSE(held.tryMore(50)) << "does not fit beside what is held";
+        EXPECT_EQ(held.bytes(), 60u);
+        // A waiting reservation that does not fit is passed, as reserveDecodeMemory() passes it.
+        std::atomic<bool> granted{false};
+        std::thread large([&] {
+            DecodeMemoryReservation r(70);
+            granted = true;
+        });
+        awaitWaiting(1, [&] { return granted.load(); });
+        EXPECT_TRUE(held.tryMore(30));
+        EXPECT_EQ(decodeMemoryHeld(), 90u);
+        EXPECT_EQ(decodeMemoryWaiting(), 1) << "a refused or granted try leaves nothing waiting";
+        EXPECT_FALSE(granted.load());
+        held = DecodeMemoryReservation(); // gives the 90 back
+        large.join();
+        EXPECT_TRUE(granted.load());
+    }
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
+    setDecodeMemoryBudget(budget);
+}
+
 TEST(WorkerThreads, OneThreadInAllStartsAndUsesNone)
 {
     // The thread count bounds every path that asks for workers; one means none at all.
@@ -264,5 +293,40 @@ TEST(WorkerThreads, OneThreadInAllStartsAndUsesNone)
     EXPECT_EQ(workerTasksPosted(), posted);
     setImageOpThreads(3);
     EXPECT_LE(startWorkerThreads(8), 3);
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, WorkWhoseTaskCannotBeQueuedIsRunByTheCaller)
+{
+    // Each place where the parts or bands take memory fails in turn: nothing is thrown, every
+    // part and band runs once, and no worker reaches them after the call returns (the
+    // counters are gone by then, which the address sanitizer would see).
+    setImageOpThreads(4);
+    for (long n = 0;; ++n) {
+        failAllocationCheckpoint(n);
+        auto ran = std::make_unique<std::vector<std::atomic<int>>>(5);
+        std::vector<std::function<void()>> parts;
+        for (int i = 0; i < 5; ++i)
+            parts.push_back([&ran, i] { ++(*ran)[size_t(i)]; });
+        bool together = false;
+        EXPECT_NO_THROW(together = runTogether(std::move(parts))) << n;
+        auto seen = std::make_unique<std::vector<std::atomic<int>>>(400);
+        bool ranges = false;
+        EXPECT_NO_THROW(ranges = parallelRanges(400, 1, [&](int b, int e) {
+            for (int i = b; i < e; ++i)
+                ++(*seen)[size_t(i)];
+        })) << n;
+        const bool reachedNone = failAllocationCheckpoint(-1);
+        EXPECT_TRUE(together) << n;
+        EXPECT_TRUE(ranges) << n;
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ((*ran)[size_t(i)], 1) << n;
+        for (int i = 0; i < 400; ++i)
+            ASSERT_EQ((*seen)[size_t(i)], 1) << n;
+        ran.reset();
+        seen.reset();
+        if (reachedNone)
+            break;
+    }
     setImageOpThreads(0);
 }
