@@ -17,20 +17,16 @@ namespace {
 std::atomic<size_t> gThreshold{size_t(32) << 20};
 std::atomic<size_t> gSplitDecodes{0};
 
-// One component's decoded samples, its whole blocks at the scale it is decoded at.
+// One component's decoded samples, its whole blocks at the scale it is decoded at, in a
+// share of one buffer for all three.
 struct Plane
 {
-    LargeBuffer samples;
+    uint8_t *samples = nullptr;
     int width = 0, height = 0;
 
     size_t bytes() const { return size_t(width) * size_t(height); }
-    bool allocate()
-    {
-        samples = LargeBuffer(bytes());
-        return bool(samples);
-    }
-    uint8_t *row(int y) { return samples.data() + size_t(y) * size_t(width); }
-    const uint8_t *row(int y) const { return samples.data() + size_t(y) * size_t(width); }
+    uint8_t *row(int y) { return samples + size_t(y) * size_t(width); }
+    const uint8_t *row(int y) const { return samples + size_t(y) * size_t(width); }
 };
 
 // Feeds libjpeg a stream held in pieces, one after the other, as jpeg_mem_src() feeds one
@@ -240,7 +236,7 @@ bool splitDecode(ByteSpan file, const jpeg_decompress_struct &header, RgbImage &
             return false;
         planes[c].width = s.blocksW * comp[c].DCT_scaled_size;
         planes[c].height = s.blocksH * comp[c].DCT_scaled_size;
-        planeBytes += largeFootprint(planes[c].bytes());
+        planeBytes += planes[c].bytes();
     }
     const int width = int(header.output_width), height = int(header.output_height);
     if (width > planes[0].width || height > planes[0].height || (width - 1) / hr[1] >= planes[1].width
@@ -251,11 +247,16 @@ bool splitDecode(ByteSpan file, const jpeg_decompress_struct &header, RgbImage &
     // the plain decode; the re-coded scans and the planes come on top. Room for them is taken
     // only where there is some now: a decode that holds memory already must not wait for more.
     DecodeMemoryReservation reserved;
-    if (!reserved.tryMore(streams.footprint() + planeBytes))
+    if (!reserved.tryMore(streams.footprint() + largeFootprint(planeBytes)))
         return false;
-    for (Plane &plane : planes)
-        if (!plane.allocate())
-            return false;
+    // One buffer for the three planes: a large photo's are mapped whole and go back to the
+    // system at once, where three smaller ones would stay in this thread's heap.
+    LargeBuffer planeMemory(planeBytes);
+    if (!planeMemory)
+        return false;
+    planes[0].samples = planeMemory.data();
+    planes[1].samples = planes[0].samples + planes[0].bytes();
+    planes[2].samples = planes[1].samples + planes[1].bytes();
     RgbImage out = RgbImage::create(width, height);
     if (out.isNull())
         return false;

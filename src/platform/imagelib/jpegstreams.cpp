@@ -471,12 +471,24 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
         for (int i = 0; i < ns; ++i)
             if (!decoders[i].build(dc[dcSlots[i]], true))
                 return false;
-    std::vector<int32_t> values[3];
-    allocationCheckpoint();
+    // Each component's DC values in raster order, in one zeroed buffer for all (the padding
+    // blocks of an MCU past a component's edge are not kept). A large photo's are mapped
+    // whole and go back to the system at once, where smaller ones would stay in this
+    // thread's heap.
+    size_t counts[3] = {};
+    size_t total = 0;
     for (int i = 0; i < ns; ++i) {
         const Component &c = comps[size_t(scanComps[i])];
-        values[i].assign(size_t(c.blocksW) * size_t(c.blocksH), 0);
+        counts[i] = size_t(c.blocksW) * size_t(c.blocksH);
+        total += counts[i];
     }
+    LargeBuffer valueMemory(total * sizeof(int32_t));
+    if (!valueMemory)
+        return false;
+    memset(valueMemory.data(), 0, valueMemory.size());
+    int32_t *values[3] = {};
+    for (int i = 0; i < ns; ++i)
+        values[i] = i == 0 ? reinterpret_cast<int32_t *>(valueMemory.data()) : values[i - 1] + counts[i - 1];
 
     const int64_t mcus = int64_t(mcusX) * mcusY;
     int64_t pred[3] = {};
@@ -526,7 +538,7 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
         const Component &c = comps[size_t(scanComps[i])];
         allocationCheckpoint();
         std::vector<uint8_t> &out = made.emplace_back();
-        out.reserve(values[i].size() + 64);
+        out.reserve(counts[i] + 64);
         // The scan's own table goes into DC slot 0 and the file's is put back after it:
         // later first DC scans copied from the file may use that slot.
         if (ah == 0)
@@ -536,7 +548,7 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
         BitWriter bw(out);
         int32_t last = 0;
         int restartsMade = 0;
-        const size_t n = values[i].size();
+        const size_t n = counts[i];
         for (size_t b = 0; b < n; ++b) {
             if (restartInterval && b > 0 && b % size_t(restartInterval) == 0) {
                 bw.flush();
