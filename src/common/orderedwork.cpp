@@ -2,6 +2,7 @@
 
 #include "common/registry.h"
 #include "platform/imagelib/jpegcodec.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include <QCoreApplication>
@@ -21,9 +22,8 @@ namespace gb {
 int workerThreads()
 {
     const int stored = kvtQueryRtRegInt(QStringLiteral("General Options"), QStringLiteral("Worker Threads"));
-    if (stored >= 1)
-        return std::min(stored, 256);
-    return int(std::max(1u, std::thread::hardware_concurrency()));
+    setImageOpThreads(stored >= 1 ? std::min(stored, 256) : 0);
+    return imageOpThreads();
 }
 
 int64_t weightOfFile(const QString &path)
@@ -33,7 +33,10 @@ int64_t weightOfFile(const QString &path)
 
 size_t memoryOfFile(const QString &path)
 {
-    return jpegCoefficientMemory(QFile::encodeName(path).constData());
+    const size_t coefficients = jpegCoefficientMemory(QFile::encodeName(path).constData());
+    if (coefficients == 0)
+        return 0;
+    return coefficients + largeFootprint(size_t(std::max<qint64>(0, QFileInfo(path).size())));
 }
 
 namespace {

@@ -13,8 +13,11 @@
 namespace gb {
 
 // The number of worker threads that runs over many files use: the "General Options"
-// "Worker Threads" value when it is 1 or more, otherwise one per hardware thread. 1 keeps
-// the whole run on the thread that owns the windows.
+// "Worker Threads" value when it is 1 or more, otherwise one per hardware thread. Reading it
+// makes it the process's one thread count (setImageOpThreads()), which also bounds the
+// image operations' own bands and the parts of a split decode, and the worker threads
+// any of them may start: 1 keeps everything on the thread that owns the windows, with no
+// worker thread at all. Start-up and every run read it.
 int workerThreads();
 
 // The weight of an item made from one file, for OrderedWork::orderBy(): the file's size
@@ -23,8 +26,9 @@ int64_t weightOfFile(const QString &path);
 
 // What making an item from one file holds in memory for as long as it runs, for
 // OrderedWork::costsMemory(): the coefficients of a progressive JPEG, which its decoder
-// keeps whole whatever the output size (0 for other files, whose decoders hold little
-// beyond their output). Reads the file's header only.
+// keeps whole whatever the output size, and the file's bytes, which it reads to the end
+// (0 for other files, whose decoders hold little beyond their output). Reads the file's
+// header only.
 size_t memoryOfFile(const QString &path);
 
 // Per-file work of a run over many files, spread over a bounded pool of worker threads

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <memory>
+#include <new>
+#include <vector>
 
 namespace {
 constexpr size_t kJpegBlockHeader = 64; // keeps the block as aligned as malloc's
@@ -147,9 +150,12 @@ size_t coefficientBytes(jpeg_decompress_struct &cinfo)
     return bytes;
 }
 
-size_t decodeFootprint(jpeg_decompress_struct &cinfo)
+// Everything a decode holds while it runs: its output, the coefficients, and the file's
+// bytes, which it reads to the end (a large progressive photo's file is 15 MB and more).
+size_t decodeFootprint(jpeg_decompress_struct &cinfo, size_t fileSize)
 {
-    return largeFootprint(size_t(cinfo.output_width) * cinfo.output_height * 3) + coefficientBytes(cinfo);
+    return largeFootprint(size_t(cinfo.output_width) * cinfo.output_height * 3) + coefficientBytes(cinfo)
+        + largeFootprint(fileSize);
 }
 
 // Decoders scale and give the picture as stored; the EXIF orientation turns it upright.
@@ -162,116 +168,127 @@ void turnUpright(RgbImage &img, int orientation, int &error)
         error = ImgOutOfMemory;
 }
 
-// The decoder proper. The image is the caller's object, so nothing this function changes
-// after setjmp lives in its own frame except what is volatile.
-void decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbImage &img)
+// The decoder proper: the picture as stored into img, its orientation tag into orientation.
+// The decompressor and the decode memory reserved are held by owners, which let them go
+// when this returns or throws, whatever happened inside; the caller then turns the picture
+// upright with nothing else held.
+void decodeStored(ByteSpan file, int &error, int fitW, int fitH, bool cover, RgbImage &img, int &orientation)
 {
-    jpeg_decompress_struct cinfo;
-    JpegErrorTrap trap;
-    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
-    uint8_t *volatile cmykRow = nullptr;
-    volatile size_t reserved = 0;
-    if (setjmp(trap.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        free(cmykRow);
-        releaseDecodeMemory(reserved);
-        if (error == ImgOk)
-            error = ImgBadJpg;
-        img = RgbImage();
+    JpegDecompressor dec;
+    if (!dec.ok()) {
+        error = ImgOutOfMemory;
         return;
     }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
-    keepExif(cinfo);
-    jpeg_read_header(&cinfo, TRUE);
-    if (!headerAllowed(cinfo, file.size, error)) {
-        jpeg_destroy_decompress(&cinfo);
+    jpeg_decompress_struct &cinfo = dec.cinfo;
+    bool allowed = false, cmyk = false;
+    size_t coefficients = 0, footprint = 0;
+    const bool read = trapped(dec.trap, [&] {
+        jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+        keepExif(cinfo);
+        jpeg_read_header(&cinfo, TRUE);
+        allowed = headerAllowed(cinfo, file.size, error);
+        if (!allowed)
+            return;
+        orientation = orientationOf(cinfo);
+        cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+        cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+        // The box is meant for the upright picture; the decoder scales the stored one.
+        const bool transposed = orientationTransposes(orientation);
+        const int boxW = transposed ? fitH : fitW, boxH = transposed ? fitW : fitH;
+        const int coverScale =
+            cover ? jpegCoverScale(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH) : 8;
+        const int denom =
+            cover ? 1 : jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH);
+        if (coverScale < 8) {
+            cinfo.scale_num = unsigned(coverScale);
+            cinfo.scale_denom = 8;
+            // Averaged down again by the caller as well.
+            cinfo.do_fancy_upsampling = FALSE;
+        } else if (denom > 1) {
+            cinfo.scale_num = 1;
+            cinfo.scale_denom = unsigned(denom);
+            // The reduced image is averaged down again by the caller, which hides the blockier
+            // chroma of plain upsampling; the fast path is worth it there.
+            cinfo.do_fancy_upsampling = FALSE;
+        }
+        jpeg_calc_output_dimensions(&cinfo);
+        coefficients = coefficientBytes(cinfo);
+        footprint = decodeFootprint(cinfo, file.size);
+    });
+    if (!read) {
+        error = ImgBadJpg;
         return;
     }
-    const int orientation = orientationOf(cinfo);
-    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
-    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    // The box is meant for the upright picture; the decoder scales the stored one.
-    const bool transposed = orientationTransposes(orientation);
-    const int boxW = transposed ? fitH : fitW, boxH = transposed ? fitW : fitH;
-    const int coverScale = cover ? jpegCoverScale(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH) : 8;
-    const int denom = cover ? 1 : jpegScaleDenominator(int(cinfo.image_width), int(cinfo.image_height), boxW, boxH);
-    if (coverScale < 8) {
-        cinfo.scale_num = unsigned(coverScale);
-        cinfo.scale_denom = 8;
-        // Averaged down again by the caller as well.
-        cinfo.do_fancy_upsampling = FALSE;
-    } else if (denom > 1) {
-        cinfo.scale_num = 1;
-        cinfo.scale_denom = unsigned(denom);
-        // The reduced image is averaged down again by the caller, which hides the blockier
-        // chroma of plain upsampling; the fast path is worth it there.
-        cinfo.do_fancy_upsampling = FALSE;
-    }
-    jpeg_calc_output_dimensions(&cinfo);
-    reserved = reserveDecodeMemory(decodeFootprint(cinfo));
+    if (!allowed)
+        return;
+    DecodeMemoryReservation reserved(footprint);
     // A large progressive photo is decoded a component per thread where threads are free;
-    // the parts together hold the same coefficients, so the reservation stands for them.
-    // With one thread in all the split would only add its copying.
-    if (!cmyk && imageOpThreads() != 1 && coefficientBytes(cinfo) >= jpegSplitThreshold()
-        && decodeJpegSplit(file, cinfo, img)) {
-        jpeg_destroy_decompress(&cinfo);
-        releaseDecodeMemory(reserved);
-        turnUpright(img, orientation, error);
+    // the parts together hold the same coefficients, so this reservation stands for them,
+    // and the split reserves what it holds besides. With one thread in all the split would
+    // only add its copying.
+    if (!cmyk && imageOpThreads() != 1 && coefficients >= jpegSplitThreshold() && decodeJpegSplit(file, cinfo, img))
         return;
-    }
-    jpeg_start_decompress(&cinfo);
     img = RgbImage::create(cinfo.output_width, cinfo.output_height);
     if (img.isNull()) {
         error = ImgOutOfMemory;
-        jpeg_abort_decompress(&cinfo);
-        jpeg_destroy_decompress(&cinfo);
-        releaseDecodeMemory(reserved);
         return;
     }
-    if (cmyk) {
-        cmykRow = static_cast<uint8_t *>(malloc(size_t(cinfo.output_width) * 4));
-        if (!cmykRow) {
-            error = ImgOutOfMemory;
-            longjmp(trap.jump, 1);
+    std::vector<uint8_t> cmykRow(cmyk ? size_t(cinfo.output_width) * 4 : 0);
+    const bool decoded = trapped(dec.trap, [&] {
+        jpeg_start_decompress(&cinfo);
+        if (cmyk) {
+            const bool inverted = cinfo.saw_Adobe_marker;
+            while (cinfo.output_scanline < cinfo.output_height) {
+                JSAMPROW row = cmykRow.data();
+                const int y = int(cinfo.output_scanline);
+                jpeg_read_scanlines(&cinfo, &row, 1);
+                cmykRowToRgb(cmykRow.data(), img.row(y), int(cinfo.output_width), inverted);
+            }
+        } else {
+            JSAMPROW rows[16];
+            while (cinfo.output_scanline < cinfo.output_height) {
+                const int y = int(cinfo.output_scanline);
+                const int n = std::min<int>(16, int(cinfo.output_height) - y);
+                for (int i = 0; i < n; ++i)
+                    rows[i] = img.row(y + i);
+                jpeg_read_scanlines(&cinfo, rows, JDIMENSION(n));
+            }
         }
-        bool inverted = cinfo.saw_Adobe_marker;
-        while (cinfo.output_scanline < cinfo.output_height) {
-            JSAMPROW row = cmykRow;
-            const int y = int(cinfo.output_scanline);
-            jpeg_read_scanlines(&cinfo, &row, 1);
-            cmykRowToRgb(cmykRow, img.row(y), int(cinfo.output_width), inverted);
-        }
-    } else {
-        JSAMPROW rows[16];
-        while (cinfo.output_scanline < cinfo.output_height) {
-            const int y = int(cinfo.output_scanline);
-            const int n = std::min<int>(16, int(cinfo.output_height) - y);
-            for (int i = 0; i < n; ++i)
-                rows[i] = img.row(y + i);
-            jpeg_read_scanlines(&cinfo, rows, JDIMENSION(n));
-        }
+        jpeg_finish_decompress(&cinfo);
+    });
+    if (!decoded) {
+        error = ImgBadJpg;
+        img = RgbImage();
     }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    free(cmykRow);
-    releaseDecodeMemory(reserved);
-    turnUpright(img, orientation, error);
+}
+
+// Decodes and turns upright; a failed allocation anywhere is the memory error, never thrown.
+RgbImage decodeJpeg(ByteSpan file, int &error, int fitW, int fitH, bool cover)
+{
+    error = ImgOk;
+    RgbImage img;
+    if (!file.data || file.size < 4) {
+        error = ImgBadJpg;
+        return img;
+    }
+    try {
+        int orientation = 1;
+        decodeStored(file, error, fitW, fitH, cover, img, orientation);
+        if (error == ImgOk)
+            turnUpright(img, orientation, error);
+    } catch (const std::bad_alloc &) {
+        error = ImgOutOfMemory;
+    }
+    if (error != ImgOk)
+        img = RgbImage();
+    return img;
 }
 
 } // namespace
 
 RgbImage readJpeg(ByteSpan file, int &error, int fitW, int fitH)
 {
-    error = ImgOk;
-    RgbImage img;
-    if (!file.data || file.size < 4)
-        error = ImgBadJpg;
-    else
-        decodeJpeg(file, error, fitW, fitH, false, img);
-    if (error != ImgOk)
-        img = RgbImage();
-    return img;
+    return decodeJpeg(file, error, fitW, fitH, false);
 }
 
 int jpegCoverScale(int width, int height, int fitW, int fitH)
@@ -289,15 +306,7 @@ int jpegCoverScale(int width, int height, int fitW, int fitH)
 
 RgbImage readJpegCovering(ByteSpan file, int &error, int fitW, int fitH)
 {
-    error = ImgOk;
-    RgbImage img;
-    if (!file.data || file.size < 4)
-        error = ImgBadJpg;
-    else
-        decodeJpeg(file, error, fitW, fitH, true, img);
-    if (error != ImgOk)
-        img = RgbImage();
-    return img;
+    return decodeJpeg(file, error, fitW, fitH, true);
 }
 
 bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
@@ -307,46 +316,39 @@ bool readJpegDims(ByteSpan file, int &width, int &height, int &bits, int &error)
         error = ImgBadJpg;
         return false;
     }
-    jpeg_decompress_struct cinfo;
-    JpegErrorTrap trap;
-    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
-    if (setjmp(trap.jump)) {
-        jpeg_destroy_decompress(&cinfo);
+    JpegDecompressor dec;
+    jpeg_decompress_struct &cinfo = dec.cinfo;
+    const bool read = dec.ok() && trapped(dec.trap, [&] {
+        jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
+        keepExif(cinfo);
+        jpeg_read_header(&cinfo, TRUE);
+    });
+    if (!read) {
         error = ImgBadJpg;
         return false;
     }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, file.data, (unsigned long)file.size);
-    keepExif(cinfo);
-    jpeg_read_header(&cinfo, TRUE);
     // The upright picture's size, as the reader gives it.
     const bool transposed = orientationTransposes(orientationOf(cinfo));
     width = int(transposed ? cinfo.image_height : cinfo.image_width);
     height = int(transposed ? cinfo.image_width : cinfo.image_height);
     bits = cinfo.num_components * 8;
-    jpeg_destroy_decompress(&cinfo);
     return true;
 }
 
 size_t jpegCoefficientMemory(const char *path)
 {
-    std::FILE *fp = std::fopen(path, "rb");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> fp(std::fopen(path, "rb"), &std::fclose);
     if (!fp)
         return 0;
-    jpeg_decompress_struct cinfo;
-    JpegErrorTrap trap;
-    installJpegTrap(reinterpret_cast<jpeg_common_struct *>(&cinfo), trap);
-    if (setjmp(trap.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        std::fclose(fp);
+    JpegDecompressor dec;
+    jpeg_decompress_struct &cinfo = dec.cinfo;
+    size_t bytes = 0;
+    if (!dec.ok() || !trapped(dec.trap, [&] {
+            jpeg_stdio_src(&cinfo, fp.get());
+            jpeg_read_header(&cinfo, TRUE);
+            bytes = coefficientBytes(cinfo);
+        }))
         return 0;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, fp);
-    jpeg_read_header(&cinfo, TRUE);
-    const size_t bytes = coefficientBytes(cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    std::fclose(fp);
     return bytes;
 }
 

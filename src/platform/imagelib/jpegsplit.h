@@ -19,8 +19,15 @@ namespace gb {
 // Returns true with img set to its output_width x output_height picture, as stored (not
 // turned upright). False, with img untouched, for a file this does not take (baseline,
 // arithmetic-coded, not YCbCr, subsampling other than luminance-only up to 2x2, smoothed
-// chroma upsampling between sizes that differ, a marker structure it does not carry over)
-// or when a part fails: the caller then decodes the plain way, which reports any fault.
+// chroma upsampling between sizes that differ, a marker structure it does not carry over,
+// a scan the plain decode would refuse), when a part fails, or when memory fails anywhere
+// in it (nothing is thrown): the caller then decodes the plain way, which reports any fault.
+//
+// The caller holds the decode memory of the file, the coefficients and the picture, which
+// the parts share out between them. What the split holds besides (the component planes and
+// the re-coded DC scans; the streams are read from the file where they lie) is reserved
+// here too, but only when there is room for it at once; otherwise the file goes the plain
+// way.
 bool decodeJpegSplit(ByteSpan file, const jpeg_decompress_struct &header, RgbImage &img);
 
 // The decoders use this way for progressive files whose coefficients take at least this

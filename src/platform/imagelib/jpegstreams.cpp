@@ -182,12 +182,6 @@ struct Component
     std::array<int, 64> owed;
 };
 
-struct Piece
-{
-    const uint8_t *data;
-    size_t size;
-};
-
 struct Restart
 {
     size_t markerAt; // the first 0xFF before the marker
@@ -226,9 +220,13 @@ public:
     explicit Splitter(ByteSpan file) : f(file.data), size(file.size) {}
 
     bool run();
+    // The pieces of component c's stream, in order: SOI, the quantisation tables, a frame of
+    // this component alone over its whole blocks (written into sof), then its scans with the
+    // file's Huffman tables and restart intervals, EOI.
+    std::vector<ByteSpan> streamOf(int c, uint8_t (&sof)[13]) const;
 
     std::vector<Component> comps;
-    std::vector<Piece> tables[3], body[3];
+    std::vector<ByteSpan> tables[3], body[3];
     std::deque<std::vector<uint8_t>> made; // re-coded scans and tables the pieces point into
 
 private:
@@ -271,8 +269,9 @@ bool Splitter::run()
             return false;
         const uint8_t *seg = f + pos + 2;
         const size_t segLen = len - 2;
-        const Piece whole{f + markerAt, pos + len - markerAt};
+        const ByteSpan whole{f + markerAt, pos + len - markerAt};
         pos += len;
+        allocationCheckpoint(); // the lists of pieces grow
         if (marker == kDQT) {
             // A component's tables are fixed at its first scan; the streams give them all first.
             if (scans > 0)
@@ -385,11 +384,11 @@ bool Splitter::readScan(size_t markerAt, const uint8_t *seg, size_t len, size_t 
         int k = 0;
         while (k < 3 && comps[size_t(k)].id != seg[1 + 2 * i])
             ++k;
-        if (k == 3)
+        // The components of a scan of several come in the frame's order. libjpeg refuses
+        // most other orders ("Invalid component ID"), and the plain decode has the last word on
+        // those; repeats are refused with them.
+        if (k == 3 || (i > 0 && k <= scanComps[i - 1]))
             return false;
-        for (int j = 0; j < i; ++j)
-            if (scanComps[j] == k)
-                return false;
         scanComps[i] = k;
         dcSlots[i] = seg[2 + 2 * i] >> 4;
         acSlots[i] = seg[2 + 2 * i] & 15;
@@ -472,11 +471,24 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
         for (int i = 0; i < ns; ++i)
             if (!decoders[i].build(dc[dcSlots[i]], true))
                 return false;
-    std::vector<int32_t> values[3];
+    // Each component's DC values in raster order, in one zeroed buffer for all (the padding
+    // blocks of an MCU past a component's edge are not kept). A large photo's are mapped
+    // whole and go back to the system at once, where smaller ones would stay in this
+    // thread's heap.
+    size_t counts[3] = {};
+    size_t total = 0;
     for (int i = 0; i < ns; ++i) {
         const Component &c = comps[size_t(scanComps[i])];
-        values[i].assign(size_t(c.blocksW) * size_t(c.blocksH), 0);
+        counts[i] = size_t(c.blocksW) * size_t(c.blocksH);
+        total += counts[i];
     }
+    LargeBuffer valueMemory(total * sizeof(int32_t));
+    if (!valueMemory)
+        return false;
+    memset(valueMemory.data(), 0, valueMemory.size());
+    int32_t *values[3] = {};
+    for (int i = 0; i < ns; ++i)
+        values[i] = i == 0 ? reinterpret_cast<int32_t *>(valueMemory.data()) : values[i - 1] + counts[i - 1];
 
     const int64_t mcus = int64_t(mcusX) * mcusY;
     int64_t pred[3] = {};
@@ -524,8 +536,9 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
     static const HuffEncoder kCodes(kTable);
     for (int i = 0; i < ns; ++i) {
         const Component &c = comps[size_t(scanComps[i])];
+        allocationCheckpoint();
         std::vector<uint8_t> &out = made.emplace_back();
-        out.reserve(values[i].size() + 64);
+        out.reserve(counts[i] + 64);
         // The scan's own table goes into DC slot 0 and the file's is put back after it:
         // later first DC scans copied from the file may use that slot.
         if (ah == 0)
@@ -535,7 +548,7 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
         BitWriter bw(out);
         int32_t last = 0;
         int restartsMade = 0;
-        const size_t n = values[i].size();
+        const size_t n = counts[i];
         for (size_t b = 0; b < n; ++b) {
             if (restartInterval && b > 0 && b % size_t(restartInterval) == 0) {
                 bw.flush();
@@ -565,40 +578,11 @@ bool Splitter::recodeDcScan(const int *scanComps, const int *dcSlots, int ns, in
     return true;
 }
 
-} // namespace
-
-struct JpegComponentStreams::Data
+std::vector<ByteSpan> Splitter::streamOf(int c, uint8_t (&sof)[13]) const
 {
-    Stream streams[3];
-    LargeBuffer buffers[3];
-    int count = 0;
-};
-
-JpegComponentStreams::JpegComponentStreams() = default;
-JpegComponentStreams::~JpegComponentStreams() = default;
-
-int JpegComponentStreams::count() const
-{
-    return d ? d->count : 0;
-}
-
-const JpegComponentStreams::Stream &JpegComponentStreams::stream(int component) const
-{
-    return d->streams[component];
-}
-
-bool JpegComponentStreams::split(ByteSpan file)
-{
-    d.reset();
-    Splitter sp(file);
-    if (!file.data || !sp.run())
-        return false;
-    auto data = std::make_unique<Data>();
-    for (int c = 0; c < 3; ++c) {
-        const Component &comp = sp.comps[size_t(c)];
-        // SOI, the quantisation tables, a frame of this component alone over its whole
-        // blocks, then its scans with the file's Huffman tables and restart intervals.
-        const uint8_t sof[] = {0xFF,
+    static const uint8_t soi[] = {0xFF, uint8_t(kSOI)}, eoi[] = {0xFF, uint8_t(kEOI)};
+    const Component &comp = comps[size_t(c)];
+    const uint8_t frame[13] = {0xFF,
                                uint8_t(kSOF2),
                                0,
                                11,
@@ -611,32 +595,67 @@ bool JpegComponentStreams::split(ByteSpan file)
                                uint8_t(comp.id),
                                0x11,
                                uint8_t(comp.tq)};
-        const uint8_t soi[] = {0xFF, uint8_t(kSOI)}, eoi[] = {0xFF, uint8_t(kEOI)};
-        std::vector<Piece> pieces{{soi, 2}};
-        pieces.insert(pieces.end(), sp.tables[c].begin(), sp.tables[c].end());
-        pieces.push_back({sof, sizeof sof});
-        pieces.insert(pieces.end(), sp.body[c].begin(), sp.body[c].end());
-        pieces.push_back({eoi, 2});
-        size_t total = 0;
-        for (const Piece &p : pieces)
-            total += p.size;
-        data->buffers[c] = LargeBuffer(total);
-        uint8_t *out = data->buffers[c].data();
-        if (!out)
-            return false;
-        for (const Piece &p : pieces) {
-            memcpy(out, p.data, p.size);
-            out += p.size;
-        }
+    std::copy(std::begin(frame), std::end(frame), sof);
+    allocationCheckpoint();
+    std::vector<ByteSpan> pieces{{soi, 2}};
+    pieces.insert(pieces.end(), tables[c].begin(), tables[c].end());
+    pieces.push_back({sof, sizeof sof});
+    pieces.insert(pieces.end(), body[c].begin(), body[c].end());
+    pieces.push_back({eoi, 2});
+    return pieces;
+}
+
+} // namespace
+
+struct JpegComponentStreams::Data
+{
+    explicit Data(ByteSpan file) : plan(file) {}
+
+    Splitter plan; // holds the re-coded scans the streams point into
+    uint8_t sof[3][13];
+    Stream streams[3];
+};
+
+JpegComponentStreams::JpegComponentStreams() = default;
+JpegComponentStreams::~JpegComponentStreams() = default;
+
+int JpegComponentStreams::count() const
+{
+    return d ? 3 : 0;
+}
+
+const JpegComponentStreams::Stream &JpegComponentStreams::stream(int component) const
+{
+    return d->streams[component];
+}
+
+size_t JpegComponentStreams::footprint() const
+{
+    size_t bytes = 0;
+    if (d)
+        for (const std::vector<uint8_t> &made : d->plan.made)
+            bytes += made.capacity();
+    return bytes;
+}
+
+bool JpegComponentStreams::split(ByteSpan file)
+{
+    d.reset();
+    if (!file.data)
+        return false;
+    allocationCheckpoint();
+    auto data = std::make_unique<Data>(file);
+    if (!data->plan.run())
+        return false;
+    for (int c = 0; c < 3; ++c) {
+        const Component &comp = data->plan.comps[size_t(c)];
         Stream &s = data->streams[c];
         s.blocksW = comp.blocksW;
         s.blocksH = comp.blocksH;
         s.h = comp.h;
         s.v = comp.v;
-        s.data = data->buffers[c].data();
-        s.size = total;
+        s.pieces = data->plan.streamOf(c, data->sof[c]);
     }
-    data->count = 3;
     d = std::move(data);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 
 namespace gb {
 
@@ -14,6 +15,7 @@ constexpr size_t kHugePage = size_t(2) << 20;
 constexpr size_t kSmallPage = 4096;
 
 std::atomic<size_t> gLargeCount{0};
+std::atomic<long> gFailCheckpoint{-1}; // checkpoints to pass before the one that fails
 
 // A tail of half a huge page or more gets a whole one, which costs at most twice what it
 // holds; a shorter one stays on small pages, so that a buffer never holds more than half a
@@ -72,6 +74,19 @@ size_t largeFootprint(size_t bytes)
 size_t largeAllocationCount()
 {
     return gLargeCount.load(std::memory_order_relaxed);
+}
+
+void allocationCheckpoint()
+{
+    if (gFailCheckpoint.load(std::memory_order_relaxed) < 0)
+        return;
+    if (gFailCheckpoint.fetch_sub(1) == 0)
+        throw std::bad_alloc();
+}
+
+bool failAllocationCheckpoint(long n)
+{
+    return gFailCheckpoint.exchange(n < 0 ? -1 : n) >= 0;
 }
 
 } // namespace gb

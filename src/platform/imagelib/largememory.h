@@ -57,4 +57,13 @@ size_t largeFootprint(size_t bytes);
 // How many allocations went the large way since the process started (for tests).
 size_t largeAllocationCount();
 
+// A place where code takes memory that throws std::bad_alloc when it cannot be had (a
+// container that grows, make_unique, a task queued). Tests make such a place fail, one at a
+// time, to show that nothing is left behind whichever allocation fails: failing the n-th
+// checkpoint reached from then on (0 the next one) makes it throw std::bad_alloc, once;
+// -1 fails none, as without the call. Returns whether the failure asked before was still to
+// come, which ends a run over every place.
+void allocationCheckpoint();
+bool failAllocationCheckpoint(long n);
+
 } // namespace gb

@@ -1,5 +1,7 @@
 #include "platform/imagelib/parallel.h"
 
+#include "platform/imagelib/largememory.h"
+
 #include <malloc.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@ namespace gb {
 namespace {
 
 std::atomic<int> gThreads{0};
+std::atomic<size_t> gTasksPosted{0};
 thread_local bool tPoolThread = false;
 
 // The process's worker threads. Starting a thread costs a millisecond or more on a busy
@@ -159,9 +162,9 @@ DecodeBudget &decodeBudget()
     return *b;
 }
 
-} // namespace
-
-size_t reserveDecodeMemory(size_t bytes)
+// Grants bytes in their turn: after waiting for it, or, when wait is false, only if it has
+// come already (0 otherwise).
+size_t grantDecodeMemory(size_t bytes, bool wait)
 {
     if (bytes == 0)
         return 0;
@@ -169,7 +172,12 @@ size_t reserveDecodeMemory(size_t bytes)
     std::unique_lock<std::mutex> lock(b.mutex);
     DecodeWaiter me{bytes, 0};
     b.waiting.push_back(&me);
-    b.changed.wait(lock, [&] { return b.mayGo(me); });
+    if (wait) {
+        b.changed.wait(lock, [&] { return b.mayGo(me); });
+    } else if (!b.mayGo(me)) {
+        b.waiting.pop_back();
+        return 0;
+    }
     for (auto it = b.waiting.begin(); it != b.waiting.end(); ++it) {
         if (*it == &me) {
             b.waiting.erase(it);
@@ -180,6 +188,18 @@ size_t reserveDecodeMemory(size_t bytes)
     b.held += bytes;
     b.changed.notify_all(); // the next in line may fit too
     return bytes;
+}
+
+} // namespace
+
+size_t reserveDecodeMemory(size_t bytes)
+{
+    return grantDecodeMemory(bytes, true);
+}
+
+size_t tryReserveDecodeMemory(size_t bytes)
+{
+    return grantDecodeMemory(bytes, false);
 }
 
 void releaseDecodeMemory(size_t bytes)
@@ -232,12 +252,23 @@ bool isPoolThread()
 
 int startWorkerThreads(int wanted)
 {
-    return WorkerPool::instance().ensure(wanted);
+    // The calling thread is one of the count: with one in all there is no worker.
+    const int count = imageOpThreads();
+    const int allowed = count == 1 ? 0 : std::min(wanted, count);
+    if (allowed <= 0)
+        return 0;
+    return std::min(allowed, WorkerPool::instance().ensure(allowed));
 }
 
 void postToWorkerThreads(std::function<void()> task)
 {
     WorkerPool::instance().post(std::move(task));
+    gTasksPosted.fetch_add(1, std::memory_order_relaxed);
+}
+
+size_t workerTasksPosted()
+{
+    return gTasksPosted.load(std::memory_order_relaxed);
 }
 
 void setImageOpThreads(int count)
@@ -257,16 +288,18 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
 {
     if (count <= 0)
         return true;
-    const int threads =
-        tPoolThread ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
-    if (threads <= 1) {
+    const auto alone = [&] {
         try {
             fn(0, count);
         } catch (...) {
             return false;
         }
         return true;
-    }
+    };
+    const int threads =
+        tPoolThread ? 1 : std::min(imageOpThreads(), count / std::max(1, minPerThread));
+    if (threads <= 1)
+        return alone();
 
     // The bands are fixed by the thread count alone, so the result never depends on which
     // thread runs which band. The caller takes bands too: a band whose worker is late (the
@@ -282,7 +315,12 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
         std::condition_variable allDone;
         int done = 0;
     };
-    auto b = std::make_shared<Bands>();
+    std::shared_ptr<Bands> b;
+    try {
+        b = std::make_shared<Bands>();
+    } catch (...) {
+        return alone();
+    }
     b->fn = &fn;
     b->total = count;
     b->bands = threads;
@@ -304,8 +342,15 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
         }
     };
     const int helpers = std::min(threads - 1, startWorkerThreads(threads - 1));
-    for (int t = 0; t < helpers; ++t)
-        postToWorkerThreads([b, runBands] { runBands(*b); });
+    // A helper whose task could not be queued (no memory for it) leaves its bands to the
+    // others, the caller at least.
+    try {
+        for (int t = 0; t < helpers; ++t) {
+            allocationCheckpoint();
+            postToWorkerThreads([b, runBands] { runBands(*b); });
+        }
+    } catch (...) {
+    }
     runBands(*b);
     std::unique_lock<std::mutex> lock(b->mutex);
     b->allDone.wait(lock, [&] { return b->done == b->bands; });
@@ -314,11 +359,9 @@ bool parallelRanges(int count, int minPerThread, const std::function<void(int, i
 
 bool runTogether(std::vector<std::function<void()>> parts)
 {
-    const int count = int(parts.size());
-    const int helpers = count < 2 || imageOpThreads() == 1 ? 0 : std::min(count - 1, startWorkerThreads(count - 1));
-    if (helpers == 0) {
+    const auto runHere = [](std::vector<std::function<void()>> &here) {
         bool ok = true;
-        for (std::function<void()> &part : parts) {
+        for (std::function<void()> &part : here) {
             try {
                 part();
             } catch (...) {
@@ -326,7 +369,11 @@ bool runTogether(std::vector<std::function<void()>> parts)
             }
         }
         return ok;
-    }
+    };
+    const int count = int(parts.size());
+    const int helpers = count < 2 ? 0 : std::min(count - 1, startWorkerThreads(count - 1));
+    if (helpers == 0)
+        return runHere(parts);
 
     // A posted part may be taken by a worker long after the caller has run it and left:
     // such a worker finds it claimed and touches nothing else, so the parts themselves
@@ -340,9 +387,14 @@ bool runTogether(std::vector<std::function<void()>> parts)
         std::condition_variable finished;
         int running = 0; // parts claimed by workers and not yet finished
     };
-    auto s = std::make_shared<Shared>();
+    std::shared_ptr<Shared> s;
+    try {
+        s = std::make_shared<Shared>();
+        s->claimed = std::make_unique<std::atomic<bool>[]>(size_t(count));
+    } catch (...) {
+        return runHere(parts);
+    }
     s->parts = std::move(parts);
-    s->claimed = std::make_unique<std::atomic<bool>[]>(size_t(count));
     for (int i = 0; i < count; ++i)
         s->claimed[size_t(i)] = false;
     const auto run = [](Shared &sh, int i) {
@@ -352,19 +404,25 @@ bool runTogether(std::vector<std::function<void()>> parts)
             sh.ok = false;
         }
     };
-    for (int i = 1; i < count; ++i) {
-        postToWorkerThreads([s, run, i] {
-            {
+    // A part whose task could not be queued (no memory for it) stays unclaimed, and the
+    // caller runs it below.
+    try {
+        for (int i = 1; i < count; ++i) {
+            allocationCheckpoint();
+            postToWorkerThreads([s, run, i] {
+                {
+                    std::lock_guard<std::mutex> lock(s->mutex);
+                    if (s->claimed[size_t(i)].exchange(true))
+                        return;
+                    ++s->running;
+                }
+                run(*s, i);
                 std::lock_guard<std::mutex> lock(s->mutex);
-                if (s->claimed[size_t(i)].exchange(true))
-                    return;
-                ++s->running;
-            }
-            run(*s, i);
-            std::lock_guard<std::mutex> lock(s->mutex);
-            if (--s->running == 0)
-                s->finished.notify_all();
-        });
+                if (--s->running == 0)
+                    s->finished.notify_all();
+            });
+        }
+    } catch (...) {
     }
     s->claimed[0] = true;
     run(*s, 0);

@@ -2,35 +2,46 @@
 
 #include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace gb {
 
-// How many threads one image operation may use inside itself. 0 (the default) means one
-// per hardware thread; 1 keeps every operation on the calling thread. Operations split
-// their work so that the result never depends on this number.
+// The process's one thread count: how many threads its work may use at once, the calling
+// thread included. 0 (the default) means one per hardware thread. It bounds the worker
+// threads every path asks for (runs over many files, the operations' bands, the parts of
+// a split decode); 1 means no worker thread at all: everything runs on the calling thread.
+// Operations split their work so that the result never depends on this number.
 void setImageOpThreads(int count);
 int imageOpThreads();
 
 // The process's worker threads, started on demand and kept until it ends. startWorkerThreads
-// makes sure that up to `wanted` exist and returns how many do (0 when none could be
-// started); postToWorkerThreads queues a task for the first free one. A task must not wait
-// for another task to start: the queue is first come, first served.
+// makes sure that up to `wanted` exist, never more than imageOpThreads() and none when that
+// is 1, and returns how many the caller may use (0 when none could be started);
+// postToWorkerThreads queues a task for the first free one. A task must not wait for another
+// task to start: the queue is first come, first served.
 int startWorkerThreads(int wanted);
 void postToWorkerThreads(std::function<void()> task);
 // True on one of those threads.
 bool isPoolThread();
+// How many tasks were queued for the worker threads since the process started (for tests).
+size_t workerTasksPosted();
 
-// Memory that decoders hold only while they run (a progressive JPEG's coefficients, say) is
-// reserved first, out of one budget for the whole process: with every core decoding large
-// photos at once, the later decoders wait for the earlier ones rather than hold several
-// hundred megabytes together. Reservations are granted in the order asked among those that
-// fit; one that fits may pass older ones that do not, until they have been passed by the
-// budget's worth. One asked while nothing is held is granted whatever its size, so every
-// decode can go ahead. Release what was reserved with the returned amount (0 when nothing
-// was).
+// Memory that decoders hold only while they run (the file they read, the picture they make,
+// a progressive JPEG's coefficients, the parts of a split decode) is reserved first, out of
+// one budget for the whole process: with every core decoding large photos at once, the later
+// decoders wait for the earlier ones rather than hold several hundred megabytes together.
+// Reservations are granted in the order asked among those that fit; one that fits may pass
+// older ones that do not, until they have been passed by the budget's worth. One asked while
+// nothing is held is granted whatever its size, so every decode can go ahead. Release what
+// was reserved with the returned amount (0 when nothing was).
 size_t reserveDecodeMemory(size_t bytes);
 void releaseDecodeMemory(size_t bytes);
+// As reserveDecodeMemory(), but never waits: the bytes when they would be granted at once
+// (they fit beside what is held, and no waiting reservation comes first), else 0. For a
+// decode that holds a reservation already and could use more: waiting for it there could
+// wait for ever on decodes that wait in turn.
+size_t tryReserveDecodeMemory(size_t bytes);
 // The budget, in bytes: 224 MB unless set, room for two or three 20-megapixel progressive
 // photos at once besides every core decoding baseline ones, which keeps a run over large
 // photos under 300 MB in all; tests make it small. Runs over many files also hand out
@@ -41,6 +52,40 @@ size_t decodeMemoryBudget();
 // What is reserved now, and how many reservations wait for room.
 size_t decodeMemoryHeld();
 int decodeMemoryWaiting();
+
+// Holds one reservation of decode memory and gives it back when it goes, on every path
+// (an exception included). Move-only; empty when made without bytes.
+class DecodeMemoryReservation
+{
+public:
+    DecodeMemoryReservation() = default;
+    // Waits for room as reserveDecodeMemory() does.
+    explicit DecodeMemoryReservation(size_t bytes) : mBytes(reserveDecodeMemory(bytes)) {}
+    ~DecodeMemoryReservation() { releaseDecodeMemory(mBytes); }
+    DecodeMemoryReservation(DecodeMemoryReservation &&other) noexcept : mBytes(std::exchange(other.mBytes, 0)) {}
+    DecodeMemoryReservation &operator=(DecodeMemoryReservation &&other) noexcept
+    {
+        std::swap(mBytes, other.mBytes);
+        return *this;
+    }
+    DecodeMemoryReservation(const DecodeMemoryReservation &) = delete;
+    DecodeMemoryReservation &operator=(const DecodeMemoryReservation &) = delete;
+
+    // Adds bytes to what this holds when they can be had at once (tryReserveDecodeMemory());
+    // false, with nothing more held, when they cannot.
+    bool tryMore(size_t bytes)
+    {
+        if (bytes == 0)
+            return true;
+        const size_t got = tryReserveDecodeMemory(bytes);
+        mBytes += got;
+        return got != 0;
+    }
+    size_t bytes() const { return mBytes; }
+
+private:
+    size_t mBytes = 0;
+};
 
 // Runs fn(begin, end) over [0, count) cut into contiguous bands, one band per thread, on
 // up to imageOpThreads() threads, and returns when all have finished. On a worker thread it

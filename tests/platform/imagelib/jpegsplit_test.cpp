@@ -1,5 +1,6 @@
 #include "platform/imagelib/jpegcodec.h"
 #include "platform/imagelib/jpegsplit.h"
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include "platform/imagelib/codectestutil.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <string>
 #include <vector>
@@ -206,4 +208,89 @@ TEST(JpegSplit, DamagedFilesGoThePlainWayAndFailAsBefore)
             EXPECT_TRUE(gbtest::sameImage(split, plain)) << at;
         }
     }
+}
+
+namespace {
+
+// The file with the component selectors of its scans of all three components (each
+// libjpeg wrote in the frame's order: 1, 2, 3) set to ids, in that order.
+QByteArray reorderScansOfAll(QByteArray file, std::array<int, 3> ids)
+{
+    for (qsizetype at = file.indexOf(QByteArray("\xFF\xDA", 2)); at >= 0;
+         at = file.indexOf(QByteArray("\xFF\xDA", 2), at + 2)) {
+        if (uint8_t(file[at + 4]) != 3)
+            continue;
+        for (int i = 0; i < 3; ++i)
+            file[at + 5 + 2 * i] = char(ids[size_t(i)]);
+    }
+    return file;
+}
+
+} // namespace
+
+TEST(JpegSplit, AScanOfSeveralComponentsOutOfTheFramesOrderGoesThePlainWay)
+{
+    // libjpeg refuses these orders ("Invalid component ID"), so the split must not decode them.
+    for (Script script : {Script::Simple, Script::SeparateDc}) {
+        const QByteArray file = progressiveJpeg(picture(333, 251), 1, 1, script, 0, 0);
+        for (const std::array<int, 3> ids : {std::array{2, 1, 3}, std::array{2, 3, 1}, std::array{3, 2, 1}}) {
+            const QByteArray damaged = reorderScansOfAll(file, ids);
+            ASSERT_NE(damaged, file);
+            const std::string name = "script " + std::to_string(int(script)) + " order " + std::to_string(ids[0])
+                + std::to_string(ids[1]) + std::to_string(ids[2]);
+            int error = 0;
+            EXPECT_TRUE(decodeWith(damaged, {false, 0, 0}, false, error).isNull()) << name;
+            EXPECT_EQ(error, ImgBadJpg) << name;
+            expectSameBothWays(damaged, {false, 0, 0}, false, name);
+        }
+    }
+}
+
+TEST(JpegSplit, AFailedAllocationAnywhereInTheSplitLeavesNothingHeldAndTheFileGoesThePlainWay)
+{
+    // Every place of the split that takes memory fails in turn (its lists, the re-coded
+    // scans, the parts and their tasks, a part on a worker, the merge's bands): the decode
+    // reserves nothing for good, throws nothing, and gives the plain decode's bytes (the
+    // split's own where only a helper of the merge could not be had).
+    const QByteArray file = progressiveJpeg(picture(333, 251), 2, 2, Script::SeparateDc, 3, 0);
+    const Decode fit{false, 80, 60};
+    int error = 0;
+    const RgbImage plain = decodeWith(file, fit, false, error);
+    ASSERT_EQ(error, ImgOk);
+    int failed = 0;
+    for (long n = 0;; ++n) {
+        failAllocationCheckpoint(n);
+        const size_t splits = jpegSplitDecodeCount();
+        RgbImage img;
+        EXPECT_NO_THROW(img = decodeWith(file, fit, true, error)) << n;
+        const bool reachedNone = failAllocationCheckpoint(-1);
+        ASSERT_EQ(decodeMemoryHeld(), 0u) << "checkpoint " << n;
+        EXPECT_EQ(error, ImgOk) << n;
+        EXPECT_TRUE(gbtest::sameImage(img, plain)) << n;
+        if (reachedNone) {
+            EXPECT_EQ(jpegSplitDecodeCount(), splits + 1) << "with nothing failing the file is split";
+            break;
+        }
+        ++failed;
+    }
+    EXPECT_GT(failed, 10);
+    // A later decode that needs the whole budget goes at once.
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(1);
+    EXPECT_TRUE(gbtest::sameImage(decodeWith(file, fit, false, error), plain));
+    setDecodeMemoryBudget(budget);
+}
+
+TEST(JpegSplit, TheSplitTakesWhatItHoldsBesidesOnlyWhereTheDecodeBudgetHasRoom)
+{
+    // With a budget of one byte the decode goes alone; the streams and planes the split
+    // would hold beside its coefficients and picture do not fit, so the file goes the
+    // plain way. With room it is split.
+    const QByteArray file = progressiveJpeg(picture(333, 251), 1, 1, Script::Simple, 0, 0);
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(1);
+    expectSameBothWays(file, {false, 0, 0}, false, "no room");
+    setDecodeMemoryBudget(budget);
+    expectSameBothWays(file, {false, 0, 0}, true, "room");
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
 }

@@ -1,11 +1,12 @@
+#include "platform/imagelib/largememory.h"
 #include "platform/imagelib/parallel.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -160,6 +161,18 @@ TEST(WorkerThreads, AreKeptAndKnowThemselves)
     EXPECT_EQ(onPool.load(), 20);
 }
 
+namespace {
+
+// Waits until `count` reservations wait for room, or until done() holds (a reservation that
+// went ahead when it should have waited: the test then fails rather than hangs).
+void awaitWaiting(int count, const std::function<bool()> &done)
+{
+    while (decodeMemoryWaiting() < count && !done())
+        std::this_thread::yield();
+}
+
+} // namespace
+
 TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
 {
     const size_t budget = decodeMemoryBudget();
@@ -167,26 +180,27 @@ TEST(DecodeMemory, LaterReservationsWaitTheirTurnAndALoneOneAlwaysGoes)
     // Nothing held: granted whatever its size.
     const size_t big = reserveDecodeMemory(1000);
     EXPECT_EQ(big, 1000u);
-    std::atomic<int> order{0}, smallAt{0}, fitAt{0};
-    std::thread small([&] {
-        const size_t r = reserveDecodeMemory(10);
-        smallAt = ++order;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // 30 and 80 never fit together, so each takes its turn number before the other can go.
+    std::atomic<int> order{0}, firstAt{0}, secondAt{0};
+    std::thread first([&] {
+        const size_t r = reserveDecodeMemory(30);
+        firstAt = ++order;
         releaseDecodeMemory(r);
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    std::thread fits([&] {
+    awaitWaiting(1, [&] { return order > 0; });
+    std::thread second([&] {
         const size_t r = reserveDecodeMemory(80);
-        fitAt = ++order;
+        secondAt = ++order;
         releaseDecodeMemory(r);
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    awaitWaiting(2, [&] { return order > 0; });
     EXPECT_EQ(order.load(), 0) << "nothing goes ahead beside an oversized reservation";
+    EXPECT_EQ(decodeMemoryWaiting(), 2);
     releaseDecodeMemory(big);
-    small.join();
-    fits.join();
-    EXPECT_EQ(smallAt.load(), 1) << "first asked, first granted";
-    EXPECT_EQ(fitAt.load(), 2);
+    first.join();
+    second.join();
+    EXPECT_EQ(firstAt.load(), 1) << "first asked, first granted";
+    EXPECT_EQ(secondAt.load(), 2);
     // Small ones go ahead side by side.
     const size_t a = reserveDecodeMemory(40), b = reserveDecodeMemory(40);
     EXPECT_EQ(decodeMemoryHeld(), 80u);
@@ -210,8 +224,7 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
         largeAt = ++order;
         releaseDecodeMemory(r);
     });
-    for (int k = 0; k < 10000 && decodeMemoryWaiting() == 0; ++k)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    awaitWaiting(1, [&] { return order > 0; });
     ASSERT_EQ(decodeMemoryWaiting(), 1);
     std::thread smalls([&] {
         for (int k = 0; k < 5; ++k) {
@@ -223,8 +236,7 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
             releaseDecodeMemory(r);
         }
     });
-    for (int k = 0; k < 10000 && decodeMemoryWaiting() < 2; ++k)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    awaitWaiting(2, [&] { return passed == 5; });
     EXPECT_EQ(passed.load(), 4) << "four passed the large one (124 of a budget of 100), the fifth waits";
     EXPECT_EQ(largeAt.load(), 0);
     releaseDecodeMemory(held);
@@ -234,4 +246,87 @@ TEST(DecodeMemory, OneThatFitsPassesALargerOneThatDoesNotButOnlyForABudgetsWorth
     EXPECT_EQ(lastAt.load(), 2);
     EXPECT_EQ(decodeMemoryHeld(), 0u);
     setDecodeMemoryBudget(budget);
+}
+
+TEST(DecodeMemory, ATryTakesOnlyWhatWouldBeGrantedAtOnceAndNeverWaits)
+{
+    const size_t budget = decodeMemoryBudget();
+    setDecodeMemoryBudget(100);
+    {
+        DecodeMemoryReservation held(60);
+        EXPECT_FALSE(held.tryMore(50)) << "does not fit beside what is held";
+        EXPECT_EQ(held.bytes(), 60u);
+        // A waiting reservation that does not fit is passed, as reserveDecodeMemory() passes it.
+        std::atomic<bool> granted{false};
+        std::thread large([&] {
+            DecodeMemoryReservation r(70);
+            granted = true;
+        });
+        awaitWaiting(1, [&] { return granted.load(); });
+        EXPECT_TRUE(held.tryMore(30));
+        EXPECT_EQ(decodeMemoryHeld(), 90u);
+        EXPECT_EQ(decodeMemoryWaiting(), 1) << "a refused or granted try leaves nothing waiting";
+        EXPECT_FALSE(granted.load());
+        held = DecodeMemoryReservation(); // gives the 90 back
+        large.join();
+        EXPECT_TRUE(granted.load());
+    }
+    EXPECT_EQ(decodeMemoryHeld(), 0u);
+    setDecodeMemoryBudget(budget);
+}
+
+TEST(WorkerThreads, OneThreadInAllStartsAndUsesNone)
+{
+    // The thread count bounds every path that asks for workers; one means none at all.
+    setImageOpThreads(1);
+    const size_t posted = workerTasksPosted();
+    EXPECT_EQ(startWorkerThreads(8), 0);
+    std::vector<int> seen(1000, 0);
+    EXPECT_TRUE(parallelRanges(1000, 1, [&](int b, int e) {
+        for (int i = b; i < e; ++i)
+            ++seen[size_t(i)];
+    }));
+    std::atomic<int> ran{0};
+    EXPECT_TRUE(runTogether({[&] { ++ran; }, [&] { ++ran; }, [&] { ++ran; }}));
+    EXPECT_EQ(ran.load(), 3);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 1000);
+    EXPECT_EQ(workerTasksPosted(), posted);
+    setImageOpThreads(3);
+    EXPECT_LE(startWorkerThreads(8), 3);
+    setImageOpThreads(0);
+}
+
+TEST(RunTogether, WorkWhoseTaskCannotBeQueuedIsRunByTheCaller)
+{
+    // Each place where the parts or bands take memory fails in turn: nothing is thrown, every
+    // part and band runs once, and no worker reaches them after the call returns (the
+    // counters are gone by then, which the address sanitizer would see).
+    setImageOpThreads(4);
+    for (long n = 0;; ++n) {
+        failAllocationCheckpoint(n);
+        auto ran = std::make_unique<std::vector<std::atomic<int>>>(5);
+        std::vector<std::function<void()>> parts;
+        for (int i = 0; i < 5; ++i)
+            parts.push_back([&ran, i] { ++(*ran)[size_t(i)]; });
+        bool together = false;
+        EXPECT_NO_THROW(together = runTogether(std::move(parts))) << n;
+        auto seen = std::make_unique<std::vector<std::atomic<int>>>(400);
+        bool ranges = false;
+        EXPECT_NO_THROW(ranges = parallelRanges(400, 1, [&](int b, int e) {
+            for (int i = b; i < e; ++i)
+                ++(*seen)[size_t(i)];
+        })) << n;
+        const bool reachedNone = failAllocationCheckpoint(-1);
+        EXPECT_TRUE(together) << n;
+        EXPECT_TRUE(ranges) << n;
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ((*ran)[size_t(i)], 1) << n;
+        for (int i = 0; i < 400; ++i)
+            ASSERT_EQ((*seen)[size_t(i)], 1) << n;
+        ran.reset();
+        seen.reset();
+        if (reachedNone)
+            break;
+    }
+    setImageOpThreads(0);
 }
