@@ -13,6 +13,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 
@@ -31,7 +32,8 @@ public:
     void start()
     {
         mLongest = mLongestBusy = 0;
-        mLast = Clock::now();
+        mTop.fill({});
+        mLast = mStart = Clock::now();
         mLastBusy = threadMs();
         mTimer.start();
     }
@@ -46,6 +48,15 @@ public:
     // The most CPU time the window's thread used between two ticks, in milliseconds.
     double longestBusyMs() const { return mLongestBusy; }
 
+    // The three longest gaps, longest first, each with the time it began, in milliseconds
+    // from start(): where in a run the window waited.
+    struct Gap
+    {
+        double ms = 0;
+        double atMs = 0;
+    };
+    const std::array<Gap, 3> &longestGaps() const { return mTop; }
+
 private:
     using Clock = std::chrono::steady_clock;
 
@@ -59,7 +70,12 @@ private:
     {
         const auto now = Clock::now();
         const double busy = threadMs();
-        mLongest = std::max(mLongest, std::chrono::duration<double, std::milli>(now - mLast).count());
+        const double waited = std::chrono::duration<double, std::milli>(now - mLast).count();
+        mLongest = std::max(mLongest, waited);
+        if (waited > mTop.back().ms) {
+            mTop.back() = {waited, std::chrono::duration<double, std::milli>(mLast - mStart).count()};
+            std::sort(mTop.begin(), mTop.end(), [](const Gap &a, const Gap &b) { return a.ms > b.ms; });
+        }
         mLongestBusy = std::max(mLongestBusy, busy - mLastBusy);
         mLast = now;
         mLastBusy = busy;
@@ -67,6 +83,8 @@ private:
 
     QTimer mTimer;
     Clock::time_point mLast;
+    Clock::time_point mStart;
+    std::array<Gap, 3> mTop{};
     double mLastBusy = 0;
     double mLongest = 0;
     double mLongestBusy = 0;
@@ -88,11 +106,21 @@ struct WindowRun
     double busyMs = 0;
     double wallMs = 0;
     double cpuMs = 0;
+    std::array<EventGap::Gap, 3> gaps{};
 
     void print(const char *name) const
     {
         std::printf("  %-44s gap %7.1f ms   busy %7.1f ms   wall %8.1f ms   cpu %8.1f ms\n", name, gapMs, busyMs,
                     wallMs, cpuMs);
+    }
+    // The three longest gaps and when each began.
+    void printGaps() const
+    {
+        std::printf("  %-44s", "    longest gaps (ms at ms)");
+        for (const EventGap::Gap &g : gaps)
+            if (g.ms > 0)
+                std::printf("   %.0f at %.0f", g.ms, g.atMs);
+        std::printf("\n");
     }
 };
 
@@ -120,6 +148,7 @@ WindowRun timeWindowRun(Body body)
     WindowRun run;
     run.gapMs = gap.longestMs();
     run.busyMs = gap.longestBusyMs();
+    run.gaps = gap.longestGaps();
     run.wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     run.cpuMs = (cpuSeconds() - cpu0) * 1e3;
     return run;
