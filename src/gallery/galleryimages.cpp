@@ -27,9 +27,12 @@ void collectMissing(const QStringList &sources, const QStringList &outputs, cons
 {
     if (!failures)
         return;
-    for (int i = 0; i < outputs.size() && i < sources.size(); ++i)
+    EventPacer pacer;
+    for (int i = 0; i < outputs.size() && i < sources.size(); ++i) {
         if (outputs[i].isEmpty() || !QFileInfo(outputs[i]).isFile())
             failures->append(QStringLiteral("Fail to create %1 of %2").arg(what, sources[i]));
+        pacer.serve();
+    }
 }
 
 // Removing a staging folder lists it and removes what is still in it (after an abort, every
@@ -64,14 +67,15 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
     const Be fullJob = finalImagesJob();
     const BatchCommand *thumbFirst = thumbJob.firstCommand();
     const BatchCommand *fullFirst = fullJob.firstCommand();
-    const QStringList fullNames = fullSizeOutputPaths(sources);
-
     // Full-size images made in the thumbnail phase wait here, in their own folder so that
     // the full-size phase only renames them into place; an abort before that phase removes
     // the folder with what was staged in it, and the next run removes one a kill left behind.
+    // Naming every image and sweeping the folder go aside.
+    QStringList fullNames;
     const QString fsFolder = folderPath(fsImSubFolder());
     std::unique_ptr<const StagingFolder, RemovedAside> staging;
     runAside([&] {
+        fullNames = fullSizeOutputPaths(sources);
         removeDeadLeftovers(fsFolder, Leftover::Staging);
         staging.reset(new StagingFolder(fsFolder));
     });
