@@ -13,7 +13,7 @@ namespace gb {
 // when ended, so hold it in a QPointer when it may outlive its owner). Work that serves
 // events while it runs may give it an Abort button (withAbort): a press asks "Abort
 // procedure ?" and Yes sets glAbortBatch and ends the window, as the batch progress window
-// does; Escape acts as the button. Without the button the window takes no part in the work.
+// does; Escape acts as the button. Without the button the window only shows its text.
 class PleaseWaitWin : public QDialog
 {
     Q_OBJECT
@@ -26,7 +26,10 @@ public:
     // The Abort button; null without one.
     QPushButton *abortButton() const { return mAbort; }
 
+    // The Abort button: asks "Abort procedure ?"; Yes sets glAbortBatch and ends the
+    // window, No changes nothing.
     void pbAbort();
+    // Escape: the Abort button's question when there is one, else the dialog's own close.
     void reject() override;
 
 private:

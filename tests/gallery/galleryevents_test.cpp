@@ -5,7 +5,7 @@
 
 #include "batch/batchaction.h"
 #include "common/batchprogress.h"
-#include "support/scriptedui.h"
+#include "support/runui.h"
 #include "support/testutil.h"
 #include "support/workers.h"
 
@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 using gb::GalleryRunResult;
 using gb::HGallery;
@@ -42,34 +41,23 @@ private:
 
 // A user who queues an event when the page phase's please-wait window opens (atPages), or
 // when the full-size phase has logged its last file (afterImages).
-class QueuingUi : public gbtest::ScriptedUi
+class QueuingUi : public gbtest::RunUi
 {
 public:
     std::function<void()> atPages;
     std::function<void()> afterImages;
 
+    QueuingUi()
+    {
+        lastLogged = [this](const QString &caption) {
+            if (caption == kFulls)
+                mQueued.queue(afterImages);
+        };
+    }
     void pleaseWaitShow(QWidget *owner, const QString &text) override
     {
-        ScriptedUi::pleaseWaitShow(owner, text);
+        RunUi::pleaseWaitShow(owner, text);
         mQueued.queue(atPages);
-    }
-    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
-    {
-        struct Progress : gb::SilentBatchProgress {
-            QueuingUi *ui;
-            QString caption;
-            int files = 0;
-            int logged = 0;
-            explicit Progress(QueuingUi *u) : ui(u) {}
-            void setCaption(const QString &c) override { caption = c; }
-            void setRange(int, int maximum) override { files = maximum; }
-            void updateLog(const QString &) override
-            {
-                if (caption == kFulls && ++logged == files)
-                    ui->mQueued.queue(ui->afterImages);
-            }
-        };
-        return std::make_unique<Progress>(this);
     }
 
 private:
@@ -83,13 +71,7 @@ constexpr int kPages = 2 * kPhotos + 1;
 
 QStringList makeSources()
 {
-    const QString folder = gbtest::makeTempDir("photos");
-    QStringList sources;
-    for (int i = 1; i <= kPhotos; ++i) {
-        sources << folder + QStringLiteral("/p%1.jpg").arg(i);
-        EXPECT_TRUE(gbtest::makeImage(sources.last(), 64, 48));
-    }
-    return sources;
+    return gbtest::makeSources(kPhotos, 64, 48);
 }
 
 HGallery onePhotoAPage()
