@@ -138,6 +138,12 @@ void QtUiSeam::pleaseWaitShow(QWidget *owner, const QString &text)
     mPleaseWait = new PleaseWaitWin(owner, text);
 }
 
+void QtUiSeam::pleaseWaitWithAbort(QWidget *owner, const QString &text)
+{
+    pleaseWaitClose();
+    mPleaseWait = new PleaseWaitWin(owner, text, true);
+}
+
 void QtUiSeam::pleaseWaitText(const QString &text)
 {
     if (mPleaseWait)

@@ -24,6 +24,7 @@ public:
     void openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *owner)> failed) override;
     bool hasBrowser() override;
     void pleaseWaitShow(QWidget *owner, const QString &text) override;
+    void pleaseWaitWithAbort(QWidget *owner, const QString &text) override;
     void pleaseWaitText(const QString &text) override;
     void pleaseWaitClose() override;
     void reportErrors(QWidget *owner, const QStringList &errors) override;

@@ -64,6 +64,10 @@ public:
     // first text, its text replaced and repainted at once, then closed. The default shows
     // nothing.
     virtual void pleaseWaitShow(QWidget *owner, const QString &text) {}
+    // The same window for work that serves events and stops at an abort: it also has an
+    // Abort button, whose confirmed press sets glAbortBatch and closes the window. The
+    // default shows what pleaseWaitShow() shows.
+    virtual void pleaseWaitWithAbort(QWidget *owner, const QString &text) { pleaseWaitShow(owner, text); }
     virtual void pleaseWaitText(const QString &text) {}
     virtual void pleaseWaitClose() {}
     // The modal "Error Log" over a list of problems, in order. The default writes them to

@@ -4,6 +4,7 @@
 #include "batch/filenaming.h"
 #include "batch/sourceloader.h"
 #include "common/batchprogress.h"
+#include "common/eventpacer.h"
 #include "common/orderedwork.h"
 #include "common/safefile.h"
 #include "image/imagefile.h"
@@ -11,6 +12,8 @@
 #include "image/imagetypes.h"
 
 #include <QFileInfo>
+
+#include <memory>
 
 namespace gb {
 
@@ -24,10 +27,23 @@ void collectMissing(const QStringList &sources, const QStringList &outputs, cons
 {
     if (!failures)
         return;
-    for (int i = 0; i < outputs.size() && i < sources.size(); ++i)
+    EventPacer pacer;
+    for (int i = 0; i < outputs.size() && i < sources.size(); ++i) {
         if (outputs[i].isEmpty() || !QFileInfo(outputs[i]).isFile())
             failures->append(QStringLiteral("Fail to create %1 of %2").arg(what, sources[i]));
+        pacer.serve();
+    }
 }
+
+// Removing a staging folder lists it and removes what is still in it (after an abort, every
+// image staged): that goes aside while the window's thread serves events.
+struct RemovedAside
+{
+    void operator()(const StagingFolder *folder) const
+    {
+        runAside([folder] { delete folder; });
+    }
+};
 
 } // namespace
 
@@ -51,15 +67,19 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
     const Be fullJob = finalImagesJob();
     const BatchCommand *thumbFirst = thumbJob.firstCommand();
     const BatchCommand *fullFirst = fullJob.firstCommand();
-    const QStringList fullNames = fullSizeOutputPaths(sources);
-
     // Full-size images made in the thumbnail phase wait here, in their own folder so that
     // the full-size phase only renames them into place; an abort before that phase removes
     // the folder with what was staged in it, and the next run removes one a kill left behind.
+    // Naming every image and sweeping the folder go aside.
+    QStringList fullNames;
     const QString fsFolder = folderPath(fsImSubFolder());
-    removeDeadLeftovers(fsFolder, Leftover::Staging);
-    const StagingFolder staging(fsFolder);
-    if (!staging.isValid())
+    std::unique_ptr<const StagingFolder, RemovedAside> staging;
+    runAside([&] {
+        fullNames = fullSizeOutputPaths(sources);
+        removeDeadLeftovers(fsFolder, Leftover::Staging);
+        staging.reset(new StagingFolder(fsFolder));
+    });
+    if (!staging || !staging->isValid())
         return thumbsAndFullsApart(sources, thumbs, fulls, failures);
     std::vector<Be::Output> staged(size_t(sources.size()));
     const bool keepFulls = fullJob.overwrite() == OverwriteNever;
@@ -93,7 +113,7 @@ bool HGallery::makeImages(const QStringList &sources, QStringList &thumbs, QStri
         full.failedSteps = made.failedSteps;
         if (!made.encoded)
             return;
-        const QString path = staging.filePath(i);
+        const QString path = staging->filePath(i);
         QString why;
         full.encoded = writeImageFile(path, made.bytes, why);
         if (full.encoded)

@@ -57,11 +57,4 @@ QString HGallery::masterIndexText(const GalleryPages &pages) const
     return s;
 }
 
-void HGallery::generateMasterIndexPage(const GalleryPages &pages, QStringList *failures)
-{
-    const QString path = masterIndexPath();
-    if (!write2File(path, masterIndexText(pages)) && failures)
-        failures->append(QStringLiteral("Fail to create html file ") + path);
-}
-
 } // namespace gb

@@ -1,6 +1,8 @@
 #include "gallery/hgallery.h"
 
+#include "common/batchprogress.h"
 #include "common/htmltext.h"
+#include "common/orderedwork.h"
 #include "gallery/galleryutil.h"
 #include "image/imageload.h"
 
@@ -27,9 +29,30 @@ GalleryPages HGallery::createVirtualPages(const QStringList &thumbs, const QStri
                                           const GalleryTitles &titles)
 {
     mCPageExt = htmlExt();
-    GalleryPages pages;
     const int n = int(thumbs.size());
     const bool haveFulls = !fulls.isEmpty();
+
+    // The files' headers are read on the workers, two files an image, while this thread
+    // serves events and watches for an abort.
+    std::vector<GalleryImage> images(static_cast<size_t>(n));
+    OrderedWork pool(n, workerThreads(), [&](int i) {
+        GalleryImage &image = images[size_t(i)];
+        image.thumbFile = thumbs.at(i);
+        std::tie(image.thumbWidth, image.thumbHeight) = imageDims(image.thumbFile);
+        if (haveFulls && i < fulls.size()) {
+            image.fullFile = fulls.at(i);
+            std::tie(image.fullWidth, image.fullHeight) = imageDims(image.fullFile);
+            const QFileInfo info(image.fullFile);
+            image.byteSize = info.isFile() ? info.size() : 0;
+        }
+    });
+    for (int i = 0; i < n; ++i) {
+        pool.take(i);
+        if (glAbortBatch)
+            return {};
+    }
+
+    GalleryPages pages;
     const qint64 perPage = imagesPerPage();
     const int pageCount = thumbPageCount(n);
     for (int p = 1; p <= pageCount; ++p) {
@@ -37,16 +60,9 @@ GalleryPages HGallery::createVirtualPages(const QStringList &thumbs, const QStri
         page.name = createThumbPageName(p);
         const int last = int(std::min<qint64>(p * perPage, n));
         for (int i = int((p - 1) * perPage) + 1; i <= last; ++i) {
-            GalleryImage image;
-            image.thumbFile = thumbs.at(i - 1);
-            std::tie(image.thumbWidth, image.thumbHeight) = imageDims(image.thumbFile);
-            if (haveFulls && i <= fulls.size()) {
-                image.fullFile = fulls.at(i - 1);
+            GalleryImage &image = images[size_t(i - 1)];
+            if (haveFulls && i <= fulls.size())
                 image.fullPage = guessFullSizeImagePageName(image.fullFile, i);
-                std::tie(image.fullWidth, image.fullHeight) = imageDims(image.fullFile);
-                const QFileInfo info(image.fullFile);
-                image.byteSize = info.isFile() ? info.size() : 0;
-            }
             if (size_t(i) <= titles.size()) {
                 image.title = titles[i - 1].first;
                 image.comment = titles[i - 1].second;

@@ -1,6 +1,7 @@
 #include "gallery/hgallery.h"
 
 #include "common/batchprogress.h"
+#include "common/eventpacer.h"
 #include "common/safefile.h"
 #include "common/uiseam.h"
 
@@ -21,7 +22,9 @@ void dropFailedImages(QStringList &thumbs, QStringList &fulls, GalleryTitles &ti
 {
     QStringList keptThumbs, keptFulls;
     GalleryTitles keptTitles;
+    EventPacer pacer;
     for (qsizetype i = 0; i < thumbs.size(); ++i) {
+        pacer.serve();
         if (!made(thumbs[i]) || (i < fulls.size() && !made(fulls[i])))
             continue;
         keptThumbs << thumbs[i];
@@ -46,15 +49,17 @@ GalleryRunResult HGallery::generate(const QStringList &sources, const GalleryTit
         return result;
     }
     // Pages and images of a killed run were never moved into place; their temporary files go.
-    removeDeadLeftovers({baseFolder(), folderPath(thPgSubFolder()), folderPath(fsPgSubFolder()),
-                         folderPath(auxSubFolder())},
-                        Leftover::Write);
-    // An abort ends the run after the phase it happened in; what was written stays.
+    const QStringList folders = {baseFolder(), folderPath(thPgSubFolder()), folderPath(fsPgSubFolder()),
+                                 folderPath(auxSubFolder())};
+    runAside([&folders] { removeDeadLeftovers(folders, Leftover::Write); });
+    // An abort ends the run in the phase it happened in; what was written stays.
     QStringList thumbs, fulls;
     if (makeImages(sources, thumbs, fulls, &result.failures)) {
         GalleryTitles kept = titles;
         dropFailedImages(thumbs, fulls, kept);
-        createHtmlPages(createVirtualPages(thumbs, fulls, kept), &result.failures);
+        const GalleryPages pages = createVirtualPages(thumbs, fulls, kept);
+        if (!glAbortBatch)
+            createHtmlPages(pages, &result.failures);
     }
     result.aborted = glAbortBatch;
     if (!result.aborted && !result.failures.isEmpty())

@@ -1,6 +1,7 @@
 #include "gallery/hgallery.h"
 
 #include "batch/filenaming.h"
+#include "common/eventpacer.h"
 #include "common/filepaths.h"
 #include "common/messages.h"
 #include "common/safefile.h"
@@ -307,17 +308,20 @@ QStringList HGallery::copySupportImages()
         {link2FirstWithImage(), firstImageLink(), "link to first page image"},
         {link2LastWithImage(), lastImageLink(), "link to last page image"},
     };
-    for (const auto &image : images) {
-        if (!image.on)
-            continue;
-        const QString target = folder + galleryFileName(image.file);
-        // An image already in the auxiliary folder is in place: copying it onto itself
-        // would only destroy it.
-        if (fileExists(image.file) && sameFile(image.file, target))
-            continue;
-        if (!safeCopy(image.file, target))
-            failures << QStringLiteral("Fail to copy %1 to auxilliary images directory").arg(QLatin1String(image.what));
-    }
+    // Each copy is made whole and synced: aside.
+    runAside([&] {
+        for (const auto &image : images) {
+            if (!image.on)
+                continue;
+            const QString target = folder + galleryFileName(image.file);
+            // An image already in the auxiliary folder is in place: copying it onto itself
+            // would only destroy it.
+            if (fileExists(image.file) && sameFile(image.file, target))
+                continue;
+            if (!safeCopy(image.file, target))
+                failures << QStringLiteral("Fail to copy %1 to auxilliary images directory").arg(QLatin1String(image.what));
+        }
+    });
     return failures;
 }
 
@@ -344,22 +348,25 @@ QStringList HGallery::outputClashes(const QStringList &sources)
     if (createMasterIndex())
         outputs << masterIndexPath();
     mCPageExt = savedExt;
-    outputs << thumbOutputPaths(sources) << fullSizeOutputPaths(sources);
-    outputs.removeAll(QString());
 
+    // Resolving takes a few file-system calls a path, several paths a photo: aside.
     QStringList problems;
     QSet<QString> sourceSet;
-    for (const QString &source : sources)
-        sourceSet.insert(resolvedPath(source));
     QSet<QString> seen;
-    for (const QString &output : std::as_const(outputs)) {
-        const QString resolved = resolvedPath(output);
-        if (sourceSet.contains(resolved))
-            problems << QStringLiteral("[General] Generated file would replace its source image: ") + output;
-        else if (seen.contains(resolved))
-            problems << QStringLiteral("[General] Two generated files would have the same name: ") + output;
-        seen.insert(resolved);
-    }
+    runAside([&] {
+        outputs << thumbOutputPaths(sources) << fullSizeOutputPaths(sources);
+        outputs.removeAll(QString());
+        for (const QString &source : sources)
+            sourceSet.insert(resolvedPath(source));
+        for (const QString &output : std::as_const(outputs)) {
+            const QString resolved = resolvedPath(output);
+            if (sourceSet.contains(resolved))
+                problems << QStringLiteral("[General] Generated file would replace its source image: ") + output;
+            else if (seen.contains(resolved))
+                problems << QStringLiteral("[General] Two generated files would have the same name: ") + output;
+            seen.insert(resolved);
+        }
+    });
     problems.removeDuplicates();
 
     // Support images copied under one name from different files.

@@ -1,7 +1,10 @@
 #include "gallery/hgallery.h"
 
+#include "common/batchprogress.h"
+#include "common/eventpacer.h"
 #include "common/htmltext.h"
 #include "common/messages.h"
+#include "common/orderedwork.h"
 #include "common/safefile.h"
 #include "common/uiseam.h"
 #include "gallery/galleryutil.h"
@@ -18,11 +21,11 @@ QString nameLink(const QString &name)
     return HGallery::relativePathFromTo(name, QString(), QString());
 }
 
-// The please-wait window of the page phase, closed on every way out.
+// The please-wait window of the page phase, with its Abort, closed on every way out.
 class PleaseWait
 {
 public:
-    PleaseWait(QWidget *owner, const QString &text) { ui().pleaseWaitShow(owner, text); }
+    PleaseWait(QWidget *owner, const QString &text) { ui().pleaseWaitWithAbort(owner, text); }
     ~PleaseWait() { close(); }
     void setText(const QString &text) { ui().pleaseWaitText(text); }
     void close()
@@ -36,30 +39,92 @@ private:
     bool mOpen = true;
 };
 
+// What became of a page written off the window's thread: written, kept by the "never"
+// policy, failed, or waiting with its bytes for the user's answer about the file there.
+struct StoredPage
+{
+    enum Outcome { Written, Kept, Failed, Asks };
+    Outcome outcome = Kept;
+    QByteArray bytes;
+};
+
+// Writes a page under the overwrite policy (mode: 1 always, 2 never, else ask) unless a
+// file is there that the user must be asked about. Any thread; asks nothing.
+StoredPage storePage(const QString &file, QByteArray bytes, int mode)
+{
+    if (QFileInfo::exists(file)) {
+        if (mode == 2)
+            return {StoredPage::Kept, {}};
+        if (mode != 1)
+            return {StoredPage::Asks, std::move(bytes)};
+    }
+    return {writeFileAtomically(file, bytes) ? StoredPage::Written : StoredPage::Failed, {}};
+}
+
+// On the window's thread: asks about a page that waits for an answer and writes it on Yes
+// (aside, events served), and tells of a page that could not be written. False for that
+// one only; a page the user keeps is no failure.
+bool settlePage(QWidget *owner, const QString &file, StoredPage page)
+{
+    if (page.outcome == StoredPage::Asks) {
+        if (!confirmDelete(owner, QStringLiteral("File ") + file + QStringLiteral(" exist and will be overwritten. Proceed ?")))
+            return true;
+        runAside([&] { page.outcome = writeFileAtomically(file, page.bytes) ? StoredPage::Written : StoredPage::Failed; });
+    }
+    if (page.outcome == StoredPage::Failed) {
+        errorMsg(owner, QStringLiteral("Fail to create html file ") + file);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void HGallery::createHtmlPages(const GalleryPages &pages, QStringList *failures)
 {
     PleaseWait wait(mOOwner, QStringLiteral("Creating HTML pages..."));
-    const auto write = [&](const QString &path, const QString &text) {
-        if (!write2File(path, text) && failures)
-            failures->append(QStringLiteral("Fail to create html file ") + path);
+    // Every page of the run in the order the please-wait window names them: each thumbnail
+    // page followed by the pages of its images, the master index last.
+    struct PageJob
+    {
+        QString path;
+        QString status;
+        int kind;
+        int p = 0;
+        int k = 0;
     };
+    std::vector<PageJob> jobs;
     for (int p = 1; p <= int(pages.size()); ++p) {
         const GalleryPage &page = pages[p - 1];
-        wait.setText(QStringLiteral("Generate: ") + page.name);
-        write(thumbPagePath(page.name), thumbPageText(pages, p));
+        jobs.push_back({thumbPagePath(page.name), QStringLiteral("Generate: ") + page.name, GalleryThumbPage, p});
         for (int k = 1; k <= int(page.images.size()); ++k) {
             const QString &name = page.images[k - 1].fullPage;
-            if (name.isEmpty())
-                continue;
-            wait.setText(QStringLiteral("Generate: ") + name);
-            write(fullSizePagePath(name), fullSizePageText(pages, p, k));
+            if (!name.isEmpty())
+                jobs.push_back({fullSizePagePath(name), QStringLiteral("Generate: ") + name, GalleryFullSizePage, p, k});
         }
     }
-    if (createMasterIndex()) {
-        wait.setText(QStringLiteral("Generate: Master Index Page"));
-        generateMasterIndexPage(pages, failures);
+    if (createMasterIndex())
+        jobs.push_back({masterIndexPath(), QStringLiteral("Generate: Master Index Page"), GalleryMasterIndex});
+
+    // The workers make and write the pages (a sync each); this thread asks about the pages
+    // the policy asks about, tells of failures and serves events, page by page in order.
+    const int mode = overwrite();
+    std::vector<StoredPage> stored(jobs.size());
+    OrderedWork pool(int(jobs.size()), workerThreads(), [&](int i) {
+        const PageJob &job = jobs[size_t(i)];
+        const QString text = job.kind == GalleryThumbPage    ? thumbPageText(pages, job.p)
+                             : job.kind == GalleryFullSizePage ? fullSizePageText(pages, job.p, job.k)
+                                                               : masterIndexText(pages);
+        stored[size_t(i)] = storePage(job.path, asciiPage(text), mode);
+    });
+    for (int i = 0; i < int(jobs.size()); ++i) {
+        wait.setText(jobs[size_t(i)].status);
+        pool.take(i);
+        // Pages made ahead are whole; the run stops before telling of them.
+        if (glAbortBatch)
+            return;
+        if (!settlePage(mOOwner, jobs[size_t(i)].path, std::move(stored[size_t(i)])) && failures)
+            failures->append(QStringLiteral("Fail to create html file ") + jobs[size_t(i)].path);
     }
     wait.close();
     if (launchHtml() && !pages.empty())
@@ -166,23 +231,6 @@ QString HGallery::fullSizePageText(const GalleryPages &pages, int p, int k) cons
     s += aHtml_Fs();
     s += QStringLiteral("</body>") + crLf + QStringLiteral("</html>") + crLf;
     return s;
-}
-
-bool HGallery::write2File(const QString &file, const QString &text)
-{
-    if (QFileInfo::exists(file)) {
-        const int mode = overwrite();
-        if (mode == 2)
-            return true;
-        if (mode != 1
-            && !confirmDelete(mOOwner, QStringLiteral("File ") + file + QStringLiteral(" exist and will be overwritten. Proceed ?")))
-            return true;
-    }
-    if (!writeFileAtomically(file, asciiPage(text))) {
-        errorMsg(mOOwner, QStringLiteral("Fail to create html file ") + file);
-        return false;
-    }
-    return true;
 }
 
 } // namespace gb

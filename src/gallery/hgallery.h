@@ -378,7 +378,9 @@ public:
 
     // Groups the images into pages of thRows() x thColumns(), reading image sizes and the
     // full-size byte sizes; sets cPageExt() from htmlExt(). Images that were not made keep
-    // their place with empty sizes; titles past the end of the list are empty.
+    // their place with empty sizes; titles past the end of the list are empty. The files
+    // are read on the worker threads while the caller serves events; an abort seen
+    // meanwhile (glAbortBatch) gives no pages.
     GalleryPages createVirtualPages(const QStringList &thumbs, const QStringList &fulls,
                                     const GalleryTitles &titles);
     QString createThumbPageName(int n) const;
@@ -423,17 +425,17 @@ public:
 
     // ---- Page writing ----
 
-    // Writes every thumbnail page, the pages of their images and the master index, then
-    // opens the gallery in the browser when asked. Pages that could not be written are added
-    // to `failures` when given.
+    // Writes every thumbnail page, the pages of their images and the master index under the
+    // overwrite policy, then opens the gallery in the browser when asked. Pages that could
+    // not be written are told in a box each and added to `failures` when given; a file kept
+    // under the "never" policy or by the user's No is not a failure. The worker threads make
+    // and write the pages while the caller, under a please-wait window with an Abort button,
+    // serves events and asks and tells in page order. An abort (glAbortBatch) ends it at the
+    // next page, telling and opening nothing: the pages written stay, each whole.
     void createHtmlPages(const GalleryPages &pages, QStringList *failures = nullptr);
     QString thumbPageText(const GalleryPages &pages, int p) const;
     QString fullSizePageText(const GalleryPages &pages, int p, int k) const;
     QString masterIndexText(const GalleryPages &pages) const;
-    void generateMasterIndexPage(const GalleryPages &pages, QStringList *failures = nullptr);
-    // Writes one page under the overwrite policy; false when it could not be written.
-    // A file kept under the "never" policy or by the user's No is not a failure.
-    bool write2File(const QString &file, const QString &text);
 
     // The paths the pages of a run are written to.
     QString thumbPagePath(const QString &name) const;
@@ -447,6 +449,8 @@ public:
     // the error log and stops; after a run that was not aborted, shows every image, page
     // or copy that failed in the error log. A source whose thumbnail or full-size image was
     // not made is left out of the pages (its title with it): it is in the error log already.
+    // The caller's thread serves events all through, the long steps going to the worker
+    // threads, so an Abort is seen in any phase, and ends the run there.
     GalleryRunResult generate(const QStringList &sources, const GalleryTitles &titles);
 
 private:

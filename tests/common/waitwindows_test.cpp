@@ -1,10 +1,13 @@
 // Please-wait, collect-data and error-log windows.
 
+#include "common/batchprogress.h"
 #include "common/collectdatawin.h"
 #include "common/pleasewaitwin.h"
 #include "common/reporterrorswin.h"
+#include "support/scriptedui.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
@@ -31,6 +34,41 @@ TEST(PleaseWaitWin, ShowsItselfWithItsMessageAndTakesNewOnes)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(win.isNull());
     EXPECT_TRUE(empty.isNull());
+}
+
+// Work that serves events gives the window an Abort button: it asks, and only Yes sets the
+// abort flag and ends the window; Escape asks too. The plain window has no button.
+TEST(PleaseWaitWin, AbortAsksAndOnlyYesSetsTheFlagAndEndsTheWindow)
+{
+    gbtest::ScriptedUi ui;
+    QPointer<gb::PleaseWaitWin> plain = new gb::PleaseWaitWin(nullptr, "Building Archive Tree");
+    EXPECT_EQ(plain->abortButton(), nullptr);
+    plain->done(1);
+
+    gb::glAbortBatch = false;
+    QPointer<gb::PleaseWaitWin> win = new gb::PleaseWaitWin(nullptr, "Creating HTML pages...", true);
+    ASSERT_NE(win->abortButton(), nullptr);
+    EXPECT_EQ(win->abortButton()->text(), "Abort");
+    EXPECT_TRUE(win->abortButton()->isVisible());
+    EXPECT_TRUE(win->rect().contains(win->abortButton()->geometry()));
+
+    ui.boxAnswers = {gb::UiSeam::ResultNo, gb::UiSeam::ResultNo};
+    win->abortButton()->click();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(win, &escape);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].text, "Abort procedure ?");
+    EXPECT_EQ(ui.boxes[1].text, "Abort procedure ?");
+    EXPECT_FALSE(gb::glAbortBatch);
+    EXPECT_TRUE(win->isVisible());
+
+    ui.boxAnswers = {gb::UiSeam::ResultYes};
+    win->abortButton()->click();
+    EXPECT_TRUE(gb::glAbortBatch);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(win.isNull());
+    EXPECT_TRUE(plain.isNull());
+    gb::glAbortBatch = false;
 }
 
 TEST(CollectDataWin, IsMadeHiddenAndCarriesTheCallersBar)

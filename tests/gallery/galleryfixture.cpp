@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QProcess>
 
+#include <gtest/gtest.h>
+
 namespace gbtest {
 
 bool makeImage(const QString &path, int width, int height)
@@ -14,6 +16,17 @@ bool makeImage(const QString &path, int width, int height)
     QImage image(width, height, QImage::Format_RGB888);
     image.fill(QColor(40, 120, 200));
     return image.save(path);
+}
+
+QStringList makeSources(int count, int width, int height)
+{
+    const QString folder = makeTempDir(QStringLiteral("photos"));
+    QStringList sources;
+    for (int i = 1; i <= count; ++i) {
+        sources << folder + QStringLiteral("/photo %1.jpg").arg(i);
+        EXPECT_TRUE(makeImage(sources.last(), width, height));
+    }
+    return sources;
 }
 
 QString makeBaseFolder()

@@ -11,6 +11,9 @@ namespace gbtest {
 // 24 bits have a size that tests can state: 54 + rows padded to 4 bytes).
 bool makeImage(const QString &path, int width, int height);
 
+// Source photos "photo 1.jpg" ... of width x height in a folder of their own.
+QStringList makeSources(int count, int width = 400, int height = 300);
+
 // A fresh base folder (ending in "/") for one gallery.
 QString makeBaseFolder();
 

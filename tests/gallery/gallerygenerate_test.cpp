@@ -19,24 +19,13 @@
 #include <gtest/gtest.h>
 
 using gb::HGallery;
+using gbtest::makeSources;
 using gbtest::RunUi;
 
 namespace {
 
 const QString kThumbs = "Creating and Processing Thumbnails";
 const QString kFulls = "Creating and Processing Full Size Images";
-
-// Source photos of 400 x 300 in a folder of their own.
-QStringList makeSources(int count)
-{
-    const QString folder = gbtest::makeTempDir("photos");
-    QStringList sources;
-    for (int i = 1; i <= count; ++i) {
-        sources << folder + QStringLiteral("/photo %1.jpg").arg(i);
-        EXPECT_TRUE(gbtest::makeImage(sources.last(), 400, 300));
-    }
-    return sources;
-}
 
 HGallery runGallery()
 {

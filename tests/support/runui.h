@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace gbtest {
@@ -12,7 +13,8 @@ namespace gbtest {
 // A scripted user who watches the batch progress windows and presses Abort (confirmed)
 // while the run captioned abortCaption works on file abortAtFile (1-based; the run stops
 // before the next file) or, with abortAtFile 0, once that run has logged its last file.
-// Every caption and log line of every run is kept, in order.
+// Every caption and log line of every run is kept, in order; lastLogged, when set, is called
+// with a run's caption once that run has logged its last file.
 class RunUi : public ScriptedUi
 {
 public:
@@ -20,6 +22,7 @@ public:
     int abortAtFile = -1;
     QStringList captions;
     QStringList log;
+    std::function<void(const QString &caption)> lastLogged;
 
     std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *) override
     {
@@ -40,8 +43,12 @@ public:
             void updateLog(const QString &text) override
             {
                 ui->log << text;
-                if (aborting() && ui->abortAtFile == 0 && ++logged == files)
+                if (++logged != files)
+                    return;
+                if (aborting() && ui->abortAtFile == 0)
                     gb::glAbortBatch = true;
+                if (ui->lastLogged)
+                    ui->lastLogged(caption);
             }
         };
         return std::make_unique<Progress>(this);

@@ -72,6 +72,13 @@ void ScriptedUi::pleaseWaitShow(QWidget *, const QString &text)
 {
     pleaseWaitTexts << text;
     pleaseWaitOpen = true;
+    pleaseWaitAbortable = false;
+}
+
+void ScriptedUi::pleaseWaitWithAbort(QWidget *owner, const QString &text)
+{
+    pleaseWaitShow(owner, text);
+    pleaseWaitAbortable = true;
 }
 
 void ScriptedUi::pleaseWaitText(const QString &text)

@@ -58,13 +58,16 @@ public:
     std::optional<uint32_t> colorChoice(QWidget *owner, uint32_t initial) override;
     void openUrl(QWidget *owner, const QString &address, std::function<void(QWidget *owner)> failed) override;
     void pleaseWaitShow(QWidget *owner, const QString &text) override;
+    void pleaseWaitWithAbort(QWidget *owner, const QString &text) override;
     void pleaseWaitText(const QString &text) override;
     void pleaseWaitClose() override;
     void reportErrors(QWidget *owner, const QStringList &errors) override;
 
-    // Every text the please-wait window showed, in order, and whether it is open now.
+    // Every text the please-wait window showed, in order, whether it is open now and whether
+    // the last one shown had an Abort button.
     QStringList pleaseWaitTexts;
     bool pleaseWaitOpen = false;
+    bool pleaseWaitAbortable = false;
     // Every error log shown, in order.
     std::vector<QStringList> errorLogs;
     bool hasBrowser() override { return browserPresent; }
