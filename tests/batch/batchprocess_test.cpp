@@ -314,7 +314,7 @@ TEST(BatchRun, AbortDuringTheLastFileEndsTheRunAsAborted)
     EXPECT_TRUE(ui.window.isNull());
     // Every output whole, nothing else in the folder.
     EXPECT_EQ(QDir(f.out).entryList(QDir::Files | QDir::Hidden), QStringList({"a.png", "b.png", "c.png"}));
-    for (const QString &name : {"a.png", "b.png", "c.png"})
+    for (const QString name : {"a.png", "b.png", "c.png"})
         EXPECT_EQ(load(f.out + "/" + name).width(), 64) << name.toStdString();
     glAbortBatch = false;
 }
