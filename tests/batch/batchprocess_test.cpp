@@ -40,6 +40,19 @@ public:
     // it has one.
     std::function<void(BatchProgressWin *)> onWindow;
 
+    // The user clicks Abort once the log holds that many lines; the click is served when
+    // the run next lets events through.
+    void abortAtLogLine(int lines)
+    {
+        onWindow = [lines](BatchProgressWin *window) {
+            QListWidget *log = window->log();
+            QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, log, [window, log, lines] {
+                if (log->count() == lines)
+                    QMetaObject::invokeMethod(window->theButton(), &QPushButton::click, Qt::QueuedConnection);
+            });
+        };
+    }
+
     std::unique_ptr<BatchProgress> batchProgress(QWidget *owner) override
     {
         ++windowsMade;
@@ -244,13 +257,7 @@ TEST(BatchRun, AbortBeforeTheThirdFileStopsTheRun)
     ui.boxAnswers = {UiSeam::ResultYes};
     // Once the second file is logged, the user clicks Abort; the click is served when the
     // run lets events through before the third file.
-    ui.onWindow = [](BatchProgressWin *window) {
-        QListWidget *log = window->log();
-        QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, log, [window, log] {
-            if (log->count() == 2)
-                QMetaObject::invokeMethod(window->theButton(), &QPushButton::click, Qt::QueuedConnection);
-        });
-    };
+    ui.abortAtLogLine(2);
     const QStringList result = job.batchProcess(sources, "Batch Processing", false);
     EXPECT_TRUE(result.isEmpty());
     EXPECT_TRUE(glAbortBatch);
@@ -300,13 +307,7 @@ TEST(BatchRun, AbortDuringTheLastFileEndsTheRunAsAborted)
     Be job = f.job();
     job.setFinalFormat(4);
     ui.boxAnswers = {UiSeam::ResultYes};
-    ui.onWindow = [](BatchProgressWin *window) {
-        QListWidget *log = window->log();
-        QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, log, [window, log] {
-            if (log->count() == 3)
-                QMetaObject::invokeMethod(window->theButton(), &QPushButton::click, Qt::QueuedConnection);
-        });
-    };
+    ui.abortAtLogLine(3);
     EXPECT_TRUE(job.batchProcess(sources, "Batch Processing", false).isEmpty());
     EXPECT_TRUE(glAbortBatch);
     EXPECT_EQ(ui.boxTexts(), QStringList{"Abort procedure ?"});
