@@ -8,10 +8,10 @@
 // its own to every run. Then each KIND (default all of batch, gallery, sheets, catalog,
 // print, explorer) runs once over the names, in this process, on every core, inside the
 // event loop with a 5 ms timer on the window's thread (gbbench::EventGap):
-//   batch     Resize best fit 640 x 640, JPEG quality 80
+//   batch     Resize best fit 640 x 640, JPEG quality 80, under the program's progress window
 //   gallery   thumbnails 120 x 120 and full-size images 800 x 800, quality 80, with the pages
 //   sheets    contact sheets of 100 x 100 cells
-//   catalog   the names added to a new catalog
+//   catalog   the names added to a new catalog by its catalog window
 //   print     the thumbnail printout of the names, to a PDF
 //   explorer  the explorer opened on the folder, to its first page of thumbnails
 // Each row gives the longest gap and when in the run it began, the second and third longest
@@ -23,8 +23,9 @@
 #include "eventgap.h"
 #include "wholeset.h"
 
-#include "catalog/addimages.h"
+#include "catalog/archiveexplorer.h"
 #include "catalog/openarchive.h"
+#include "common/batchprogresswin.h"
 #include "common/drives.h"
 #include "common/orderedwork.h"
 #include "common/uiseam.h"
@@ -47,11 +48,6 @@
 
 namespace {
 
-struct LabelHost : gb::AddImagesHost
-{
-    QString askLabel(const QString &) override { return QStringLiteral("BENCH"); }
-};
-
 // Runs one kind over the names; finished() is called when the run is over.
 bool startRun(const QString &kind, const QString &folder, const QStringList &files, const QString &out,
               const std::function<void()> &finished)
@@ -59,8 +55,19 @@ bool startRun(const QString &kind, const QString &folder, const QStringList &fil
     QDir().mkpath(out);
     bool ok = false;
     if (kind == "batch") {
+        // With the program's progress window, which repaints and logs every file.
+        struct WindowUi : gbbench::QuietUi
+        {
+            std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *owner) override
+            {
+                return gb::createBatchProgressWin(owner);
+            }
+        } windowUi;
+        gb::UiSeam *quiet = &gb::ui();
+        gb::setUi(&windowUi);
         gb::Be job = gbbench::batchJob(out);
         ok = job.batchProcess(files, "Batch Processing", true).size() == files.size();
+        gb::setUi(quiet);
     } else if (kind == "gallery") {
         gb::HGallery g = gbbench::galleryJob(out);
         ok = g.generate(files, {}).completed();
@@ -69,11 +76,17 @@ bool startRun(const QString &kind, const QString &folder, const QStringList &fil
         ok = job.validate().isEmpty() && job.createSheet(nullptr, files);
     } else if (kind == "catalog") {
         gb::setVolumeLabel(gb::driveOfPath(files.value(0)), QStringLiteral("BENCH"));
+        // Through the catalog window, as its Add command runs it: its progress window, the
+        // summary and the tree built again at the end.
         auto server = gb::createNewArchive(nullptr, out + "/bench");
-        LabelHost host;
-        ok = server
-             && gb::addGroupOfImages(nullptr, *server, files, false, host, gb::workerThreads()).added
-                    == int(files.size());
+        if (server) {
+            auto *window = new gb::ArchiveExplorer(nullptr, std::move(server), out + "/bench");
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            window->show();
+            window->setAddThreads(gb::workerThreads());
+            ok = window->addImages(files, false).added == int(files.size());
+            delete window;
+        }
     } else if (kind == "print") {
         gb::PdfPrintHost host(out + "/print.pdf");
         host.resolution = 300;

@@ -5,6 +5,7 @@
 #include "batch/filenaming.h"
 #include "batch/sourceloader.h"
 #include "common/batchprogress.h"
+#include "common/eventpacer.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
 #include "common/safefile.h"
@@ -80,23 +81,30 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         glAbortBatch = true;
         return {};
     }
+    // Naming the outputs, comparing them with the sources and sweeping the output folders
+    // look at every file on disk: for thousands of files that takes a while, so it is done
+    // on a worker while this thread serves events. It reads only the run's own copies.
     QStringList names;
-    names.reserve(n);
-    for (int i = 0; i < n; ++i)
-        names << findNewName(sources[i], i + 1);
-    const QString clash = findOutputClash(sources, names);
+    QString clash;
+    runAside([&] {
+        names.reserve(n);
+        for (int i = 0; i < n; ++i)
+            names << findNewName(sources[i], i + 1);
+        clash = findOutputClash(sources, names);
+        if (!clash.isEmpty())
+            return;
+        // What killed runs left in the output folders goes before this run adds its own.
+        QStringList folders;
+        for (const QString &name : names)
+            if (!name.isEmpty())
+                folders << QFileInfo(name).absolutePath();
+        removeDeadLeftovers(folders, Leftover::Write);
+    });
     if (!clash.isEmpty()) {
         infoMessage(mOwner, clash + QStringLiteral(". Nothing was written."));
         glAbortBatch = true;
         return {};
     }
-
-    // What killed runs left in the output folders goes before this run adds its own.
-    QStringList folders;
-    for (const QString &name : names)
-        if (!name.isEmpty())
-            folders << QFileInfo(name).absolutePath();
-    removeDeadLeftovers(folders, Leftover::Write);
 
     std::unique_ptr<BatchProgress> progress = ui().batchProgress(mOwner);
     progress->setCaption(caption);
@@ -192,6 +200,13 @@ QStringList Be::batchRun(const QStringList &sourceFiles, const QString &caption,
         progress->updateLog(source + outcome);
         if (!saved || !out.failedSteps.isEmpty())
             ++failed;
+    }
+    // An Abort confirmed while the last file was made or written ends the run as one
+    // before it would: the file is whole, and the run reports the abort.
+    QCoreApplication::processEvents();
+    if (glAbortBatch) {
+        progress->endDialog(1);
+        return {};
     }
 
     progress->setCurrentAction(QStringLiteral("Idle"));

@@ -122,13 +122,15 @@ public:
 
     // Runs the script over the source files under a progress window captioned caption.
     // Returns one output path per source, in order ("" where no name could be made), or an
-    // empty list when the run was aborted or refused. A run whose outputs would replace one
-    // of its sources, or write two sources to one path, is refused before anything is
-    // written, and so is one whose naming texts leave the output folder (namingProblem()):
-    // it says why, sets glAbortBatch and returns an empty list. Failed loads and
-    // saves, and files saved after a step of the script failed (the log line names the
-    // step), are logged, counted in one more log line at the end ("Not processed: n of m
-    // files"), and never stop the run.
+    // empty list when the run was aborted or refused. An Abort confirmed while a file is
+    // made or written ends the run once that file is written, the last file included. The
+    // run serves events throughout, before its window opens too. A run whose outputs would
+    // replace one of its sources, or write two sources to one path, is refused before
+    // anything is written, and so is one whose naming texts leave the output folder
+    // (namingProblem()): it says why, sets glAbortBatch and returns an empty list. Failed
+    // loads and saves, and files saved after a step of the script failed (the log line
+    // names the step), are logged, counted in one more log line at the end ("Not
+    // processed: n of m files"), and never stop the run.
     QStringList batchProcess(const QStringList &sourceFiles, const QString &caption, bool closeWhenDone);
 
     // Applies the whole script to one image and returns the result (the given buffer is

@@ -2,13 +2,16 @@
 
 #include "catalog/catalogpaths.h"
 #include "catalog/createthumb.h"
+#include "common/batchprogress.h"
 #include "common/drives.h"
+#include "common/eventpacer.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
 
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace gb {
@@ -39,6 +42,8 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
 {
     AddImagesResult result;
     const int n = int(files.size());
+    // The run has its own abort; an outer run's flag is given back at the end.
+    const bool outerAbort = std::exchange(glAbortBatch, false);
     host.start(n);
 
     // A drive's kind and label are read once per run: reading them means the mount table,
@@ -86,9 +91,18 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
     pool.costsMemory([&](int i) { return decodeAhead[size_t(i)] ? memoryOfFile(files.at(i)) : 0; });
     pool.holdsBytes([&](int i) { return size_t(made[size_t(i)].record.jpeg.size()); });
     pool.serveEventsWith([&host] { host.idle(); });
+    // Files already catalogued are passed over without a picture to wait for: the window
+    // is served between them too.
+    EventPacer pacer([&host] { host.idle(); });
     int marked = -1;
 
     for (int i = 0; i < files.size(); ++i) {
+        pacer.serve();
+        // Every record before this file is whole on disk, and the index with it.
+        if (glAbortBatch) {
+            result.aborted = true;
+            break;
+        }
         const QString &file = files.at(i);
         const CatalogFile &f = parts[size_t(i)];
         DriveFacts &d = factsOf(f.drive);
@@ -153,8 +167,17 @@ AddImagesResult addGroupOfImages(QWidget *owner, ArchServer &server, const QStri
         }
         host.advance();
     }
+    // An Abort confirmed while the last record was made or written ends the run as one
+    // before it would.
+    if (!result.aborted) {
+        pacer.serveNow();
+        result.aborted = glAbortBatch;
+    }
     server.commit();
     host.finish();
+    if (result.aborted)
+        errorMsg(owner, QStringLiteral("Procedure has been stoped by the user"));
+    glAbortBatch = outerAbort;
     return result;
 }
 

@@ -21,7 +21,8 @@ public:
     virtual void finish() {}
     // The label for a drive whose volume has none; empty when the user stopped the run.
     virtual QString askLabel(const QString &driveRoot) = 0;
-    // Called while the run waits for pictures being decoded, so the window can repaint.
+    // Called while the run waits for pictures being decoded, and between files at least
+    // every few tens of milliseconds, so the window can repaint and its Abort be pressed.
     virtual void idle() {}
 };
 
@@ -31,6 +32,7 @@ struct AddImagesResult
     int refreshed = 0;
     int skipped = 0;
     QStringList errors;
+    bool aborted = false; // the user pressed Abort
 };
 
 // Adds image files (full paths, handled in this order) to the catalog. For each file: its
@@ -41,10 +43,13 @@ struct AddImagesResult
 // the error list and is never counted.
 //
 // A drive of no known kind ("Unknown media type for drive " + drive) or a stopped label
-// question ("Procedure has been stoped by the user") or a record that cannot be appended
+// question or an Abort (glAbortBatch set while the run serves events; both "Procedure has
+// been stoped by the user", and an Abort sets aborted) or a record that cannot be appended
 // ("Failed to append database record") ends the run with that error box; what was written
-// before stays. Every record is on disk once the host heard of it, so a run killed half-way
-// leaves every reported record readable.
+// before stays, whole and in the index: an Abort stops before the next file, once the record
+// being made is written. Every record is on disk once the host heard of it, so a run killed
+// half-way leaves every reported record readable. The run clears glAbortBatch when it starts
+// and gives back the value it found when it ends.
 //
 // Pictures are decoded on up to threads worker threads (0: one per core) ahead of the file
 // being written; records are still written one by one, in the order of the list.

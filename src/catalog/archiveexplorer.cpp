@@ -19,6 +19,7 @@
 #include "common/collectdatawin.h"
 #include "common/filepaths.h"
 #include "common/globals.h"
+#include "common/inputonlyto.h"
 #include "common/messages.h"
 #include "common/registry.h"
 #include "common/windowplacement.h"
@@ -41,11 +42,14 @@ namespace gb {
 
 namespace {
 
-// The adding run's progress window and label question.
+// The adding run's progress window with its Abort button, and the label question.
 class WindowAddHost : public AddImagesHost
 {
 public:
-    explicit WindowAddHost(QWidget *owner) : mOwner(owner), mProgress(owner, QStringLiteral("Creating thumbnails ...")) {}
+    explicit WindowAddHost(QWidget *owner)
+        : mOwner(owner), mProgress(owner, QStringLiteral("Creating thumbnails ..."), true)
+    {
+    }
     void start(int files) override { mProgress.start(files); }
     void advance() override { mProgress.advance(); }
     void finish() override { mProgress.finish(); }
@@ -55,8 +59,13 @@ public:
         dialog.setWindowTitle(QStringLiteral("Media label not found for drive ") + driveName(driveRoot));
         return dialog.exec() == 1 ? dialog.newLabel() : QString();
     }
-    // Repaints only: the window takes no input while the run writes the catalog.
-    void idle() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+    // Only the progress window takes input (its Abort button): the catalog and the other
+    // windows take no command while the run writes the catalog.
+    void idle() override
+    {
+        const InputOnlyTo only(mProgress.window());
+        QCoreApplication::processEvents();
+    }
 
 private:
     QWidget *mOwner;
@@ -188,7 +197,9 @@ void ArchiveExplorer::addGroupOfImages()
 AddImagesResult ArchiveExplorer::addImages(const QStringList &files, bool refresh)
 {
     WindowAddHost host(this);
+    mAdding = true;
     const AddImagesResult result = gb::addGroupOfImages(this, *mServer, files, refresh, host, mAddThreads);
+    mAdding = false;
     const QString summary = addImagesSummary(result);
     if (!summary.isEmpty())
         infoMessage(this, summary);
@@ -391,6 +402,11 @@ void ArchiveExplorer::thumbnailsSpacing()
 
 void ArchiveExplorer::closeEvent(QCloseEvent *event)
 {
+    // The adding run writes through the server while it serves events.
+    if (mAdding) {
+        event->ignore();
+        return;
+    }
     saveWindowPlacement(this, QStringLiteral("Archive"));
     mGrid->close();
     gaOpenArchives.removeOne(mStem);

@@ -54,8 +54,9 @@ public:
 
     // Lists one folder of a volume into the grid; three empty texts empty it.
     void newPathSelected(const QString &label, const QString &folder, const QString &media);
-    // Adds the files as the add command does after its dialog: the run, its summary, its
-    // error list and the rebuild of the tree.
+    // Adds the files as the add command does after its dialog: the run under a progress
+    // window with Abort, its summary, its error list and the rebuild of the tree. Meanwhile
+    // only the progress window takes input and the catalog window refuses to close.
     AddImagesResult addImages(const QStringList &files, bool refresh);
 
 public slots:
@@ -105,6 +106,7 @@ private:
     int mSelectedCount = 0;
     QString mMedia, mLabel, mFolder;
     bool mBusy = false;
+    bool mAdding = false;
     int mAddThreads = 0;
     QStringList mFilesToAdd;
 };

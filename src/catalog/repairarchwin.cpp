@@ -10,7 +10,10 @@
 
 namespace gb {
 
-CompactProgressWin::CompactProgressWin(QWidget *owner, const QString &caption) : mOwner(owner), mCaption(caption) {}
+CompactProgressWin::CompactProgressWin(QWidget *owner, const QString &caption, bool abortable)
+    : mOwner(owner), mCaption(caption), mAbortable(abortable)
+{
+}
 
 CompactProgressWin::~CompactProgressWin() = default;
 
@@ -18,6 +21,8 @@ void CompactProgressWin::start(int records)
 {
     mWin = std::make_unique<CollectDataWin>(mOwner);
     mWin->setWindowTitle(mCaption);
+    if (mAbortable)
+        mWin->showAbort();
     mWin->pb()->setRange(1, qMax(1, records));
     mWin->pb()->setValue(1);
     mWin->show();
@@ -31,8 +36,9 @@ void CompactProgressWin::advance()
 
 void CompactProgressWin::finish()
 {
+    // Ended rather than closed: closing asks the question of the Abort button.
     if (mWin)
-        mWin->close();
+        mWin->done(1);
 }
 
 bool repairArch(QWidget *owner, const QString &stem)

@@ -14,8 +14,10 @@ class CompactProgressWin : public CompactProgress
 {
 public:
     // A progress window of that caption over a count of steps; compacting by default, and
-    // every other run over a catalog's records or files uses it too.
-    explicit CompactProgressWin(QWidget *owner, const QString &caption = QStringLiteral("Compact Archive ..."));
+    // every other run over a catalog's records or files uses it too. An abortable one has an
+    // Abort button that sets glAbortBatch (CollectDataWin::showAbort()).
+    explicit CompactProgressWin(QWidget *owner, const QString &caption = QStringLiteral("Compact Archive ..."),
+                                bool abortable = false);
     ~CompactProgressWin() override;
 
     void start(int records) override;
@@ -27,6 +29,7 @@ public:
 private:
     QWidget *mOwner;
     QString mCaption;
+    bool mAbortable;
     std::unique_ptr<CollectDataWin> mWin;
 };
 

@@ -10,9 +10,10 @@
 namespace gb {
 
 // The process-wide abort flag of batch runs: false at start, cleared by a batch run when it
-// starts, set only by a confirmed Abort in the batch progress window or in a please-wait
-// window that has one, tested by the run before each file and by the web gallery between
-// its phases and while it reads its images' sizes and writes its pages.
+// starts, set only by a confirmed Abort in a progress window (the batch progress window, the
+// Abort button of a CollectDataWin, a please-wait window that has one), tested by the run
+// before each file and once more after the last, and by the web gallery between its phases
+// and while it reads its images' sizes and writes its pages.
 extern bool glAbortBatch;
 
 // What a run over many image files shows while it goes on: the progress window

@@ -3,6 +3,7 @@
 #include "common/batchprogress.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QLabel;
@@ -29,7 +30,7 @@ public:
 
     QProgressBar *pb() const { return mPb; }
     QPushButton *theButton() const { return mButton; }
-    QListWidget *log() const { return mLog; }
+    QListWidget *log() const;
     QLabel *fileNo() const { return mFileNo; }
     QLabel *currentFile() const { return mCurrentFile; }
     QLabel *currentActionLabel() const { return mCurrentAction; }
@@ -40,6 +41,7 @@ public:
 
     void setIdle(bool idle) { mIdle = idle; }
     void showControls();
+    // "File n of m"; the memory in use is read again once a quarter of a second has passed.
     void noOfFiles(int current, int total);
     void setFile(const QString &text);
     void setCurrentAction(const QString &text);
@@ -57,6 +59,7 @@ public:
 
 private:
     class PreviewPane;
+    class LogList;
 
     QProgressBar *mPb;
     QLabel *mCurrentFile;
@@ -65,11 +68,13 @@ private:
     QLabel *mMemory;
     PreviewPane *mPreviewPane;
     QPushButton *mButton;
-    QListWidget *mLog;
+    LogList *mLog;
     QLabel *mFileLabel;
     QLabel *mActionLabel;
     QLabel *mMemoryLabel;
     RgbImage mPreview;
+    QElapsedTimer mMemoryRead;
+    static constexpr int kMemoryReadMs = 250;
     bool mIdle = false;
 };
 

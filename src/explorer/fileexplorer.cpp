@@ -1,6 +1,7 @@
 #include "explorer/fileexplorer.h"
 #include "resources/resourceclasses.h"
 
+#include "common/eventpacer.h"
 #include "common/registry.h"
 #include "common/windowplacement.h"
 #include "explorer/customimagedimwin.h"
@@ -14,6 +15,8 @@
 #include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
+
+#include <optional>
 
 namespace gb {
 
@@ -101,32 +104,67 @@ void FileExplorer::newPathSelected()
     newPathSelected(mCurrentDir);
 }
 
+namespace {
+
+// Sorts the files in place and gives the items to show: those that pass the filter (all
+// without one), none selected.
+ThumbItems sortedItems(ExplorerFiles &files, int sortBy, int sortOrder, const ExplorerFilter *filter)
+{
+    sortExplorerFiles(files, sortBy, sortOrder);
+    ThumbItems items;
+    for (const ExplorerFile &f : files)
+        if (!filter || passesExplorerFilter(f, *filter))
+            items.emplace_back(f.fullPath, f.name, false);
+    return items;
+}
+
+} // namespace
+
 void FileExplorer::newPathSelected(const QString &path)
 {
     if (path.isEmpty())
         return;
-    mAFiles = scanExplorerFolder(path);
+    // A folder of thousands of files takes a while to list, each file's entry read: that is
+    // done on a worker while the window serves events. The folder is copied, for the path
+    // may be one of this window's own texts. A folder chosen meanwhile replaces this one; a
+    // new order chosen meanwhile applies to it.
+    const unsigned listing = ++mListing;
+    const QString folder = path;
+    ExplorerFiles files;
+    const QPointer<FileExplorer> self(this);
+    runAside([&] { files = scanExplorerFolder(folder); });
+    if (!self || mClosed || listing != mListing)
+        return;
+    mAFiles = std::move(files);
     relist();
 }
 
 ThumbItems FileExplorer::getSortedFilesArray()
 {
-    sortExplorerFiles(mAFiles, mNSortBy, mNSortOrder);
-    ThumbItems items;
-    for (const ExplorerFile &f : mAFiles)
-        if (!mLFilter || passesExplorerFilter(f, mFilter))
-            items.emplace_back(f.fullPath, f.name, false);
-    return items;
+    return sortedItems(mAFiles, mNSortBy, mNSortOrder, mLFilter ? &mFilter : nullptr);
 }
 
 void FileExplorer::relist()
 {
-    ThumbItems list = getSortedFilesArray();
+    // Sorting thousands of files takes a while too: on a worker, over a copy of the files and
+    // of the order and filter. Events served meanwhile may list another folder, choose
+    // another order or close the explorer: what they list since replaces this, and a closed
+    // explorer lists nothing.
+    const unsigned sorting = ++mSorting;
+    ExplorerFiles files = mAFiles;
+    const int sortBy = mNSortBy;
+    const int sortOrder = mNSortOrder;
+    const std::optional<ExplorerFilter> filter = mLFilter ? std::optional<ExplorerFilter>(mFilter) : std::nullopt;
+    ThumbItems list;
+    const QPointer<FileExplorer> self(this);
+    runAside([&] { list = sortedItems(files, sortBy, sortOrder, filter ? &*filter : nullptr); });
+    if (!self || mClosed || sorting != mSorting)
+        return;
+    mAFiles = std::move(files);
     mNFiles = int(list.size());
     mNSelected = 0;
     // The counts first: the grid lets events run while it fills, and the bar should be right.
     updateToolbar();
-    const QPointer<FileExplorer> self(this);
     mThumbs->changeData(std::move(list));
     if (self)
         updateToolbar();
@@ -317,8 +355,16 @@ void FileExplorer::pageSetup()
     dialog.exec();
 }
 
+void FileExplorer::showEvent(QShowEvent *event)
+{
+    // Shown again after closing (when it was not deleted), it lists again.
+    mClosed = false;
+    QMainWindow::showEvent(event);
+}
+
 void FileExplorer::closeEvent(QCloseEvent *event)
 {
+    mClosed = true;
     saveWindowPlacement(this, QStringLiteral("Explorer"));
     // The grid lets its thumbnails go now, and a page still filling stops at the next cell.
     mThumbs->close();

@@ -76,7 +76,8 @@ public:
 
 public slots:
     // Lists a folder (path ending in "/"); without one, the current folder. An empty path
-    // does nothing.
+    // does nothing. The folder is read and sorted on a worker while the window serves
+    // events: a folder chosen meanwhile is the one listed, and a closed explorer lists none.
     void newPathSelected(const QString &path) override;
     void newPathSelected();
     void reportSelected(int count);
@@ -145,6 +146,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void relist();
@@ -168,6 +170,11 @@ private:
     int mNSortBy = SortByName;
     int mNSortOrder = SortAscending;
     ExplorerFiles mAFiles;
+    // Bumped by every folder listed and every list sorted, so that one that served events
+    // knows whether another began meanwhile.
+    unsigned mListing = 0;
+    unsigned mSorting = 0;
+    bool mClosed = false;
     bool mLFilter = false;
     ExplorerFilter mFilter;
     QHash<int, bool> mChecks;

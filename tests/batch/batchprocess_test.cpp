@@ -20,8 +20,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace gb;
 
@@ -33,11 +36,30 @@ class WindowedUi : public gbtest::ScriptedUi
 public:
     QPointer<BatchProgressWin> window;
     int windowsMade = 0;
+    // Called with each progress window as a run makes it: the run serves events before
+    // it has one.
+    std::function<void(BatchProgressWin *)> onWindow;
+
+    // The user clicks Abort once the log holds that many lines; the click is served when
+    // the run next lets events through.
+    void abortAtLogLine(int lines)
+    {
+        onWindow = [lines](BatchProgressWin *window) {
+            QListWidget *log = window->log();
+            QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, log, [window, log, lines] {
+                if (log->count() == lines)
+                    QMetaObject::invokeMethod(window->theButton(), &QPushButton::click, Qt::QueuedConnection);
+            });
+        };
+    }
 
     std::unique_ptr<BatchProgress> batchProgress(QWidget *owner) override
     {
         ++windowsMade;
-        return createBatchProgressWin(owner, &window);
+        std::unique_ptr<BatchProgress> progress = createBatchProgressWin(owner, &window);
+        if (onWindow)
+            onWindow(window);
+        return progress;
     }
 
     QStringList log() const
@@ -235,16 +257,7 @@ TEST(BatchRun, AbortBeforeTheThirdFileStopsTheRun)
     ui.boxAnswers = {UiSeam::ResultYes};
     // Once the second file is logged, the user clicks Abort; the click is served when the
     // run lets events through before the third file.
-    QMetaObject::Connection hook;
-    std::function<void()> arm = [&] {
-        QListWidget *log = ui.window->log();
-        hook = QObject::connect(log->model(), &QAbstractItemModel::rowsInserted, log, [&ui, log] {
-            if (log->count() == 2)
-                QMetaObject::invokeMethod(ui.window->theButton(), &QPushButton::click, Qt::QueuedConnection);
-        });
-    };
-    // The window exists only once the run has started; arm the hook from its first event pump.
-    QMetaObject::invokeMethod(qApp, arm, Qt::QueuedConnection);
+    ui.abortAtLogLine(2);
     const QStringList result = job.batchProcess(sources, "Batch Processing", false);
     EXPECT_TRUE(result.isEmpty());
     EXPECT_TRUE(glAbortBatch);
@@ -260,11 +273,51 @@ TEST(BatchRun, AbortBeforeTheThirdFileStopsTheRun)
     glAbortBatch = false;
     WindowedUi ui2;
     ui2.boxAnswers = {UiSeam::ResultNo};
-    QMetaObject::invokeMethod(qApp, [&] { ui2.window->theButton()->click(); }, Qt::QueuedConnection);
+    ui2.onWindow = [](BatchProgressWin *window) {
+        QMetaObject::invokeMethod(window->theButton(), &QPushButton::click, Qt::QueuedConnection);
+    };
     EXPECT_EQ(job.batchProcess(sources.mid(0, 3), "Batch Processing", false).size(), 3);
     EXPECT_FALSE(glAbortBatch);
     EXPECT_EQ(ui2.boxes.size(), 1u);
     EXPECT_TRUE(ui2.window && ui2.window->idle());
+}
+
+// Naming the outputs and checking them against the sources reads every file: the run
+// serves events meanwhile, before its window opens.
+TEST(BatchRun, ServesEventsWhileItNamesAndChecksItsOutputs)
+{
+    WindowedUi ui;
+    Fixture f;
+    const QStringList sources = {f.image("a.png"), f.image("b.png")};
+    Be job = f.job();
+    job.setFinalFormat(4);
+    int windowsWhenServed = -1;
+    QTimer::singleShot(0, [&] { windowsWhenServed = ui.windowsMade; });
+    EXPECT_EQ(job.batchProcess(sources, "Batch Processing", false).size(), 2);
+    EXPECT_EQ(windowsWhenServed, 0);
+}
+
+// Abort confirmed while the last file is worked on: the file is finished whole, and the
+// run reports the abort as one before it would (an empty list, the window ended).
+TEST(BatchRun, AbortDuringTheLastFileEndsTheRunAsAborted)
+{
+    WindowedUi ui;
+    Fixture f;
+    const QStringList sources = {f.image("a.png"), f.image("b.png"), f.image("c.png")};
+    Be job = f.job();
+    job.setFinalFormat(4);
+    ui.boxAnswers = {UiSeam::ResultYes};
+    ui.abortAtLogLine(3);
+    EXPECT_TRUE(job.batchProcess(sources, "Batch Processing", false).isEmpty());
+    EXPECT_TRUE(glAbortBatch);
+    EXPECT_EQ(ui.boxTexts(), QStringList{"Abort procedure ?"});
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ui.window.isNull());
+    // Every output whole, nothing else in the folder.
+    EXPECT_EQ(QDir(f.out).entryList(QDir::Files | QDir::Hidden), QStringList({"a.png", "b.png", "c.png"}));
+    for (const QString name : {"a.png", "b.png", "c.png"})
+        EXPECT_EQ(load(f.out + "/" + name).width(), 64) << name.toStdString();
+    glAbortBatch = false;
 }
 
 // A step that cannot be done (a stretch to more pixels than an image may hold, an overlay
@@ -539,13 +592,13 @@ TEST(BatchRun, WorksOnItsOwnCopiesOfTheListAndTheScript)
     job.setCommands({BatchCommand::make(6, {4, 10, 10, 0, true})});
     // While the run serves events after its first file, the window's owner changes the job
     // and the list it was given.
-    QMetaObject::invokeMethod(qApp, [&] {
-        QObject::connect(ui.window->log()->model(), &QAbstractItemModel::rowsInserted, ui.window, [&] {
+    ui.onWindow = [&](BatchProgressWin *window) {
+        QObject::connect(window->log()->model(), &QAbstractItemModel::rowsInserted, window, [&] {
             job.setCommands({});
             job.setFinalFolder(f.src + "/");
             sources.clear();
         });
-    }, Qt::QueuedConnection);
+    };
     const QStringList result = job.batchProcess(sources, "Batch Processing", false);
     EXPECT_EQ(result, QStringList({f.out + "/a.png", f.out + "/b.png", f.out + "/c.png"}));
     for (const QString &path : result)

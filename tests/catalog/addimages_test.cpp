@@ -2,7 +2,9 @@
 #include "catalog/archivebrowse.h"
 #include "catalog/catalogpaths.h"
 #include "catalog/openarchive.h"
+#include "common/batchprogress.h"
 #include "common/drives.h"
+#include "common/eventpacer.h"
 #include "image/imagesave.h"
 #include "image/thumbnail.h"
 #include "catalogfixture.h"
@@ -10,9 +12,11 @@
 #include "support/testutil.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +34,7 @@ struct ScriptedHost : AddImagesHost
     int asked = 0;
     int advanced = 0;
     std::function<void(int)> onAdvance;
+    std::function<void()> onIdle;
     QString askLabel(const QString &driveRoot) override
     {
         ++asked;
@@ -43,6 +48,11 @@ struct ScriptedHost : AddImagesHost
         ++advanced;
         if (onAdvance)
             onAdvance(advanced);
+    }
+    void idle() override
+    {
+        if (onIdle)
+            onIdle();
     }
 };
 
@@ -202,6 +212,78 @@ TEST_F(AddImages, ParallelDecodingKeepsTheOrderOfTheList)
     for (server->goTop(); !server->eof(); server->skip(), ++n)
         EXPECT_EQ(server->fieldGet("FULLPATH").toString(), splitCatalogFile(files[n]).drivelessPath());
     EXPECT_EQ(n, 12);
+}
+
+// Adding files already catalogued decodes and writes nothing, file after file: the run
+// still serves events between them.
+TEST_F(AddImages, PassingOverCataloguedFilesServesEvents)
+{
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        files << dir + QString("s%1.png").arg(i);
+        ASSERT_TRUE(writeImage(files.last(), 20, 20, 4));
+    }
+    ASSERT_EQ(addGroupOfImages(nullptr, *server, files, false, host, 1).added, 3);
+
+    ScriptedHost passing;
+    passing.onIdle = [] { QCoreApplication::processEvents(); };
+    bool served = false, servedBeforeTheLast = false;
+    passing.onAdvance = [&](int n) {
+        // Each file takes as long as the window may wait.
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() <= EventPacer::kIntervalMs) {
+        }
+        if (n == 2)
+            servedBeforeTheLast = served;
+    };
+    QTimer::singleShot(0, [&] { served = true; });
+    EXPECT_EQ(addGroupOfImages(nullptr, *server, files, false, passing, 1).skipped, 3);
+    EXPECT_TRUE(servedBeforeTheLast);
+}
+
+// Abort between files, and Abort once the last record is written: the run says it was
+// stopped, keeps every record written before, whole and found through the index, and
+// gives glAbortBatch back as it found it.
+TEST_F(AddImages, AbortKeepsACatalogOfTheRecordsWrittenBefore)
+{
+    QStringList files;
+    for (int i = 0; i < 4; ++i) {
+        files << dir + QString("a%1.png").arg(i);
+        ASSERT_TRUE(writeImage(files.last(), 30 + i, 20, 4));
+    }
+    const struct {
+        const char *when;
+        int written;
+    } cases[] = {{"between files", 2}, {"after the last file", 4}};
+    for (const auto &c : cases) {
+        const QString stem = gbtest::freshStem("Aborted");
+        auto catalog = createNewArchive(nullptr, stem);
+        ASSERT_TRUE(catalog);
+        ScriptedHost aborting;
+        if (c.written < files.size())
+            aborting.onAdvance = [&](int n) { glAbortBatch = glAbortBatch || n == c.written; };
+        else
+            aborting.onIdle = [&] { glAbortBatch = glAbortBatch || aborting.advanced == c.written; };
+        ui.boxes.clear();
+        const AddImagesResult r = addGroupOfImages(nullptr, *catalog, files, false, aborting, 2);
+        EXPECT_TRUE(r.aborted) << c.when;
+        EXPECT_EQ(r.added, c.written) << c.when;
+        EXPECT_EQ(ui.boxTexts(), QStringList{"Procedure has been stoped by the user"}) << c.when;
+        EXPECT_FALSE(glAbortBatch) << c.when;
+        catalog.reset();
+
+        auto reopened = openArchive(nullptr, stem);
+        ASSERT_TRUE(reopened);
+        EXPECT_EQ(reopened->recCount(), uint32_t(c.written)) << c.when;
+        for (int i = 0; i < files.size(); ++i) {
+            ASSERT_EQ(reopened->locateRec("1", "TESTDISK", splitCatalogFile(files[i]).drivelessPath()), i < c.written)
+                << c.when << " " << i;
+            if (i < c.written) {
+                EXPECT_EQ(reopened->fieldGet("WIDTH").toInt(), 30 + i) << c.when;
+            }
+        }
+    }
 }
 
 // A run killed after its third record: the child process below adds five files and kills

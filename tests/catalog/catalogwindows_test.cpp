@@ -12,6 +12,7 @@
 #include "catalog/showerrorswin.h"
 #include "catalog/thumbdatawin.h"
 #include "catalog/voltree.h"
+#include "common/collectdatawin.h"
 #include "common/drives.h"
 #include "common/globals.h"
 #include "common/newkeywordwin.h"
@@ -37,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -575,6 +577,56 @@ TEST_F(CatalogWindow, AddingReportsAndRebuildsTheTree)
     window->addImages({dir + "new.png"}, true);
     EXPECT_EQ(ui.boxes.at(0).text, "1 file(s) refreshed\n\r");
     EXPECT_EQ(window->fileCount(), 1);
+    setVolumeLabel("/", QString());
+}
+
+// Abort on the adding run's progress window, pressed as the run first serves events: the
+// run stops before the next file, says so, and the tree shows what was added. Meanwhile
+// the catalog window takes no click and does not close.
+TEST_F(CatalogWindow, AbortOnTheAddingProgressWindowStopsTheRun)
+{
+    const QString dir = gbtest::makeTempDir("aborting") + "/";
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        files << dir + QString("p%1.png").arg(i);
+        ASSERT_TRUE(saveRgb2File(RgbImage::filled(30 + i, 20, 9, 9, 9), files.last(), 4, 90, false, 0, 0));
+    }
+    setVolumeLabel("/", "ADDVOL");
+    window->setAddThreads(2);
+    ui.boxAnswers = {UiSeam::ResultYes};
+    QTreeWidget *tree = window->tree();
+    ASSERT_EQ(tree->currentItem(), nullptr);
+    bool clicked = false;
+    QTimer::singleShot(0, [&] {
+        const QRect fixedDisks = tree->visualItemRect(tree->topLevelItem(0)->child(0));
+        ASSERT_TRUE(fixedDisks.isValid());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, fixedDisks.center());
+        EXPECT_EQ(tree->currentItem(), nullptr);
+        window->close();
+        CollectDataWin *progress = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *p = qobject_cast<CollectDataWin *>(w); p && p->isVisible())
+                progress = p;
+        ASSERT_NE(progress, nullptr);
+        EXPECT_EQ(progress->windowTitle(), "Creating thumbnails ...");
+        ASSERT_NE(progress->abortButton(), nullptr);
+        QTest::mouseClick(progress->abortButton(), Qt::LeftButton);
+        clicked = true;
+    });
+    const AddImagesResult r = window->addImages(files, false);
+    ASSERT_TRUE(clicked);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(r.aborted);
+    // The file under way when Abort was pressed, if any, is written; no later one is.
+    EXPECT_LE(r.added, 1);
+    QStringList expected = {"Abort procedure ?", "Procedure has been stoped by the user"};
+    if (r.added == 1)
+        expected << "1 file(s) added\n\r";
+    EXPECT_EQ(ui.boxTexts(), expected);
+    EXPECT_EQ(window->tree()->findFolder("1", "ADDVOL", dir) != nullptr, r.added == 1);
+    EXPECT_EQ(window->server().recCount(), 4u + uint32_t(r.added));
+    EXPECT_EQ(window->fileCount(), 0);
     setVolumeLabel("/", QString());
 }
 

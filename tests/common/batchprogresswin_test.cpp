@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,24 @@ TEST(BatchProgressWin, LogIsSortedIgnoringCaseAndScrolledToTheEnd)
     QApplication::processEvents();
     QListWidget *log = p.win->log();
     EXPECT_EQ(log->indexAt(QPoint(2, log->viewport()->height() - 2)).row(), log->count() - 1);
+    p.handle->endDialog(1);
+}
+
+// Every line of the log is laid out as wide as the widest: a long line that is not the
+// last one can still be scrolled to its end.
+TEST(BatchProgressWin, LogScrollsToTheEndOfItsLongestLine)
+{
+    Progress p;
+    p.handle->show();
+    const QString longLine = "/p/" + QString(300, 'a') + ".jpg - Finished";
+    p.handle->updateLog(longLine);
+    p.handle->updateLog("/p/b.jpg - Finished");
+    QApplication::processEvents();
+    QListWidget *log = p.win->log();
+    ASSERT_EQ(log->item(1)->text(), "/p/b.jpg - Finished");
+    const int textWidth = log->fontMetrics().horizontalAdvance(longLine);
+    EXPECT_GT(textWidth, log->viewport()->width());
+    EXPECT_GE(log->horizontalScrollBar()->maximum() + log->viewport()->width(), textWidth);
     p.handle->endDialog(1);
 }
 

@@ -362,6 +362,34 @@ TEST(FileExplorer, ClosingOrChangingFolderWhileThePageFillsIsSafe)
     }
 }
 
+// Listing a folder and sorting its files run on a worker while the window serves events:
+// an event queued before is handled while the grid still shows the list before. An order
+// chosen while a folder is listed applies to that folder.
+TEST(FileExplorer, ListingAndSortingServeEvents)
+{
+    ASSERT_TRUE(kvtSetRtRegInt("General Options", "Worker Threads", 4));
+    const QString dir = makeFolder({"a.png", "b.png", "c.png"});
+    auto e = makeExplorer();
+    int itemsWhenServed = -1;
+    QTimer::singleShot(0, [&] { itemsWhenServed = e->oThumbs()->itemCounter(); });
+    e->newPathSelected(dir);
+    EXPECT_EQ(itemsWhenServed, 0);
+    EXPECT_EQ(shown(*e), QStringList({"a.png", "b.png", "c.png"}));
+
+    QStringList shownWhenServed;
+    QTimer::singleShot(0, [&] { shownWhenServed = shown(*e); });
+    e->descendingOrder();
+    EXPECT_EQ(shownWhenServed, QStringList({"a.png", "b.png", "c.png"}));
+    EXPECT_EQ(shown(*e), QStringList({"c.png", "b.png", "a.png"}));
+
+    e->ascendingOrder();
+    QTimer::singleShot(0, [&] { e->descendingOrder(); });
+    e->newPathSelected(dir);
+    EXPECT_EQ(shown(*e), QStringList({"c.png", "b.png", "a.png"}));
+    EXPECT_EQ(e->statusTexts()[0], "Files: 3");
+    EXPECT_TRUE(kvtSetRtRegInt("General Options", "Worker Threads", 0));
+}
+
 TEST(FileExplorer, ClosingStoresThePlacement)
 {
     QWidget shell;
