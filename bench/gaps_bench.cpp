@@ -160,7 +160,7 @@ int main(int argc, char **argv)
     }
 
     gbbench::QuietUi ui;
-    gb::setUiSeam(&ui);
+    gb::setUi(&ui);
     gb::initializeActions();
     gbbench::setOurThreads(0);
     QTemporaryDir scratch(QFileInfo(photos).absolutePath() + "/gaps-XXXXXX");
@@ -194,6 +194,6 @@ int main(int argc, char **argv)
         }
         QDir(set).removeRecursively();
     }
-    gb::setUiSeam(nullptr);
+    gb::setUi(nullptr);
     return failed ? 1 : 0;
 }
