@@ -8,6 +8,7 @@
 #include "batch/filenaming.h"
 #include "common/batchprogress.h"
 #include "common/colorvalues.h"
+#include "common/eventpacer.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
 #include "common/safefile.h"
@@ -143,6 +144,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 
     // Sheets of a killed run were never moved into place; their temporary files go.
     removeDeadLeftovers(dir, Leftover::Write);
+    glAbortBatch = false;
     std::unique_ptr<BatchProgress> progress = ui().batchProgress(owner);
     progress->setCaption(QStringLiteral("Create composite images ..."));
     progress->setRange(1, fileCount);
@@ -182,7 +184,14 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             thumbs[size_t(i)] = RgbImage();
         }
     };
-    for (int s = 1; s <= sheetCount; ++s) {
+    // The sheets are put together here and encoded on a worker while the window serves
+    // events; the progress window's Abort is seen between thumbnails and between sheets, and
+    // drops the sheet under way: a sheet is written whole or not at all.
+    const int type = saveAs();
+    const int quality = jpgQuality();
+    const bool progressive = jpgProgressive();
+    const uint32_t back = backColor();
+    for (int s = 1; s <= sheetCount && !glAbortBatch; ++s) {
         const QString title = sheetTitle(*this, s);
         const QString &path = sheetPaths[s - 1];
         if (!mayOverwrite(overwrite(), owner, path)) {
@@ -190,15 +199,19 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             skipSheet(s);
             continue;
         }
-        RgbImage sheet = RgbImage::create(width, height);
+        // A sheet of the largest size takes long to clear.
+        RgbImage sheet;
+        runAside([&] {
+            sheet = RgbImage::create(width, height);
+            if (!sheet.isNull())
+                fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
+        });
         if (sheet.isNull()) {
             ++failed;
             progress->updateLog(path + QStringLiteral(" - not enough memory for the sheet"));
             skipSheet(s);
             continue;
         }
-        const uint32_t back = backColor();
-        fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
         if (!title.isEmpty()) {
             FontData font = titleFontData;
             const int x = int(nearest((width - titleWidthOrHeight(title, font, true)) / 2.0));
@@ -208,7 +221,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         // rather than visiting every empty cell. Numbers are 64-bit, as a grid may hold more
         // cells than an int counts.
         const qint64 before = qint64(s - 1) * l.perSheet;
-        for (qint64 r = 1; r <= l.rows && before + (r - 1) * l.columns < fileCount; ++r) {
+        for (qint64 r = 1; r <= l.rows && before + (r - 1) * l.columns < fileCount && !glAbortBatch; ++r) {
             for (qint64 c = 1; c <= l.columns; ++c) {
                 const qint64 number = before + (r - 1) * l.columns + c;
                 if (number > fileCount)
@@ -218,14 +231,26 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);
                 pool.take(i - 1);
+                if (glAbortBatch)
+                    break;
                 // The cell lies whole on the sheet, so its corner is within an int.
                 placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1],
                                   int(l.x0 + (c - 1) * l.pitchW), int(l.y0 + (r - 1) * l.pitchH), *progress)
                     || placed;
             }
         }
+        if (glAbortBatch)
+            break;
+        progress->setCurrentAction(QStringLiteral("Saving ..."));
+        QByteArray bytes;
         QString error;
-        if (!saveRgb2File(sheet, path, saveAs(), jpgQuality(), jpgProgressive(), 0.0, 256, &error)) {
+        bool saved = false;
+        runAside([&] { saved = encodeRgb(sheet, path, type, quality, progressive, 256, bytes, &error); });
+        if (glAbortBatch)
+            break;
+        if (saved)
+            runAside([&] { saved = saveEncodedImage(path, bytes, &error); });
+        if (!saved) {
             ++failed;
             progress->updateLog(path + QStringLiteral(" - ") + (error.isEmpty() ? QStringLiteral("not saved") : error));
         }
@@ -234,6 +259,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setCurrentAction(QStringLiteral("Idle"));
     progress->setFile(QString());
     progress->endDialog(1);
+    // An aborted run ends quietly, as batch runs do; the sheets written before stay.
+    if (glAbortBatch)
+        return placed;
 
     // A run whose every sheet failed made nothing: it ends in an error box, not in the
     // message of a completed run.
