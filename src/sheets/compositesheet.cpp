@@ -2,6 +2,7 @@
 // image files.
 #include "sheets/compositelayout.h"
 #include "sheets/hcomposite.h"
+#include "sheets/variabletext.h"
 
 #include "actions/addborderbe.h"
 #include "actions/textonrgb.h"
@@ -153,23 +154,32 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setIdle(false);
     progress->showControls();
 
-    // The thumbnails are decoded on the worker threads, handed out in list order; the sheets
-    // are drawn and written here, in order, so any thread count gives the same sheets.
-    // A sheet that is not written marks its pictures skipped, so the workers pass over
-    // them instead of decoding thumbnails nobody draws.
-    std::vector<RgbImage> thumbs(size_t(std::max(0, fileCount)));
+    // The thumbnails are decoded on the worker threads, handed out in list order, with the
+    // information lines of the pictures that loaded (they read the file, its size in pixels
+    // the whole of it); the sheets are drawn and written here, in order, so any thread count
+    // gives the same sheets. A sheet that is not written marks its pictures skipped, so the
+    // workers pass over them instead of decoding thumbnails nobody draws.
+    struct Cell {
+        RgbImage thumb;
+        QStringList lines;
+    };
+    std::vector<Cell> cells(size_t(std::max(0, fileCount)));
     std::unique_ptr<std::atomic<bool>[]> skipped(new std::atomic<bool>[size_t(std::max(0, fileCount))]());
+    const std::vector<int> codes = info();
     OrderedWork pool(fileCount, workerThreads(), [&](int i) {
         if (skipped[size_t(i)])
             return;
         int fullWidth = 0, fullHeight = 0;
         QString error;
-        thumbs[size_t(i)] =
+        Cell &cell = cells[size_t(i)];
+        cell.thumb =
             createFittedRgbFromFile(files[i], int(l.boxWidth), int(l.boxHeight), fullWidth, fullHeight, error);
+        if (!cell.thumb.isNull())
+            cell.lines = imageVariableText(files[i], codes);
     });
     pool.orderBy([&](int i) { return weightOfFile(files[i]); });
     pool.costsMemory([&](int i) { return memoryOfFile(files[i]); });
-    pool.holdsBytes([&](int i) { return thumbs[size_t(i)].byteCount(); });
+    pool.holdsBytes([&](int i) { return cells[size_t(i)].thumb.byteCount(); });
 
     bool placed = false;
     int failed = 0;
@@ -181,7 +191,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         // Items already handed out finish; their thumbnails are dropped at once.
         for (int i = int(std::min<qint64>(first, fileCount)); i < end; ++i) {
             pool.take(i);
-            thumbs[size_t(i)] = RgbImage();
+            cells[size_t(i)] = Cell();
         }
     };
     // The sheets are put together here and encoded on a worker while the window serves
@@ -234,8 +244,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
                 if (glAbortBatch)
                     break;
                 // The cell lies whole on the sheet, so its corner is within an int.
-                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1],
-                                  int(l.x0 + (c - 1) * l.pitchW), int(l.y0 + (r - 1) * l.pitchH), *progress)
+                Cell cell = std::move(cells[size_t(i - 1)]);
+                placed = drawCell(sheet, l, std::move(cell.thumb), cell.lines, int(l.x0 + (c - 1) * l.pitchW),
+                                  int(l.y0 + (r - 1) * l.pitchH), *progress)
                     || placed;
             }
         }
@@ -280,7 +291,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 // One file's cell: its thumbnail fitted and centred in a box of the thumbnail colour,
 // framed, put on the sheet at (x, y), with the information lines under it. True when the
 // framed thumbnail reached the sheet.
-bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QString &file, int x,
+bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QStringList &lines, int x,
                           int y, BatchProgress &progress) const
 {
     progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
@@ -305,9 +316,7 @@ bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage th
     progress.setCurrentAction(QStringLiteral("Overlay thumbnail to composite image ..."));
     const bool placed = isOverlayRgb(sheet, framed, x, y, 1.0);
 
-    const std::vector<int> codes = info();
-    if (!codes.empty()) {
-        const QStringList lines = variableText(file);
+    if (!info().empty()) {
         const FontData font = infoFont();
         const TotalTextHeight measured = calcTotalTextHeight(lines, font, 0);
         const int thumbHeightPx = thumbHeight();

@@ -131,9 +131,10 @@ public:
     bool createSheet(QWidget *owner, const QStringList &files);
 
 private:
-    // Puts one file's thumbnail (null when the file did not load) in its cell at (x, y).
-    bool drawCell(RgbImage &sheet, const CompositeLayout &layout, RgbImage thumb, const QString &file, int x, int y,
-                  BatchProgress &progress) const;
+    // Puts one file's thumbnail (null when the file did not load) in its cell at (x, y), with
+    // its information lines (variableText()) under it.
+    bool drawCell(RgbImage &sheet, const CompositeLayout &layout, RgbImage thumb, const QStringList &lines, int x,
+                  int y, BatchProgress &progress) const;
     int intSlot(int slot) const;
     bool boolSlot(int slot) const;
     QString textSlot(int slot) const;

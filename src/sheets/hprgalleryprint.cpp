@@ -65,7 +65,7 @@ int HPrGallery::printStart(RpPrinter &device)
 
     // Every run of the pages is one run over the files, with its own progress and Abort.
     glAbortBatch = false;
-    mPictures = std::make_unique<PrintPictures>(mFiles, thumbWidth(), thumbHeight());
+    mPictures = std::make_unique<PrintPictures>(mFiles, thumbWidth(), thumbHeight(), imageInfo());
     mPacer = std::make_unique<EventPacer>();
     mProgress = ui().batchProgress(device.runWindow());
     mProgress->setCaption(device.isPreviewing() ? QStringLiteral("Preview images ...")
@@ -195,9 +195,10 @@ void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &devi
         mProgress->setFile(file);
     }
 
-    // The picture was fitted on a worker ahead of the page; the wait for one still in the
-    // making serves events.
-    const RgbImage thumb = mPictures ? mPictures->take(mNextFile - 1) : RgbImage();
+    // The picture and its lines were made on a worker ahead of the page; the wait for one
+    // still in the making serves events.
+    const PrintPicture made = mPictures ? mPictures->take(mNextFile - 1) : PrintPicture();
+    const RgbImage &thumb = made.image;
     if (!thumb.isNull())
         device.drawRgb(thumb, x + (width - thumb.width()) / 2, y + (height - thumb.height()) / 2, thumb.width(),
                        thumb.height());
@@ -206,7 +207,7 @@ void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &devi
 
     if (imageInfo().empty())
         return;
-    const QStringList lines = variableText(file);
+    const QStringList &lines = made.lines;
     const TotalTextHeight measured = calcTotalTextHeight(lines, infoFont, width);
     // A line wider than the cell is cut with an ellipsis, as on contact sheets: a long file
     // name cannot be wrapped and would run into the neighbouring cell.
