@@ -32,8 +32,12 @@ bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jp
 {
     (void)pngValue;
     QByteArray bytes;
-    if (!encodeRgb(img, fileName, type, jpegQuality, progressive, colorCount, bytes, errorText))
-        return false;
+    return encodeRgb(img, fileName, type, jpegQuality, progressive, colorCount, bytes, errorText)
+        && saveEncodedImage(fileName, bytes, errorText);
+}
+
+bool saveEncodedImage(const QString &fileName, const QByteArray &bytes, QString *errorText)
+{
     QString why;
     if (writeImageFile(fileName, bytes, why))
         return true;

@@ -25,6 +25,10 @@ bool saveRgb2File(const RgbImage &img, const QString &fileName, int type, int jp
 // their worker threads and write in list order. Same types, options and failures.
 bool encodeRgb(const RgbImage &img, const QString &fileName, int type, int jpegQuality, bool progressive,
                int colorCount, QByteArray &bytes, QString *errorText = nullptr);
+// The second half of saveRgb2File(): writes bytes that encodeRgb() made to fileName, through
+// a temporary file beside it, with saveRgb2File()'s text for a failed write in *errorText.
+// A run that encodes on a worker and checks for an abort before it writes uses the two halves.
+bool saveEncodedImage(const QString &fileName, const QByteArray &bytes, QString *errorText = nullptr);
 
 // Reduces img to an 8-bit image with a palette of at most colorCount colours (clamped to
 // 2..256) through the image layer's one quantiser. A null result when img is null.

@@ -2,12 +2,14 @@
 // image files.
 #include "sheets/compositelayout.h"
 #include "sheets/hcomposite.h"
+#include "sheets/variabletext.h"
 
 #include "actions/addborderbe.h"
 #include "actions/textonrgb.h"
 #include "batch/filenaming.h"
 #include "common/batchprogress.h"
 #include "common/colorvalues.h"
+#include "common/eventpacer.h"
 #include "common/messages.h"
 #include "common/orderedwork.h"
 #include "common/safefile.h"
@@ -143,6 +145,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 
     // Sheets of a killed run were never moved into place; their temporary files go.
     removeDeadLeftovers(dir, Leftover::Write);
+    glAbortBatch = false;
     std::unique_ptr<BatchProgress> progress = ui().batchProgress(owner);
     progress->setCaption(QStringLiteral("Create composite images ..."));
     progress->setRange(1, fileCount);
@@ -151,23 +154,32 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setIdle(false);
     progress->showControls();
 
-    // The thumbnails are decoded on the worker threads, handed out in list order; the sheets
-    // are drawn and written here, in order, so any thread count gives the same sheets.
-    // A sheet that is not written marks its pictures skipped, so the workers pass over
-    // them instead of decoding thumbnails nobody draws.
-    std::vector<RgbImage> thumbs(size_t(std::max(0, fileCount)));
+    // The thumbnails are decoded on the worker threads, handed out in list order, with the
+    // information lines of the pictures that loaded (they read the file, its size in pixels
+    // the whole of it); the sheets are drawn and written here, in order, so any thread count
+    // gives the same sheets. A sheet that is not written marks its pictures skipped, so the
+    // workers pass over them instead of decoding thumbnails nobody draws.
+    struct Cell {
+        RgbImage thumb;
+        QStringList lines;
+    };
+    std::vector<Cell> cells(size_t(std::max(0, fileCount)));
     std::unique_ptr<std::atomic<bool>[]> skipped(new std::atomic<bool>[size_t(std::max(0, fileCount))]());
+    const std::vector<int> codes = info();
     OrderedWork pool(fileCount, workerThreads(), [&](int i) {
         if (skipped[size_t(i)])
             return;
         int fullWidth = 0, fullHeight = 0;
         QString error;
-        thumbs[size_t(i)] =
+        Cell &cell = cells[size_t(i)];
+        cell.thumb =
             createFittedRgbFromFile(files[i], int(l.boxWidth), int(l.boxHeight), fullWidth, fullHeight, error);
+        if (!cell.thumb.isNull())
+            cell.lines = imageVariableText(files[i], codes);
     });
     pool.orderBy([&](int i) { return weightOfFile(files[i]); });
     pool.costsMemory([&](int i) { return memoryOfFile(files[i]); });
-    pool.holdsBytes([&](int i) { return thumbs[size_t(i)].byteCount(); });
+    pool.holdsBytes([&](int i) { return cells[size_t(i)].thumb.byteCount(); });
 
     bool placed = false;
     int failed = 0;
@@ -179,10 +191,17 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         // Items already handed out finish; their thumbnails are dropped at once.
         for (int i = int(std::min<qint64>(first, fileCount)); i < end; ++i) {
             pool.take(i);
-            thumbs[size_t(i)] = RgbImage();
+            cells[size_t(i)] = Cell();
         }
     };
-    for (int s = 1; s <= sheetCount; ++s) {
+    // The sheets are put together here and encoded on a worker while the window serves
+    // events; the progress window's Abort is seen between thumbnails and between sheets, and
+    // drops the sheet under way: a sheet is written whole or not at all.
+    const int type = saveAs();
+    const int quality = jpgQuality();
+    const bool progressive = jpgProgressive();
+    const uint32_t back = backColor();
+    for (int s = 1; s <= sheetCount && !glAbortBatch; ++s) {
         const QString title = sheetTitle(*this, s);
         const QString &path = sheetPaths[s - 1];
         if (!mayOverwrite(overwrite(), owner, path)) {
@@ -190,15 +209,19 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
             skipSheet(s);
             continue;
         }
-        RgbImage sheet = RgbImage::create(width, height);
+        // A sheet of the largest size takes long to clear.
+        RgbImage sheet;
+        runAside([&] {
+            sheet = RgbImage::create(width, height);
+            if (!sheet.isNull())
+                fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
+        });
         if (sheet.isNull()) {
             ++failed;
             progress->updateLog(path + QStringLiteral(" - not enough memory for the sheet"));
             skipSheet(s);
             continue;
         }
-        const uint32_t back = backColor();
-        fillRgbSolidRect(sheet, 1, 1, width, height, red(back), green(back), blue(back));
         if (!title.isEmpty()) {
             FontData font = titleFontData;
             const int x = int(nearest((width - titleWidthOrHeight(title, font, true)) / 2.0));
@@ -208,7 +231,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
         // rather than visiting every empty cell. Numbers are 64-bit, as a grid may hold more
         // cells than an int counts.
         const qint64 before = qint64(s - 1) * l.perSheet;
-        for (qint64 r = 1; r <= l.rows && before + (r - 1) * l.columns < fileCount; ++r) {
+        for (qint64 r = 1; r <= l.rows && before + (r - 1) * l.columns < fileCount && !glAbortBatch; ++r) {
             for (qint64 c = 1; c <= l.columns; ++c) {
                 const qint64 number = before + (r - 1) * l.columns + c;
                 if (number > fileCount)
@@ -218,14 +241,27 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
                 progress->setPosition(progress->position() + 1);
                 progress->setFile(files[i - 1]);
                 pool.take(i - 1);
+                if (glAbortBatch)
+                    break;
                 // The cell lies whole on the sheet, so its corner is within an int.
-                placed = drawCell(sheet, l, std::move(thumbs[size_t(i - 1)]), files[i - 1],
-                                  int(l.x0 + (c - 1) * l.pitchW), int(l.y0 + (r - 1) * l.pitchH), *progress)
+                Cell cell = std::move(cells[size_t(i - 1)]);
+                placed = drawCell(sheet, l, std::move(cell.thumb), cell.lines, int(l.x0 + (c - 1) * l.pitchW),
+                                  int(l.y0 + (r - 1) * l.pitchH), *progress)
                     || placed;
             }
         }
+        if (glAbortBatch)
+            break;
+        progress->setCurrentAction(QStringLiteral("Saving ..."));
+        QByteArray bytes;
         QString error;
-        if (!saveRgb2File(sheet, path, saveAs(), jpgQuality(), jpgProgressive(), 0.0, 256, &error)) {
+        bool saved = false;
+        runAside([&] { saved = encodeRgb(sheet, path, type, quality, progressive, 256, bytes, &error); });
+        if (glAbortBatch)
+            break;
+        if (saved)
+            runAside([&] { saved = saveEncodedImage(path, bytes, &error); });
+        if (!saved) {
             ++failed;
             progress->updateLog(path + QStringLiteral(" - ") + (error.isEmpty() ? QStringLiteral("not saved") : error));
         }
@@ -234,6 +270,9 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
     progress->setCurrentAction(QStringLiteral("Idle"));
     progress->setFile(QString());
     progress->endDialog(1);
+    // An aborted run ends quietly, as batch runs do; the sheets written before stay.
+    if (glAbortBatch)
+        return placed;
 
     // A run whose every sheet failed made nothing: it ends in an error box, not in the
     // message of a completed run.
@@ -252,7 +291,7 @@ bool HComposite::createSheet(QWidget *owner, const QStringList &fileList)
 // One file's cell: its thumbnail fitted and centred in a box of the thumbnail colour,
 // framed, put on the sheet at (x, y), with the information lines under it. True when the
 // framed thumbnail reached the sheet.
-bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QString &file, int x,
+bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage thumb, const QStringList &lines, int x,
                           int y, BatchProgress &progress) const
 {
     progress.setCurrentAction(QStringLiteral("Retrieve file ..."));
@@ -277,9 +316,7 @@ bool HComposite::drawCell(RgbImage &sheet, const CompositeLayout &l, RgbImage th
     progress.setCurrentAction(QStringLiteral("Overlay thumbnail to composite image ..."));
     const bool placed = isOverlayRgb(sheet, framed, x, y, 1.0);
 
-    const std::vector<int> codes = info();
-    if (!codes.empty()) {
-        const QStringList lines = variableText(file);
+    if (!info().empty()) {
         const FontData font = infoFont();
         const TotalTextHeight measured = calcTotalTextHeight(lines, font, 0);
         const int thumbHeightPx = thumbHeight();

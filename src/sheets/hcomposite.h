@@ -120,7 +120,10 @@ public:
     // skipping existing files as overwrite() says. The progress window follows the run and
     // one message at the end tells how many sheets were made and where (sheets that failed
     // to save are logged and not counted); when not one sheet was made, that message is an
-    // error box. Refused, with an error box and nothing written, when a sheet would replace
+    // error box. The thumbnails are made on the worker threads and each sheet is encoded and
+    // written on one while the window serves events; the window's Abort, seen between
+    // thumbnails and between sheets, drops the sheet under way (a sheet is written whole or
+    // not at all) and ends the run quietly, keeping the sheets written before it. Refused, with an error box and nothing written, when a sheet would replace
     // one of the files, the prefix would put sheets outside the folder, or not even one
     // cell fits on the sheet. True once any thumbnail was placed.
     // Call validate() first: the run trusts the folder, and settings outside their ranges
@@ -128,9 +131,10 @@ public:
     bool createSheet(QWidget *owner, const QStringList &files);
 
 private:
-    // Puts one file's thumbnail (null when the file did not load) in its cell at (x, y).
-    bool drawCell(RgbImage &sheet, const CompositeLayout &layout, RgbImage thumb, const QString &file, int x, int y,
-                  BatchProgress &progress) const;
+    // Puts one file's thumbnail (null when the file did not load) in its cell at (x, y), with
+    // its information lines (variableText()) under it.
+    bool drawCell(RgbImage &sheet, const CompositeLayout &layout, RgbImage thumb, const QStringList &lines, int x,
+                  int y, BatchProgress &progress) const;
     int intSlot(int slot) const;
     bool boolSlot(int slot) const;
     QString textSlot(int slot) const;

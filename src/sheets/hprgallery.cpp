@@ -1,5 +1,9 @@
 #include "sheets/hprgallery.h"
 
+// The run state's types, complete where the job is made.
+#include "common/batchprogress.h"
+#include "common/eventpacer.h"
+#include "sheets/printpictures.h"
 #include "sheets/settingslots.h"
 #include "sheets/sheetranges.h"
 #include "sheets/variabletext.h"

@@ -7,11 +7,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 class QWidget;
 
 namespace gb {
+
+class BatchProgress;
+class EventPacer;
+class PrintPictures;
 
 // The thumbnail print job of the print wizard: the 19 settings of a printout
 // (PRINTGALLERYDATA) and the printing of a file list as pages of framed thumbnails in a
@@ -33,6 +38,7 @@ public:
 
     explicit HPrGallery(QWidget *owner = nullptr);
     HPrGallery(QWidget *owner, ValueArray stored);
+    ~HPrGallery() override;
 
     void initialize();
     static ValueArray defaults();
@@ -86,8 +92,12 @@ public:
     QStringList validate() const;
 
     // Prints the files (full paths, in order) to the printer (true) or the preview (false).
-    // False, after the error box "Error initializing printer resource" when no printer can
-    // be set up, and when the run did not take place.
+    // Each run of the pages shows a progress window over the device's run window, with the
+    // file being placed and an Abort that ends the run after the page under way: the pictures
+    // are fitted on the worker threads ahead of the pages, and events are served between
+    // them. False, after the error box "Error initializing printer resource" when no printer
+    // can be set up, and when the run did not take place or was aborted (quietly: the user
+    // asked for it).
     bool doPrint(QWidget *owner, const QStringList &files, bool print);
 
     int printStart(RpPrinter &device) override;
@@ -96,7 +106,8 @@ public:
     int printPageBody(RpPrinter &device) override;
     int printEnd() override;
 
-    // Draws the next file's thumbnail, frame and information lines into a cell.
+    // Draws the next file's thumbnail, frame and information lines into a cell; during a run
+    // only, which makes the pictures.
     void image2Printer(int gridTop, int row, int column, RpPrinter &device);
     // The information lines of one file.
     QStringList variableText(const QString &file) const;
@@ -118,6 +129,9 @@ private:
     int mNextFile = 1;
     int mLeftOffset = 1;
     int mBandHeight = 0;
+    std::unique_ptr<PrintPictures> mPictures;
+    std::unique_ptr<BatchProgress> mProgress;
+    std::unique_ptr<EventPacer> mPacer;
 };
 
 } // namespace gb

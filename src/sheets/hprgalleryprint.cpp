@@ -2,9 +2,12 @@
 #include "sheets/hprgallery.h"
 
 #include "actions/textonrgb.h"
+#include "common/batchprogress.h"
+#include "common/eventpacer.h"
 #include "common/messages.h"
-#include "image/thumbnail.h"
+#include "common/uiseam.h"
 #include "platform/imagelib/rgbimage.h"
+#include "sheets/printpictures.h"
 #include "sheets/rpprinter.h"
 
 #include <algorithm>
@@ -24,6 +27,8 @@ int bandHeight(int lines, const FontData &font)
 }
 
 } // namespace
+
+HPrGallery::~HPrGallery() = default;
 
 bool HPrGallery::doPrint(QWidget *owner, const QStringList &files, bool print)
 {
@@ -57,6 +62,19 @@ int HPrGallery::printStart(RpPrinter &device)
         qint64(device.printAreaWidth()) - qint64(thumbWidth()) * columns - qint64(horSpacing()) * (columns - 1);
     mLeftOffset = freeWidth > 0 ? int(freeWidth / 2) : 1;
     mBandHeight = bandHeight(int(imageInfo().size()), imageInfoFont());
+
+    // Every run of the pages is one run over the files, with its own progress and Abort.
+    glAbortBatch = false;
+    mPictures = std::make_unique<PrintPictures>(mFiles, thumbWidth(), thumbHeight(), imageInfo());
+    mPacer = std::make_unique<EventPacer>();
+    mProgress = ui().batchProgress(device.runWindow());
+    mProgress->setCaption(device.isPreviewing() ? QStringLiteral("Preview images ...")
+                                                : QStringLiteral("Print images ..."));
+    mProgress->setIdle(false);
+    mProgress->setRange(1, int(mFiles.size()));
+    mProgress->setPosition(0);
+    mProgress->show();
+    mProgress->showControls();
     return -1;
 }
 
@@ -122,8 +140,13 @@ int HPrGallery::printPageBody(RpPrinter &device)
         for (int column = 1; column <= thumbPerCol() && mNextFile <= count; ++column) {
             image2Printer(top, row, column, device);
             ++mNextFile;
+            if (mPacer)
+                mPacer->serve();
         }
     }
+    // An Abort seen while the page was drawn ends the run with it.
+    if (glAbortBatch)
+        return kAborted;
     // A page on which not even one row fits would repeat without end.
     if (!more && mNextFile == first)
         return kLastPage;
@@ -132,6 +155,15 @@ int HPrGallery::printPageBody(RpPrinter &device)
 
 int HPrGallery::printEnd()
 {
+    // Pictures still being made for pages that will not come are waited for here.
+    mPictures.reset();
+    mPacer.reset();
+    if (mProgress) {
+        mProgress->setCurrentAction(QStringLiteral("Idle"));
+        mProgress->setFile(QString());
+        mProgress->endDialog(1);
+        mProgress.reset();
+    }
     return -1;
 }
 
@@ -157,21 +189,25 @@ void HPrGallery::image2Printer(int gridTop, int row, int column, RpPrinter &devi
     const int x2 = int(cellX2);
     const int y2 = int(cellY2);
     const QString file = mFiles.value(mNextFile - 1);
-
-    if (width > 0 && height > 0) {
-        int fullWidth = 0, fullHeight = 0;
-        QString error;
-        const RgbImage thumb = createFittedRgbFromFile(file, width, height, fullWidth, fullHeight, error);
-        if (!thumb.isNull())
-            device.drawRgb(thumb, x + (width - thumb.width()) / 2, y + (height - thumb.height()) / 2, thumb.width(),
-                           thumb.height());
+    if (mProgress) {
+        mProgress->noOfFiles(mNextFile, int(mFiles.size()));
+        mProgress->setPosition(mProgress->position() + 1);
+        mProgress->setFile(file);
     }
+
+    // The picture and its lines were made on a worker ahead of the page; the wait for one
+    // still in the making serves events.
+    const PrintPicture made = mPictures ? mPictures->take(mNextFile - 1) : PrintPicture();
+    const RgbImage &thumb = made.image;
+    if (!thumb.isNull())
+        device.drawRgb(thumb, x + (width - thumb.width()) / 2, y + (height - thumb.height()) / 2, thumb.width(),
+                       thumb.height());
     if (drawBorder())
         device.drawRectangle(y, x, y2, x2);
 
     if (imageInfo().empty())
         return;
-    const QStringList lines = variableText(file);
+    const QStringList &lines = made.lines;
     const TotalTextHeight measured = calcTotalTextHeight(lines, infoFont, width);
     // A line wider than the cell is cut with an ellipsis, as on contact sheets: a long file
     // name cannot be wrapped and would run into the neighbouring cell.

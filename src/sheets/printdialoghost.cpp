@@ -33,8 +33,21 @@ bool PrintDialogHost::preview(RpPrinter &device, QWidget *owner, const QString &
     printer.setPageOrientation(device.landScape() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setWindowTitle(caption);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&device](QPrinter *target) { device.run(*target, RpPrinter::Previewing); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&device, &dialog](QPrinter *target) {
+        // A job may serve events while it makes the pages (its progress window with Abort):
+        // meanwhile the preview's own controls take no input, so that no second rendering
+        // starts inside this one. Once the preview is up it is modal, and a window of the
+        // job's takes input only as its child.
+        QList<QWidget *> controls;
+        for (QWidget *child : dialog.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && child->isEnabled())
+                controls << child;
+        for (QWidget *control : controls)
+            control->setEnabled(false);
+        device.run(*target, RpPrinter::Previewing, dialog.isVisible() ? &dialog : nullptr);
+        for (QWidget *control : controls)
+            control->setEnabled(true);
+    });
     dialog.exec();
     return true;
 }

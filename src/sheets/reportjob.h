@@ -11,12 +11,15 @@ class RpPrinter;
 // device then calls printStart() once, and for every page printSetPage(), printPageHeader()
 // and printPageBody(), until a body answers kLastPage; then printEnd(). A preview may run
 // the whole sequence more than once, so printStart() must reset whatever the pages move.
+// A body that answers kAborted ends the run there: no page follows, printEnd() is still
+// called, and the run counts as not done (a file it was printing to is left as it was).
 class ReportJob
 {
 public:
     // What printPageBody() answers.
     static constexpr int kMorePages = -1;
     static constexpr int kLastPage = -2;
+    static constexpr int kAborted = -3;
 
     virtual ~ReportJob() = default;
 
@@ -27,7 +30,8 @@ public:
     virtual int printSetPage(RpPrinter &device, int &pageNumber) = 0;
     // After printSetPage(); leaves the device's print row on the body's first row; -1.
     virtual int printPageHeader(RpPrinter &device) = 0;
-    // After the header: kMorePages when another page follows, kLastPage on the last page.
+    // After the header: kMorePages when another page follows, kLastPage on the last page,
+    // kAborted when the user stopped the run.
     virtual int printPageBody(RpPrinter &device) = 0;
     // Once, after the last page; -1.
     virtual int printEnd() = 0;

@@ -1,14 +1,17 @@
 #include "sheets/rpprinter.h"
 
+#include "common/safefile.h"
 #include "sheets/printhost.h"
 #include "sheets/reportjob.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
 #include <cmath>
+#include <memory>
 
 namespace gb {
 
@@ -113,7 +116,7 @@ bool RpPrinter::printPreview(const QString &caption)
     return printHost().preview(*this, mOwner, caption);
 }
 
-bool RpPrinter::run(QPrinter &printer, RunState state)
+bool RpPrinter::run(QPrinter &printer, RunState state, QWidget *window)
 {
     if (!mJob || mState != Idle)
         return false;
@@ -121,17 +124,32 @@ bool RpPrinter::run(QPrinter &printer, RunState state)
     printer.setFullPage(true);
     printer.setPageOrientation(mLandScape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
+    // A file printed to is never seen half-written, and an aborted run leaves it as it was.
+    // A preview's printer is left as its host set it up.
+    const QString target = state == Previewing ? QString() : printer.outputFileName();
+    std::unique_ptr<PendingFile> pending;
+    if (!target.isEmpty()) {
+        pending = std::make_unique<PendingFile>(target);
+        if (!pending->isOpen())
+            return false;
+        printer.setOutputFileName(QFile::decodeName(pending->tempPath()));
+    }
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&printer)) {
+        if (pending)
+            printer.setOutputFileName(target);
         return false;
+    }
     mPaperWidth = paper.width();
     mPaperHeight = paper.height();
     mScaleX = printer.logicalDpiX() / mPpiX;
     mScaleY = printer.logicalDpiY() / mPpiY;
     mPainter = &painter;
+    mRunWindow = window;
     mState = state == Idle ? Printing : state;
     mMarkers.clear();
     mPageCount = 0;
+    mAborted = false;
     applyOrigin();
 
     mJob->printStart(*this);
@@ -143,15 +161,21 @@ bool RpPrinter::run(QPrinter &printer, RunState state)
         mCurrentPage = callPrintSetPage(page);
         callPrintPageHeader();
         ++mPageCount;
-        if (mJob->printPageBody(*this) != ReportJob::kMorePages)
+        const int answer = mJob->printPageBody(*this);
+        mAborted = answer == ReportJob::kAborted;
+        if (answer != ReportJob::kMorePages)
             break;
     }
     mJob->printEnd();
 
     painter.end();
     mPainter = nullptr;
+    mRunWindow = nullptr;
     mState = Idle;
-    return true;
+    if (!pending)
+        return !mAborted;
+    printer.setOutputFileName(target);
+    return !mAborted && pending->commit(PendingFile::Replace::IfFound, false);
 }
 
 int RpPrinter::callPrintSetPage(int &pageNumber)

@@ -83,8 +83,16 @@ public:
 
     // The page loop on an opened printer: configures orientation and page, calls the job's
     // callbacks and draws the pages. Re-runnable: every call is a fresh run from page 1.
-    // False when the printer could not be painted on.
-    bool run(QPrinter &printer, RunState state = Printing);
+    // window is the one the run's own windows (a progress window) go over; the owner when
+    // null. A printout into a file is written under a temporary name beside it, which takes
+    // the file's name once the last page is there. False when the printer could not be
+    // painted on, the file could not be written, or the job aborted the run (aborted()); a
+    // file printed to is then left as it was.
+    bool run(QPrinter &printer, RunState state = Printing, QWidget *window = nullptr);
+    // Whether the job ended the last run with ReportJob::kAborted.
+    bool aborted() const { return mAborted; }
+    // The window the run's own windows go over (see run()); the owner outside a run.
+    QWidget *runWindow() const { return mRunWindow ? mRunWindow : mOwner; }
 
     // --- units, margins, print area -------------------------------------------------
     int unitOfMeasure() const { return mUnit; }
@@ -201,6 +209,7 @@ private:
     void addTextMarkers(int alignment, int column, int row, int width, int height, const QString &text);
 
     QWidget *mOwner = nullptr;
+    QWidget *mRunWindow = nullptr;
     ReportJob *mJob = nullptr;
     bool mLandScape = false;
 
@@ -235,6 +244,7 @@ private:
     QPainter *mPainter = nullptr;
     int mCurrentPage = 0;
     int mPageCount = 0;
+    bool mAborted = false;
     std::vector<Marker> mMarkers;
 };
 

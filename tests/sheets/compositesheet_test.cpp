@@ -481,3 +481,44 @@ TEST_F(CompositeTest, ASheetCutShortByAKillIsNotKeptByTheRerun)
     EXPECT_EQ(load(out + "CSheet1.bmp").width(), 700);
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"CSheet1.bmp"});
 }
+
+// An Abort pressed while a thumbnail is awaited, or while a sheet is encoded and written
+// (the window serves events meanwhile, on one thread too), ends the run before that sheet
+// reaches its file: the sheets before it stay whole, nothing else is left in the folder, and
+// the run ends quietly. An abort left over from an earlier run is cleared when a run starts.
+TEST_F(CompositeTest, AbortDropsTheSheetUnderWay)
+{
+    struct Case {
+        const char *name;
+        int threads;
+        int atFile;
+        int atSave;
+    };
+    const Case cases[] = {
+        {"on the first thumbnail of sheet 2", 4, 3, 0},
+        {"while sheet 2 is saved", 4, 0, 2},
+        {"while sheet 2 is saved, one thread", 1, 0, 2},
+    };
+    const QStringList files = makeFiles(6); // two cells a sheet: three sheets
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        gb::kvtSetRtRegInt("General Options", "Worker Threads", c.threads);
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        gbtest::AbortingUi user;
+        user.abortAtFile = c.atFile;
+        user.abortAction = "Saving ...";
+        user.abortAtAction = c.atSave;
+        HComposite job = plainJob(250, 110);
+        gb::glAbortBatch = true;
+        job.createSheet(nullptr, files);
+        EXPECT_TRUE(gb::glAbortBatch);
+        EXPECT_TRUE(user.abortedInStep);
+        EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"CSheet1.png"});
+        EXPECT_EQ(load(out + "CSheet1.png").width(), 250);
+        EXPECT_TRUE(user.boxes.empty());
+        EXPECT_TRUE(user.ended);
+    }
+    gb::glAbortBatch = false;
+    gb::kvtSetRtRegInt("General Options", "Worker Threads", 0);
+}

@@ -7,6 +7,7 @@
 #include "sheets/compositelayout.h"
 #include "sheets/comwin.h"
 #include "sheets/printfixture.h"
+#include "sheets/progresswinui.h"
 #include "support/wizardsteps.h"
 
 #include <gtest/gtest.h>
@@ -164,4 +165,21 @@ TEST_F(ComposerTest, ADamagedRecordLoadsAsTheDefaultsWhereItSaysNothingUsable)
     EXPECT_EQ(win.layoutWin()->infoList()->selLb()->count(), 3);
     win.saveButton()->click();
     EXPECT_EQ(db.getInfo(key).size(), size_t(gb::HComposite::kSlots));
+}
+
+// Abort pressed in the progress window while the sheet is encoded and written (the window
+// serves events meanwhile) ends the run without it: no file is left, and nothing but the
+// question of the Abort is asked.
+TEST_F(ComposerTest, AbortWhileTheSheetIsSavedLeavesNoFile)
+{
+    gbtest::ProgressWinUi user;
+    user.abortWhen([](const gb::BatchProgressWin &w) { return w.currentActionLabel()->text() == "Saving ..."; });
+    gb::ComWin win(nullptr, files);
+    setSheet(win, out);
+    win.doItButton()->click();
+    EXPECT_TRUE(user.pressed);
+    EXPECT_FALSE(win.running());
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(user.boxTexts(), QStringList{"Abort procedure ?"});
+    gb::glAbortBatch = false;
 }

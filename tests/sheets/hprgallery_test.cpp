@@ -3,6 +3,11 @@
 #include "sheets/printfixture.h"
 #include "sheets/rpprinter.h"
 #include "support/testutil.h"
+#include "support/workers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -217,4 +222,81 @@ TEST_F(HPrGalleryTest, LandscapeAndNoPrinter)
     host.valid = false;
     EXPECT_FALSE(job.doPrint(nullptr, files, true));
     EXPECT_EQ(ui.boxTexts(), QStringList{"Error initializing printer resource"});
+}
+
+// The pictures are fitted on the worker threads while the page that draws them waits serving
+// events: the first picture's decoder waits for room until an event handled meanwhile gives it.
+TEST_F(HPrGalleryTest, PicturesAreMadeOnWorkersWhileThePageServesEvents)
+{
+    gbtest::WorkerThreadsSetting threads(4);
+    for (int i = 1; i <= 3; ++i)
+        files << gbtest::writeGatedJpeg(dir + QString("/pic%1.jpg").arg(i), 120, 90);
+    HPrGallery job;
+    job.setImageInfo({1});
+    bool served = false;
+    {
+        gbtest::DecodeGate gate;
+        QTimer::singleShot(0, [&] {
+            gate.waitForADecoder();
+            served = true;
+            gate.release();
+        });
+        ASSERT_TRUE(job.doPrint(nullptr, files, true));
+    }
+    EXPECT_TRUE(served);
+    // Every picture is on its page, the one the decoder waited for too.
+    const QImage page = gbtest::pdfPageImage(pdf, 1);
+    const int middle = kOriginY + job.startRow() + 75;
+    for (int column = 1; column <= 3; ++column) {
+        const int x = kOriginX + 44 + (column - 1) * 165 + 75;
+        EXPECT_FALSE(gbtest::pixelNear(page, x, middle, qRgb(255, 255, 255), 10)) << column;
+    }
+    EXPECT_TRUE(gbtest::pdfText(pdf, 1).contains("pic3"));
+}
+
+// An Abort pressed while a picture of the second page is made ends the run once that page is
+// drawn: no third page, a file printed to is left as it was (none, or the one there before),
+// the run answers false and ends quietly. An abort left over from an earlier run is cleared
+// when a run starts.
+TEST_F(HPrGalleryTest, AbortEndsTheRunAfterThePageUnderWay)
+{
+    makeFiles(20); // eight a page: three pages
+    struct Case {
+        const char *name;
+        bool print;
+        QByteArray before;
+    };
+    const Case cases[] = {
+        {"printed to a new file", true, {}},
+        {"printed over a file", true, "the printout before"},
+        {"previewed", false, {}},
+    };
+    host.previewRenders = 1;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(pdf);
+        if (!c.before.isEmpty())
+            gbtest::writeFile(pdf, c.before);
+        host.requests.clear();
+        gbtest::AbortingUi user;
+        user.abortAtFile = 10;
+        HPrGallery job;
+        job.setThumbHeight(400);
+        gb::glAbortBatch = true;
+        EXPECT_FALSE(job.doPrint(nullptr, files, c.print));
+        EXPECT_TRUE(gb::glAbortBatch);
+        EXPECT_TRUE(user.abortedInStep);
+        ASSERT_EQ(host.requests.size(), 1u);
+        EXPECT_EQ(host.requests[0].pages, 2);
+        EXPECT_TRUE(user.boxes.empty());
+        EXPECT_TRUE(user.ended);
+        if (c.print) {
+            EXPECT_EQ(QFile::exists(pdf), !c.before.isEmpty());
+            EXPECT_EQ(gbtest::readFile(pdf), c.before);
+            EXPECT_TRUE(QDir(dir).entryList({"*gbtmp*"}, QDir::Files | QDir::Hidden).isEmpty());
+        } else {
+            EXPECT_EQ(gbtest::pdfPageCount(pdf), 2);
+        }
+    }
+    gb::glAbortBatch = false;
 }

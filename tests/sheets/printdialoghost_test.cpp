@@ -3,10 +3,15 @@
 #include "sheets/rpprinter.h"
 
 #include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -52,4 +57,46 @@ TEST(PrintDialogHost, PreviewWindowRendersTheJob)
     EXPECT_EQ(caption, "Preview");
     EXPECT_GE(job.starts, 1);
     EXPECT_EQ(job.bodies, 2 * job.starts);
+}
+
+// While the job makes the pages (it may serve events then) the preview's controls take no
+// input, so no second rendering can start inside one; a rendering asked for once the preview
+// is up puts the job's own windows over it, as it is modal by then.
+TEST(PrintDialogHost, PreviewTakesNoInputWhileTheJobRuns)
+{
+    struct Watching : TwoPages {
+        std::vector<bool> controlsEnabled;
+        std::vector<QWidget *> windows;
+        int printPageBody(gb::RpPrinter &d) override
+        {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *preview = qobject_cast<QPrintPreviewDialog *>(w))
+                    controlsEnabled.push_back(preview->findChild<QToolBar *>()->isEnabled()
+                                              || preview->findChild<QPrintPreviewWidget *>()->isEnabled());
+            windows.push_back(d.runWindow());
+            return TwoPages::printPageBody(d);
+        }
+    };
+    gb::PrintDialogHost host;
+    gb::setPrintHost(&host);
+    Watching job;
+    gb::RpPrinter device(nullptr, &job);
+    QWidget *preview = nullptr;
+    bool enabledAfter = false;
+    QTimer::singleShot(0, [&] {
+        preview = QApplication::activeModalWidget();
+        if (!preview)
+            return;
+        preview->findChild<QPrintPreviewWidget *>()->updatePreview();
+        enabledAfter = preview->findChild<QToolBar *>()->isEnabled();
+        preview->close();
+    });
+    EXPECT_TRUE(device.printPreview("Preview"));
+    gb::setPrintHost(nullptr);
+    ASSERT_NE(preview, nullptr);
+    ASSERT_GE(job.starts, 2);
+    EXPECT_EQ(job.controlsEnabled, std::vector<bool>(size_t(job.bodies), false));
+    EXPECT_EQ(job.windows.front(), nullptr); // the owner: the preview is not up yet
+    EXPECT_EQ(job.windows.back(), preview);
+    EXPECT_TRUE(enabledAfter);
 }

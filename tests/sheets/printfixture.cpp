@@ -4,6 +4,8 @@
 #include "image/imagesave.h"
 #include "platform/imagelib/rgbimage.h"
 
+#include <QTimer>
+
 namespace gbtest {
 
 QString writeImage(const QString &path, int width, int height, uint32_t rgb, int64_t rightRgb)
@@ -20,6 +22,36 @@ QString writeImage(const QString &path, int width, int height, uint32_t rgb, int
     }
     EXPECT_TRUE(gb::saveRgb2File(img, path, 4, 80, false, 0, 0));
     return path;
+}
+
+std::unique_ptr<gb::BatchProgress> AbortingUi::batchProgress(QWidget *)
+{
+    struct Progress : gb::SilentBatchProgress {
+        AbortingUi *ui;
+        explicit Progress(AbortingUi *u) : ui(u) {}
+        void noOfFiles(int current, int) override
+        {
+            ++ui->mSteps;
+            if (current == ui->abortAtFile)
+                ui->press();
+        }
+        void setCurrentAction(const QString &text) override
+        {
+            ++ui->mSteps;
+            if (text == ui->abortAction && ++ui->mActions == ui->abortAtAction)
+                ui->press();
+        }
+        void endDialog(int) override { ui->ended = true; }
+    };
+    return std::make_unique<Progress>(this);
+}
+
+void AbortingUi::press()
+{
+    QTimer::singleShot(0, [this, step = mSteps] {
+        abortedInStep = mSteps == step;
+        gb::glAbortBatch = true;
+    });
 }
 
 void resetPrintOptions()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/batchprogress.h"
 #include "sheets/pdfprinthost.h"
 #include "support/scriptedui.h"
 #include "support/testutil.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace gbtest {
 
@@ -20,6 +22,25 @@ struct PrintToPdf : ::testing::Test {
     ScriptedUi ui;
     void SetUp() override { gb::setPrintHost(&host); }
     void TearDown() override { gb::setPrintHost(nullptr); }
+};
+
+// A user who presses Abort (confirmed) in the progress window of a run while the run places
+// file abortAtFile (1-based), or while the abortAtAction-th step named abortAction is under
+// way: the press is an event queued then, which the run handles only where it serves events.
+// Tells whether the run handled it before its next step, and whether the run ended its window.
+struct AbortingUi : ScriptedUi {
+    int abortAtFile = 0;
+    QString abortAction;
+    int abortAtAction = 0;
+    bool abortedInStep = false;
+    bool ended = false;
+
+    std::unique_ptr<gb::BatchProgress> batchProgress(QWidget *owner) override;
+
+private:
+    void press();
+    int mSteps = 0;
+    int mActions = 0;
 };
 
 // Writes a PNG of one colour (or, with a second colour, a left and a right half); the path.

@@ -6,11 +6,13 @@
 #include "sheets/printgalleryjob.h"
 #include "sheets/printlayoutwin.h"
 #include "sheets/printwin.h"
+#include "sheets/progresswinui.h"
 #include "support/wizardsteps.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -145,4 +147,25 @@ TEST_F(PrintWizardTest, DamagedSettingsAreRefusedBeforePrinting)
                                "[Page Setup] Left margin must be between 0 and 999"};
     EXPECT_EQ(ui.errorLogs, (std::vector<QStringList>{problems, problems}));
     EXPECT_TRUE(host.requests.empty());
+}
+
+// Abort pressed in the progress window of a printout while the first page's pictures are made
+// ends the run after that page: the printout is not kept, and nothing but the question of the
+// Abort is asked.
+TEST_F(PrintWizardTest, AbortInTheProgressWindowLeavesNoPrintout)
+{
+    gbtest::ProgressWinUi user;
+    user.abortWhen([this](const gb::BatchProgressWin &w) { return w.currentFile()->text() == files[1]; });
+    gb::PrintWin win(nullptr, files);
+    win.layoutWin()->thumbCol()->setNumber(2);
+    win.layoutWin()->thumbHeight()->setNumber(400);
+    win.printButton()->click();
+    EXPECT_TRUE(user.pressed);
+    ASSERT_EQ(host.requests.size(), 1u);
+    EXPECT_EQ(host.requests[0].pages, 1);
+    EXPECT_FALSE(host.requests[0].ran);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(user.boxTexts(), QStringList{"Abort procedure ?"});
+    EXPECT_TRUE(win.printButton()->isEnabled());
+    gb::glAbortBatch = false;
 }
